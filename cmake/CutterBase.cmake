@@ -1,0 +1,46 @@
+# Shared build settings and the helpers that give every layer and test folder the same shape.
+
+add_library(cutterbase_options INTERFACE)
+target_compile_options(cutterbase_options INTERFACE -Wall -Wextra -Wshadow -Wnon-virtual-dtor
+                                                    -Wno-format-security)
+if(CUTTERBASE_WERROR)
+  target_compile_options(cutterbase_options INTERFACE -Werror)
+endif()
+if(CUTTERBASE_SANITIZE)
+  target_compile_options(cutterbase_options INTERFACE -fsanitize=address,undefined
+                                                      -fno-sanitize-recover=undefined
+                                                      -fno-omit-frame-pointer)
+  target_link_options(cutterbase_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(CUTTERBASE_FUZZ)
+  target_compile_options(cutterbase_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                      -fno-omit-frame-pointer)
+  target_link_options(cutterbase_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# One static library per source folder; the folder's .cpp files are its sources.
+function(cutterbase_layer layer previous)
+  set(dir ${PROJECT_SOURCE_DIR}/src/${layer})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_library(cutterbase_${layer} STATIC ${sources})
+  target_include_directories(cutterbase_${layer} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(cutterbase_${layer} PUBLIC cutterbase_options ${previous})
+endfunction()
+
+# One GoogleTest program per test folder, linked with the highest layer it tests.
+function(cutterbase_test_folder folder library)
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources OR NOT TARGET ${library})
+    return()
+  endif()
+  add_executable(test_${folder} ${sources})
+  target_include_directories(test_${folder} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(test_${folder} PRIVATE ${library} cutterbase_testsupport
+                                               GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "CUTTERBASE_CLI=$<TARGET_FILE:cutterbase-cli>")
+endfunction()

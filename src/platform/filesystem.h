@@ -1,0 +1,81 @@
+#pragma once
+// The operating-system layer that stands in for the Windows file calls the design relies on.
+// Paths are native: the separator is kPathSeparator wherever the design names the backslash.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+inline constexpr char kPathSeparator = '/';
+
+// True for either separator: configuration written on Windows uses '\'.
+inline bool is_separator(char c) {
+    return c == '/' || c == '\\';
+}
+
+// The path as it exists on disk: when `path` does not exist as spelled, each component is
+// resolved ignoring case (the first match in name order). Returns `path` unchanged when no
+// spelling exists.
+std::string resolve_case(const std::string& path);
+
+// A directory entry exists (file, directory or anything else), after case resolution.
+bool exists(const std::string& path);
+bool is_directory(const std::string& path);
+bool is_regular_file(const std::string& path);
+bool is_read_only(const std::string& path);
+// Gives the owner write permission back ("archive only" attributes on Windows).
+bool make_writable(const std::string& path);
+
+struct DirectoryEntry {
+    std::string name;  // the name as stored on disk
+    bool is_directory = false;
+    bool is_symlink = false;
+    bool read_only = false;
+    std::int64_t size = 0;
+    std::int64_t modified = 0;  // seconds since the epoch
+};
+
+// Wildcard search: the last component of `pattern` holds '*' and '?' with their Windows
+// meaning, matched ignoring case; the directory part is resolved ignoring case. Entries come
+// sorted by name ignoring case, "." and ".." included when the pattern matches them.
+std::vector<DirectoryEntry> find_files(const std::string& pattern);
+// The matching rule on its own, for one name.
+bool wildcard_match(std::string_view pattern, std::string_view name);
+
+std::optional<std::string> current_directory();
+bool set_current_directory(const std::string& path);
+
+std::uint32_t process_id();
+void sleep_milliseconds(int milliseconds);
+
+// Modification time in seconds since the epoch, or nullopt when there is no such entry.
+std::optional<std::int64_t> modification_time(const std::string& path);
+
+// Creates the file only when it does not exist yet (owner read and write). Returns an open
+// descriptor, or -1 with errno set (EEXIST when it exists).
+int create_exclusive(const std::string& path);
+
+bool delete_file(const std::string& path);
+bool remove_directory(const std::string& path);
+// Creates one directory; its parent must exist.
+bool create_directory(const std::string& path);
+// Creates the directory and every missing parent.
+bool create_directories(const std::string& path);
+
+// Reads a whole file; nullopt when it cannot be opened or read.
+std::optional<std::string> read_file(const std::string& path);
+
+// Replaces the file with these bytes atomically: a temporary file in the same directory is
+// written, flushed and renamed over the target, so a failed write leaves the old file intact.
+// Fails (without touching anything) when the target is read-only or the directory cannot be
+// written or does not exist.
+bool replace_file(const std::string& path, std::string_view bytes);
+
+// Joins two parts with exactly one separator between them.
+std::string join_path(const std::string& directory, const std::string& name);
+
+}  // namespace platform
