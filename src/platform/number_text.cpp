@@ -1,0 +1,118 @@
+#include "platform/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+bool is_c_space(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+}  // namespace
+
+std::string format_fixed(double value, int precision) {
+    if (!std::isfinite(value)) {
+        // The C library's spelling, so that a reader sees what a writer of old produced.
+        if (std::isnan(value)) {
+            return std::signbit(value) ? "-nan" : "nan";
+        }
+        return value < 0 ? "-inf" : "inf";
+    }
+    char buffer[400];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                precision < 0 ? 6 : precision);
+    if (result.ec != std::errc()) {
+        return {};
+    }
+    return std::string(buffer, result.ptr);
+}
+
+ParsedDouble parse_leading_double(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && is_c_space(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::size_t start = i;
+    std::size_t mantissa_digits = 0;
+    while (i < text.size() && is_digit(text[i])) {
+        ++i;
+        ++mantissa_digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && is_digit(text[i])) {
+            ++i;
+            ++mantissa_digits;
+        }
+    }
+    if (mantissa_digits == 0) {
+        return {};
+    }
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && is_digit(text[j])) {
+            while (j < text.size() && is_digit(text[j])) {
+                ++j;
+            }
+            end = j;
+        }
+    }
+    double value = 0.0;
+    auto result =
+        std::from_chars(text.data() + start, text.data() + end, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large or too small: decide by the exponent's sign like strtod does.
+        std::string_view digits = text.substr(start, end - start);
+        auto e = digits.find_first_of("eE");
+        bool tiny = e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-';
+        value = tiny ? 0.0 : HUGE_VAL;
+    } else if (result.ec != std::errc()) {
+        return {};
+    }
+    return {negative ? -value : value, end};
+}
+
+std::int32_t parse_leading_int(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && is_c_space(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::int64_t value = 0;
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    while (i < text.size() && is_digit(text[i])) {
+        value = value * 10 + (text[i] - '0');
+        if (value > kLimit) {
+            value = kLimit;
+        }
+        ++i;
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        value = std::numeric_limits<std::int32_t>::max();
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace platform
