@@ -8,6 +8,7 @@
 namespace {
 bool g_verbose = false;
 bool g_quiet = false;
+FatalHandler g_fatal_handler = nullptr;
 
 void write_to(std::FILE* stream, const std::string& text, bool newline) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -33,8 +34,17 @@ void report_warning(const std::string& text) {
 }
 
 void report_fatal(const std::string& text) {
+    if (g_fatal_handler != nullptr) {
+        g_fatal_handler(text);
+    }
     write_to(g_verbose ? stdout : stderr, text, false);
     std::exit(-1);
+}
+
+FatalHandler set_fatal_handler(FatalHandler handler) {
+    FatalHandler previous = g_fatal_handler;
+    g_fatal_handler = handler;
+    return previous;
 }
 
 bool set_verbose_reporting(bool on) {

@@ -10,6 +10,12 @@ void report_warning(const std::string& text);
 // Fatal: standard output while verbose, else standard error; then the process ends with -1.
 [[noreturn]] void report_fatal(const std::string& text);
 
+// For tests and fuzz harnesses only: a handler that receives the fatal text instead of the
+// channel. It must not return (throwing is how a harness gets back control); if it does return,
+// the text is reported and the process ends as usual. nullptr restores the default.
+using FatalHandler = void (*)(const std::string& text);
+FatalHandler set_fatal_handler(FatalHandler handler);
+
 // Process-wide switches, both off at start; each setter returns the previous setting.
 bool set_verbose_reporting(bool on);
 bool set_quiet_reporting(bool on);
