@@ -18,8 +18,9 @@ inline bool is_separator(char c) {
 }
 
 // The path as it exists on disk: when `path` does not exist as spelled, each component is
-// resolved ignoring case (the first match in name order). Returns `path` unchanged when no
-// spelling exists.
+// resolved ignoring case (the first match in name order). Components from the first one that
+// exists in no spelling are kept as given, so a new file in a differently spelled directory
+// lands in that directory; `path` comes back unchanged when nothing resolves.
 std::string resolve_case(const std::string& path);
 
 // A directory entry exists (file, directory or anything else), after case resolution.
@@ -31,9 +32,9 @@ bool is_read_only(const std::string& path);
 bool make_writable(const std::string& path);
 
 struct DirectoryEntry {
-    std::string name;  // the name as stored on disk
-    bool is_directory = false;
-    bool is_symlink = false;
+    std::string name;           // the name as stored on disk
+    bool is_directory = false;  // also for a link to a directory
+    bool is_symlink = false;    // recursive scans must not descend into these
     bool read_only = false;
     std::int64_t size = 0;
     std::int64_t modified = 0;  // seconds since the epoch
@@ -59,6 +60,7 @@ std::optional<std::int64_t> modification_time(const std::string& path);
 // descriptor, or -1 with errno set (EEXIST when it exists).
 int create_exclusive(const std::string& path);
 
+// Fails on a read-only file, as Windows does; make_writable first.
 bool delete_file(const std::string& path);
 bool remove_directory(const std::string& path);
 // Creates one directory; its parent must exist.
@@ -72,7 +74,8 @@ std::optional<std::string> read_file(const std::string& path);
 // Replaces the file with these bytes atomically: a temporary file in the same directory is
 // written, flushed and renamed over the target, so a failed write leaves the old file intact.
 // Fails (without touching anything) when the target is read-only or the directory cannot be
-// written or does not exist.
+// written or does not exist. A replaced file keeps its permissions; a symbolic link is kept
+// and the file it names is replaced.
 bool replace_file(const std::string& path, std::string_view bytes);
 
 // Joins two parts with exactly one separator between them.

@@ -1,0 +1,172 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "platform/filesystem.h"
+
+namespace platform {
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool close() {
+        if (fd_ < 0) {
+            return true;
+        }
+        const bool ok = ::close(fd_) == 0;
+        fd_ = -1;
+        return ok;
+    }
+
+private:
+    int fd_;
+};
+
+bool write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string directory_of(const std::string& path) {
+    const std::size_t cut = path.rfind(kPathSeparator);
+    if (cut == std::string::npos) {
+        return ".";
+    }
+    return cut == 0 ? std::string(1, kPathSeparator) : path.substr(0, cut);
+}
+
+// Replacing a symbolic link would cut it; write to the file it names instead.
+std::string follow_link(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path;
+    }
+    std::string target(real);
+    std::free(real);
+    return target;
+}
+
+}  // namespace
+
+std::optional<std::string> read_file(const std::string& path) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    int fd;
+    do {
+        fd = ::open(resolve_case(path).c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    Descriptor file(fd);
+    if (file.get() < 0) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    while (true) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+bool replace_file(const std::string& path, std::string_view bytes) {
+    if (path.empty() || path.back() == kPathSeparator) {
+        errno = EINVAL;
+        return false;
+    }
+    const std::string target = follow_link(resolve_case(path));
+    const std::string directory = directory_of(target);
+    struct stat directory_info {};
+    if (::stat(directory.c_str(), &directory_info) != 0) {
+        return false;
+    }
+    if (!S_ISDIR(directory_info.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    if (::access(directory.c_str(), W_OK | X_OK) != 0) {
+        return false;
+    }
+    // The rename would succeed over a read-only file; Windows refuses the write.
+    struct stat target_info {};
+    const bool replacing = ::stat(target.c_str(), &target_info) == 0;
+    if (replacing) {
+        if (!S_ISREG(target_info.st_mode)) {
+            errno = S_ISDIR(target_info.st_mode) ? EISDIR : EINVAL;
+            return false;
+        }
+        if ((target_info.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            errno = EACCES;
+            return false;
+        }
+    }
+
+    const std::string base = target.substr(target.rfind(kPathSeparator) + 1);
+    static unsigned counter = 0;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = join_path(directory, "." + base + "." + std::to_string(process_id()) + "-" +
+                                             std::to_string(++counter) + ".tmp");
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST && errno != EINTR) {
+            return false;
+        }
+    }
+    Descriptor file(fd);
+    if (file.get() < 0) {
+        return false;
+    }
+    bool ok = write_all(file.get(), bytes);
+    if (ok && replacing) {
+        ok = ::fchmod(file.get(), target_info.st_mode & 07777) == 0;
+    }
+    ok = ok && ::fsync(file.get()) == 0;
+    ok = file.close() && ok;
+    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        const int saved = errno;
+        ::unlink(temporary.c_str());
+        errno = saved;
+        return false;
+    }
+    // Make the rename itself durable; the data already is, so a failure here is not one.
+    Descriptor directory_fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory_fd.get() >= 0) {
+        ::fsync(directory_fd.get());
+    }
+    return true;
+}
+
+}  // namespace platform
