@@ -29,3 +29,15 @@ struct MachiningZoneView {
     // Text for the machining-zone debug output.
     std::string description() const;
 };
+
+// Text layouts of the view, levels and drill points files (see docs/file-formats.md).
+
+// Lines of exactly three numbers; false (and `points` untouched) on any other line.
+bool parse_point_list(const std::string& text, std::vector<Point3>& points);
+std::string format_point_list(const std::vector<Point3>& points);
+
+// Keyword lines "matrix" (followed by four rows of four numbers), "box" with six numbers and
+// "curve" with a name; blank lines and lines starting with '#' are skipped. False (and `view`
+// untouched) on anything else. The named-view part of `view` is not changed.
+bool parse_view_text(const std::string& text, MachiningZoneView& view);
+std::string format_view_text(const MachiningZoneView& view);
