@@ -1,0 +1,30 @@
+#include "language/builtin_texts.h"
+
+#include "language/language_codes.h"
+
+namespace {
+
+// German texts are in the installation's code page (Windows-1252).
+const char* const kTexts[4][kLanguageCount] = {
+    {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
+     "E Die Initialisierungsdatei\n\n\t'%s'\n\nexistiert nicht!", "", "", ""},
+    {"E The message entry\n\n\t[%s]\n\t%s = ???\n\ncould not be found in\n\n\t'%s'",
+     "E Die Meldungseintrag\n\n\t[%s]\n\t%s = ???\n\nkonnte nicht gefunden werden in \n\n\t'%s'",
+     "", "", ""},
+    {"E The file\n\n\t'%s'\n\ndoes not include the error file type:\n\n\t'%s'",
+     "E Die Datei\n\n\t'%s'\n\nenth\xE4lt nicht den Fehlerdateityp:\n\n\t'%s'", "", "", ""},
+    {"E The file\n\n\t'%s'\n\ndoes not include the language file type\n\n\t'%s'\n\nof the "
+     "application!",
+     "E Die Datei\n\n\t'%s'\n\nenth\xE4lt nicht den Sprachendateityp\n\n\t'%s'\n\nder "
+     "Applikation!",
+     "", "", ""},
+};
+
+}  // namespace
+
+const char* builtin_text(BuiltinText which, int language_index) {
+    if (language_index < 0 || language_index >= kLanguageCount) {
+        language_index = 0;
+    }
+    return kTexts[static_cast<int>(which)][language_index];
+}
