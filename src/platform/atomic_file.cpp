@@ -100,13 +100,11 @@ std::optional<std::string> read_file(const std::string& path) {
     }
 }
 
-bool replace_file(const std::string& path, std::string_view bytes) {
-    if (path.empty() || path.back() == kPathSeparator) {
-        errno = EINVAL;
-        return false;
-    }
-    const std::string target = follow_link(resolve_case(path));
-    const std::string directory = directory_of(target);
+namespace {
+
+// The checks that make a replacement fail before anything is written; sets errno.
+bool check_replaceable(const std::string& target, const std::string& directory,
+                       struct stat& target_info, bool& replacing) {
     struct stat directory_info {};
     if (::stat(directory.c_str(), &directory_info) != 0) {
         return false;
@@ -119,8 +117,7 @@ bool replace_file(const std::string& path, std::string_view bytes) {
         return false;
     }
     // The rename would succeed over a read-only file; Windows refuses the write.
-    struct stat target_info {};
-    const bool replacing = ::stat(target.c_str(), &target_info) == 0;
+    replacing = ::stat(target.c_str(), &target_info) == 0;
     if (replacing) {
         if (!S_ISREG(target_info.st_mode)) {
             errno = S_ISDIR(target_info.st_mode) ? EISDIR : EINVAL;
@@ -130,6 +127,38 @@ bool replace_file(const std::string& path, std::string_view bytes) {
             errno = EACCES;
             return false;
         }
+    }
+    return true;
+}
+
+std::optional<std::string> replace_target(const std::string& path) {
+    if (path.empty() || path.back() == kPathSeparator) {
+        errno = EINVAL;
+        return std::nullopt;
+    }
+    return follow_link(resolve_case(path));
+}
+
+}  // namespace
+
+bool can_replace_file(const std::string& path) {
+    const auto target = replace_target(path);
+    struct stat info {};
+    bool replacing = false;
+    return target && check_replaceable(*target, directory_of(*target), info, replacing);
+}
+
+bool replace_file(const std::string& path, std::string_view bytes) {
+    const auto resolved = replace_target(path);
+    if (!resolved) {
+        return false;
+    }
+    const std::string& target = *resolved;
+    const std::string directory = directory_of(target);
+    struct stat target_info {};
+    bool replacing = false;
+    if (!check_replaceable(target, directory, target_info, replacing)) {
+        return false;
     }
 
     const std::string base = target.substr(target.rfind(kPathSeparator) + 1);

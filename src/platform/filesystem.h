@@ -77,6 +77,8 @@ std::optional<std::string> read_file(const std::string& path);
 // written or does not exist. A replaced file keeps its permissions; a symbolic link is kept
 // and the file it names is replaced.
 bool replace_file(const std::string& path, std::string_view bytes);
+// The checks of replace_file on their own: true when a replacement would be attempted.
+bool can_replace_file(const std::string& path);
 
 // Joins two parts with exactly one separator between them.
 std::string join_path(const std::string& directory, const std::string& name);

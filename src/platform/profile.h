@@ -27,8 +27,8 @@ public:
     ProfileDocument() = default;
 
     static ProfileDocument parse(std::string_view bytes);
-    // nullopt when the file cannot be read (a missing file reads as an empty document:
-    // load(path).value_or(ProfileDocument())).
+    // nullopt when the file is missing or cannot be read;
+    // load(path).value_or(ProfileDocument()) reads it the way the per-call functions do.
     static std::optional<ProfileDocument> load(const std::string& path);
 
     // The value as stored (blanks around it removed, one outer pair of quotes removed), or
@@ -88,7 +88,8 @@ private:
     const Section* find_section(std::string_view section) const;
     Section* find_section(std::string_view section);
     static const Line* find_key(const Section& section, std::string_view key);
-    Line* last_line();
+    // The line break of the document's last line, nullptr for an empty document.
+    std::string* last_eol();
 
     std::vector<Line> preamble_;  // lines before the first header: never read
     std::vector<Section> sections_;
