@@ -81,7 +81,14 @@ private:
         std::string name;
         bool removed = false;  // header and entries gone, its comment lines kept in place
         std::vector<Line> lines;
+        std::size_t next_same_name = kNoSection;  // the next live section of this name
     };
+    // The live sections of one name, chained through next_same_name in file order.
+    struct NameChain {
+        std::size_t first = kNoSection;
+        std::size_t last = kNoSection;
+    };
+    static constexpr std::size_t kNoSection = std::numeric_limits<std::size_t>::max();
 
     static Line make_line(std::string text, std::string eol);
     void append_section(Section section);
@@ -93,8 +100,7 @@ private:
 
     std::vector<Line> preamble_;  // lines before the first header: never read
     std::vector<Section> sections_;
-    // Upper-cased name -> indexes of the live sections of that name, in file order.
-    std::unordered_map<std::string, std::vector<std::size_t>> index_;
+    std::unordered_map<std::string, NameChain> index_;  // by upper-cased name
     bool modified_ = false;
 };
 

@@ -119,16 +119,23 @@ std::optional<ProfileDocument> ProfileDocument::load(const std::string& path) {
 }
 
 void ProfileDocument::append_section(Section section) {
-    index_[fold(section.name)].push_back(sections_.size());
+    const std::size_t added = sections_.size();
+    NameChain& chain = index_[fold(section.name)];
+    if (chain.first == kNoSection) {
+        chain.first = added;
+    } else {
+        sections_[chain.last].next_same_name = added;
+    }
+    chain.last = added;
     sections_.push_back(std::move(section));
 }
 
 const ProfileDocument::Section* ProfileDocument::find_section(std::string_view section) const {
     const auto found = index_.find(fold(trim_spaces(section)));
-    if (found == index_.end() || found->second.empty()) {
+    if (found == index_.end()) {
         return nullptr;
     }
-    return &sections_[found->second.front()];
+    return &sections_[found->second.first];
 }
 
 ProfileDocument::Section* ProfileDocument::find_section(std::string_view section) {
@@ -306,7 +313,7 @@ bool ProfileDocument::remove_section(std::string_view section) {
     if (entry == index_.end()) {
         return true;
     }
-    Section& found = sections_[entry->second.front()];
+    Section& found = sections_[entry->second.first];
     found.removed = true;
     std::vector<Line> kept;
     for (Line& line : found.lines) {
@@ -315,8 +322,8 @@ bool ProfileDocument::remove_section(std::string_view section) {
         }
     }
     found.lines = std::move(kept);
-    entry->second.erase(entry->second.begin());
-    if (entry->second.empty()) {
+    entry->second.first = found.next_same_name;
+    if (entry->second.first == kNoSection) {
         index_.erase(entry);
     }
     modified_ = true;
