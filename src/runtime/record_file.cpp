@@ -214,7 +214,8 @@ void record_open(int* unit, const std::string& name, int mode, int* status) {
         *status = kStatusBadMode;
         return;
     }
-    if (*unit == 0) {
+    bool taken_here = *unit == 0;
+    if (taken_here) {
         get_unit(unit, status);
         if (*status != kStatusOk) {
             return;
@@ -242,9 +243,15 @@ void record_open(int* unit, const std::string& name, int mode, int* status) {
         *status = kStatusNoMemory;
     }
     if (*status != kStatusOk) {
-        // The unit stays reserved for the caller, but holds no stream.
+        // A unit taken by this call goes back; one the caller named stays reserved for it.
+        int failed = *status;
         release(*u);
-        u->in_use = true;
+        u->in_use = !taken_here;
+        u->status = failed;
+        if (taken_here) {
+            *unit = 0;
+        }
+        return;
     }
     u->status = *status;
 }
