@@ -1,0 +1,64 @@
+#include "tool/parameter_table.h"
+
+namespace {
+
+struct ParameterRow {
+    const char* name;
+    ParameterKind kind;
+    int edit_level;
+};
+
+constexpr ParameterRow kRows[kParameterCount] = {
+    {"", ParameterKind::None, 4},
+    {"TP_COMMENT", ParameterKind::Text, 2},
+    {"TP_CDESC", ParameterKind::Text, 2},
+    {"TP_CDIAM", ParameterKind::Real, 4},
+    {"TP_BRAD", ParameterKind::Real, 4},
+    {"TP_CRAD", ParameterKind::Real, 4},
+    {"TP_TOL", ParameterKind::Real, 4},
+    {"TP_STOCK", ParameterKind::Real, 4},
+    {"TP_STEP", ParameterKind::Real, 4},
+    {"TP_DZSTEP", ParameterKind::Real, 4},
+    {"TP_ZSTEPTYPE", ParameterKind::Text, 4},
+    {"TP_APPROACH", ParameterKind::Real, 4},
+    {"TP_RETRACT", ParameterKind::Real, 4},
+    {"TP_FRRAPID", ParameterKind::Real, 3},
+    {"TP_FRAPPROACH", ParameterKind::Real, 3},
+    {"TP_FRCUT", ParameterKind::Real, 3},
+    {"TP_SPINDLE", ParameterKind::Real, 3},
+    {"TP_CPPNUM", ParameterKind::Integer, 3},
+    {"TP_LITYPE", ParameterKind::Text, 4},
+    {"TP_LIRAMP", ParameterKind::Real, 4},
+    {"TP_LIRAD", ParameterKind::Real, 4},
+    {"TP_STEPTYPE", ParameterKind::Text, 4},
+    {"TP_AUTOFLAGS", ParameterKind::Integer, 4},
+    {"TP_TYPE", ParameterKind::None, 4},
+    {"TP_INDEX82", ParameterKind::None, 4},
+};
+
+bool in_table(ParameterIndex index) {
+    return index > 0 && index < kParameterCount;
+}
+
+}  // namespace
+
+const char* ParameterNameTable(ParameterIndex index) {
+    return in_table(index) ? kRows[index].name : "";
+}
+
+ParameterIndex ParameterIndexOf(std::string_view name) {
+    for (ParameterIndex i = 1; i < kParameterCount; ++i) {
+        if (name == kRows[i].name) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+ParameterKind ParameterKindOf(ParameterIndex index) {
+    return in_table(index) ? kRows[index].kind : ParameterKind::None;
+}
+
+int ParameterEditLevel(ParameterIndex index) {
+    return in_table(index) ? kRows[index].edit_level : 4;
+}

@@ -1,0 +1,352 @@
+#include "tool/tool_parameter_set.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "language/message_catalogue.h"
+#include "platform/filesystem.h"
+#include "platform/number_text.h"
+#include "tool/toolpath_values.h"
+#include "toolfiles/change_file.h"
+#include "toolfiles/tool_file.h"
+#include "toolfiles/variable_definitions.h"
+
+namespace {
+
+constexpr const char* kAutoFlagKeys[] = {"TP_AUTOSTEPOVER", "TP_AUTOPKTW", "TP_AUTOZSTEP"};
+constexpr int kAutoFlagBits[] = {AutoFlags::kAutoStepover, AutoFlags::kAutoPocketWidth,
+                                 AutoFlags::kAutoZStep};
+
+std::string fixed3(float value) {
+    return platform::format_fixed(value, 3);
+}
+
+char lower_ascii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+void ToolParameterSet::Load(const std::string& path) {
+    path_ = path;
+    auto entries = read_tool_file(path);
+    if (!entries) {
+        return;
+    }
+    loaded_ = true;
+    parameters_.reserve(parameters_.size() + entries->size());
+    for (const auto& entry : *entries) {
+        parameters_.push_back(ParseToolParameter(entry.label, entry.name, entry.value));
+    }
+    ReloadLabels();
+}
+
+bool ToolParameterSet::Save(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    ReloadLabels();
+    std::vector<ToolFileEntry> entries;
+    entries.reserve(parameters_.size());
+    for (const auto& parameter : parameters_) {
+        if (parameter.kind != ParameterKind::None) {
+            entries.push_back({parameter.label, parameter.name, FormatParameterValue(parameter)});
+        }
+    }
+    if (!write_tool_file(path, entries)) {
+        return false;
+    }
+    path_ = path;
+    return true;
+}
+
+void ToolParameterSet::ReloadLabels() {
+    auto definitions = VariableDefinitions::Open(VariableDefinitionsPath());
+    if (!definitions) {
+        definitions_path_.clear();
+        return;
+    }
+    definitions_path_ = definitions->Path();
+    for (auto& parameter : parameters_) {
+        std::string label = definitions->Label(parameter.name, "");
+        if (!label.empty()) {
+            parameter.label = std::move(label);
+        }
+    }
+}
+
+int ToolParameterSet::FindByIndex(ParameterIndex index) const {
+    return FindByName(ParameterNameTable(index));
+}
+
+bool ToolParameterSet::GetByIndex(ParameterIndex index, ParameterValue& value) const {
+    int position = FindByIndex(index);
+    if (position < 0) {
+        return false;
+    }
+    const ToolParameter& parameter = parameters_[static_cast<std::size_t>(position)];
+    switch (parameter.kind) {
+        case ParameterKind::Text:
+            value.text = parameter.text;
+            break;
+        case ParameterKind::Real:
+            value.real = parameter.real;
+            break;
+        case ParameterKind::Integer:
+            value.integer = parameter.integer;
+            break;
+        case ParameterKind::None:
+            break;
+    }
+    return true;
+}
+
+void ToolParameterSet::SetValueByIndex(ParameterIndex index, const ParameterValue& value) {
+    int position = FindByIndex(index);
+    if (position < 0) {
+        return;
+    }
+    ToolParameter& parameter = parameters_[static_cast<std::size_t>(position)];
+    switch (parameter.kind) {
+        case ParameterKind::Text:
+            parameter.text = LimitParameterText(value.text);
+            break;
+        case ParameterKind::Real:
+            parameter.real = value.real;
+            break;
+        case ParameterKind::Integer:
+            parameter.integer = value.integer;
+            break;
+        case ParameterKind::None:
+            break;
+    }
+}
+
+void ToolParameterSet::SetByIndex(ParameterIndex index, const ParameterValue& value) {
+    ToolParameter parameter = MakeToolParameter(index, value);
+    int position = FindByIndex(index);
+    if (position >= 0) {
+        ToolParameter& present = parameters_[static_cast<std::size_t>(position)];
+        parameter.label = present.label;
+        present = std::move(parameter);
+        return;
+    }
+    if (!definitions_path_.empty()) {
+        if (auto definitions = VariableDefinitions::Open(definitions_path_)) {
+            parameter.label = definitions->Label(parameter.name, "");
+        }
+    }
+    parameters_.push_back(std::move(parameter));
+}
+
+bool ToolParameterSet::RemoveByIndex(ParameterIndex index) {
+    int position = FindByIndex(index);
+    if (position < 0) {
+        return false;
+    }
+    parameters_.erase(parameters_.begin() + position);
+    return true;
+}
+
+int ToolParameterSet::FindByName(const std::string& name) const {
+    for (std::size_t i = 0; i < parameters_.size(); ++i) {
+        if (parameters_[i].name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool ToolParameterSet::GetText(const std::string& name, std::string& value) const {
+    int position = FindByName(name);
+    if (position < 0) {
+        return false;
+    }
+    value = parameters_[static_cast<std::size_t>(position)].text;
+    return true;
+}
+
+bool ToolParameterSet::GetReal(const std::string& name, float& value) const {
+    int position = FindByName(name);
+    if (position < 0) {
+        return false;
+    }
+    value = parameters_[static_cast<std::size_t>(position)].real;
+    return true;
+}
+
+bool ToolParameterSet::GetInteger(const std::string& name, std::int32_t& value) const {
+    int position = FindByName(name);
+    if (position < 0) {
+        return false;
+    }
+    value = parameters_[static_cast<std::size_t>(position)].integer;
+    return true;
+}
+
+bool ToolParameterSet::IsParameterConsistent(const ToolParameter& parameter,
+                                             const ToolpathValues& toolpath) const {
+    if (!parameter.applied) {
+        return true;
+    }
+    switch (parameter.kind) {
+        case ParameterKind::Text: {
+            std::string value;
+            return toolpath.ReadText(parameter.name, value) && value == parameter.text;
+        }
+        case ParameterKind::Real: {
+            float value = 0.0f;
+            return toolpath.ReadReal(parameter.name, value) &&
+                   std::fabs(static_cast<double>(value) - parameter.real) < 0.001;
+        }
+        case ParameterKind::Integer: {
+            std::int32_t value = 0;
+            if (!toolpath.ReadInteger(parameter.name, value)) {
+                return false;
+            }
+            if (value == parameter.integer) {
+                return true;
+            }
+            return parameter.index == kTpAutoflags &&
+                   ((value ^ parameter.integer) & AutoFlags::kCompared) == 0;
+        }
+        case ParameterKind::None:
+            break;
+    }
+    return false;
+}
+
+std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
+                                         const ToolpathValues& toolpath) const {
+    switch (parameter.kind) {
+        case ParameterKind::Text: {
+            std::string value;
+            if (!toolpath.ReadText(parameter.name, value)) {
+                value.clear();
+            }
+            return parameter.label + "\t\t" + value + "\t\t\t" + parameter.text + "\n";
+        }
+        case ParameterKind::Real: {
+            float value = 0.0f;
+            if (!toolpath.ReadReal(parameter.name, value)) {
+                value = 0.0f;
+            }
+            return parameter.label + "\t\t" + fixed3(value) + "\t\t\t" + fixed3(parameter.real) +
+                   "\n";
+        }
+        case ParameterKind::Integer: {
+            std::int32_t value = 0;
+            if (!toolpath.ReadInteger(parameter.name, value)) {
+                value = 0;
+            }
+            if (parameter.index == kTpAutoflags) {
+                // Looked for on disk each time a report is built.
+                if (auto definitions = VariableDefinitions::Open(VariableDefinitionsPath())) {
+                    std::string part;
+                    for (int b = 0; b < 3; ++b) {
+                        int bit = kAutoFlagBits[b];
+                        int theirs = (value & bit) ? 1 : 0;
+                        int ours = (parameter.integer & bit) ? 1 : 0;
+                        if (theirs != ours) {
+                            part += definitions->Label(kAutoFlagKeys[b], kAutoFlagKeys[b]) + "\t" +
+                                    std::to_string(theirs) + "\t\t\t" + std::to_string(ours) + "\n";
+                        }
+                    }
+                    return part;
+                }
+            }
+            return parameter.label + "\t\t" + std::to_string(value) + "\t\t\t" +
+                   std::to_string(parameter.integer) + "\n";
+        }
+        case ParameterKind::None:
+            break;
+    }
+    return {};
+}
+
+std::string ToolParameterSet::InconsistencyReport(const ToolpathValues& toolpath) const {
+    std::string report;
+    for (const auto& parameter : parameters_) {
+        if (!IsParameterConsistent(parameter, toolpath)) {
+            report += ReportPart(parameter, toolpath);
+        }
+    }
+    return report;
+}
+
+bool ToolParameterSet::IsConsistent(const ToolpathValues& toolpath, bool show_message) const {
+    bool consistent = std::all_of(parameters_.begin(), parameters_.end(), [&](const auto& p) {
+        return IsParameterConsistent(p, toolpath);
+    });
+    if (consistent) {
+        return true;
+    }
+    if (show_message) {
+        Message("ToolParameterSet", 0, "", "", "LIB_TALMOR_GMBH", "KARVEX_TOOL_INCONSISTENT",
+                kButtonsOk, path_, InconsistencyReport(toolpath));
+    }
+    return false;
+}
+
+bool ToolParameterSet::WriteChangeFile(const ToolpathValues& toolpath,
+                                       const std::string& change_file_path,
+                                       const std::string& tool_directory,
+                                       const std::string& tool_file_path) const {
+    ParameterChangeFile change;
+    int level = 1;
+    for (const auto& parameter : parameters_) {
+        if (IsParameterConsistent(parameter, toolpath)) {
+            continue;
+        }
+        switch (parameter.kind) {
+            case ParameterKind::Text:
+                change.AddText(parameter.name, parameter.text);
+                break;
+            case ParameterKind::Real:
+                change.AddReal(parameter.name, parameter.real);
+                break;
+            case ParameterKind::Integer:
+                change.AddInteger(parameter.name, parameter.integer);
+                break;
+            case ParameterKind::None:
+                // Nothing the CAM system could apply; the level still says something differs.
+                break;
+        }
+        level = std::max(level, ParameterEditLevel(parameter.index));
+    }
+    std::string reference = ToolReference(tool_directory, tool_file_path);
+    ParameterValue current;
+    if (!toolpath.ReadByIndex(kTpIndex82, current) || !SameToolReference(current.text, reference)) {
+        change.AddEscapedText(ParameterNameTable(kTpIndex82), reference);
+        level = std::max(level, 2);
+    }
+    return change.Write(change_file_path, level);
+}
+
+std::string ToolReference(const std::string& tool_directory, const std::string& tool_file_path) {
+    // The text of the directory must be followed by a separator: a sibling folder whose name
+    // merely starts with the directory's name does not lie below it.
+    if (tool_directory.empty() || tool_file_path.size() <= tool_directory.size() ||
+        tool_file_path.compare(0, tool_directory.size(), tool_directory) != 0 ||
+        !platform::is_separator(tool_file_path[tool_directory.size()])) {
+        return {};
+    }
+    std::string reference = "." + tool_file_path.substr(tool_directory.size());
+    // The CAM system keeps the reference in Windows form.
+    std::replace(reference.begin(), reference.end(), '/', '\\');
+    return EscapeAmpersands(reference);
+}
+
+bool SameToolReference(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i] == '/' ? '\\' : lower_ascii(a[i]);
+        char y = b[i] == '/' ? '\\' : lower_ascii(b[i]);
+        if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// A tool: the ordered parameters it imposes on a toolpath. A parameter present in the tool is
+// applied; an absent one is left as the toolpath has it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tool/parameter_table.h"
+#include "tool/tool_parameter.h"
+
+class ToolpathValues;
+
+class ToolParameterSet {
+public:
+    // Reads a tool file into this (empty) set, then reloads the labels. A file that cannot be
+    // read leaves the set empty and `loaded` clear.
+    void Load(const std::string& path);
+    // Writes the set as a tool file (atomically); false when the path is empty or the file
+    // cannot be written, in which case the previous file is untouched.
+    bool Save(const std::string& path);
+    // Replaces labels by those of the variable definitions file of the user's language.
+    void ReloadLabels();
+
+    bool GetByIndex(ParameterIndex index, ParameterValue& value) const;
+    void SetValueByIndex(ParameterIndex index, const ParameterValue& value);
+    void SetByIndex(ParameterIndex index, const ParameterValue& value);
+    bool RemoveByIndex(ParameterIndex index);
+    int FindByName(const std::string& name) const;
+    bool GetText(const std::string& name, std::string& value) const;
+    bool GetReal(const std::string& name, float& value) const;
+    bool GetInteger(const std::string& name, std::int32_t& value) const;
+
+    // Compares every applied parameter with the toolpath; when some differ and show_message is
+    // set, raises KARVEX_TOOL_INCONSISTENT with the path and the InconsistencyReport.
+    bool IsConsistent(const ToolpathValues& toolpath, bool show_message) const;
+    // The report of the parameters that differ ("" when none do).
+    std::string InconsistencyReport(const ToolpathValues& toolpath) const;
+    // Writes the change file: the edit level, the differing parameters and the tool reference.
+    // False when the file could not be written.
+    bool WriteChangeFile(const ToolpathValues& toolpath, const std::string& change_file_path,
+                         const std::string& tool_directory,
+                         const std::string& tool_file_path) const;
+
+    const std::string& path() const { return path_; }
+    bool loaded() const { return loaded_; }
+    const std::vector<ToolParameter>& parameters() const { return parameters_; }
+    const std::string& definitions_path() const { return definitions_path_; }
+
+private:
+    bool IsParameterConsistent(const ToolParameter& parameter,
+                               const ToolpathValues& toolpath) const;
+    std::string ReportPart(const ToolParameter& parameter, const ToolpathValues& toolpath) const;
+    int FindByIndex(ParameterIndex index) const;
+
+    std::string path_;
+    bool loaded_ = false;
+    std::vector<ToolParameter> parameters_;
+    std::string definitions_path_;
+};
+
+// The reference of a tool file as the toolpath keeps it: "." and the path below the tool
+// directory in Windows form, "&" escaped; "" when the file does not lie below the directory.
+std::string ToolReference(const std::string& tool_directory, const std::string& tool_file_path);
+// Toolpaths written on Windows and here are compared ignoring case and separator style.
+bool SameToolReference(const std::string& a, const std::string& b);

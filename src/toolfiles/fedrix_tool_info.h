@@ -1,0 +1,78 @@
+#pragma once
+// The Fedrix settings of one tool: an initialisation file beside the tool file, with the tool's
+// path and the extension ".ncs".
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "language/ini_file.h"
+
+class FedrixToolInfo : public IniFile {
+public:
+    // Every value starts at its default; an empty path gives an object that only supplies them.
+    explicit FedrixToolInfo(const std::string& path = {});
+
+    // Checks the type marker, then reads every value (a missing key keeps the value held so
+    // far). A file of another kind is announced in a plain message box and changes nothing.
+    // Runs with the file as the current profile.
+    bool Read();
+    // Whether the last Read accepted the file.
+    bool ReadSucceeded() const { return read_succeeded_; }
+    // Writes the file afresh with exactly these entries, atomically.
+    bool Save() { return ResetFile(true); }
+
+    // One entry of the file, in the order Write writes them, with the text written for it.
+    struct Entry {
+        const char* section;
+        const char* key;
+        std::string text;
+    };
+    std::vector<Entry> Entries() const;
+
+    std::string type_marker = "Fedrix Tool Information";
+    bool optimize_feed_rates = true;
+    std::int32_t min_feed_rate = 250;
+    std::int32_t max_feed_rate = 0;
+    float start_depth = 0.8f;
+    float max_depth = 3.5f;
+    float max_cut_height = 0.0f;
+    std::int32_t plunge_continuous_adaptation = 1;
+    std::int32_t ramp_feed_rate = 0;
+    float ramp_angle = 0.0f;
+    float plunge_factor = 1.0f;
+    float plunge_start_angle = 1.0f;
+    float plunge_end_angle = 70.0f;
+    float unsymmetry_factor = 1.0f;
+    float drag_factor = 1.0f;
+    float drag_start_angle = 1.0f;
+    float drag_end_angle = 70.0f;
+    float climb_factor = 1.0f;
+    float entangulation_start_angle = 10.0f;
+    float entangulation_end_angle = 90.0f;
+    float entangulation_factor = 1.0f;
+    std::int32_t air_cut_feed_rate = 0;
+    bool air_cut_optimization = false;
+    bool retraction_optimization = false;
+    float stock_distance = 0.0f;
+    float feed_rate_per_tooth = 0.0f;
+    std::int32_t number_of_teeth = 0;
+    bool spindle_speed_optimization = false;
+
+protected:
+    void Write() override;
+    int OnFileFound() override { return Read() ? 1 : 0; }
+
+private:
+    // Visits every value in the order Write writes them.
+    template <typename Visitor>
+    void VisitValues(Visitor&& visit);
+    template <typename Visitor>
+    void VisitValues(Visitor&& visit) const;
+
+    bool read_succeeded_ = false;
+};
+
+// The Fedrix file of a tool file: its path up to the last point, then ".ncs".
+std::string FedrixFilePath(const std::string& tool_file_path);

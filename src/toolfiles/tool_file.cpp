@@ -1,0 +1,136 @@
+#include "toolfiles/tool_file.h"
+
+#include "platform/filesystem.h"
+
+namespace {
+
+constexpr std::string_view kSeparators = ":&=\n\r";
+constexpr std::size_t kLabelWidth = 25;
+
+bool is_separator(char c) {
+    return kSeparators.find(c) != std::string_view::npos;
+}
+
+std::string_view trim_line_end(std::string_view line) {
+    while (!line.empty()) {
+        char c = line.back();
+        if (c != '\n' && c != '\r' && c != '\t' && c != ' ') {
+            break;
+        }
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+// The reader splits a label at these characters, so the writer must not put them in one.
+std::string label_for_writing(const std::string& label) {
+    std::string result = label;
+    for (char& c : result) {
+        if (is_separator(c)) {
+            c = ' ';
+        }
+    }
+    return result;
+}
+
+// A value is one line; a line break inside it would start a new parameter line.
+std::string value_for_writing(const std::string& value) {
+    std::string result = value;
+    for (char& c : result) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
+    std::size_t pos = 0;
+    std::string_view tokens[3];
+    for (int t = 0; t < 3; ++t) {
+        while (pos < line.size() && is_separator(line[pos])) {
+            ++pos;
+        }
+        if (pos >= line.size()) {
+            return std::nullopt;
+        }
+        std::size_t start = pos;
+        while (pos < line.size() && !is_separator(line[pos])) {
+            ++pos;
+        }
+        tokens[t] = line.substr(start, pos - start);
+    }
+    ToolFileEntry entry;
+    std::string_view label = tokens[0];
+    while (!label.empty() && label.back() == ' ') {
+        label.remove_suffix(1);
+    }
+    entry.label = std::string(label);
+    entry.name = std::string(tokens[2]);
+    // Only the one separator that ended the name is consumed: the value may start with '='.
+    if (pos < line.size()) {
+        entry.value = std::string(line.substr(pos + 1));
+    }
+    return entry;
+}
+
+std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
+    std::vector<ToolFileEntry> entries;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        // Lines are read whole: cutting a long line into pieces would turn the tail of a long
+        // value into a parameter line of its own.
+        std::size_t end = bytes.find('\n', pos);
+        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        std::string_view line = trim_line_end(bytes.substr(pos, next - pos));
+        pos = next;
+        if (line.empty() || (line.size() >= 2 && line.substr(line.size() - 2) == "**")) {
+            continue;
+        }
+        if (auto entry = parse_tool_file_line(line)) {
+            entries.push_back(std::move(*entry));
+        }
+    }
+    return entries;
+}
+
+std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    auto bytes = platform::read_file(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return parse_tool_file(*bytes);
+}
+
+std::string format_tool_file_line(const ToolFileEntry& entry) {
+    std::string line = label_for_writing(entry.label);
+    if (line.size() < kLabelWidth) {
+        line.append(kLabelWidth - line.size(), ' ');
+    }
+    line += ":       &";
+    line += entry.name;
+    line += '=';
+    line += value_for_writing(entry.value);
+    line += "\r\n";
+    return line;
+}
+
+std::string format_tool_file(const std::vector<ToolFileEntry>& entries) {
+    std::string bytes;
+    for (const auto& entry : entries) {
+        bytes += format_tool_file_line(entry);
+    }
+    return bytes;
+}
+
+bool write_tool_file(const std::string& path, const std::vector<ToolFileEntry>& entries) {
+    if (path.empty()) {
+        return false;
+    }
+    return platform::replace_file(path, format_tool_file(entries));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The tool file (.wkz): one parameter a line, "LABEL:       &NAME=VALUE", label padded to 25.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One parameter line as it stands in the file; the value is the text after "NAME=", unchanged.
+struct ToolFileEntry {
+    std::string label;
+    std::string name;
+    std::string value;
+};
+
+// Splits the bytes of a tool file into entries: comment lines (ending in "**"), empty lines
+// and lines without a name are skipped.
+std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes);
+// One trimmed line; nullopt when it holds no name.
+std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line);
+
+// nullopt when the file cannot be read.
+std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path);
+
+// The bytes of a tool file for these entries, values already formatted by kind.
+std::string format_tool_file(const std::vector<ToolFileEntry>& entries);
+std::string format_tool_file_line(const ToolFileEntry& entry);
+
+// Writes the file atomically; false when the path is empty or the file cannot be written.
+bool write_tool_file(const std::string& path, const std::vector<ToolFileEntry>& entries);

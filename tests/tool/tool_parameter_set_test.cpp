@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+#include "tool/fake_toolpath.h"
+#include "tool/tool_parameter_set.h"
+
+namespace {
+
+using testsupport::read_file;
+using testsupport::ScopedEnv;
+using testsupport::TempDir;
+
+// No variable definitions file: labels stay as the tool file has them.
+struct ToolSetTest : ::testing::Test {
+    TempDir home;
+    ScopedEnv env;
+    void SetUp() override { env.set("KVXHOME", home.path()).set("KVXLANG", "ang"); }
+    ToolParameterSet Load(const std::string& bytes) {
+        ToolParameterSet tool;
+        tool.Load(home.write("lib/tool.wkz", bytes));
+        return tool;
+    }
+};
+
+const char kTool[] =
+    "Comment                  :       &TP_COMMENT=rough & ready\r\n"
+    "Body Radius              :       &TP_BRAD=5.000\r\n"
+    "Corner Radius            :       &TP_CRAD=2.000\r\n"
+    "Tool Number              :       &TP_CPPNUM=12\r\n"
+    "Auto                     :       &TP_AUTOFLAGS=17\r\n"
+    "Lead-In                  :       &TP_LITYPE=2\r\n"
+    "Extra                    :       &MY_NOTE=kept as it is\r\n"
+    "Type                     :       &TP_TYPE=201\r\n";
+
+TEST_F(ToolSetTest, LoadAndSaveRoundTripByteForByte) {
+    ToolParameterSet tool = Load(kTool);
+    EXPECT_TRUE(tool.loaded());
+    ASSERT_EQ(tool.parameters().size(), 8u);
+    EXPECT_EQ(tool.parameters()[6].name, "MY_NOTE");
+    EXPECT_FALSE(tool.parameters()[6].applied);
+    std::string copy = home.file("lib/copy.wkz");
+    ASSERT_TRUE(tool.Save(copy));
+    EXPECT_EQ(read_file(copy), kTool);
+    EXPECT_EQ(tool.path(), copy);
+}
+
+TEST_F(ToolSetTest, UnreadableFileLeavesAnEmptySet) {
+    ToolParameterSet tool;
+    tool.Load(home.file("missing.wkz"));
+    EXPECT_FALSE(tool.loaded());
+    EXPECT_TRUE(tool.parameters().empty());
+    EXPECT_FALSE(tool.Save(""));
+    EXPECT_FALSE(tool.Save(home.file("no/such/dir/t.wkz")));
+}
+
+TEST_F(ToolSetTest, FailedSaveKeepsThePreviousFileAndPath) {
+    ToolParameterSet tool = Load(kTool);
+    std::string target = home.mkdir("lib/target.wkz");  // a directory cannot be replaced
+    EXPECT_FALSE(tool.Save(target));
+    EXPECT_EQ(tool.path(), home.file("lib/tool.wkz"));
+}
+
+TEST_F(ToolSetTest, IndexOperations) {
+    ToolParameterSet tool = Load(kTool);
+    ParameterValue value;
+    ASSERT_TRUE(tool.GetByIndex(kTpBrad, value));
+    EXPECT_FLOAT_EQ(value.real, 5.0f);
+    EXPECT_FALSE(tool.GetByIndex(kTpCdiam, value));
+
+    value.real = 6.5f;
+    tool.SetValueByIndex(kTpBrad, value);
+    tool.SetValueByIndex(kTpCdiam, value);  // absent: nothing happens
+    EXPECT_EQ(tool.FindByName("TP_CDIAM"), -1);
+
+    value.text = "3";
+    tool.SetByIndex(kTpLitype, value);  // present: replaced in place, label kept
+    EXPECT_EQ(tool.FindByName("TP_LITYPE"), 5);
+    EXPECT_EQ(tool.parameters()[5].label, "Lead-In");
+    EXPECT_EQ(tool.parameters()[5].text, "3");
+
+    value.real = 1.0f;
+    tool.SetByIndex(kTpTol, value);  // absent: appended with an empty label
+    EXPECT_EQ(tool.FindByName("TP_TOL"), 8);
+    EXPECT_EQ(tool.parameters()[8].label, "");
+
+    ASSERT_TRUE(tool.RemoveByIndex(kTpComment));
+    EXPECT_FALSE(tool.RemoveByIndex(kTpComment));
+    EXPECT_EQ(tool.parameters()[0].name, "TP_BRAD");
+    EXPECT_EQ(tool.parameters()[1].name, "TP_CRAD");
+
+    float real = 0;
+    std::int32_t integer = 0;
+    std::string text;
+    EXPECT_TRUE(tool.GetReal("TP_BRAD", real));
+    EXPECT_FLOAT_EQ(real, 6.5f);
+    EXPECT_TRUE(tool.GetInteger("TP_CPPNUM", integer));
+    EXPECT_EQ(integer, 12);
+    EXPECT_TRUE(tool.GetText("MY_NOTE", text));
+    EXPECT_FALSE(tool.GetText("TP_COMMENT", text));
+}
+
+TEST_F(ToolSetTest, RepeatedNamesAreKeptAndTheFirstIsFound) {
+    ToolParameterSet tool = Load(
+        "A:       &TP_BRAD=1\r\n"
+        "B:       &TP_BRAD=2\r\n"
+        "C:       &tp_brad=3\r\n");
+    ASSERT_EQ(tool.parameters().size(), 3u);
+    float real = 0;
+    EXPECT_TRUE(tool.GetReal("TP_BRAD", real));
+    EXPECT_FLOAT_EQ(real, 1.0f);
+    ParameterValue value;
+    value.real = 9.0f;
+    tool.SetByIndex(kTpBrad, value);
+    EXPECT_FLOAT_EQ(tool.parameters()[0].real, 9.0f);
+    EXPECT_FLOAT_EQ(tool.parameters()[1].real, 2.0f);
+    EXPECT_FALSE(tool.parameters()[2].applied);
+}
+
+TEST_F(ToolSetTest, KindNoneIsNeverWritten) {
+    ToolParameterSet tool;
+    ParameterValue value;
+    value.text = "201";
+    tool.SetByIndex(kTpType, value);
+    std::string path = home.file("none.wkz");
+    ASSERT_TRUE(tool.Save(path));
+    EXPECT_EQ(read_file(path), "");
+}
+
+// Consistency with the toolpath, one row per parameter kind and outcome.
+TEST_F(ToolSetTest, ConsistencyTable) {
+    struct Case {
+        const char* line;
+        void (*toolpath)(FakeToolpath&);
+        bool consistent;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"C:       &TP_COMMENT=abc", [](FakeToolpath& t) { t.texts["TP_COMMENT"] = "abc"; }, true,
+         ""},
+        {"C:       &TP_COMMENT=abc", [](FakeToolpath& t) { t.texts["TP_COMMENT"] = "ABC"; }, false,
+         "C\t\tABC\t\t\tabc\n"},
+        {"C:       &TP_COMMENT=abc", [](FakeToolpath&) {}, false, "C\t\t\t\t\tabc\n"},
+        {"R:       &TP_CRAD=2.0004", [](FakeToolpath& t) { t.reals["TP_CRAD"] = 2.0f; }, true, ""},
+        {"R:       &TP_CRAD=2.001", [](FakeToolpath& t) { t.reals["TP_CRAD"] = 2.0f; }, false,
+         "R\t\t2.000\t\t\t2.001\n"},
+        {"R:       &TP_CRAD=2.001", [](FakeToolpath&) {}, false, "R\t\t0.000\t\t\t2.001\n"},
+        {"N:       &TP_CPPNUM=7", [](FakeToolpath& t) { t.integers["TP_CPPNUM"] = 7; }, true, ""},
+        {"N:       &TP_CPPNUM=7", [](FakeToolpath& t) { t.integers["TP_CPPNUM"] = 8; }, false,
+         "N\t\t8\t\t\t7\n"},
+        {"N:       &TP_CPPNUM=7", [](FakeToolpath&) {}, false, "N\t\t0\t\t\t7\n"},
+        {"A:       &TP_AUTOFLAGS=17", [](FakeToolpath& t) { t.integers["TP_AUTOFLAGS"] = 1; }, true,
+         ""},
+        {"X:       &MY_NOTE=1", [](FakeToolpath&) {}, true, ""},
+        {"X:       &TP_INDEX82=.\\x", [](FakeToolpath&) {}, true, ""},
+    };
+    for (const auto& c : cases) {
+        ToolParameterSet tool = Load(c.line);
+        FakeToolpath toolpath;
+        c.toolpath(toolpath);
+        EXPECT_EQ(tool.IsConsistent(toolpath, false), c.consistent) << c.line;
+        EXPECT_EQ(tool.InconsistencyReport(toolpath), c.report) << c.line;
+    }
+}
+
+TEST_F(ToolSetTest, AutoFlagBitsAreReportedByLabelWhenDefinitionsExist) {
+    ToolParameterSet tool = Load("A:       &TP_AUTOFLAGS=9\r\n");
+    FakeToolpath toolpath;
+    toolpath.integers["TP_AUTOFLAGS"] = 1;
+    EXPECT_FALSE(tool.IsConsistent(toolpath, false));
+    EXPECT_EQ(tool.InconsistencyReport(toolpath), "A\t\t1\t\t\t9\n");
+    home.write("texte/kvxvars.ang", "[kvxvars]\r\nTP_AUTOSTEPOVER=Auto stepover\r\n");
+    EXPECT_EQ(tool.InconsistencyReport(toolpath), "TP_AUTOZSTEP\t0\t\t\t1\n");
+    toolpath.integers["TP_AUTOFLAGS"] = 8;
+    EXPECT_EQ(tool.InconsistencyReport(toolpath), "Auto stepover\t0\t\t\t1\n");
+}
+
+TEST_F(ToolSetTest, LabelsComeFromTheDefinitionsFileOfTheLanguage) {
+    home.write("texte/kvxvars.fra",
+               "[kvxvars]\r\nTP_BRAD=Rayon du corps\r\nTP_CRAD=\r\nTP_TOL=Tolerance\r\n");
+    env.set("KVXLANG", "fra");
+    ToolParameterSet tool = Load(
+        "Body Radius:       &TP_BRAD=5\r\n"
+        "Corner Radius:       &TP_CRAD=1\r\n");
+    EXPECT_EQ(tool.parameters()[0].label, "Rayon du corps");
+    EXPECT_EQ(tool.parameters()[1].label, "Corner Radius");  // an empty value replaces nothing
+    ParameterValue value;
+    tool.SetByIndex(kTpTol, value);
+    EXPECT_EQ(tool.parameters()[2].label, "Tolerance");
+    EXPECT_FALSE(tool.definitions_path().empty());
+}
+
+struct ChangeFileTest : ToolSetTest {
+    FakeToolpath toolpath;
+    std::string out;
+    void SetUp() override {
+        ToolSetTest::SetUp();
+        out = home.file("cutter.out");
+    }
+};
+
+TEST_F(ChangeFileTest, OnlyDifferingParametersAndTheHighestLevel) {
+    ToolParameterSet tool = Load(
+        "C:       &TP_COMMENT=a&b\r\n"
+        "F:       &TP_FRCUT=1200\r\n"
+        "R:       &TP_BRAD=5\r\n"
+        "X:       &MY_NOTE=never sent\r\n");
+    toolpath.reals["TP_BRAD"] = 5.0f;
+    toolpath.texts["TP_INDEX82"] = ".\\SUB/T1.WKZ";
+    std::string dir = home.path() + "/lib";
+    ASSERT_TRUE(tool.WriteChangeFile(toolpath, out, dir, dir + "/sub/t1.wkz"));
+    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=3 &TP_COMMENT=a\\&b &TP_FRCUT=1200.000 ");
+
+    toolpath.reals.clear();
+    ASSERT_TRUE(tool.WriteChangeFile(toolpath, out, dir, dir + "/sub/t1.wkz"));
+    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_COMMENT=a\\&b &TP_FRCUT=1200.000 &TP_BRAD=5.000 ");
+}
+
+TEST_F(ChangeFileTest, ToolReference) {
+    ToolParameterSet tool;
+    std::string dir = home.path() + "/lib";
+    struct Case {
+        std::string file;
+        const char* toolpath_reference;  // nullptr: the read fails
+        const char* written;
+    };
+    const Case cases[] = {
+        {dir + "/R&D/t.wkz", nullptr, "!EDIT_LEVEL=2 &TP_INDEX82=.\\R\\&D\\t.wkz "},
+        {dir + "/t.wkz", ".\\T.wkz", "!EDIT_LEVEL=1 "},
+        {dir + "/t.wkz", "./t.wkz", "!EDIT_LEVEL=1 "},
+        {dir + "/t.wkz", ".\\other.wkz", "!EDIT_LEVEL=2 &TP_INDEX82=.\\t.wkz "},
+        {"/elsewhere/t.wkz", "", "!EDIT_LEVEL=1 "},
+        {"/elsewhere/t.wkz", nullptr, "!EDIT_LEVEL=2 &TP_INDEX82= "},
+        {dir + "2/t.wkz", "", "!EDIT_LEVEL=1 "},  // a sibling folder is not below the directory
+    };
+    for (const auto& c : cases) {
+        toolpath.texts.clear();
+        if (c.toolpath_reference) {
+            toolpath.texts["TP_INDEX82"] = c.toolpath_reference;
+        }
+        ASSERT_TRUE(tool.WriteChangeFile(toolpath, out, dir, c.file));
+        EXPECT_EQ(read_file(out), c.written) << c.file;
+    }
+}
+
+TEST_F(ChangeFileTest, UnwritableChangeFileIsReported) {
+    ToolParameterSet tool;
+    EXPECT_FALSE(tool.WriteChangeFile(toolpath, home.file("missing/cutter.out"), "", ""));
+}
+
+}  // namespace

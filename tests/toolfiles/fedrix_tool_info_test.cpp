@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "language/message_presenter.h"
+#include "support/test_support.h"
+#include "toolfiles/fedrix_tool_info.h"
+
+namespace {
+
+using testsupport::read_file;
+using testsupport::TempDir;
+
+// The file of the default values, written by hand from the table of sections and keys.
+const char kDefaults[] =
+    "[T.A.L.M.O.R.]\r\n"
+    "Fedrix=Fedrix Tool Information\r\n"
+    "[BASICS]\r\n"
+    "Optimize Feed Rates=y\r\n"
+    "Min Feed Rate=250\r\n"
+    "Max Feed Rate=0\r\n"
+    "Start Depth=0.800\r\n"
+    "Max Depth=3.500\r\n"
+    "Max Cut Height=0.000\r\n"
+    "[ADVANCED]\r\n"
+    "Plunge Continous Adaptation=1\r\n"
+    "Plunge Factor=1.000\r\n"
+    "Plunge Start Angle=1.000\r\n"
+    "Plunge End Angle=70.000\r\n"
+    "Ramp Feed Rate=0\r\n"
+    "Ramp Angle=0.000\r\n"
+    "Unsymmetry Factor=1.000\r\n"
+    "Drag Factor=1.000\r\n"
+    "Drag Start Angle=1.000\r\n"
+    "Drag End Angle=70.000\r\n"
+    "Climb Factor=1.000\r\n"
+    "Entangulation Start Angle=10.000\r\n"
+    "Entangulation End Angle=90.000\r\n"
+    "Entangulation Factor=1.000\r\n"
+    "Air Cut Feed Rate=0\r\n"
+    "Air Cut Optimization=n\r\n"
+    "Retraction Optimization=n\r\n"
+    "Stock Distance=0.000\r\n"
+    "Feed Rate Per Tooth=0.000\r\n"
+    "Number Of Teeth=0\r\n"
+    "Spindle Speed Optimization=n\r\n";
+
+class RecordingPresenter : public MessagePresenter {
+public:
+    std::vector<std::string> texts;
+    int Present(const std::string& text, int, int) override {
+        texts.push_back(text);
+        return kAnswerOk;
+    }
+};
+
+struct FedrixTest : ::testing::Test {
+    TempDir dir;
+    RecordingPresenter presenter;
+    MessagePresenter* previous = nullptr;
+    void SetUp() override { previous = install_message_presenter(&presenter); }
+    void TearDown() override { install_message_presenter(previous); }
+};
+
+TEST_F(FedrixTest, DefaultsAreWrittenExactlyAndReplaceTheOldFile) {
+    std::string path = dir.write("D10.ncs", "[OLD]\r\nstale=1\r\n");
+    FedrixToolInfo info(path);
+    ASSERT_TRUE(info.Save());
+    EXPECT_EQ(read_file(path), kDefaults);
+}
+
+TEST_F(FedrixTest, ValuesRoundTripWithThreeDecimals) {
+    std::string path = dir.file("t.ncs");
+    FedrixToolInfo info(path);
+    info.optimize_feed_rates = false;
+    info.min_feed_rate = 100;
+    info.start_depth = 1.23456f;
+    info.retraction_optimization = true;
+    info.number_of_teeth = 4;
+    ASSERT_TRUE(info.Save());
+
+    FedrixToolInfo back(path);
+    ASSERT_TRUE(back.Check());
+    ASSERT_TRUE(back.ReadSucceeded());
+    EXPECT_FALSE(back.optimize_feed_rates);
+    EXPECT_EQ(back.min_feed_rate, 100);
+    EXPECT_FLOAT_EQ(back.start_depth, 1.235f);
+    EXPECT_TRUE(back.retraction_optimization);
+    EXPECT_EQ(back.number_of_teeth, 4);
+    EXPECT_TRUE(presenter.texts.empty());
+}
+
+TEST_F(FedrixTest, OnlyTheMarkerGivesTheDefaults) {
+    std::string path = dir.write("m.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n");
+    FedrixToolInfo info(path);
+    info.Check();
+    EXPECT_TRUE(info.ReadSucceeded());
+    std::vector<std::string> texts;
+    for (const auto& entry : info.Entries()) {
+        texts.push_back(std::string(entry.section) + "/" + entry.key + "=" + entry.text);
+    }
+    ASSERT_EQ(texts.size(), 28u);
+    EXPECT_EQ(texts[0], "T.A.L.M.O.R./Fedrix=Fedrix Tool Information");
+    EXPECT_EQ(texts[4], "BASICS/Start Depth=0.800");
+    EXPECT_EQ(texts[27], "ADVANCED/Spindle Speed Optimization=n");
+}
+
+TEST_F(FedrixTest, AWrongMarkerIsAnnouncedAndChangesNothing) {
+    const char* files[] = {
+        "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n[BASICS]\r\nMin Feed Rate=1\r\n",
+        "[BASICS]\r\nMin Feed Rate=1\r\n",
+        "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information \r\n",  // blanks are trimmed: valid
+    };
+    std::string path = dir.write("w.ncs", files[0]);
+    FedrixToolInfo info(path);
+    info.Check();
+    EXPECT_FALSE(info.ReadSucceeded());
+    EXPECT_EQ(info.min_feed_rate, 250);
+    ASSERT_EQ(presenter.texts.size(), 1u);
+    EXPECT_EQ(presenter.texts[0], "'" + path + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
+
+    dir.write("w.ncs", files[1]);
+    info.Check();
+    EXPECT_FALSE(info.ReadSucceeded());
+
+    dir.write("w.ncs", files[2]);
+    info.Check();
+    EXPECT_TRUE(info.ReadSucceeded());
+}
+
+TEST(FedrixPath, ReplacesTheExtensionOfTheFileName) {
+    EXPECT_EQ(FedrixFilePath("/lib/D10_ball.wkz"), "/lib/D10_ball.ncs");
+    EXPECT_EQ(FedrixFilePath("/lib/D10"), "/lib/D10.ncs");
+    EXPECT_EQ(FedrixFilePath("/lib/v1.2/D10"), "/lib/v1.2/D10.ncs");
+    EXPECT_EQ(FedrixFilePath("a.b.wkz"), "a.b.ncs");
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+#include "toolfiles/change_file.h"
+#include "toolfiles/tool_file.h"
+
+namespace {
+
+// Golden bytes written by hand from the file layout: label padded to 25, a colon, seven blanks,
+// an ampersand, the name, "=", the value, CR LF.
+const char kGoldenTool[] =
+    "Toolpath Comment         :       &TP_COMMENT=roughing a=b & c\r\n"
+    "Body Radius              :       &TP_BRAD=5.000\r\n"
+    "Tool Number              :       &TP_CPPNUM=12\r\n"
+    "A label of thirty chars xx:       &TP_CRAD=0.500\r\n"
+    "Exactly twenty-five chars:       &TP_TOL=0.010\r\n";
+
+TEST(ToolFile, WritesTheLayoutByteForByte) {
+    std::vector<ToolFileEntry> entries = {
+        {"Toolpath Comment", "TP_COMMENT", "roughing a=b & c"},
+        {"Body Radius", "TP_BRAD", "5.000"},
+        {"Tool Number", "TP_CPPNUM", "12"},
+        {"A label of thirty chars xx", "TP_CRAD", "0.500"},
+        {"Exactly twenty-five chars", "TP_TOL", "0.010"},
+    };
+    EXPECT_EQ(format_tool_file(entries), kGoldenTool);
+    EXPECT_EQ(format_tool_file({}), "");
+}
+
+TEST(ToolFile, ReadsBackWhatItWrites) {
+    auto entries = parse_tool_file(kGoldenTool);
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0].label, "Toolpath Comment");
+    EXPECT_EQ(entries[0].name, "TP_COMMENT");
+    EXPECT_EQ(entries[0].value, "roughing a=b & c");
+    EXPECT_EQ(entries[3].label, "A label of thirty chars xx");
+    EXPECT_EQ(entries[3].value, "0.500");
+    EXPECT_EQ(format_tool_file(entries), kGoldenTool);
+}
+
+TEST(ToolFile, LineRules) {
+    struct Case {
+        const char* line;
+        bool parsed;
+        const char* label;
+        const char* name;
+        const char* value;
+    };
+    const Case cases[] = {
+        // empty value: the line ends right after "="
+        {"Comment:       &TP_COMMENT=", true, "Comment", "TP_COMMENT", ""},
+        // the line ends right after the name
+        {"Comment:       &TP_COMMENT", true, "Comment", "TP_COMMENT", ""},
+        // only the separator that ends the name is consumed
+        {"X:       &TP_COMMENT==a", true, "X", "TP_COMMENT", "=a"},
+        // leading separators are skipped, leading blanks of the value kept
+        {"::X:  &TP_CDESC=  lead", true, "X", "TP_CDESC", "  lead"},
+        // token 2 is whatever stands between label and name
+        {"X:&TP_BRAD=5", true, "X", "5", ""},
+        {"no separators at all", false, "", "", ""},
+        {"Label:       ", false, "", "", ""},
+    };
+    for (const auto& c : cases) {
+        auto entry = parse_tool_file_line(c.line);
+        ASSERT_EQ(entry.has_value(), c.parsed) << c.line;
+        if (c.parsed) {
+            EXPECT_EQ(entry->label, c.label) << c.line;
+            EXPECT_EQ(entry->name, c.name) << c.line;
+            EXPECT_EQ(entry->value, c.value) << c.line;
+        }
+    }
+}
+
+TEST(ToolFile, SkipsCommentsAndTrimsLineEnds) {
+    const char bytes[] =
+        "**********\r\n"
+        "R:       &TP_BRAD=5.000 **\r\n"
+        "C:       &TP_COMMENT=a ** b  \t \n"
+        "\r\n"
+        "   \n"
+        "L:       &TP_CRAD=1.000";  // no line end at all
+    auto entries = parse_tool_file(bytes);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].value, "a ** b");
+    EXPECT_EQ(entries[1].name, "TP_CRAD");
+}
+
+TEST(ToolFile, LabelsAndValuesThatWouldSplitDifferentlyAreMadeSafe) {
+    std::vector<ToolFileEntry> entries = {
+        {"Ratio: a&b=c\r\nd", "TP_COMMENT", "line1\nline2"},
+        {"", "TP_BRAD", "5.000"},
+        {":&=", "TP_CRAD", "1.000"},
+    };
+    auto back = parse_tool_file(format_tool_file(entries));
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[0].label, "Ratio  a b c  d");
+    EXPECT_EQ(back[0].name, "TP_COMMENT");
+    EXPECT_EQ(back[0].value, "line1 line2");
+    EXPECT_EQ(back[1].name, "TP_BRAD");
+    EXPECT_EQ(back[1].value, "5.000");
+    EXPECT_EQ(back[2].name, "TP_CRAD");
+}
+
+TEST(ToolFile, LongLinesAreReadWhole) {
+    std::string value(300, 'v');
+    std::string line = "Comment:       &TP_COMMENT=" + value + "x=y&z\r\n";
+    auto entries = parse_tool_file(line);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].value, value + "x=y&z");
+}
+
+TEST(ToolFile, BinaryAndUnterminatedInputDoesNotBreakTheReader) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage += static_cast<char>((i * 131) & 0xFF);
+    }
+    parse_tool_file(garbage);
+    std::string with_nul("N:       &TP_COMMENT=a\0b\r\n", 26);
+    auto entries = parse_tool_file(with_nul);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].value, std::string("a\0b", 3));
+}
+
+TEST(ToolFile, WriteIsAtomicAndFailsOnAMissingDirectory) {
+    testsupport::TempDir dir;
+    std::string path = dir.write("t.wkz", "old");
+    ASSERT_TRUE(write_tool_file(path, {{"R", "TP_BRAD", "5.000"}}));
+    EXPECT_EQ(testsupport::read_file(path), "R                        :       &TP_BRAD=5.000\r\n");
+    EXPECT_FALSE(write_tool_file(dir.file("missing/t.wkz"), {}));
+    EXPECT_FALSE(write_tool_file("", {}));
+    EXPECT_FALSE(read_tool_file(dir.file("none.wkz")).has_value());
+}
+
+TEST(ChangeFile, LevelPlaceholderAndEntries) {
+    ParameterChangeFile change;
+    EXPECT_EQ(change.Bytes(1), "!EDIT_LEVEL=1 ");
+    change.AddReal("TP_BRAD", 5.0f);
+    change.AddInteger("TP_CPPNUM", -3);
+    change.AddText("TP_COMMENT", "a=b & c");
+    change.AddText("TP_INDEX82", ".\\sub\\R&D.wkz");
+    EXPECT_EQ(change.Bytes(4),
+              "!EDIT_LEVEL=4 &TP_BRAD=5.000 &TP_CPPNUM=-3 &TP_COMMENT=a=b \\& c "
+              "&TP_INDEX82=.\\sub\\R\\&D.wkz ");
+    testsupport::TempDir dir;
+    ASSERT_TRUE(change.Write(dir.file("cutter.out"), 2));
+    EXPECT_EQ(testsupport::read_file(dir.file("cutter.out")).substr(0, 15), "!EDIT_LEVEL=2 &");
+    EXPECT_FALSE(change.Write(dir.file("no/such/dir/cutter.out"), 2));
+}
+
+}  // namespace
