@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "workzone/data_file_reader.h"
+#include "workzone/point_file_readers.h"
+#include "workzone/toolpath_geometry.h"
+#include "workzone/view_file_reader.h"
+
+namespace {
+
+class ScriptedReader : public DataFileReader {
+public:
+    ScriptedReader(const std::optional<std::string>& path, int mode, bool header, int step)
+        : DataFileReader(path, 1, mode), header_(header), step_(step) {}
+    int steps = 0;
+    bool header_;
+
+protected:
+    bool HeaderMatches() override { return header_; }
+    int ReadStep() override { return ++steps, step_; }
+    int WriteStep() override { return ++steps, step_; }
+
+private:
+    int step_;
+};
+
+TEST(DataFileReader, StatusCodes) {
+    testsupport::TempDir dir;
+    std::string present = dir.write("present.txt", "x");
+    std::string long_path = dir.path() + "/" + std::string(611 - dir.path().size() - 1, 'n');
+    ASSERT_EQ(long_path.size(), 611u);
+    struct Case {
+        std::optional<std::string> path;
+        int mode;
+        bool header;
+        int step;
+        int status;
+    };
+    const Case cases[] = {
+        {present, DataFileReader::kRead, true, 0, 0},
+        {present, DataFileReader::kRead, false, 0, 22},
+        {present, DataFileReader::kRead, true, 8, 8},
+        {dir.file("absent"), DataFileReader::kRead, true, 0, 7},
+        {long_path, DataFileReader::kRead, true, 0, 5},
+        {long_path.substr(0, 610), DataFileReader::kRead, true, 0, 7},
+        {dir.file("new"), DataFileReader::kWrite, true, 0, 0},
+        {dir.file("new"), DataFileReader::kWrite, true, 10, 10},
+    };
+    for (const Case& c : cases) {
+        ScriptedReader reader(c.path, c.mode, c.header, c.step);
+        EXPECT_EQ(reader.Run(), c.status) << c.path.value_or("(none)").size();
+    }
+    // The header is checked on the first use only.
+    ScriptedReader reader(present, DataFileReader::kRead, true, 0);
+    ASSERT_EQ(reader.Run(), 0);
+    reader.header_ = false;
+    EXPECT_EQ(reader.Run(), 0);
+    EXPECT_EQ(reader.steps, 2);
+}
+
+TEST(DataFileReader, TextFilesComeWholeWithCarriageReturnsBlanked) {
+    testsupport::TempDir dir;
+    std::string big(5000, 'a');
+    big += "\r\nend\r";
+    std::string text;
+    ASSERT_EQ(read_text_file(dir.write("big.txt", big), text), 0);
+    EXPECT_EQ(text.size(), big.size());
+    EXPECT_EQ(text.substr(5000), " \nend ");
+    EXPECT_NE(read_text_file(dir.mkdir("sub"), text), 0);
+    EXPECT_EQ(read_text_file(dir.file("none"), text), kDataFileBadPath);
+}
+
+TEST(PointList, Lines) {
+    struct Case {
+        std::string text;
+        bool ok;
+        std::size_t count;
+    };
+    const Case cases[] = {{"1 2 3\n4 5 6\n", true, 2},
+                          {"1 2 3", true, 1},
+                          {"", true, 0},
+                          {"+1 -2 .5 \n", true, 1},
+                          {"1e3\t2E-2 3\n", true, 1},
+                          {"1 2\n", false, 0},
+                          {"1 2 3\n\n4 5 6\n", false, 0},
+                          {"1 2 3 4\n", false, 0},
+                          {"1 2 x\n", false, 0},
+                          {"nan 1 2\n", false, 0},
+                          {"1e39 0 0\n", false, 0},
+                          {"1 2 3abc\n", false, 0},
+                          {" \n", false, 0},
+                          {std::string("1 2\0 3\n", 7), false, 0}};
+    for (const Case& c : cases) {
+        std::vector<Point3> points = {{9, 9, 9}};
+        EXPECT_EQ(parse_point_list(c.text, points), c.ok) << c.text;
+        EXPECT_EQ(points.size(), c.ok ? c.count : 1u) << c.text;
+    }
+    std::vector<Point3> values = {{1.5f, -2.25f, 1e-7f}, {0, 0, 123456.7f}};
+    std::vector<Point3> back;
+    ASSERT_TRUE(parse_point_list(format_point_list(values), back));
+    EXPECT_EQ(back, values);
+}
+
+TEST(ViewText, KeywordsAndRoundTrip) {
+    MachiningZoneView view;
+    view.transform.m[0][3] = 12.5f;
+    view.transform.m[1][1] = -1.0f;
+    view.has_box = true;
+    view.box_max = {100, 50, 0.5f};
+    view.limit_curves = {"outer", "island one"};
+    MachiningZoneView back;
+    ASSERT_TRUE(parse_view_text("# zone\n\n" + format_view_text(view), back));
+    EXPECT_TRUE(nearly_equal(back.transform, view.transform));
+    EXPECT_TRUE(back.has_box);
+    EXPECT_EQ(back.box_max, view.box_max);
+    EXPECT_EQ(back.limit_curves, view.limit_curves);
+
+    const std::string bad[] = {"zone 1\n",        "matrix\n1 0 0 0\n0 1 0 0\n0 0 1 0\n",
+                               "box 1 2 3 4 5\n", "curve\n",
+                               "matrix 1\n",      "box 1 2 3 4 5 nan\n"};
+    for (const std::string& text : bad) {
+        MachiningZoneView untouched;
+        untouched.has_box = true;
+        EXPECT_FALSE(parse_view_text(text, untouched)) << text;
+        EXPECT_TRUE(untouched.has_box);
+    }
+}
+
+TEST(PointFileReaders, KeepTheOldListWhenTheFileIsBad) {
+    testsupport::TempDir dir;
+    std::vector<Point3> levels = {{1, 1, 1}};
+    EXPECT_EQ(LevelsFileReader(dir.write("a.niv", "1 2\n"), levels).Run(), kDataFileReadFailed);
+    EXPECT_EQ(levels.size(), 1u);
+    EXPECT_EQ(DrillPointsFileReader(dir.file("b.per"), levels).Run(), kDataFileMissing);
+    EXPECT_EQ(LevelsFileReader(dir.write("c.niv", "0 0 -5\r\n"), levels).Run(), kDataFileOk);
+    EXPECT_EQ(levels, (std::vector<Point3>{{0, 0, -5}}));
+}
+
+}  // namespace
