@@ -8,10 +8,10 @@ namespace {
 
 class CapturingPresenter : public MessagePresenter {
 public:
-    int Present(const std::string& text, int button_set, int icon) override {
+    int Present(const std::string& composed, int button_set, int icon_value) override {
         shown = true;
-        this->text = text;
-        this->icon = icon;
+        text = composed;
+        icon = icon_value;
         return default_answer(button_set);
     }
 
