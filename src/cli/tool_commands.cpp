@@ -1,23 +1,133 @@
+// show, check, apply and fedrix: a tool file as the tool library sees it.
+
 #include <cstdio>
+#include <string>
 
+#include "app/startup_configuration.h"
 #include "cli/commands.h"
+#include "platform/filesystem.h"
+#include "tool/tool_parameter_set.h"
+#include "tool/toolpath_reader_values.h"
+#include "toolfiles/fedrix_tool_info.h"
+#include "workzone/toolpath_reader.h"
 
-int command_show(const CommandArguments&) {
-    std::fputs("cutterbase-cli: 'show' is not available yet\n", stderr);
+namespace {
+
+const char* kind_name(ParameterKind kind) {
+    switch (kind) {
+        case ParameterKind::Text:
+            return "Text";
+        case ParameterKind::Real:
+            return "Real";
+        case ParameterKind::Integer:
+            return "Integer";
+        case ParameterKind::None:
+            break;
+    }
+    return "None";
+}
+
+void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+int usage(const char* text) {
+    std::fprintf(stderr, "usage: cutterbase-cli %s\n", text);
     return 2;
 }
 
-int command_check(const CommandArguments&) {
-    std::fputs("cutterbase-cli: 'check' is not available yet\n", stderr);
-    return 2;
+std::string absolute_path(const std::string& path) {
+    if (!path.empty() && path[0] == platform::kPathSeparator) {
+        return path;
+    }
+    return platform::join_path(platform::current_directory().value_or(""), path);
 }
 
-int command_apply(const CommandArguments&) {
-    std::fputs("cutterbase-cli: 'apply' is not available yet\n", stderr);
-    return 2;
+}  // namespace
+
+int command_show(const CommandArguments& arguments) {
+    if (arguments.size() != 1) {
+        return usage("show TOOL.wkz");
+    }
+    ToolParameterSet tool;
+    tool.Load(arguments[0]);
+    if (!tool.loaded()) {
+        std::fprintf(stderr, "cutterbase-cli: cannot read '%s'\n", arguments[0].c_str());
+        return 1;
+    }
+    for (const auto& parameter : tool.parameters()) {
+        print(parameter.label + "\t" + parameter.name + "\t" + kind_name(parameter.kind) + "\t" +
+              (parameter.applied ? "1" : "0") + "\t" + FormatParameterValue(parameter) + "\n");
+    }
+    return 0;
 }
 
-int command_fedrix(const CommandArguments&) {
-    std::fputs("cutterbase-cli: 'fedrix' is not available yet\n", stderr);
-    return 2;
+int command_check(const CommandArguments& arguments) {
+    if (arguments.size() != 1) {
+        return usage("check TOOL.wkz");
+    }
+    ToolParameterSet tool;
+    tool.Load(arguments[0]);
+    if (!tool.loaded()) {
+        std::fprintf(stderr, "cutterbase-cli: cannot read '%s'\n", arguments[0].c_str());
+        return 2;
+    }
+    ToolpathReader reader(0);
+    ToolpathReaderValues toolpath(reader);
+    if (tool.IsConsistent(toolpath, false)) {
+        return 0;
+    }
+    print(tool.InconsistencyReport(toolpath));
+    return 1;
+}
+
+int command_apply(const CommandArguments& arguments) {
+    std::string tool_file;
+    std::string output = "cutter.out";
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "-o" && i + 1 < arguments.size()) {
+            output = arguments[++i];
+        } else if (tool_file.empty()) {
+            tool_file = arguments[i];
+        } else {
+            return usage("apply TOOL.wkz [-o FILE]");
+        }
+    }
+    if (tool_file.empty()) {
+        return usage("apply TOOL.wkz [-o FILE]");
+    }
+    StartupConfiguration startup = ConfigureStartup();
+    if (startup.cancel) {
+        std::fputs("cutterbase-cli: no workzone or tool directory; nothing applied\n", stderr);
+        return 1;
+    }
+    tool_file = absolute_path(tool_file);
+    ToolParameterSet tool;
+    tool.Load(tool_file);
+    if (!tool.loaded()) {
+        std::fprintf(stderr, "cutterbase-cli: cannot read '%s'\n", tool_file.c_str());
+        return 1;
+    }
+    ToolpathReader reader(0);
+    ToolpathReaderValues toolpath(reader);
+    if (!tool.WriteChangeFile(toolpath, output, startup.tool_directory, tool_file)) {
+        std::fprintf(stderr, "cutterbase-cli: cannot write '%s'\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int command_fedrix(const CommandArguments& arguments) {
+    if (arguments.size() != 1) {
+        return usage("fedrix FILE.ncs");
+    }
+    FedrixToolInfo info(arguments[0]);
+    if (!info.Check() || !info.ReadSucceeded()) {
+        if (!info.Exists()) {
+            std::fprintf(stderr, "cutterbase-cli: cannot read '%s'\n", arguments[0].c_str());
+        }
+        return 1;
+    }
+    for (const auto& entry : info.Entries()) {
+        print(std::string(entry.section) + "\t" + entry.key + "\t" + entry.text + "\n");
+    }
+    return 0;
 }
