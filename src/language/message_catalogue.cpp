@@ -2,8 +2,8 @@
 
 #include "language/builtin_texts.h"
 #include "language/current_profile.h"
+#include "language/installation.h"
 #include "language/language_codes.h"
-#include "platform/filesystem.h"
 #include "runtime/environment.h"
 
 namespace {
@@ -58,9 +58,7 @@ TalmorError::TalmorError() : IniFile({}, 0) {}
 
 void TalmorError::Init(const std::string& language) {
     const int index = ::LanguageIndex(language);
-    const std::string home = get_variable("KVXHOME").value_or("");
-    const std::string separator(1, platform::kPathSeparator);
-    SetPath(home + separator + "texte" + separator + "TalmorError." + LanguageCode(index), 0);
+    SetPath(installation_text_file(std::string("TalmorError.") + LanguageCode(index)), 0);
     SetLanguageIndex(index);
     if (!Check()) {
         return;
