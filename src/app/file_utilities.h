@@ -1,0 +1,36 @@
+#pragma once
+// Checks and changes on the disk shared by the windows, the settings and the start-up code.
+// The checks that report raise their message in section GENERAL; none of them throws.
+
+#include <string>
+
+// The longest current directory the fall-backs take, as a directory text of the windows.
+inline constexpr std::size_t kMaxCurrentDirectory = 259;
+
+// Removes trailing separators from `directory` (a lone root separator stays), then checks that
+// it names a directory. When it does not: GENERAL_DIR_NOT_VALID when `report`, and with
+// `fall_back` the directory becomes the current directory.
+bool ValidateDirectory(std::string& directory, bool report, bool fall_back);
+
+// A file search finds the path (a file or a directory); GENERAL_FILE_NOT_VALID when it does not
+// and `report`.
+bool ValidateFile(const std::string& path, bool report);
+
+// With `ask`, deletes only after a Yes to GENERAL_DELETE_FILE. A read-only file is made
+// writable first. True when the file was deleted.
+bool DeleteFileAsk(const std::string& path, bool ask);
+
+// Deletes every file (not directory) the wildcard pattern matches, stopping at the first
+// failure. True when nothing failed, also when nothing matched.
+bool DeletePattern(const std::string& pattern);
+
+// True when the directory exists afterwards. Creates one level only, after a Yes to
+// GENERAL_CREATE_DIR when `ask`.
+bool CreateDirectoryAsk(const std::string& directory, bool ask);
+
+// Asks the installed file chooser for a directory. False without an owner, without a chooser,
+// when the user cancels or chooses an empty path.
+bool BrowseForDirectory(void* owner, const std::string& title, std::string& directory);
+
+// The current directory when it can be read and fits kMaxCurrentDirectory, else nothing.
+bool ReadCurrentDirectory(std::string& directory);

@@ -1,0 +1,92 @@
+#include "app/startup_configuration.h"
+
+#include <optional>
+
+#include "app/file_utilities.h"
+#include "language/message_catalogue.h"
+#include "platform/ascii_case.h"
+#include "platform/filesystem.h"
+#include "runtime/environment.h"
+#include "runtime/expansion.h"
+#include "runtime/status.h"
+
+namespace {
+
+constexpr const char* kModule = "CutterBaseDlg";
+constexpr int kToolDirectoryCapacity = 1024;
+constexpr int kHookCapacity = 260;
+
+std::string variable_text(const char* name) {
+    return get_variable(name).value_or(std::string());
+}
+
+bool read_workzone(StartupConfiguration& configuration) {
+    const std::optional<std::string> zone = get_variable("KVXZONE");
+    if (!zone) {
+        Message(kModule, 191, __DATE__, __TIME__, "LIB_TALMOR_GMBH", "KARVEX_ZONEINF_NOZONE",
+                kButtonsOk);
+        return false;
+    }
+    std::string directory = *zone;
+    // A lone root separator stays: it is a directory, not a trailing separator.
+    while (!directory.empty() &&
+           (directory.back() == ' ' ||
+            (directory.size() > 1 && platform::is_separator(directory.back())))) {
+        directory.pop_back();
+    }
+    configuration.workzone_directory = directory;
+    return true;
+}
+
+bool read_tool_directory(StartupConfiguration& configuration) {
+    std::string directory = variable_text("KVX_CUTTER_DIR");
+    const bool expanded = expand_path_text(directory, kToolDirectoryCapacity) == kStatusOk;
+    if (expanded && ValidateDirectory(directory, false, false)) {
+        configuration.tool_directory = directory;
+        return true;
+    }
+    Message(kModule, 203, __DATE__, __TIME__, "CUTTERBASE", "CUTBASE_NOTOOL_DIR", kButtonsOk,
+            "KVX_CUTTER_DIR =" + directory);
+    return ReadCurrentDirectory(configuration.tool_directory);
+}
+
+// The directory in front of the program's name in the hook command. When the name occurs
+// twice (a folder named like the program), the second occurrence is the file.
+void read_program_directory(StartupConfiguration& configuration,
+                            const std::string& application_name) {
+    std::string hook = variable_text("KVX_CUTTER_HOOK_COMMAND");
+    const bool expanded = expand_path_text(hook, kHookCapacity) == kStatusOk;
+    const auto first = application_name.empty() ? std::string::npos : hook.find(application_name);
+    if (first != std::string::npos) {
+        const auto second = hook.find(application_name, first + application_name.size());
+        const auto end = second != std::string::npos ? second : first;
+        configuration.program_directory = hook.substr(0, end == 0 ? 0 : end - 1);
+    }
+    if (!expanded || !ValidateFile(configuration.program_directory, false)) {
+        Message(kModule, 239, __DATE__, __TIME__, "CUTTERBASE", "CUTBASE_NOCUTTER_HOOK", kButtonsOk,
+                "KVX_CUTTER_HOOK_COMMAND =" + configuration.program_directory);
+    }
+}
+
+}  // namespace
+
+std::string ProfileFileName(const std::string& application_name) {
+    return application_name + ".INI";
+}
+
+StartupConfiguration ConfigureStartup(const std::string& application_name) {
+    StartupConfiguration configuration;
+    if (!read_workzone(configuration) || !read_tool_directory(configuration)) {
+        configuration.cancel = true;
+        return configuration;
+    }
+    configuration.fedrix_enabled = variable_text("KVX_FEDRIX") == "1";
+    read_program_directory(configuration, application_name);
+    configuration.settings = std::make_unique<CutterBaseSettings>(
+        configuration.program_directory + platform::kPathSeparator +
+        ProfileFileName(application_name));
+    configuration.settings->Check();
+    configuration.diameter_mode =
+        platform::ascii_equal_ignoring_case(variable_text("KVXUSERAD"), "diameter");
+    return configuration;
+}
