@@ -6,20 +6,6 @@
 
 namespace {
 
-class CapturingPresenter : public MessagePresenter {
-public:
-    int Present(const std::string& composed, int button_set, int icon_value) override {
-        shown = true;
-        text = composed;
-        icon = icon_value;
-        return default_answer(button_set);
-    }
-
-    bool shown = false;
-    std::string text;
-    int icon = 0;
-};
-
 // Line breaks and tabs as the two characters a catalogue file holds for them.
 std::string escape(const std::string& text) {
     std::string out;
@@ -35,6 +21,21 @@ std::string escape(const std::string& text) {
     return out;
 }
 
+// Prints every message instead of showing it, also one the catalogue raises about itself
+// while it loads.
+class PrintingPresenter : public MessagePresenter {
+public:
+    int Present(const std::string& text, int button_set, int icon) override {
+        ++shown;
+        const std::string line = std::to_string(icon) + "\t" + GetCatalogue()->CategoryName() +
+                                 "\t" + escape(text) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        return default_answer(button_set);
+    }
+
+    int shown = 0;
+};
+
 }  // namespace
 
 int command_message(const CommandArguments& arguments) {
@@ -43,23 +44,21 @@ int command_message(const CommandArguments& arguments) {
         return 2;
     }
     FormatArguments texts(arguments.begin() + 2, arguments.end());
-    CapturingPresenter capture;
-    MessagePresenter* previous = install_message_presenter(&capture);
+    PrintingPresenter printer;
+    MessagePresenter* previous = install_message_presenter(&printer);
     TalmorError* catalogue = GetCatalogue();
     catalogue->Message("cutterbase-cli", __LINE__, __DATE__, __TIME__, arguments[0], arguments[1],
                        kButtonsOk, texts);
     install_message_presenter(previous);
+    std::fflush(stdout);
     if (!catalogue->Exists()) {
         std::fprintf(stderr, "cutterbase-cli: message catalogue '%s' not found\n",
                      catalogue->Path().c_str());
         return 1;
     }
-    if (!capture.shown) {
+    if (printer.shown == 0) {
         std::fputs("cutterbase-cli: no message shown\n", stderr);
         return 1;
     }
-    const std::string line = std::to_string(capture.icon) + "\t" + catalogue->CategoryName() +
-                             "\t" + escape(capture.text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
     return 0;
 }
