@@ -17,6 +17,8 @@ std::optional<std::string> get_path_variable(const std::string& name);
 std::string variable_origin(const std::string& name, const std::string& value);
 std::string path_origin(const std::string& name, const std::string& value);
 
+// Loads the environ.cfg chain; does nothing once it is loaded or while it is being loaded.
+// While the base file is read, lookups of configured names answer "undefined".
 void load_environment();
 MessageDatabase* overload_environment(MessageDatabase* db, const std::string& directory_list,
                                       const std::string& file_name);
