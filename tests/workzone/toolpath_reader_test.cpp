@@ -1,0 +1,209 @@
+#include <climits>
+
+#include "platform/filesystem.h"
+#include "toolpath_variable_fixture.h"
+#include "workzone/toolpath_reader.h"
+
+namespace {
+
+class ToolpathReaderTest : public ToolpathVariableTest {
+protected:
+    void SetUp() override {
+        ToolpathVariableTest::SetUp();
+        write_toolpath(0, sample_items());
+    }
+};
+
+TEST(ToolpathReaderTable, IndexesNamesAndKinds) {
+    const std::tuple<int, const char*, std::int32_t> cases[] = {
+        {0, "", 0},
+        {1, "TP_COMMENT", 5},
+        {3, "TP_CDIAM", 1},
+        {10, "TP_ZSTEPTYPE", 5},
+        {13, "TP_FRRAPID", 2},
+        {17, "TP_CPPNUM", 4},
+        {19, "TP_LIRAMP", 3},
+        {22, "TP_AUTOFLAGS", 4},
+        {23, "TP_TYPE", 5},
+        {24, "TP_INDEX82", 5},
+        {25, "", 0},
+        {-1, "", 0},
+        {INT_MAX, "", 0},
+    };
+    for (const auto& [index, name, kind] : cases) {
+        EXPECT_EQ(ToolpathParameterName(index), name) << index;
+        EXPECT_EQ(ToolpathParameterKind(index), kind) << index;
+    }
+}
+
+TEST(ToolpathReaderTable, Family200Types) {
+    const std::pair<int, bool> cases[] = {
+        {200, false},  {201, true},   {250, true},    {299, true}, {300, false},   {10204, true},
+        {20204, true}, {30204, true}, {10205, false}, {204, true}, {40204, false}, {-201, false},
+    };
+    for (const auto& [type, family] : cases) {
+        EXPECT_EQ(IsFamily200Type(type), family) << type;
+    }
+}
+
+TEST(ToolpathReaderTable, TypeNumberOfText) {
+    EXPECT_EQ(ToolpathTypeNumber("30204"), 30204);
+    EXPECT_EQ(ToolpathTypeNumber(""), 0);
+    EXPECT_EQ(ToolpathTypeNumber("Pencil"), 0);
+}
+
+TEST_F(ToolpathReaderTest, ReadsByNameByKind) {
+    const ToolpathReader reader(0);
+    std::string text = "untouched";
+    EXPECT_TRUE(reader.ReadText("TP_LITYPE", text));
+    EXPECT_EQ(text, "3");
+    EXPECT_TRUE(reader.ReadText("TP_ZSTEPTYPE", text));
+    EXPECT_EQ(text, "2");
+    EXPECT_TRUE(reader.ReadText("TP_TYPE", text));
+    EXPECT_EQ(text, "Pencil three");
+    EXPECT_TRUE(reader.ReadText("TP_COMMENT", text));
+    EXPECT_EQ(text, "roughing");
+
+    float real = -1.0f;
+    EXPECT_TRUE(reader.ReadReal("TP_FRCUT", real));
+    EXPECT_EQ(real, 1200.0f);
+    EXPECT_TRUE(reader.ReadReal("TP_LIRAMP", real));
+    EXPECT_EQ(real, 5.0f);
+    std::int32_t integer = -1;
+    EXPECT_TRUE(reader.ReadInteger("TP_CPPNUM", integer));
+    EXPECT_EQ(integer, 7);
+
+    // Wrong kinds and unknown names leave the output as it was.
+    text = "untouched";
+    real = -1.0f;
+    integer = -1;
+    EXPECT_FALSE(reader.ReadText("TP_CDIAM", text));
+    EXPECT_FALSE(reader.ReadText("TP_NOPE", text));
+    EXPECT_FALSE(reader.ReadReal("TP_COMMENT", real));
+    EXPECT_FALSE(reader.ReadReal("TP_CPPNUM", real));
+    EXPECT_FALSE(reader.ReadReal("TP_RADS.int", real));
+    EXPECT_FALSE(reader.ReadInteger("TP_FRCUT", integer));
+    EXPECT_FALSE(reader.ReadInteger("TP_NOPE", integer));
+    EXPECT_EQ(text, "untouched");
+    EXPECT_EQ(real, -1.0f);
+    EXPECT_EQ(integer, -1);
+}
+
+TEST_F(ToolpathReaderTest, IndexedReadsRoundRealsToThousandths) {
+    ParameterItems items = sample_items();
+    items.set_number(3, -2.0004f);     // TP_CRAD
+    items.set_number(4, 4.999755f);    // TP_CDIAM 9.99951
+    items.set_number(26, 8000.4996f);  // TP_SPINDLE
+    items.set_number(36, 2.0625f);     // TP_LIRAD, an exact half
+    items.set_number(42, -0.0625f);    // TP_LIRAMP
+    write_toolpath(0, items);
+    const ToolpathReader reader(0);
+    const std::pair<int, float> cases[] = {
+        {3, 10.0f}, {5, -2.0f}, {16, 8000.5f}, {20, 2.063f}, {19, -0.063f}, {13, 5000.0f},
+    };
+    for (const auto& [index, expected] : cases) {
+        float value = -1.0f;
+        EXPECT_TRUE(reader.ReadIndexed(index, value)) << index;
+        EXPECT_FLOAT_EQ(value, expected) << index;
+    }
+}
+
+TEST_F(ToolpathReaderTest, IndexedReadsOfEveryKind) {
+    const ToolpathReader reader(0);
+    const std::pair<int, const char*> texts[] = {
+        {1, "roughing"},      {2, "bull nose D10 R2"},    {10, "2"}, {18, "3"}, {21, "2"},
+        {23, "Pencil three"}, {24, ".\\bull\\d10r2.wkz"},
+    };
+    for (const auto& [index, expected] : texts) {
+        std::string text;
+        EXPECT_TRUE(reader.ReadIndexed(index, text)) << index;
+        EXPECT_EQ(text, expected) << index;
+    }
+    std::int32_t integer = 0;
+    EXPECT_TRUE(reader.ReadIndexed(17, integer));
+    EXPECT_EQ(integer, 7);
+    EXPECT_TRUE(reader.ReadIndexed(22, integer));
+    EXPECT_EQ(integer, 9);
+}
+
+TEST_F(ToolpathReaderTest, IndexedReadsFailOutsideTheTableOrWithTheWrongStorage) {
+    const ToolpathReader reader(0);
+    std::string text = "untouched";
+    float real = -1.0f;
+    std::int32_t integer = -1;
+    for (int index : {0, 25, -1, INT_MAX, INT_MIN}) {
+        EXPECT_FALSE(reader.ReadIndexed(index, text)) << index;
+        EXPECT_FALSE(reader.ReadIndexed(index, real)) << index;
+        EXPECT_FALSE(reader.ReadIndexed(index, integer)) << index;
+    }
+    EXPECT_FALSE(reader.ReadIndexed(3, text));
+    EXPECT_FALSE(reader.ReadIndexed(3, integer));
+    EXPECT_FALSE(reader.ReadIndexed(1, real));
+    EXPECT_FALSE(reader.ReadIndexed(17, real));
+    EXPECT_FALSE(reader.ReadIndexed(10, integer));
+    EXPECT_EQ(text, "untouched");
+    EXPECT_EQ(real, -1.0f);
+    EXPECT_EQ(integer, -1);
+}
+
+TEST_F(ToolpathReaderTest, ToolpathTypeIsItsPublicNumber) {
+    EXPECT_EQ(ToolpathReader(0).ReadToolpathType(), "30204");
+    EXPECT_TRUE(IsFamily200Type(ToolpathTypeNumber(ToolpathReader(0).ReadToolpathType())));
+}
+
+TEST_F(ToolpathReaderTest, ReadsTheNumberedToolpathItWasMadeFor) {
+    ParameterItems items = sample_items();
+    items.set_number(23, 444.0f);
+    write_toolpath(20003, items);
+    ASSERT_TRUE(platform::exists(zone_.file("outil3.2.par")));
+    float feed = 0.0f;
+    EXPECT_TRUE(ToolpathReader(20003).ReadReal("TP_FRCUT", feed));
+    EXPECT_EQ(feed, 444.0f);
+    EXPECT_TRUE(ToolpathReader(0).ReadReal("TP_FRCUT", feed));
+    EXPECT_EQ(feed, 1200.0f);
+    std::int32_t number = 0;
+    EXPECT_TRUE(ToolpathReader(20003).ReadInteger("TP_NUM", number));
+    EXPECT_EQ(number, 20003);
+}
+
+TEST_F(ToolpathReaderTest, WorkzoneIsLookedUpAtEveryRead) {
+    const ToolpathReader reader(0);
+    float feed = 0.0f;
+    ASSERT_TRUE(reader.ReadReal("TP_FRCUT", feed));
+    testsupport::TempDir other;
+    ParameterItems items = sample_items();
+    items.set_number(23, 321.0f);
+    ASSERT_TRUE(write_parameter_file(other.file("outil.par"), items));
+    other.write("outil.mul", "");
+    env_.set("KVXZONE", other.path());
+    EXPECT_TRUE(reader.ReadReal("TP_FRCUT", feed));
+    EXPECT_EQ(feed, 321.0f);
+}
+
+TEST_F(ToolpathReaderTest, UndefinedWorkzoneReadsTheCurrentDirectory) {
+    env_.set("KVXZONE", std::nullopt);
+    const std::optional<std::string> previous = platform::current_directory();
+    ASSERT_TRUE(platform::set_current_directory(zone_.path()));
+    float feed = 0.0f;
+    const bool read = ToolpathReader(0).ReadReal("TP_FRCUT", feed);
+    platform::set_current_directory(previous.value_or("/"));
+    EXPECT_TRUE(read);
+    EXPECT_EQ(feed, 1200.0f);
+}
+
+TEST_F(ToolpathReaderTest, OverlongWorkzoneAndExtremeNumbersFailNothing) {
+    env_.set("KVXZONE", zone_.path() + "/" + std::string(700, 'z'));
+    for (std::int32_t number : {0, -1, INT_MAX}) {
+        const ToolpathReader reader(number);
+        float real = -1.0f;
+        EXPECT_TRUE(reader.ReadIndexed(3, real));
+        EXPECT_EQ(real, 0.0f);
+        std::string type;
+        EXPECT_EQ(reader.ReadToolpathType(), "0");
+        std::int32_t tp = 0;
+        EXPECT_TRUE(reader.ReadInteger("TP_NUM", tp));
+        EXPECT_EQ(tp, number);
+    }
+}
+
+}  // namespace
