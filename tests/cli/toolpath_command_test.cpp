@@ -84,16 +84,12 @@ TEST_F(ToolpathCommand, OtherToolpathNumbers) {
 
 TEST_F(ToolpathCommand, MissingToolpathsAndWorkzonesReadDefaults) {
     env_.set("KVXZONE", zone_.path() + "/" + std::string(650, 'z'));
-    for (const char* number : {"0", "-1", "2147483647", "-2147483648"}) {
-        const auto result = run_cli({"toolpath", "--tp", number, "TP_NUM", "TP_CDIAM"});
-        EXPECT_EQ(result.exit_code, 0) << number;
-        EXPECT_EQ(result.out,
-                  std::string("TP_NUM\tint\t0\t") + number + "\nTP_CDIAM\tdist\t0\t0.00000\n")
-            << number;
-        const auto all = run_cli({"toolpath", "--tp", number});
-        EXPECT_EQ(all.exit_code, 0) << number;
-        EXPECT_NE(all.out.find("3\tTP_CDIAM\t0.000\n"), std::string::npos) << number;
-    }
+    const auto result = run_cli({"toolpath", "--tp", "-2147483648", "TP_NUM", "TP_CDIAM"});
+    EXPECT_EQ(result.exit_code, 0);
+    EXPECT_EQ(result.out, "TP_NUM\tint\t0\t-2147483648\nTP_CDIAM\tdist\t0\t0.00000\n");
+    const auto all = run_cli({"toolpath", "--tp", "2147483647"});
+    EXPECT_EQ(all.exit_code, 0);
+    EXPECT_NE(all.out.find("3\tTP_CDIAM\t0.000\n"), std::string::npos);
 }
 
 TEST_F(ToolpathCommand, BadToolpathNumbersAreUsageErrors) {

@@ -14,28 +14,6 @@ protected:
     }
 };
 
-TEST(ToolpathReaderTable, IndexesNamesAndKinds) {
-    const std::tuple<int, const char*, std::int32_t> cases[] = {
-        {0, "", 0},
-        {1, "TP_COMMENT", 5},
-        {3, "TP_CDIAM", 1},
-        {10, "TP_ZSTEPTYPE", 5},
-        {13, "TP_FRRAPID", 2},
-        {17, "TP_CPPNUM", 4},
-        {19, "TP_LIRAMP", 3},
-        {22, "TP_AUTOFLAGS", 4},
-        {23, "TP_TYPE", 5},
-        {24, "TP_INDEX82", 5},
-        {25, "", 0},
-        {-1, "", 0},
-        {INT_MAX, "", 0},
-    };
-    for (const auto& [index, name, kind] : cases) {
-        EXPECT_EQ(ToolpathParameterName(index), name) << index;
-        EXPECT_EQ(ToolpathParameterKind(index), kind) << index;
-    }
-}
-
 TEST(ToolpathReaderTable, Family200Types) {
     const std::pair<int, bool> cases[] = {
         {200, false},  {201, true},   {250, true},    {299, true}, {300, false},   {10204, true},
@@ -44,12 +22,6 @@ TEST(ToolpathReaderTable, Family200Types) {
     for (const auto& [type, family] : cases) {
         EXPECT_EQ(IsFamily200Type(type), family) << type;
     }
-}
-
-TEST(ToolpathReaderTable, TypeNumberOfText) {
-    EXPECT_EQ(ToolpathTypeNumber("30204"), 30204);
-    EXPECT_EQ(ToolpathTypeNumber(""), 0);
-    EXPECT_EQ(ToolpathTypeNumber("Pencil"), 0);
 }
 
 TEST_F(ToolpathReaderTest, ReadsByNameByKind) {
@@ -108,24 +80,6 @@ TEST_F(ToolpathReaderTest, IndexedReadsRoundRealsToThousandths) {
     }
 }
 
-TEST_F(ToolpathReaderTest, IndexedReadsOfEveryKind) {
-    const ToolpathReader reader(0);
-    const std::pair<int, const char*> texts[] = {
-        {1, "roughing"},      {2, "bull nose D10 R2"},    {10, "2"}, {18, "3"}, {21, "2"},
-        {23, "Pencil three"}, {24, ".\\bull\\d10r2.wkz"},
-    };
-    for (const auto& [index, expected] : texts) {
-        std::string text;
-        EXPECT_TRUE(reader.ReadIndexed(index, text)) << index;
-        EXPECT_EQ(text, expected) << index;
-    }
-    std::int32_t integer = 0;
-    EXPECT_TRUE(reader.ReadIndexed(17, integer));
-    EXPECT_EQ(integer, 7);
-    EXPECT_TRUE(reader.ReadIndexed(22, integer));
-    EXPECT_EQ(integer, 9);
-}
-
 TEST_F(ToolpathReaderTest, IndexedReadsFailOutsideTheTableOrWithTheWrongStorage) {
     const ToolpathReader reader(0);
     std::string text = "untouched";
@@ -149,21 +103,8 @@ TEST_F(ToolpathReaderTest, IndexedReadsFailOutsideTheTableOrWithTheWrongStorage)
 TEST_F(ToolpathReaderTest, ToolpathTypeIsItsPublicNumber) {
     EXPECT_EQ(ToolpathReader(0).ReadToolpathType(), "30204");
     EXPECT_TRUE(IsFamily200Type(ToolpathTypeNumber(ToolpathReader(0).ReadToolpathType())));
-}
-
-TEST_F(ToolpathReaderTest, ReadsTheNumberedToolpathItWasMadeFor) {
-    ParameterItems items = sample_items();
-    items.set_number(23, 444.0f);
-    write_toolpath(20003, items);
-    ASSERT_TRUE(platform::exists(zone_.file("outil3.2.par")));
-    float feed = 0.0f;
-    EXPECT_TRUE(ToolpathReader(20003).ReadReal("TP_FRCUT", feed));
-    EXPECT_EQ(feed, 444.0f);
-    EXPECT_TRUE(ToolpathReader(0).ReadReal("TP_FRCUT", feed));
-    EXPECT_EQ(feed, 1200.0f);
-    std::int32_t number = 0;
-    EXPECT_TRUE(ToolpathReader(20003).ReadInteger("TP_NUM", number));
-    EXPECT_EQ(number, 20003);
+    EXPECT_EQ(ToolpathTypeNumber(""), 0);
+    EXPECT_EQ(ToolpathTypeNumber("Pencil"), 0);
 }
 
 TEST_F(ToolpathReaderTest, WorkzoneIsLookedUpAtEveryRead) {
@@ -189,21 +130,6 @@ TEST_F(ToolpathReaderTest, UndefinedWorkzoneReadsTheCurrentDirectory) {
     platform::set_current_directory(previous.value_or("/"));
     EXPECT_TRUE(read);
     EXPECT_EQ(feed, 1200.0f);
-}
-
-TEST_F(ToolpathReaderTest, OverlongWorkzoneAndExtremeNumbersFailNothing) {
-    env_.set("KVXZONE", zone_.path() + "/" + std::string(700, 'z'));
-    for (std::int32_t number : {0, -1, INT_MAX}) {
-        const ToolpathReader reader(number);
-        float real = -1.0f;
-        EXPECT_TRUE(reader.ReadIndexed(3, real));
-        EXPECT_EQ(real, 0.0f);
-        std::string type;
-        EXPECT_EQ(reader.ReadToolpathType(), "0");
-        std::int32_t tp = 0;
-        EXPECT_TRUE(reader.ReadInteger("TP_NUM", tp));
-        EXPECT_EQ(tp, number);
-    }
 }
 
 }  // namespace

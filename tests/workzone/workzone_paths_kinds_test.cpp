@@ -5,27 +5,6 @@ namespace {
 
 using WorkzoneFileKinds = ToolpathVariableTest;
 
-TEST_F(WorkzoneFileKinds, KeysAndDefaultTemplates) {
-    const std::tuple<int, const char*, const char*> cases[] = {
-        {101, "VIEW", "$KVXZONE/$KVXDATA/*.trn"},
-        {105, "AXIS_SYSTEM", "$KVXDATA/*.ref"},
-        {106, "LEVELS", "$KVXZONE/$KVXDATA/*.lev"},
-        {1010, "TOOLPATH", "$KVXZONE/*.res"},
-        {1012, "TOOL_PARAMETERS", "$KVXZONE/*.par"},
-        {1019, "TOOL_MACHINED_CURVE", "$KVXZONE/*.cur"},
-        {1022, "KARVEX_AXIS_SYSTEM", "$KVXZONE/transfo.dat"},
-        {1026, "HOLDER", "$KVXZONE/*.hld"},
-        {107, "", "*"},
-        {1027, "", "*"},
-        {0, "", "*"},
-    };
-    for (const auto& [kind, key, file_template] : cases) {
-        EXPECT_EQ(WorkzoneFileKey(kind), key) << kind;
-        EXPECT_EQ(WorkzoneFileDefaultTemplate(kind), file_template) << kind;
-        EXPECT_EQ(WorkzoneFileTemplate(kind), file_template) << kind;
-    }
-}
-
 TEST_F(WorkzoneFileKinds, PathsOfTheDefaultTemplates) {
     const std::string zone = zone_.path();
     const std::tuple<int, std::optional<std::string>, int, std::string> cases[] = {
