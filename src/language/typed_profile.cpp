@@ -129,7 +129,12 @@ double read_profile_real(const std::string& section, const std::string& key, dou
 }
 
 float read_profile_real(const std::string& section, const std::string& key, float default_value) {
-    return static_cast<float>(read_profile_real(section, key, static_cast<double>(default_value)));
+    const double value = read_profile_real(section, key, static_cast<double>(default_value));
+    // Beyond the float range the conversion itself would be undefined.
+    if (std::fabs(value) > FLT_MAX) {
+        return value > 0 ? HUGE_VALF : -HUGE_VALF;
+    }
+    return static_cast<float>(value);
 }
 
 bool write_profile_real(const std::string& section, const std::string& key, double value,

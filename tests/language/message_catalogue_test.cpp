@@ -46,6 +46,19 @@ TEST_F(CatalogueTest, CategoryComesFromTheFormattedText) {
     }
 }
 
+TEST_F(CatalogueTest, VeryLongCatalogueLinesAreShownWhole) {
+    const std::string words(250000, 'w');
+    temp_.write("home/texte/TalmorError.ang", std::string(kEnglishCatalogue) + "[LONG]\r\nL=W " +
+                                                  words + " %s\r\nAFTER=I after\r\n");
+    TalmorError catalogue;
+    catalogue.Init("ang");
+    raise(catalogue, "LONG", "L", kButtonsOk, make_format_arguments(words));
+    raise(catalogue, "LONG", "AFTER", kButtonsOk);
+    ASSERT_EQ(presenter_.shown.size(), 2u);
+    EXPECT_EQ(presenter_.shown[0].text, words + " " + words);
+    EXPECT_EQ(presenter_.shown[1].text, "after");
+}
+
 TEST_F(CatalogueTest, EscapesBecomeLineBreaksAndTabs) {
     TalmorError catalogue;
     catalogue.Init("ang");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 
 #include "language/current_profile.h"
 #include "support/test_support.h"
@@ -44,7 +45,9 @@ TEST_F(TypedProfileTest, RealsRoundToThreeDecimalsHalvesAwayFromZero) {
         EXPECT_FLOAT_EQ(read_profile_real("S", "r", 99.0f), static_cast<float>(c.expected))
             << c.text;
     }
-    use("empty=\r\n");
+    use("big=-1e39\r\nhuge=1e999\r\nempty=\r\n");
+    EXPECT_EQ(read_profile_real("S", "big", 0.0f), -HUGE_VALF);
+    EXPECT_EQ(read_profile_real("S", "huge", 0.0), HUGE_VAL);
     EXPECT_DOUBLE_EQ(read_profile_real("S", "empty", 0.8), 0.8);
     EXPECT_DOUBLE_EQ(read_profile_real("S", "missing", 0.8), 0.8);
     EXPECT_DOUBLE_EQ(read_profile_real("NONE", "r", 0.8), 0.8);
