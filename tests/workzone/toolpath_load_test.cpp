@@ -74,6 +74,8 @@ TEST_F(ToolpathLoad, FailuresNameTheFileAndLeaveNoStaleValues) {
     write_toolpath(3, 1.0f, "matrix\n1 0 0\n");
     ParameterItems no_view = valid_items();
     write_parameters("outil4.par", no_view);
+    zone_.mkdir("outil6.par");
+    zone_.write("outil6.mul", "");
     std::string long_directory = zone_.path() + "/" + std::string(611, 'd');
     struct Case {
         int number;
@@ -83,6 +85,7 @@ TEST_F(ToolpathLoad, FailuresNameTheFileAndLeaveNoStaleValues) {
     };
     const Case cases[] = {
         {5, zone_.path(), 7, zone_.file("outil5.par")},
+        {6, zone_.path(), 7, zone_.file("outil6.par")},
         {2, zone_.path(), 7, zone_.file("outil2.par")},
         {3, zone_.path(), 8, zone_.file("outil3.mul")},
         {4, zone_.path(), 7, zone_.file("outil4.mul")},
