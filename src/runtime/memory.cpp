@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "runtime/memory_internal.h"
 #include "runtime/report.h"
@@ -22,9 +22,14 @@ static_assert(sizeof(BlockHeader) == 12);
 constexpr std::size_t kPrefix = 16;
 constexpr std::size_t kHeaderOffset = kPrefix - sizeof(BlockHeader);
 
-// Remembering freed addresses costs memory; past this many the oldest knowledge is dropped,
-// and a late double free is then reported as a foreign pointer (still fatal).
-constexpr std::size_t kFreedMemoryLimit = 1u << 16;
+// Freed addresses are remembered in a fixed table where a newer entry may push out an older
+// one; a double free of a forgotten block is then reported as a foreign pointer (still fatal).
+constexpr std::size_t kFreedTableBits = 16;
+
+struct FreedEntry {
+    const void* area = nullptr;
+    std::uint32_t number = 0;
+};
 
 struct AllocatorState {
     std::uint32_t allocations = 0;
@@ -35,7 +40,7 @@ struct AllocatorState {
     // The headers alone cannot tell a freed or foreign area without reading memory that is
     // not ours; these sets answer that safely.
     std::unordered_set<const void*> live;
-    std::unordered_map<const void*, std::uint32_t> freed;
+    std::vector<FreedEntry> freed;
 };
 
 AllocatorState& state() {
@@ -67,6 +72,15 @@ struct BlockInfo {
     int number;
 };
 
+FreedEntry& freed_entry(const void* area) {
+    auto& table = state().freed;
+    if (table.empty()) {
+        table.resize(std::size_t{1} << kFreedTableBits);
+    }
+    auto key = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(area) >> 4);
+    return table[(key * 0x9E3779B97F4A7C15u) >> (64 - kFreedTableBits)];
+}
+
 BlockInfo classify(void* area) {
     AllocatorState& s = state();
     if (s.live.count(area) != 0) {
@@ -80,26 +94,24 @@ BlockInfo classify(void* area) {
         }
         return {BlockKind::Unknown, number};
     }
-    auto freed = s.freed.find(area);
-    if (freed != s.freed.end()) {
-        return {BlockKind::Freed, static_cast<int>(freed->second)};
+    const FreedEntry& freed = freed_entry(area);
+    if (freed.area == area) {
+        return {BlockKind::Freed, static_cast<int>(freed.number)};
     }
     return {BlockKind::Unknown, -1};
 }
 
 void remember_live(void* area) {
-    AllocatorState& s = state();
-    s.freed.erase(area);
-    s.live.insert(area);
+    FreedEntry& freed = freed_entry(area);
+    if (freed.area == area) {
+        freed = FreedEntry{};
+    }
+    state().live.insert(area);
 }
 
 void remember_freed(void* area, std::uint32_t number) {
-    AllocatorState& s = state();
-    s.live.erase(area);
-    if (s.freed.size() >= kFreedMemoryLimit) {
-        s.freed.clear();
-    }
-    s.freed[area] = number;
+    state().live.erase(area);
+    freed_entry(area) = FreedEntry{area, number};
 }
 
 void* obtain(std::size_t size, std::uint32_t tag) {
