@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -161,8 +162,9 @@ bool replace_file(const std::string& path, std::string_view bytes) {
         return false;
     }
 
-    const std::string base = target.substr(target.rfind(kPathSeparator) + 1);
-    static unsigned counter = 0;
+    // Shortened so that the temporary name stays within the file system's name limit.
+    const std::string base = target.substr(target.rfind(kPathSeparator) + 1).substr(0, 200);
+    static std::atomic<unsigned> counter{0};
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

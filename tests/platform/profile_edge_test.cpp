@@ -171,14 +171,4 @@ TEST(ProfileFiles, ResolvesTheFileNameIgnoringCase) {
     EXPECT_EQ(platform::find_files(dir.file("Conf/*")).size(), 3u);
 }
 
-TEST(ProfileFiles, RelativeNamesUseTheCurrentDirectory) {
-    testsupport::TempDir dir;
-    const auto before = platform::current_directory();
-    ASSERT_TRUE(before && platform::set_current_directory(dir.path()));
-    const bool written = platform::write_profile_string("bare.ini", "s", "k", "v");
-    ASSERT_TRUE(platform::set_current_directory(*before));
-    EXPECT_TRUE(written);
-    EXPECT_EQ(testsupport::read_file(dir.file("bare.ini")), "[s]\r\nk=v\r\n");
-}
-
 }  // namespace
