@@ -140,7 +140,7 @@ std::string resolve_curve(const std::string& name, const std::string& directory)
 }
 
 std::string directory_of(const std::string& path) {
-    std::size_t at = path.find_last_of('/');
+    std::size_t at = path.find_last_of(platform::kPathSeparator);
     return at == std::string::npos ? std::string() : path.substr(0, at);
 }
 
