@@ -33,7 +33,17 @@ struct Library {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "cutterbase-bench-XXXXXX").string();
         root = mkdtemp(pattern.data());
-        // No variable definitions file: labels stay as written.
+        // An installation with a variable definitions file, as every real one has.
+        std::filesystem::create_directories(root + "/home/texte");
+        std::filesystem::create_directories(root + "/lib");
+        std::filesystem::create_directories(root + "/copies");
+        std::filesystem::create_directories(root + "/plain");
+        std::ofstream definitions(root + "/home/texte/kvxvars.ang", std::ios::binary);
+        definitions << "[kvxvars]\r\n";
+        for (const char* name : kNames) {
+            definitions << name << "=Label of " << name << "\r\n";
+        }
+        definitions.close();
         setenv("KVXHOME", (root + "/home").c_str(), 1);
         setenv("KVXLANG", "ang", 1);
         for (int i = 0; i < kTools; ++i) {
@@ -47,11 +57,11 @@ struct Library {
                                                                : std::to_string(i % 13) + ".250";
                 bytes += label + ":       &" + kNames[line] + "=" + value + "\r\n";
             }
-            std::string path = root + "/t" + std::to_string(i) + ".wkz";
+            std::string path = root + "/lib/t" + std::to_string(i) + ".wkz";
             std::ofstream(path, std::ios::binary) << bytes;
             files.push_back(path);
-            copies.push_back(root + "/c" + std::to_string(i) + ".wkz");
-            plain.push_back(root + "/p" + std::to_string(i) + ".wkz");
+            copies.push_back(root + "/copies/t" + std::to_string(i) + ".wkz");
+            plain.push_back(root + "/plain/t" + std::to_string(i) + ".wkz");
         }
     }
     ~Library() {
