@@ -169,7 +169,7 @@ int record_dump(int unit, std::string* out) {
         status = number == 1 ? record_goto(unit, 1) : record_next(unit);
         if (status != kStatusOk) {
             *out += format_text("error\t%d\n", status);
-            return status;
+            return result != kStatusOk ? result : status;
         }
         int current = 0;
         int key = 0;

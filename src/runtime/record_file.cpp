@@ -2,6 +2,8 @@
 
 #include "runtime/record_file.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -168,6 +170,12 @@ namespace record_detail {
 int write_pending(Unit& u) {
     u.pending = false;
     std::size_t length = u.buffer.size() + (u.formatted ? u.format.size() + 1 : 0);
+    // The header's 32-bit position and count must still hold the file after this record.
+    if (u.end > INT32_MAX - kRecordHeaderSize - static_cast<long>(length) || u.count == INT32_MAX) {
+        u.buffer.clear();
+        u.format.clear();
+        return kStatusWriteError;
+    }
     std::uint16_t fields[2] = {static_cast<std::uint16_t>(length),
                                static_cast<std::uint16_t>(u.record_key)};
     if (u.other_order) {

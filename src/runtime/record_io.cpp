@@ -396,7 +396,7 @@ int record_start(int unit) {
     u->buffer.clear();
     u->format.clear();
     u->pending = true;
-    u->record_key = static_cast<std::uint16_t>(u->count + 1);
+    u->record_key = static_cast<std::uint16_t>(static_cast<std::uint32_t>(u->count) + 1u);
     return u->status = status;
 }
 

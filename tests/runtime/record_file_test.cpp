@@ -5,11 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <vector>
 
 #include "runtime/record_bytes.h"
+#include "runtime/record_dump.h"
 #include "runtime/status.h"
 #include "support/test_support.h"
 
@@ -241,6 +243,43 @@ TEST_F(RecordFiles, FilesOfTheOtherByteOrderAreReadAndAppendedInTheirOwnOrder) {
     ASSERT_EQ(record_goto(unit, 3), kStatusOk);
     ASSERT_EQ(record_read_int(unit, &i), kStatusOk);
     EXPECT_EQ(i, appended);
+}
+
+TEST_F(RecordFiles, TheListingShowsSwappedValuesAndStopsAtDamage) {
+    int unit = open_ok(dir.write("big.rec", big_endian_file()), kRecordModeRead);
+    std::string listing;
+    ASSERT_EQ(record_dump(unit, &listing), kStatusOk);
+    EXPECT_EQ(listing,
+              "header\torder=swapped\ttag=crafted\trecords=2\tfirst=160\tend=231\tformatted=1"
+              "\tword4=-1\tword20=0\tflags=1,1,1\n"
+              "record\t1\tkey=1\tlength=56\tW:4660\tI:-1985229329\tR:-0.75\tD:12345.678"
+              "\tS:stock\tL:1\n"
+              "record\t2\tkey=2\tlength=7\tC:q\n");
+    record_close(unit);
+
+    // Format entries beyond the data, data beyond the entries, a lost third record.
+    std::string rec1 = recordtest::record(false, 1, "002I ", std::string(4, '\0'));
+    std::string rec2 = recordtest::record(false, 2, "001C ", "ab");
+    HeaderFields h;
+    h.count = 3;
+    unit =
+        open_ok(dir.write("odd.rec", recordtest::header(false, h) + rec1 + rec2), kRecordModeRead);
+    listing.clear();
+    EXPECT_EQ(record_dump(unit, &listing), kStatusEndOfRecord);
+    EXPECT_NE(listing.find("record\t1\tkey=1\tlength=10\tI:0\terror:-34\n"), std::string::npos)
+        << listing;
+    EXPECT_NE(listing.find("record\t2\tkey=2\tlength=8\tC:a\tunread:1\n"), std::string::npos);
+    EXPECT_NE(listing.find("error\t-25\n"), std::string::npos);
+}
+
+TEST_F(RecordFiles, AHeaderThatCannotCountAnotherRecordRefusesTheWrite) {
+    HeaderFields h;
+    h.count = INT32_MAX;
+    int unit = open_ok(dir.write("full.rec", recordtest::header(false, h)), kRecordModeUpdate);
+    ASSERT_EQ(record_start(unit), kStatusOk);
+    std::int32_t v = 1;
+    ASSERT_EQ(record_write_int(unit, &v), kStatusOk);
+    EXPECT_EQ(record_close(unit), kStatusWriteError);
 }
 
 TEST_F(RecordFiles, LittleEndianCraftedFileReadsWithoutSwapping) {
