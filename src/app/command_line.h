@@ -17,9 +17,9 @@ public:
     // parsing always goes on.
     void ParseParam(std::string_view token, bool flag, bool last);
 
-    const std::string& output_file() const { return output_file_; }
-    std::int32_t toolpath_number() const { return toolpath_number_; }
-    int parse_state() const { return parse_state_; }
+    const std::string& OutputFile() const { return output_file_; }
+    std::int32_t ToolpathNumber() const { return toolpath_number_; }
+    int ParseState() const { return parse_state_; }
 
 private:
     std::string output_file_ = "cutter.out";

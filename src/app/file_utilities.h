@@ -2,6 +2,7 @@
 // Checks and changes on the disk shared by the windows, the settings and the start-up code.
 // The checks that report raise their message in section GENERAL; none of them throws.
 
+#include <cstddef>
 #include <string>
 
 // The longest current directory the fall-backs take, as a directory text of the windows.

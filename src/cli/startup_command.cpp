@@ -61,8 +61,8 @@ int command_startup(const CommandArguments& arguments) {
 
     CutBaseCmdLine command_line;
     ParseCommandLine(command_line, arguments);
-    print_field("output_file", command_line.output_file());
-    print_field("toolpath_number", std::to_string(command_line.toolpath_number()));
+    print_field("output_file", command_line.OutputFile());
+    print_field("toolpath_number", std::to_string(command_line.ToolpathNumber()));
 
     const StartupConfiguration configuration = ConfigureStartup();
     int status = 0;

@@ -44,8 +44,8 @@ TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
         apptest::Installation install;
         CutBaseCmdLine command_line;
         ParseCommandLine(command_line, c.arguments);
-        EXPECT_EQ(command_line.output_file(), c.output_file);
-        EXPECT_EQ(command_line.toolpath_number(), c.toolpath_number);
+        EXPECT_EQ(command_line.OutputFile(), c.output_file);
+        EXPECT_EQ(command_line.ToolpathNumber(), c.toolpath_number);
         std::vector<std::string> reported;
         for (const auto& raised : install.presenter.messages) {
             EXPECT_EQ(raised.id, "CUTTERBASE/CUTBASE_TPNUM_UNKNOWN");
