@@ -77,16 +77,6 @@ TEST_F(IniFileTest, AMissingFileIsAnnouncedInItsLanguageOnlyWhenAsked) {
     EXPECT_EQ(quiet.Check(), 0);
 }
 
-TEST_F(IniFileTest, SetPathClearsTheCheckState) {
-    SampleFile file(temp_.write("a.ini", "[GENERAL]\n"), 0);
-    file.SetLanguageIndex(2);
-    file.Check();
-    file.SetPath(temp_.file("b.ini"), 1);
-    EXPECT_EQ(file.Exists(), 0);
-    EXPECT_EQ(file.LanguageIndex(), 0);
-    EXPECT_EQ(file.ReportMissing(), 1);
-}
-
 TEST_F(IniFileTest, ResetFileWithDeleteStartsAfresh) {
     const std::string path =
         temp_.write("app.ini", "; old comment\r\n[OLD]\r\nx=1\r\n[GENERAL]\r\nName=old\r\n");
@@ -162,13 +152,6 @@ TEST_F(IniFileTest, HookReadsSeeWhatItHasWritten) {
     EXPECT_TRUE(file.ResetFile(true));
     EXPECT_EQ(file.seen, 42);
     EXPECT_EQ(read_file(path), "[S]\r\nn=42\r\n");
-}
-
-TEST_F(IniFileTest, ProfileFunctionsWithoutAProfileGiveDefaults) {
-    ProfileSwitch none("");
-    EXPECT_EQ(read_profile_string("S", "k", "def  "), "def");
-    EXPECT_EQ(read_profile_int("S", "k", 5), 5);
-    EXPECT_FALSE(write_profile_string("S", "k", "v"));
 }
 
 TEST_F(IniFileTest, PathsResolveIgnoringCase) {

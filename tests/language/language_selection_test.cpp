@@ -13,24 +13,6 @@ const char* const kLanguageFile =
 
 using LanguageSelectionTest = CatalogueTest;
 
-TEST(LanguageCodes, IndexCodeAndLocale) {
-    struct Row {
-        const char* code;
-        int index;
-        int locale;
-    };
-    const Row rows[] = {{"ang", 0, 1033}, {"ALL", 1, 1031}, {"FRA", 2, 1036},
-                        {"esp", 3, 1034}, {"Sue", 4, 1053}, {"xx", 0, 1033},
-                        {"", 0, 1033},    {"al", 0, 1033},  {"alle", 0, 1033}};
-    for (const Row& row : rows) {
-        EXPECT_EQ(LanguageIndex(row.code), row.index) << row.code;
-        EXPECT_EQ(LocaleIdentifier(LanguageIndex(row.code)), row.locale) << row.code;
-    }
-    EXPECT_STREQ(LanguageCode(1), "all");
-    EXPECT_STREQ(LanguageCode(7), "ang");
-    EXPECT_STREQ(LanguageCode(-1), "ang");
-}
-
 TEST_F(LanguageSelectionTest, KvxlangSelectsTheLanguageAndItsFiles) {
     temp_.write("home/texte/KvxCutterBase.fra", kLanguageFile);
     env_.set("KVXLANG", "FRA");

@@ -70,18 +70,6 @@ TEST_F(CatalogueTest, EscapesBecomeLineBreaksAndTabs) {
     EXPECT_EQ(catalogue.CurrentKey(), "general_dir_not_valid");
 }
 
-TEST_F(CatalogueTest, AnswersComeFromThePresenterWithTheButtonSet) {
-    TalmorError catalogue;
-    catalogue.Init("ang");
-    presenter_.answers = {kAnswerNo};
-    EXPECT_EQ(raise(catalogue, "GENERAL", "GENERAL_CREATE_DIR", kButtonsYesNo,
-                    make_format_arguments("/new")),
-              kAnswerNo);
-    ASSERT_EQ(presenter_.shown.size(), 1u);
-    EXPECT_EQ(presenter_.shown[0].button_set, kButtonsYesNo);
-    EXPECT_EQ(presenter_.shown[0].text, "Create the directory '/new'?");
-}
-
 TEST_F(CatalogueTest, RememberedAnswersSkipTheDialogForThatMessageOnly) {
     TalmorError catalogue;
     catalogue.Init("ang");
@@ -100,16 +88,6 @@ TEST_F(CatalogueTest, RememberedAnswersSkipTheDialogForThatMessageOnly) {
     // Remembered pairs compare case-sensitively although the catalogue lookup does not.
     raise(catalogue, "test", "WARN", kButtonsYesNoToAll);
     EXPECT_EQ(presenter_.shown.size(), 3u);
-}
-
-TEST_F(CatalogueTest, ARememberedZeroStillShowsTheDialog) {
-    TalmorError catalogue;
-    catalogue.Init("ang");
-    raise(catalogue, "TEST", "WARN", kButtonsOk);
-    catalogue.RememberAnswer(0);
-    presenter_.answers = {kAnswerOk};
-    EXPECT_EQ(raise(catalogue, "TEST", "WARN", kButtonsOk), kAnswerOk);
-    EXPECT_EQ(presenter_.shown.size(), 2u);
 }
 
 TEST_F(CatalogueTest, MissingEntriesShowTheBuiltInTextOfTheLanguage) {
@@ -238,40 +216,6 @@ TEST_F(CatalogueTest, TheProcessCatalogueIsCreatedOnce) {
     EXPECT_EQ(GetCatalogue(), catalogue);
     EXPECT_EQ(CurrentCatalogue(), catalogue);
     Message("raiser.cpp", 1, "d", "t", "TEST", "NOPE", kButtonsOk, 1, 2.0, "three");
-}
-
-TEST(MessageButtons, SetsListTheirButtonsInRowOrder) {
-    struct Row {
-        int set;
-        std::vector<int> answers;
-        std::vector<int> slots;
-    };
-    const Row rows[] = {
-        {0, {1}, {-1}},
-        {1, {1, 2}, {-2, 0}},
-        {2, {3, 4, 5}, {-3, -1, 1}},
-        {3, {6, 7, 2}, {-3, -1, 1}},
-        {4, {6, 7}, {-2, 0}},
-        {5, {4, 2}, {-2, 0}},
-        {6, {6, 6, 7, 7}, {-4, -2, 0, 2}},
-        {7, {6, 6, 7, 7, 2}, {-5, -3, -1, 1, 3}},
-        {8, {1, 1, 2}, {-3, -1, 1}},
-        {9, {1}, {-1}},
-        {-1, {1}, {-1}},
-    };
-    for (const Row& row : rows) {
-        std::vector<int> answers;
-        std::vector<int> slots;
-        for (const MessageButton& button : buttons_of_set(row.set)) {
-            answers.push_back(button.answer);
-            slots.push_back(button.slot);
-        }
-        EXPECT_EQ(answers, row.answers) << row.set;
-        EXPECT_EQ(slots, row.slots) << row.set;
-        EXPECT_EQ(default_answer(row.set), row.answers.front()) << row.set;
-    }
-    EXPECT_TRUE(buttons_of_set(kButtonsOkToAllCancel)[1].remembers);
-    EXPECT_EQ(buttons_of_set(kButtonsYesNoToAll)[3].control, kControlNoToAll);
 }
 
 }  // namespace
