@@ -21,7 +21,7 @@ std::uint16_t create_section(MessageDatabase* db, const std::string& name);
 std::uint16_t section_count(const MessageDatabase* db);
 
 // The resolved value of the first parameter called `name` (case-sensitive), "+" references
-// resolved; nullopt when there is none.
+// resolved, at most 255 characters; nullopt when there is none.
 std::optional<std::string> get_value(const MessageDatabase* db, std::uint16_t section,
                                      const std::string& name);
 // Origin of the record get_value would answer from: "from '%s' line %d" or "set by program";

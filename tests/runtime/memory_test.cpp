@@ -61,19 +61,6 @@ TEST_F(Allocator, HeadersTagAndNumberBlocksAndCountersFollowBothKinds) {
     EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes);
 }
 
-TEST_F(Allocator, ResizingKeepsTheContentsAndNullAllocates) {
-    auto* text = static_cast<char*>(Kreallocp(nullptr, 6));
-    std::memcpy(text, "hello", 6);
-    text = static_cast<char*>(Kreallocp(text, 1 << 20));
-    EXPECT_STREQ(text, "hello");
-    auto* temporary = static_cast<char*>(Krealloc(nullptr, 3));
-    std::memcpy(temporary, "ab", 3);
-    temporary = static_cast<char*>(Krealloc(temporary, 4096));
-    EXPECT_STREQ(temporary, "ab");
-    Kfree(text);
-    Kfree(temporary);
-}
-
 TEST_F(Allocator, BudgetRefusesOnlyPermanentRequestsAbove1024Bytes) {
     set_memory_budget(memory_counters().permanent_bytes + 2000);
     void* small = Kmallocp(1024);
