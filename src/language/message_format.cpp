@@ -9,7 +9,7 @@
 
 namespace {
 
-struct Spec {
+struct Field {
     bool left = false;
     bool plus = false;
     bool space = false;
@@ -83,15 +83,15 @@ void pad(std::string& out, int count, char fill) {
 }
 
 // Sign or prefix, then the body, padded to the width; zeros go between the two.
-void emit_padded(std::string& out, const Spec& spec, const std::string& prefix,
+void emit_padded(std::string& out, const Field& field, const std::string& prefix,
                  const std::string& body, bool zero_allowed) {
     const int length = static_cast<int>(prefix.size() + body.size());
-    const int missing = spec.width - length;
-    if (spec.left) {
+    const int missing = field.width - length;
+    if (field.left) {
         out += prefix;
         out += body;
         pad(out, missing, ' ');
-    } else if (spec.zero && zero_allowed) {
+    } else if (field.zero && zero_allowed) {
         out += prefix;
         pad(out, missing, '0');
         out += body;
@@ -102,11 +102,11 @@ void emit_padded(std::string& out, const Spec& spec, const std::string& prefix,
     }
 }
 
-void emit_text(std::string& out, const Spec& spec, std::string_view text) {
-    if (spec.precision >= 0 && text.size() > static_cast<std::size_t>(spec.precision)) {
-        text = text.substr(0, static_cast<std::size_t>(spec.precision));
+void emit_text(std::string& out, const Field& field, std::string_view text) {
+    if (field.precision >= 0 && text.size() > static_cast<std::size_t>(field.precision)) {
+        text = text.substr(0, static_cast<std::size_t>(field.precision));
     }
-    emit_padded(out, spec, {}, std::string(text), false);
+    emit_padded(out, field, {}, std::string(text), false);
 }
 
 std::string format_general(double value) {
@@ -146,13 +146,13 @@ bool is_signed_conversion(char c) {
     return c == 'd' || c == 'i';
 }
 
-void emit_integer(std::string& out, const Spec& spec, std::int64_t raw) {
-    const char c = spec.conversion;
+void emit_integer(std::string& out, const Field& field, std::int64_t raw) {
+    const char c = field.conversion;
     bool negative = false;
     std::uint64_t magnitude = 0;
     if (is_signed_conversion(c)) {
         std::int64_t value = raw;
-        switch (spec.length) {
+        switch (field.length) {
             case 8:
                 value = static_cast<std::int8_t>(raw);
                 break;
@@ -170,7 +170,7 @@ void emit_integer(std::string& out, const Spec& spec, std::int64_t raw) {
             negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     } else {
         const auto value = static_cast<std::uint64_t>(raw);
-        switch (spec.length) {
+        switch (field.length) {
             case 8:
                 magnitude = static_cast<std::uint8_t>(value);
                 break;
@@ -196,29 +196,29 @@ void emit_integer(std::string& out, const Spec& spec, std::int64_t raw) {
             }
         }
     }
-    if (spec.precision == 0 && magnitude == 0) {
+    if (field.precision == 0 && magnitude == 0) {
         digits.clear();
     }
-    if (spec.precision > static_cast<int>(digits.size())) {
-        digits.insert(0, static_cast<std::size_t>(spec.precision) - digits.size(), '0');
+    if (field.precision > static_cast<int>(digits.size())) {
+        digits.insert(0, static_cast<std::size_t>(field.precision) - digits.size(), '0');
     }
     std::string prefix;
     if (is_signed_conversion(c)) {
         if (negative) {
             prefix = "-";
-        } else if (spec.plus) {
+        } else if (field.plus) {
             prefix = "+";
-        } else if (spec.space) {
+        } else if (field.space) {
             prefix = " ";
         }
-    } else if (spec.alternate) {
+    } else if (field.alternate) {
         if (c == 'o' && (digits.empty() || digits.front() != '0')) {
             digits.insert(0, 1, '0');
         } else if ((c == 'x' || c == 'X') && magnitude != 0) {
             prefix = c == 'x' ? "0x" : "0X";
         }
     }
-    emit_padded(out, spec, prefix, digits, spec.precision < 0);
+    emit_padded(out, field, prefix, digits, field.precision < 0);
 }
 
 std::string chars(double value, std::chars_format format, int precision) {
@@ -241,8 +241,8 @@ void ensure_point(std::string& body, char exponent_letter) {
     body.insert(at == std::string::npos ? body.size() : at, 1, '.');
 }
 
-std::string general_body(double magnitude, const Spec& spec) {
-    int precision = spec.precision < 0 ? 6 : (spec.precision == 0 ? 1 : spec.precision);
+std::string general_body(double magnitude, const Field& field) {
+    int precision = field.precision < 0 ? 6 : (field.precision == 0 ? 1 : field.precision);
     const std::string scientific = chars(magnitude, std::chars_format::scientific, precision - 1);
     const std::size_t e = scientific.find('e');
     int exponent = 0;
@@ -256,7 +256,7 @@ std::string general_body(double magnitude, const Spec& spec) {
     } else {
         body = scientific;
     }
-    if (spec.alternate) {
+    if (field.alternate) {
         ensure_point(body, 'e');
         return body;
     }
@@ -278,17 +278,17 @@ std::string general_body(double magnitude, const Spec& spec) {
     return body;
 }
 
-void emit_real(std::string& out, const Spec& spec, double value) {
-    const char c = spec.conversion;
+void emit_real(std::string& out, const Field& field, double value) {
+    const char c = field.conversion;
     const bool upper = c == 'F' || c == 'E' || c == 'G' || c == 'A';
     const char lower = static_cast<char>(upper ? c - 'A' + 'a' : c);
     const double magnitude = std::fabs(value);
     std::string prefix;
     if (std::signbit(value)) {
         prefix = "-";
-    } else if (spec.plus) {
+    } else if (field.plus) {
         prefix = "+";
-    } else if (spec.space) {
+    } else if (field.space) {
         prefix = " ";
     }
     std::string body;
@@ -296,21 +296,22 @@ void emit_real(std::string& out, const Spec& spec, double value) {
     if (!finite) {
         body = std::isnan(value) ? "nan" : "inf";
     } else if (lower == 'f') {
-        body = chars(magnitude, std::chars_format::fixed, spec.precision < 0 ? 6 : spec.precision);
-        if (spec.alternate) {
+        body =
+            chars(magnitude, std::chars_format::fixed, field.precision < 0 ? 6 : field.precision);
+        if (field.alternate) {
             ensure_point(body, 0);
         }
     } else if (lower == 'e') {
         body = chars(magnitude, std::chars_format::scientific,
-                     spec.precision < 0 ? 6 : spec.precision);
-        if (spec.alternate) {
+                     field.precision < 0 ? 6 : field.precision);
+        if (field.alternate) {
             ensure_point(body, 'e');
         }
     } else if (lower == 'g') {
-        body = general_body(magnitude, spec);
+        body = general_body(magnitude, field);
     } else {
-        body = chars(magnitude, std::chars_format::hex, spec.precision);
-        if (spec.alternate) {
+        body = chars(magnitude, std::chars_format::hex, field.precision);
+        if (field.alternate) {
             ensure_point(body, 'p');
         }
         prefix += "0x";
@@ -327,7 +328,7 @@ void emit_real(std::string& out, const Spec& spec, double value) {
             }
         }
     }
-    emit_padded(out, spec, prefix, body, finite);
+    emit_padded(out, field, prefix, body, finite);
 }
 
 bool is_integer_conversion(char c) {
@@ -351,10 +352,10 @@ std::int64_t read_number(std::string_view format, std::size_t& i) {
     return value;
 }
 
-void emit_argument(std::string& out, const Spec& spec, const FormatArgument& argument) {
-    const char c = spec.conversion;
+void emit_argument(std::string& out, const Field& field, const FormatArgument& argument) {
+    const char c = field.conversion;
     if (c == 's') {
-        emit_text(out, spec, argument_text(argument));
+        emit_text(out, field, argument_text(argument));
         return;
     }
     if (c == 'c') {
@@ -364,7 +365,7 @@ void emit_argument(std::string& out, const Spec& spec, const FormatArgument& arg
         } else {
             one.assign(1, static_cast<char>(argument_integer(argument)));
         }
-        Spec plain = spec;
+        Field plain = field;
         plain.precision = -1;
         emit_text(out, plain, one);
         return;
@@ -374,22 +375,22 @@ void emit_argument(std::string& out, const Spec& spec, const FormatArgument& arg
         std::int64_t integer = 0;
         double real = 0.0;
         if (is_integer_conversion(c) && parse_whole_integer(*text, integer)) {
-            emit_integer(out, spec, integer);
+            emit_integer(out, field, integer);
         } else if (is_real_conversion(c) && parse_whole_real(*text, real)) {
-            emit_real(out, spec, real);
+            emit_real(out, field, real);
         } else {
-            Spec plain = spec;
+            Field plain = field;
             plain.precision = -1;
             emit_text(out, plain, *text);
         }
         return;
     }
     if (is_integer_conversion(c)) {
-        emit_integer(out, spec, argument_integer(argument));
+        emit_integer(out, field, argument_integer(argument));
     } else if (const auto* real = std::get_if<double>(&argument)) {
-        emit_real(out, spec, *real);
+        emit_real(out, field, *real);
     } else {
-        emit_real(out, spec, static_cast<double>(std::get<std::int64_t>(argument)));
+        emit_real(out, field, static_cast<double>(std::get<std::int64_t>(argument)));
     }
 }
 
@@ -407,19 +408,19 @@ std::string format_message(std::string_view format, const FormatArguments& argum
         }
         out.append(format.substr(i, percent - i));
         i = percent + 1;
-        Spec spec;
+        Field field;
         for (; i < format.size(); ++i) {
             const char f = format[i];
             if (f == '-') {
-                spec.left = true;
+                field.left = true;
             } else if (f == '+') {
-                spec.plus = true;
+                field.plus = true;
             } else if (f == ' ') {
-                spec.space = true;
+                field.space = true;
             } else if (f == '#') {
-                spec.alternate = true;
+                field.alternate = true;
             } else if (f == '0') {
-                spec.zero = true;
+                field.zero = true;
             } else {
                 break;
             }
@@ -431,15 +432,15 @@ std::string format_message(std::string_view format, const FormatArguments& argum
             missing = width == nullptr;
             const std::int64_t value = missing ? 0 : argument_integer(*width);
             if (value < 0) {
-                spec.left = true;
-                spec.width = value == std::numeric_limits<std::int64_t>::min()
-                                 ? kMaxFormatField
-                                 : clamp_field(-value);
+                field.left = true;
+                field.width = value == std::numeric_limits<std::int64_t>::min()
+                                  ? kMaxFormatField
+                                  : clamp_field(-value);
             } else {
-                spec.width = clamp_field(value);
+                field.width = clamp_field(value);
             }
         } else {
-            spec.width = clamp_field(read_number(format, i));
+            field.width = clamp_field(read_number(format, i));
         }
         if (i < format.size() && format[i] == '.') {
             ++i;
@@ -448,17 +449,17 @@ std::string format_message(std::string_view format, const FormatArguments& argum
                 const FormatArgument* precision = cursor.next();
                 missing = missing || precision == nullptr;
                 const std::int64_t value = precision == nullptr ? 0 : argument_integer(*precision);
-                spec.precision = value < 0 ? -1 : clamp_field(value);
+                field.precision = value < 0 ? -1 : clamp_field(value);
             } else {
-                spec.precision = clamp_field(read_number(format, i));
+                field.precision = clamp_field(read_number(format, i));
             }
         }
         while (i < format.size()) {
             const char m = format[i];
             if (m == 'h') {
-                spec.length = spec.length == 16 ? 8 : 16;
+                field.length = field.length == 16 ? 8 : 16;
             } else if (m == 'l' || m == 'L' || m == 'q' || m == 'j' || m == 'z' || m == 't') {
-                spec.length = 64;
+                field.length = 64;
             } else {
                 break;
             }
@@ -468,10 +469,10 @@ std::string format_message(std::string_view format, const FormatArguments& argum
             out.append(format.substr(percent));
             break;
         }
-        spec.conversion = format[i];
+        field.conversion = format[i];
         ++i;
         const std::string_view own_text = format.substr(percent, i - percent);
-        const char c = spec.conversion;
+        const char c = field.conversion;
         if (c == '%') {
             out += '%';
             continue;
@@ -485,7 +486,7 @@ std::string format_message(std::string_view format, const FormatArguments& argum
             out.append(own_text);
             continue;
         }
-        emit_argument(out, spec, *argument);
+        emit_argument(out, field, *argument);
     }
     return out;
 }
