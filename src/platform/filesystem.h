@@ -1,6 +1,6 @@
 #pragma once
-// The operating-system layer that stands in for the Windows file calls the design relies on.
-// Paths are native: the separator is kPathSeparator wherever the design names the backslash.
+// The operating-system layer that stands in for the Windows file calls the program was built on.
+// Paths are native: the separator is kPathSeparator wherever Windows used the backslash.
 
 #include <cstdint>
 #include <optional>
