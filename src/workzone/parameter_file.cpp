@@ -184,10 +184,12 @@ void read_parameter_items(std::istream& in, ParameterItems& items) {
     items = ParameterItems();
     std::string line;
     for (int item = 1; item <= kParameterItemCount; ++item) {
-        if (!read_line(in, line)) {
-            if (in.bad()) {
-                items.set_number(1, 0.0f);
-            }
+        bool more = read_line(in, line);
+        if (in.bad()) {
+            items.set_number(1, 0.0f);
+            return;
+        }
+        if (!more) {
             return;
         }
         if (parameter_item_kind(item) == ParameterItemKind::Text) {
