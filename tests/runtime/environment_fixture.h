@@ -1,7 +1,6 @@
 #pragma once
-// An installation in a temporary directory for the environment and expansion tests: KVXHOME
-// with config/environ.cfg, further configuration directories, and a process environment from
-// which every variable the lookups consult has been removed.
+// An installation in a temporary directory (KVXHOME/config/environ.cfg and more configuration
+// directories), with the variables the lookups consult removed from the process environment.
 
 #include <gtest/gtest.h>
 
@@ -13,61 +12,40 @@
 
 namespace environment_test {
 
-class Installation {
-public:
-    Installation() {
-        for (const char* name : {"KVXHOME", "ENVPATH", "KVXNULL", "KVXTMPDIR", "KVXTMP", "KVXZONE",
-                                 "LINUX", "PC", "WINDOWS", "LIBPATH"}) {
+struct Installation : ::testing::Test {
+    void SetUp() override {
+        for (const char* name : {"ENVPATH", "KVXNULL", "KVXTMPDIR", "KVXTMP", "KVXZONE", "LINUX",
+                                 "PC", "WINDOWS", "LIBPATH"}) {
             env.set(name, std::nullopt);
         }
         env.set("KVXHOME", home());
         unload_environment();
+        quiet_ = set_quiet_reporting(true);
     }
-    ~Installation() { unload_environment(); }
-    Installation(const Installation&) = delete;
-    Installation& operator=(const Installation&) = delete;
+    void TearDown() override {
+        unload_environment();
+        set_quiet_reporting(quiet_);
+        set_verbose_reporting(false);
+    }
 
     std::string home() const { return root.file("home"); }
     std::string base_file() const { return home() + "/config/environ.cfg"; }
-
-    // The base configuration; "@" in the text stands for the root of the temporary tree.
-    void base(const std::string& text) const { root.write("home/config/environ.cfg", fill(text)); }
-    // environ.cfg in a directory below the root; returns the directory.
-    std::string config(const std::string& directory, const std::string& text) const {
-        root.write(directory + "/environ.cfg", fill(text));
-        return root.file(directory);
-    }
+    // "@" in a text stands for the root of the temporary tree.
     std::string fill(std::string text) const {
-        for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at + 1)) {
             text.replace(at, 1, root.path());
-            at += root.path().size();
         }
         return text;
+    }
+    void base(const std::string& text) const { root.write("home/config/environ.cfg", fill(text)); }
+    void config(const std::string& directory, const std::string& text) const {
+        root.write(directory + "/environ.cfg", fill(text));
     }
 
     testsupport::TempDir root;
     testsupport::ScopedEnv env;
-};
-
-// Base file with the environment path pointing back at the installation's own directory.
-inline const char kMinimalBase[] =
-    "[var]\n"
-    "CB_HOME_VALUE = home\n"
-    "[path]\n"
-    "ENV = $KVXHOME/config\n";
-
-struct QuietReports : ::testing::Test {
-    void SetUp() override {
-        verbose_ = set_verbose_reporting(false);
-        quiet_ = set_quiet_reporting(true);
-    }
-    void TearDown() override {
-        set_verbose_reporting(verbose_);
-        set_quiet_reporting(quiet_);
-    }
 
 private:
-    bool verbose_ = false;
     bool quiet_ = false;
 };
 

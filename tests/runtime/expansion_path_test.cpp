@@ -1,166 +1,114 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "environment_fixture.h"
 #include "runtime/expansion.h"
 #include "runtime/status.h"
 
 namespace {
 
-using environment_test::Installation;
-using environment_test::kMinimalBase;
-
-struct PathExpansion : environment_test::QuietReports {
+struct PathExpansion : environment_test::Installation {
     void SetUp() override {
-        QuietReports::SetUp();
-        install.base(kMinimalBase);
-        install.env.set("CB_HOME", "/opt/kvx");
-        install.env.set("CB_WIN", "C:\\kvx\\\\data\\");
-        install.root.write("lib2/tool.dat", "x");
-        install.root.write("lib2/sub/part.dat", "x");
-        install.root.mkdir("lib1");
-        install.env.set("LIBPATH", install.fill("@/lib1;@\\lib2\\"));
+        Installation::SetUp();
+        base("[path]\nENV = $KVXHOME/config\n");
+        env.set("CB_HOME", "/opt/kvx").set("CB_WIN", "C:\\kvx\\\\data\\");
+        env.set("LIBPATH", fill("@/lib1;@\\lib2\\"));
+        root.write("lib2/tool.dat", "x");
+        root.write("lib2/sub/part.dat", "x");
+        root.mkdir("lib1");
     }
-    Installation install;
 };
 
-struct PathCase {
-    const char* text;
-    const char* expected;
-    int status;
-};
-
-class PathNormalisation : public PathExpansion, public testing::WithParamInterface<PathCase> {};
-
-TEST_P(PathNormalisation, ExpandsAndNormalisesInPlace) {
-    std::string buffer = GetParam().text;
-    buffer.resize(64, ' ');
-    int status = 99;
-    expand_path(buffer.data(), &status, 64);
-    EXPECT_EQ(status, GetParam().status);
-    std::string expected = GetParam().expected;
-    expected.resize(64, ' ');
-    EXPECT_EQ(buffer, expected);
-
-    std::string text = GetParam().text;
-    EXPECT_EQ(expand_path_text(text, 64), GetParam().status);
-    EXPECT_EQ(text, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, PathNormalisation,
-    testing::Values(PathCase{"a//b\\./c\\\\\\d", "a/b/c/d", kStatusOk},
-                    PathCase{"a/./././b/.", "a/b/.", kStatusOk},
-                    PathCase{"./x/./y/", "./x/y/", kStatusOk},
-                    PathCase{"../x\\.\\y/.hidden", "../x/y/.hidden", kStatusOk},
-                    PathCase{"$CB_WIN\\sub", "C:/kvx/data/sub", kStatusOk},
-                    PathCase{"$CB_HOME//.//bin", "/opt/kvx/bin", kStatusOk},
-                    PathCase{"$CB_NOPE//x", "Undefined_CB_NOPE/x", kStatusUndefined},
-                    // A syntax error leaves the expanded text as it is.
-                    PathCase{"$(A//b", "A//b", kStatusSyntaxError}));
-
-TEST_F(PathExpansion, TextFormNeedsRoomForItsText) {
-    std::string text = std::string(20, 'a');
-    EXPECT_EQ(expand_path_text(text, 19), kStatusTextTooLong);
-    EXPECT_EQ(text, std::string(20, 'a'));
-    EXPECT_EQ(expand_path_text(text, 21), kStatusOk);
-}
-
-TEST_F(PathExpansion, FixedFormCopiesWithoutTrailingBlanksAndChecksTheDestination) {
-    const std::string source = "$CB_HOME//x    ";
-    std::string destination(20, '#');
-    int status = 99;
-    expand_path_fixed(source.data(), static_cast<int>(source.size()), destination.data(), 20,
-                      &status);
-    EXPECT_EQ(status, kStatusOk);
-    EXPECT_EQ(destination, "/opt/kvx/x          ");
-
-    destination.assign(8, '#');
-    expand_path_fixed(source.data(), static_cast<int>(source.size()), destination.data(), 8,
-                      &status);
-    EXPECT_EQ(status, kStatusBufferTooSmall);
-    EXPECT_EQ(destination, "########");
-
-    // Source and destination may be the same buffer.
-    std::string same = "$CB_HOME/y          ";
-    expand_path_fixed(same.data(), 20, same.data(), 20, &status);
-    EXPECT_EQ(status, kStatusOk);
-    EXPECT_EQ(same, "/opt/kvx/y          ");
-}
-
-TEST_F(PathExpansion, CheckPathFindsEntriesWithinItsWorkBuffer) {
-    struct {
-        std::string source;
+TEST_F(PathExpansion, NormalisesSeparatorRunsAndPointSegments) {
+    const struct {
+        const char* text;
+        const char* expected;
         int status;
     } cases[] = {
-        {install.fill("@\\lib2//tool.dat   "), kStatusOk},
-        {install.fill("@/LIB2/Tool.DAT"), kStatusOk},
-        {install.fill("@/lib2/missing.dat"), kStatusFileNotFound},
-        {"$CB_NOPE", kStatusFileNotFound},
-        {std::string(128, 'a'), kStatusBufferTooSmall},
-        {"$(CB_HOME", kStatusSyntaxError},
+        {"a//b\\./c\\\\\\d", "a/b/c/d", kStatusOk},
+        {"a/./././b/.", "a/b/.", kStatusOk},
+        {"./x/./y/", "./x/y/", kStatusOk},
+        {"../x\\.\\y/.hidden", "../x/y/.hidden", kStatusOk},
+        {"$CB_WIN\\sub", "C:/kvx/data/sub", kStatusOk},
+        {"$CB_HOME//.//bin", "/opt/kvx/bin", kStatusOk},
+        {"$CB_NOPE//x", "Undefined_CB_NOPE/x", kStatusUndefined},
+        {"$(A//b", "A//b", kStatusSyntaxError},  // left as expanded
     };
     for (const auto& c : cases) {
+        std::string buffer = c.text;
+        buffer.resize(64, ' ');
         int status = 99;
-        check_path_fixed(c.source.data(), static_cast<int>(c.source.size()), &status);
-        EXPECT_EQ(status, c.status) << c.source;
+        expand_path(buffer.data(), &status, 64);
+        EXPECT_EQ(status, c.status) << c.text;
+        EXPECT_EQ(buffer.substr(0, buffer.find_last_not_of(' ') + 1), c.expected);
+
+        std::string text = c.text;
+        EXPECT_EQ(expand_path_text(text, 64), c.status);
+        EXPECT_EQ(text, c.expected);
     }
 }
 
-struct SearchCase {
-    const char* text;
-    const char* expected;  // "@" is the temporary root; nullptr: text unchanged
-    int status;
-};
-
-class FileSearch : public PathExpansion, public testing::WithParamInterface<SearchCase> {};
-
-TEST_P(FileSearch, FindsTheFirstElementHoldingTheFile) {
-    std::string text = install.fill(GetParam().text);
-    const std::string before = text;
-    EXPECT_EQ(search_file(text, 384), GetParam().status);
-    EXPECT_EQ(text, GetParam().expected ? install.fill(GetParam().expected) : before);
-
-    std::string source = before + "   ";
-    std::string destination(384, '#');
+TEST_F(PathExpansion, FixedFormsCheckTheirBuffers) {
+    const std::string source = "$CB_HOME//x    ";
+    const int size = static_cast<int>(source.size());
+    std::string destination(20, '#');
     int status = 99;
-    search_file_fixed(source.data(), static_cast<int>(source.size()), destination.data(), 384,
-                      &status);
-    EXPECT_EQ(status, GetParam().status);
-    if (GetParam().expected != nullptr) {
-        std::string expected = install.fill(GetParam().expected);
-        expected.resize(384, ' ');
-        EXPECT_EQ(destination, expected);
-    } else {
-        EXPECT_EQ(destination, std::string(384, '#'));
+    expand_path_fixed(source.data(), size, destination.data(), 20, &status);
+    EXPECT_EQ(status, kStatusOk);
+    EXPECT_EQ(destination, "/opt/kvx/x          ");
+    destination.assign(8, '#');
+    expand_path_fixed(source.data(), size, destination.data(), 8, &status);
+    EXPECT_EQ(status, kStatusBufferTooSmall);
+    EXPECT_EQ(destination, "########");
+    std::string same = "$CB_HOME/y          ";
+    expand_path_fixed(same.data(), 20, same.data(), 20, &status);
+    EXPECT_EQ(same, "/opt/kvx/y          ");
+
+    const std::pair<std::string, int> checks[] = {
+        {fill("@\\lib2//tool.dat   "), kStatusOk},         {fill("@/LIB2/Tool.DAT"), kStatusOk},
+        {fill("@/lib2/missing.dat"), kStatusFileNotFound}, {"$CB_NOPE", kStatusFileNotFound},
+        {std::string(128, 'a'), kStatusBufferTooSmall},    {"$(CB_HOME", kStatusSyntaxError},
+    };
+    for (const auto& [path, expected] : checks) {
+        check_path_fixed(path.data(), static_cast<int>(path.size()), &status);
+        EXPECT_EQ(status, expected) << path;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Searches, FileSearch,
-    testing::Values(SearchCase{"?LIB/tool.dat", "@/lib2/tool.dat", kStatusOk},
-                    SearchCase{"?LIB\\sub\\\\part.dat", "@/lib2/sub/part.dat", kStatusOk},
-                    SearchCase{"?LIB/none.dat", "@/lib1/none.dat", kStatusFileNotFound},
-                    SearchCase{"?NOLIB/x", "Undefined_NOLIB/x", kStatusFileNotFound},
-                    SearchCase{"@//lib2/tool.dat", "@/lib2/tool.dat", kStatusOk},
-                    SearchCase{"@/lib2/none.dat", "@/lib2/none.dat", kStatusFileNotFound},
-                    SearchCase{"dir/file?", nullptr, kStatusNoSearchPart},
-                    SearchCase{"?LIB", nullptr, kStatusNoSearchPart},
-                    SearchCase{"?LIB/$(x", nullptr, kStatusSyntaxError}));
+TEST_F(PathExpansion, SearchFindsTheFirstElementHoldingTheFile) {
+    const struct {
+        const char* text;
+        const char* expected;  // nullptr: unchanged
+        int status;
+        int capacity;
+    } cases[] = {
+        {"?LIB/tool.dat", "@/lib2/tool.dat", kStatusOk, 384},
+        {"?LIB\\sub\\\\part.dat", "@/lib2/sub/part.dat", kStatusOk, 384},
+        {"?LIB/none.dat", "@/lib1/none.dat", kStatusFileNotFound, 384},
+        {"?NOLIB/x", "Undefined_NOLIB/x", kStatusFileNotFound, 384},
+        {"@//lib2/tool.dat", "@/lib2/tool.dat", kStatusOk, 384},
+        {"@/lib2/none.dat", "@/lib2/none.dat", kStatusFileNotFound, 384},
+        {"dir/file?", nullptr, kStatusNoSearchPart, 384},
+        {"?LIB/$(x", nullptr, kStatusSyntaxError, 384},
+        {"?LIB/tool.dat", nullptr, kStatusBufferTooSmall, 10},
+    };
+    for (const auto& c : cases) {
+        const std::string before = fill(c.text);
+        std::string text = before;
+        EXPECT_EQ(search_file(text, c.capacity), c.status) << c.text;
+        std::string expected = c.expected ? fill(c.expected) : before;
+        EXPECT_EQ(text, expected);
 
-TEST_F(PathExpansion, SearchRefusesLongTextsAndResultsBeyondItsCapacity) {
+        std::string source = before + "   ";
+        std::string destination(static_cast<std::size_t>(c.capacity), '#');
+        int status = 99;
+        search_file_fixed(source.data(), static_cast<int>(source.size()), destination.data(),
+                          c.capacity, &status);
+        EXPECT_EQ(status, c.status) << c.text;
+        expected.resize(destination.size(), c.expected ? ' ' : '#');
+        EXPECT_EQ(destination, c.expected ? expected : std::string(destination.size(), '#'));
+    }
     std::string text = "?LIB/" + std::string(377, 'a');
     EXPECT_EQ(search_file(text, 384), kStatusTextTooLong);
-    text = "?LIB/tool.dat";
-    EXPECT_EQ(search_file(text, 10), kStatusBufferTooSmall);
-    EXPECT_EQ(text, "?LIB/tool.dat");
-
-    std::string destination(10, '#');
-    int status = 99;
-    search_file_fixed(text.data(), static_cast<int>(text.size()), destination.data(), 10, &status);
-    EXPECT_EQ(status, kStatusBufferTooSmall);
-    EXPECT_EQ(destination, std::string(10, '#'));
 }
 
 }  // namespace
