@@ -11,6 +11,7 @@
 #include <string>
 
 #include "runtime/environment.h"
+#include "runtime/memory.h"
 #include "runtime/message_database.h"
 #include "runtime/message_database_internal.h"
 #include "runtime/report.h"
@@ -84,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         make_installation();
     }
     write_file(g_input, std::string(reinterpret_cast<const char*>(data), size));
+    MemoryCounters before = memory_counters();
     try {
         MessageDatabase* db = load_messages(nullptr, g_input);
         look_everything_up(db);
@@ -100,6 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (fatal.text != "load_messages: file '" + g_input + "', line 0 : Error loading file.") {
             free_database(db);
         }
+    }
+    // Every block of the allocator must be back, whichever way the loads ended.
+    MemoryCounters after = memory_counters();
+    if (after.total_bytes != before.total_bytes ||
+        after.permanent_bytes != before.permanent_bytes) {
+        std::fprintf(stderr, "allocator blocks leaked: %llu bytes\n",
+                     static_cast<unsigned long long>(after.total_bytes - before.total_bytes));
+        std::abort();
     }
     return 0;
 }

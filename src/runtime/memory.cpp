@@ -26,8 +26,15 @@ constexpr std::size_t kHeaderOffset = kPrefix - sizeof(BlockHeader);
 // one; a double free of a forgotten block is then reported as a foreign pointer (still fatal).
 constexpr std::size_t kFreedTableBits = 16;
 
+// Addresses are kept disguised, so that leak checkers still see a block nobody else refers
+// to as leaked.
+using BlockKey = std::uintptr_t;
+BlockKey key_of(const void* area) {
+    return reinterpret_cast<std::uintptr_t>(area) ^ ~std::uintptr_t{0};
+}
+
 struct FreedEntry {
-    const void* area = nullptr;
+    BlockKey key = 0;
     std::uint32_t number = 0;
 };
 
@@ -39,7 +46,7 @@ struct AllocatorState {
     std::optional<std::size_t> system_limit;
     // The headers alone cannot tell a freed or foreign area without reading memory that is
     // not ours; these sets answer that safely.
-    std::unordered_set<const void*> live;
+    std::unordered_set<BlockKey> live;
     std::vector<FreedEntry> freed;
 };
 
@@ -83,7 +90,7 @@ FreedEntry& freed_entry(const void* area) {
 
 BlockInfo classify(void* area) {
     AllocatorState& s = state();
-    if (s.live.count(area) != 0) {
+    if (s.live.count(key_of(area)) != 0) {
         const BlockHeader* header = header_of(area);
         int number = static_cast<int>(header->number);
         if (header->tag == kPermanentBlockTag) {
@@ -95,7 +102,7 @@ BlockInfo classify(void* area) {
         return {BlockKind::Unknown, number};
     }
     const FreedEntry& freed = freed_entry(area);
-    if (freed.area == area) {
+    if (freed.key == key_of(area)) {
         return {BlockKind::Freed, static_cast<int>(freed.number)};
     }
     return {BlockKind::Unknown, -1};
@@ -103,15 +110,15 @@ BlockInfo classify(void* area) {
 
 void remember_live(void* area) {
     FreedEntry& freed = freed_entry(area);
-    if (freed.area == area) {
+    if (freed.key == key_of(area)) {
         freed = FreedEntry{};
     }
-    state().live.insert(area);
+    state().live.insert(key_of(area));
 }
 
 void remember_freed(void* area, std::uint32_t number) {
-    state().live.erase(area);
-    freed_entry(area) = FreedEntry{area, number};
+    state().live.erase(key_of(area));
+    freed_entry(area) = FreedEntry{key_of(area), number};
 }
 
 void* obtain(std::size_t size, std::uint32_t tag) {
@@ -157,7 +164,7 @@ void* resize(void* area, std::size_t size, bool copy_on_failure) {
     }
     void* moved = area_of(base);
     if (moved != area) {
-        state().live.erase(area);
+        state().live.erase(key_of(area));
         remember_live(moved);
     }
     return moved;
