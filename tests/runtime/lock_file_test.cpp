@@ -254,6 +254,10 @@ TEST_F(Locks, ALockThatCannotBeCreatedFailsWithoutWaiting) {
     EXPECT_EQ(acquire_lock(dir.file("missing/zone1.lck"), &status), 0);
     EXPECT_EQ(status, kLockFailed);
     EXPECT_EQ(clock.slept, 0);
+    // A directory nobody can create files in, root included.
+    EXPECT_EQ(create_lock("/proc/cutterbase-zone1.lck"), -2);
+    EXPECT_EQ(acquire_lock("/proc/cutterbase-zone1.lck", &status), 0);
+    EXPECT_EQ(status, kLockFailed);
     if (geteuid() == 0) {
         GTEST_SKIP() << "permission bits do not stop root from writing";
     }
