@@ -59,6 +59,9 @@ struct Library {
             }
             std::string path = root + "/lib/t" + std::to_string(i) + ".wkz";
             std::ofstream(path, std::ios::binary) << bytes;
+            // Both writers replace files that exist, as saving an edited tool does.
+            std::ofstream(root + "/copies/t" + std::to_string(i) + ".wkz") << bytes;
+            std::ofstream(root + "/plain/t" + std::to_string(i) + ".wkz") << bytes;
             files.push_back(path);
             copies.push_back(root + "/copies/t" + std::to_string(i) + ".wkz");
             plain.push_back(root + "/plain/t" + std::to_string(i) + ".wkz");
