@@ -147,7 +147,7 @@ int GetToolpathVariable(const std::string& name, const std::optional<std::string
         return kVariableOk;
     }
     value.type = row->type;
-    if (row->id >= 2 && row->id <= 95) {
+    if (row->source == kVariableSourceToolpath) {
         const ToolpathDetails& details = GetToolpathDetails(directory, toolpath_number);
         read_toolpath_variable(*row, details, toolpath_number, suffix, value);
         return kVariableOk;
@@ -155,6 +155,7 @@ int GetToolpathVariable(const std::string& name, const std::optional<std::string
     if (row->id > kVariableIdUserStart) {
         return read_user_variable(*row, value);
     }
+    // Rows without a getter answer with a placeholder text.
     put(value, kVariableTypeChar, "??" + row->name + "(" + VariableTypeName(row->type) + ")??");
     return kVariableNoGetter;
 }

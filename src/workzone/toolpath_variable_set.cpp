@@ -216,7 +216,7 @@ int SetToolpathVariable(const std::string& name, const std::string& directory,
     if (row == nullptr) {
         return kVariableNoSetter;
     }
-    if (row->id >= 2 && row->id <= 95) {
+    if (row->source == kVariableSourceToolpath) {
         return write_toolpath_variable(*row, GetToolpathDetails(directory, toolpath_number), value);
     }
     if (row->id > kVariableIdUserStart && row->id != kVariableIdEnd) {
