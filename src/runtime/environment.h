@@ -13,7 +13,8 @@ std::optional<std::string> get_variable(const std::string& name);
 // name + "PATH" from the process environment, else section "path" of the configuration.
 std::optional<std::string> get_path_variable(const std::string& name);
 
-// Where a value comes from, for reports and `cutterbase-cli env --origin`.
+// Where a value comes from, for reports and `cutterbase-cli env --origin`; empty when nothing
+// is known (a computed TMP, or a name that is defined nowhere).
 std::string variable_origin(const std::string& name, const std::string& value);
 std::string path_origin(const std::string& name, const std::string& value);
 
