@@ -5,7 +5,9 @@
 #include <string>
 
 // Expands the `length` characters of `buffer` in place; the result is blank-padded.
-// Status 0, -31, -32, -41 or -43 (undefined name: the text is still complete).
+// Status 0, -31, -32, -41 or -43 (undefined name: the text is still complete). References
+// that never end (a value naming itself, directly or through others) give -31, and a failed
+// expansion leaves the buffer unchanged.
 void expchaine(char* buffer, int* status, int length);
 
 // expchaine, then every run of '/' and '\' becomes the platform separator and "./" segments
