@@ -5,8 +5,9 @@
 #include <string>
 
 // Expands the `length` characters of `buffer` in place; the result is blank-padded.
-// Status 0, -31, -32, -41 or -43 (undefined name: the text is still complete). References
-// that never end (a value naming itself, directly or through others) give -31, and a failed
+// Status 0, -31, -32, -41 or -43 (undefined name: the text is still complete). An unclosed
+// bracket gives -31 and the rest is still copied; references that never end (a value naming
+// itself, directly or through others) give -31 too, but stop the expansion, and a stopped
 // expansion leaves the buffer unchanged.
 void expchaine(char* buffer, int* status, int length);
 
