@@ -60,9 +60,10 @@ protected:
 
     // The configuration with these lines in its section "Karvex files names".
     void write_configuration(const std::string& file_names) {
+        const std::string section = file_names.empty() ? "" : "[Karvex files names]\n";
         home_.write("config/environ.cfg", "[var]\n[path]\nENV = " + home_.path() +
-                                              "/config\nTXT = " + home_.path() +
-                                              "/texte\n[Karvex files names]\n" + file_names);
+                                              "/config\nTXT = " + home_.path() + "/texte\n" +
+                                              section + file_names);
     }
 
     // Parameter and view files of a toolpath in the workzone.
