@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,7 @@ const std::string kF1BareCr =
     "[section1]\rname1=val1\rname2=\"val2\"\rname3\rname4=a\r[section2]\r";
 
 struct ReadCase {
-    std::string file;
-    std::string section;
-    std::string key;
-    std::string default_value;
+    std::string file, section, key, default_value;
     std::size_t capacity;
     std::string expected;
 };
@@ -42,21 +40,15 @@ TEST(ProfileRead, Vectors) {
         {kF1, "section1", "name3", "d", all, "d"},
         {kF1, "nosection", "name1", "  d  ", all, "  d"},
         {kF1BareCr, "section1", "NaMe1", "default", all, "val1"},
-        {kF1BareCr, "section1", "name2", "default", all, "val2"},
         {"[s]\r\nk=  \"   v   \"  \r\n", "s", "k", "d", all, "   v   "},
-        {"[s]\r\nk='v\"\r\n", "s", "k", "d", all, "'v\""},
         {"[s]\r\nk=\"\r\n", "s", "k", "d", all, "\""},
-        {f9, "s", ";k", "d", all, "d"},
         {f9, "s", "k", "d", all, "d"},
         {f9, "s", "k2", "d", all, ";x"},
         {f9, "s", "#h", "d", all, "2"},
         {f9, "s", "p", "d", all, "diet ;gag"},
         {f10, "s", "k", "d", all, "1"},
-        {f10, "s", "j", "d", all, "d"},
         {f11, "x", "k", "d", all, "v"},
-        {f11, " x ", " k ", "d", all, "v"},
         {f11, "\tx", "k", "d", all, "d"},
-        {f11, "x", "\tk", "d", all, "d"},
         {"[s]k=v\r\n", "s", "k", "d", all, "d"},
         {"[s   \r\nk=v\r\n", "s", "k", "d", all, "v"},
         {"s]\r\nk=v\r\n", "s", "k", "d", all, "d"},
@@ -82,127 +74,82 @@ TEST(ProfileRead, Vectors) {
     }
 }
 
-TEST(ProfileRead, ListsSectionsAndKeys) {
+TEST(ProfileRead, ListsSectionsKeysAndIntegers) {
     for (const std::string& file : {kF1, kF1BareCr}) {
         const ProfileDocument document = ProfileDocument::parse(file);
         EXPECT_EQ(document.keys("SECTION1"), (Names{"name1", "name2", "name4"}));
         EXPECT_EQ(document.section_names(), (Names{"section1", "section2"}));
         EXPECT_TRUE(document.keys("section2").empty());
-        EXPECT_TRUE(document.keys("none").empty());
     }
     const ProfileDocument duplicates =
         ProfileDocument::parse("[s]\r\nk=1\r\nk=2\r\n[s]\r\nj=3\r\n");
     EXPECT_EQ(duplicates.section_names(), (Names{"s", "s"}));
     EXPECT_EQ(duplicates.keys("s"), (Names{"k", "k"}));
-    EXPECT_EQ(ProfileDocument::parse("[a]\r\n;c=1\r\n\r\n x = 1\r\n").keys("a"), (Names{"x"}));
-}
 
-TEST(ProfileRead, Integers) {
-    const struct {
-        const char* value;
-        std::int32_t expected;
-    } cases[] = {
-        {"-1", -1},         {"+1", 1}, {"4294967297", 1}, {"42A94967297", 42},
-        {"B4294967297", 0}, {"-", 0},  {"\"7\"", 7},      {"2147483648", INT32_MIN},
-        {"", 99},
-    };
-    for (const auto& c : cases) {
+    const std::pair<const char*, std::int32_t> integers[] = {{"-1", -1},
+                                                             {"+1", 1},
+                                                             {"4294967297", 1},
+                                                             {"42A94967297", 42},
+                                                             {"B4294967297", 0},
+                                                             {"-", 0},
+                                                             {"\"7\"", 7},
+                                                             {"2147483648", INT32_MIN},
+                                                             {"", 99}};
+    for (const auto& [value, expected] : integers) {
         const ProfileDocument document =
-            ProfileDocument::parse(std::string("[Test]\r\nProfileInt=") + c.value + "\r\n");
-        EXPECT_EQ(document.get_int("Test", "ProfileInt", 99), c.expected) << c.value;
+            ProfileDocument::parse(std::string("[Test]\r\nProfileInt=") + value + "\r\n");
+        EXPECT_EQ(document.get_int("Test", "ProfileInt", 99), expected) << value;
     }
-    EXPECT_EQ(ProfileDocument().get_int("Test", "ProfileInt", -5), -5);
 }
 
-std::string file_after(const std::string& initial, bool create,
-                       const std::vector<std::pair<std::string, std::string>>& writes) {
-    testsupport::TempDir dir;
-    const std::string path = dir.file("p.ini");
-    if (create) {
-        dir.write("p.ini", initial);
+struct WriteCase {
+    std::optional<std::string> initial;                       // nullopt: no file yet
+    std::vector<std::pair<std::string, std::string>> writes;  // into section "S"
+    std::string expected;
+};
+
+TEST(ProfileWrite, Vectors) {
+    const WriteCase cases[] = {
+        {std::nullopt, {{"key", "string"}, {"key", ""}}, "[S]\r\nkey=\r\n"},
+        {"", {{"k1", "a"}, {"k2", "b"}}, "[S]\r\nk1=a\r\nk2=b\r\n"},
+        {"[S]\r\nb=value\r\na=value\r\n",
+         {{"z", ""}, {"b", ""}, {"y", ""}, {"a", ""}},
+         "[S]\r\nb=\r\na=\r\nz=\r\ny=\r\n"},
+        {";c0\r\n[S]\r\n;c1\r\nb=value\r\n;c2\r\na=value\r\n",
+         {{"z", ""}, {"a", ""}},
+         ";c0\r\n[S]\r\n;c1\r\nb=value\r\n;c2\r\na=\r\nz=\r\n"},
+        {"[S]\r\na=1\r\n;end\r\n\r\n[T]\r\n",
+         {{"n", "2"}},
+         "[S]\r\na=1\r\nn=2\r\n;end\r\n\r\n[T]\r\n"},
+        {"[S]\r\n;only\r\n", {{"n", "2"}}, "[S]\r\nn=2\r\n;only\r\n"},
+        {"[S]", {{"n", "2"}}, "[S]\r\nn=2\r\n"},
+        {"[S]\r\nk=1\r\n[s]\r\nj=1\r\n", {{"j", "2"}}, "[S]\r\nk=1\r\nj=2\r\n[s]\r\nj=1\r\n"},
+        {"[Sn]\r\n", {{" key ", "  v  "}}, "[Sn]\r\n[S]\r\nkey=  v  \r\n"},
+        {"[s]\r\nTestKey=TestValue", {{"TESTKEY", "v2"}}, "[s]\r\nTestKey=v2\r\n"},
+    };
+    for (const WriteCase& c : cases) {
+        testsupport::TempDir dir;
+        const std::string path = dir.file("p.ini");
+        if (c.initial) {
+            dir.write("p.ini", *c.initial);
+        }
+        for (const auto& [key, value] : c.writes) {
+            EXPECT_TRUE(platform::write_profile_string(path, "S", key, value)) << key;
+        }
+        EXPECT_EQ(testsupport::read_file(path), c.expected);
     }
-    for (const auto& [key, value] : writes) {
-        EXPECT_TRUE(platform::write_profile_string(path, "S", key, value)) << key;
-    }
-    return testsupport::read_file(path);
 }
 
-TEST(ProfileWrite, NewFileAndRewrittenValue) {
+TEST(ProfileWrite, DeletionsKeepCommentsAndTheRest) {
     testsupport::TempDir dir;
-    const std::string path = dir.file("new.ini");
-    ASSERT_TRUE(platform::write_profile_string(path, "App", "key", "string"));
-    EXPECT_EQ(testsupport::read_file(path), "[App]\r\nkey=string\r\n");
-    ASSERT_TRUE(platform::write_profile_string(path, "App", "key", ""));
-    EXPECT_EQ(testsupport::read_file(path), "[App]\r\nkey=\r\n");
-}
-
-TEST(ProfileWrite, SectionsAndKeysInOrderThenDeleted) {
-    testsupport::TempDir dir;
-    const std::string path = dir.write("p.ini", "");
-    const struct {
-        const char* section;
-        const char* key;
-        const char* value;
-    } writes[] = {{"App1", "key1", "string1"},
-                  {"App1", "key2", "string2"},
-                  {"App1", "key3", "string3"},
-                  {"App2", "key4", "string4"},
-                  {"App3", "key5", "string5"}};
-    for (const auto& w : writes) {
-        ASSERT_TRUE(platform::write_profile_string(path, w.section, w.key, w.value));
-    }
-    EXPECT_EQ(testsupport::read_file(path),
-              "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n[App2]\r\nkey4=string4"
-              "\r\n[App3]\r\nkey5=string5\r\n");
-    ASSERT_TRUE(platform::write_profile_string(path, "App1", "key2", std::nullopt));
-    const std::string after_first = testsupport::read_file(path);
-    EXPECT_TRUE(platform::write_profile_string(path, "App1", "key2", std::nullopt));
-    EXPECT_EQ(testsupport::read_file(path), after_first);
+    const std::string path = dir.write(
+        "p.ini", ";c0\r\n[App1]\r\n;c1\r\nk1=a\r\nk2=b\r\n[App2]\r\n;c2\r\n[App3]\r\nk=c\r\n");
+    ASSERT_TRUE(platform::write_profile_string(path, "App1", "k2", std::nullopt));
+    EXPECT_TRUE(platform::write_profile_string(path, "App1", "k2", std::nullopt));
+    EXPECT_EQ(platform::read_profile_keys(path, "app1"), Names{"k1"});
     ASSERT_TRUE(platform::delete_profile_section(path, "App1"));
-    ASSERT_TRUE(platform::delete_profile_section(path, "App2"));
-    EXPECT_EQ(testsupport::read_file(path), "[App3]\r\nkey5=string5\r\n");
-}
-
-TEST(ProfileWrite, NewKeysFollowTheLastEntryBeforeTrailingComments) {
-    EXPECT_EQ(file_after("[S]\r\nb=value\r\na=value\r\n", true,
-                         {{"z", ""}, {"b", ""}, {"y", ""}, {"a", ""}}),
-              "[S]\r\nb=\r\na=\r\nz=\r\ny=\r\n");
-    EXPECT_EQ(file_after(";c0\r\n[S]\r\n;c1\r\nb=value\r\n;c2\r\na=value\r\n", true,
-                         {{"z", ""}, {"y", ""}, {"a", ""}, {"b", ""}}),
-              ";c0\r\n[S]\r\n;c1\r\nb=\r\n;c2\r\na=\r\nz=\r\ny=\r\n");
-    EXPECT_EQ(file_after("[S]\r\na=1\r\n;end\r\n\r\n[T]\r\n", true, {{"n", "2"}}),
-              "[S]\r\na=1\r\nn=2\r\n;end\r\n\r\n[T]\r\n");
-    EXPECT_EQ(file_after("[S]\r\n;only\r\n", true, {{"n", "2"}}), "[S]\r\nn=2\r\n;only\r\n");
-    EXPECT_EQ(file_after("[S]", true, {{"n", "2"}}), "[S]\r\nn=2\r\n");
-    EXPECT_EQ(file_after("[S]\r\nk=1\r\n[s]\r\nj=1\r\n", true, {{"j", "2"}}),
-              "[S]\r\nk=1\r\nj=2\r\n[s]\r\nj=1\r\n");
-}
-
-TEST(ProfileWrite, DeletingSectionsKeepsTheirComments) {
-    testsupport::TempDir dir;
-    const std::string path = dir.write("p.ini", ";c0\r\n[S]\r\n;c1\r\n[S2]\r\n;c2\r\n");
-    ASSERT_TRUE(platform::delete_profile_section(path, "S"));
-    ASSERT_TRUE(platform::delete_profile_section(path, "s2"));
-    EXPECT_EQ(testsupport::read_file(path), ";c0\r\n;c1\r\n;c2\r\n");
-}
-
-TEST(ProfileWrite, ReplacesInPlaceKeepingTheFilesSpelling) {
-    testsupport::TempDir dir;
-    const std::string path = dir.write("p.ini", "[SectionName]\r\nTestKey=TestValue");
-    ASSERT_TRUE(platform::write_profile_string(path, "SECTIONNAME", "TESTKEY", "v2"));
-    EXPECT_EQ(testsupport::read_file(path), "[SectionName]\r\nTestKey=v2\r\n");
-}
-
-TEST(ProfileWrite, NamesLoseSpacesValuesStayAsGiven) {
-    testsupport::TempDir dir;
-    const std::string path = dir.file("p.ini");
-    ASSERT_TRUE(platform::write_profile_string(path, " sec ", " key ", "  v  "));
-    EXPECT_EQ(testsupport::read_file(path), "[sec]\r\nkey=  v  \r\n");
-    EXPECT_EQ(platform::read_profile_string(path, "sec", "key", "d"), "v");
-}
-
-TEST(ProfileWrite, MissingDirectoryFailsAndCreatesNothing) {
-    testsupport::TempDir dir;
+    ASSERT_TRUE(platform::delete_profile_section(path, "app2"));
+    EXPECT_EQ(testsupport::read_file(path), ";c0\r\n;c1\r\n;c2\r\n[App3]\r\nk=c\r\n");
     EXPECT_FALSE(platform::write_profile_string(dir.file("missing/p.ini"), "S", "k", "v"));
     EXPECT_FALSE(platform::delete_profile_section(dir.file("missing/p.ini"), "S"));
     EXPECT_FALSE(platform::exists(dir.file("missing")));
