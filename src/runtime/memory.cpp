@@ -22,6 +22,13 @@ static_assert(sizeof(BlockHeader) == 12);
 constexpr std::size_t kPrefix = 16;
 constexpr std::size_t kHeaderOffset = kPrefix - sizeof(BlockHeader);
 
+// Bytes to obtain for a user size. An empty block still gets one byte behind its header, so
+// that the address handed out points into the block: leak checkers count a pointer just past
+// the end of a block as no reference to it.
+std::size_t system_size(std::size_t size) {
+    return kPrefix + (size == 0 ? 1 : size);
+}
+
 // Freed addresses are remembered in a fixed table where a newer entry may push out an older
 // one; a double free of a forgotten block is then reported as a foreign pointer (still fatal).
 constexpr std::size_t kFreedTableBits = 16;
@@ -125,7 +132,7 @@ void* obtain(std::size_t size, std::uint32_t tag) {
     if (!system_can_give(size)) {
         return nullptr;
     }
-    void* base = std::malloc(size + kPrefix);
+    void* base = std::malloc(system_size(size));
     if (base == nullptr) {
         return nullptr;
     }
@@ -150,9 +157,9 @@ void* resize(void* area, std::size_t size, bool copy_on_failure) {
         return nullptr;
     }
     void* old_base = base_of(area);
-    void* base = std::realloc(old_base, size + kPrefix);
+    void* base = std::realloc(old_base, system_size(size));
     if (base == nullptr && copy_on_failure) {
-        base = std::malloc(size + kPrefix);
+        base = std::malloc(system_size(size));
         if (base != nullptr) {
             std::size_t old_size = header_of(area)->size;
             std::memcpy(base, old_base, kPrefix + (old_size < size ? old_size : size));
