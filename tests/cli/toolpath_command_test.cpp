@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "workzone/toolpath_variable_fixture.h"
+#include "workzone/workzone_fixture.h"
 
 namespace {
 
 using testsupport::run_cli;
 
-class ToolpathCommand : public ToolpathVariableTest {
+class ToolpathCommand : public WorkzoneTest {
 protected:
     void SetUp() override {
-        ToolpathVariableTest::SetUp();
+        WorkzoneTest::SetUp();
         write_toolpath(0, sample_items());
         ParameterItems numbered = sample_items();
         numbered.set_number(4, 3.0f);

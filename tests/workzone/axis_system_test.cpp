@@ -1,13 +1,12 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "toolpath_files_fixture.h"
 #include "workzone/axis_matrix.h"
 #include "workzone/axis_system.h"
 #include "workzone/axis_system_file.h"
+#include "workzone_fixture.h"
 
 namespace {
 
@@ -20,43 +19,26 @@ Matrix4 translation(float x, float y, float z) {
 }
 
 TEST(AxisMatrix, FloatComparisonTakesItsToleranceFromTheFirstValue) {
-    struct Case {
-        float a, b;
-        bool equal;
-    };
-    const Case cases[] = {
-        {0.0f, 5e-7f, true},         {5e-7f, 0.0f, true},        {1.0f, 1.000002f, false},
-        {1.0f, 1.0000005f, true},    {2e-6f, 0.0f, false},       {0.0f, 2e-6f, false},
-        {-3.0f, -3.0f, true},        {NAN, 0.0f, false},         {0.0f, NAN, false},
-        {1000.0f, 1000.002f, false}, {1000.0f, 1000.0005f, true}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(nearly_equal(c.a, c.b), c.equal) << c.a << " vs " << c.b;
+    const std::tuple<float, float, bool> cases[] = {
+        {0.0f, 5e-7f, true},        {5e-7f, 0.0f, true},  {1.0f, 1.000002f, false},
+        {1.0f, 1.0000005f, true},   {2e-6f, 0.0f, false}, {0.0f, 2e-6f, false},
+        {NAN, 0.0f, false},         {0.0f, NAN, false},   {1000.0f, 1000.002f, false},
+        {1000.0f, 1000.0005f, true}};
+    for (const auto& [a, b, equal] : cases) {
+        EXPECT_EQ(nearly_equal(a, b), equal) << a << " vs " << b;
     }
 }
 
 TEST(AxisMatrix, RotationUsesTheCamFactorAndItsOrder) {
     Matrix4 z90 = rotation_from_angles(0, 0, 90.0f);
-    float expected_cos = std::cos(90.0f * 0.01745511f);
-    EXPECT_NEAR(expected_cos, -0.000164f, 0.000001f);
-    EXPECT_EQ(z90.m[0][0], expected_cos);
+    EXPECT_EQ(z90.m[0][0], std::cos(90.0f * 0.01745511f));
     EXPECT_EQ(z90.m[0][1], -std::sin(90.0f * 0.01745511f));
-    EXPECT_EQ(z90.m[2][2], 1.0f);
-    EXPECT_EQ(z90.m[3][3], 1.0f);
-
-    Matrix4 x30 = rotation_from_angles(30.0f, 0, 0);
-    EXPECT_EQ(x30.m[1][2], -std::sin(30.0f * 0.01745511f));
-    Matrix4 y30 = rotation_from_angles(0, 30.0f, 0);
-    EXPECT_EQ(y30.m[0][2], std::sin(30.0f * 0.01745511f));
+    EXPECT_EQ(rotation_from_angles(30.0f, 0, 0).m[1][2], -std::sin(30.0f * 0.01745511f));
+    EXPECT_EQ(rotation_from_angles(0, 30.0f, 0).m[0][2], std::sin(30.0f * 0.01745511f));
     Matrix4 composed =
         multiply(multiply(rotation_from_angles(0, 0, 40.0f), rotation_from_angles(0, 25.0f, 0)),
                  rotation_from_angles(10.0f, 0, 0));
     EXPECT_TRUE(nearly_equal(rotation_from_angles(10.0f, 25.0f, 40.0f), composed));
-    EXPECT_TRUE(is_identity(rotation_from_angles(0, 0, 0)));
-
-    float half_turn = 3.14159265f / kDegreesToRadians;
-    if (std::fabs(std::sin(half_turn * kDegreesToRadians)) < 1e-6f) {
-        EXPECT_EQ(rotation_from_angles(0, 0, half_turn).m[1][0], 0.0f);
-    }
 }
 
 TEST(AxisMatrix, InverseOfRegularAndSingularMatrices) {
@@ -79,34 +61,20 @@ TEST(AxisMatrix, InverseOfRegularAndSingularMatrices) {
     }
 }
 
-using AxisSystems = ToolpathFilesTest;
+using AxisSystems = WorkzoneTest;
 
-TEST_F(AxisSystems, InitialContentAndIndexBounds) {
-    EXPECT_EQ(axis_system(1)->name, "CAD");
-    EXPECT_EQ(axis_system(1)->flags, kAxisDefined | kAxisLoaded | kAxisIdentity);
-    EXPECT_EQ(axis_system(2)->name, "MACHINE");
-    EXPECT_EQ(axis_system(2)->flags, kAxisDefined | kAxisIdentity);
-    EXPECT_EQ(axis_system(3)->name, "CALCUL");
-    EXPECT_EQ(axis_system(3)->flags, kAxisDefined);
-    EXPECT_EQ(axis_system(8)->flags, 0u);
+TEST_F(AxisSystems, RelationsToTheCalculationSystem) {
     EXPECT_EQ(axis_system(0), nullptr);
     EXPECT_EQ(axis_system(9), nullptr);
-    EXPECT_EQ(set_axis_system(0, identity_matrix(), identity_matrix()), -1);
     EXPECT_EQ(set_axis_system(9, identity_matrix(), identity_matrix()), -1);
     EXPECT_EQ(load_axis_system(-1, "CAD"), -1);
-}
 
-TEST_F(AxisSystems, IdentityCalculationGivesRelationsEqualToEachMatrix) {
     Matrix4 m = translation(1, 2, 3);
-    Matrix4 m_inverse = translation(-1, -2, -3);
-    ASSERT_EQ(set_axis_system(5, m, m_inverse), 0);
+    ASSERT_EQ(set_axis_system(5, m, translation(-1, -2, -3)), 0);
     ASSERT_EQ(set_axis_system(3, identity_matrix(), identity_matrix()), 0);
-    EXPECT_TRUE(axis_system(3)->flags & kAxisIdentity);
     EXPECT_TRUE(axis_system(3)->flags & kAxisRelationIdentity);
-    const AxisSystem* five = axis_system(5);
-    EXPECT_TRUE(nearly_equal(five->to_calculation, m));
-    EXPECT_TRUE(nearly_equal(five->from_calculation, m_inverse));
-    EXPECT_FALSE(five->flags & kAxisRelationIdentity);
+    EXPECT_TRUE(nearly_equal(axis_system(5)->to_calculation, m));
+    EXPECT_FALSE(axis_system(5)->flags & kAxisRelationIdentity);
     // No machine file: the machine slot is the identity, named by the path it looked for.
     const AxisSystem* machine = axis_system(2);
     EXPECT_EQ(machine->flags & (kAxisLoaded | kAxisIdentity), kAxisLoaded | kAxisIdentity);
@@ -116,7 +84,6 @@ TEST_F(AxisSystems, IdentityCalculationGivesRelationsEqualToEachMatrix) {
     Matrix4 k = translation(0, 0, 10);
     ASSERT_EQ(set_axis_system(3, k, translation(0, 0, -10)), 0);
     EXPECT_TRUE(nearly_equal(axis_system(1)->to_calculation, translation(0, 0, -10)));
-    EXPECT_TRUE(nearly_equal(axis_system(3)->to_calculation, identity_matrix()));
     ASSERT_EQ(set_axis_system(6, k, translation(0, 0, -10)), 0);
     EXPECT_TRUE(axis_system(6)->flags & kAxisRelationIdentity);
 }
@@ -125,29 +92,24 @@ TEST_F(AxisSystems, MachineFileFullShortAndBroken) {
     struct Case {
         std::string content;
         bool loaded;
-        std::string message;
-        float element_03;  // row 0, column 3 of the matrix
-        float element_10;  // row 1, column 0
+        float element_03, element_10;
     };
-    const std::string full =
-        "machine\n1 4 0 0\n0 1 0 0\n0 0 1 0\n7 8 9 1\n1 0 0 0\n0 1 0 0\n0 0 1 0\n-7 -8 -9 1\n";
     const Case cases[] = {
-        {full, true, "", 7.0f, 4.0f},
-        {"short\n1 2 0\n0 1 0\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", true, "", 0.0f, 2.0f},
-        {"short\n1 0 0\n0 1\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", false, "read error ", 0, 0},
-        {"x\n1 0 nan 0\n", false, "read error ", 0, 0},
+        {"machine\n1 4 0 0\n0 1 0 0\n0 0 1 0\n7 8 9 1\n1 0 0 0\n0 1 0 0\n0 0 1 0\n-7 -8 -9 1\n",
+         true, 7.0f, 4.0f},
+        {"short\n1 2 0\n0 1 0\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", true, 0.0f, 2.0f},
+        {"short\n1 0 0\n0 1\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", false, 0, 0},
+        {"x\n1 0 nan 0\n", false, 0, 0},
     };
     for (const Case& c : cases) {
         reset_axis_systems();
         std::string path = zone_.write("transfo.dat", c.content);
         testing::internal::CaptureStderr();
         ASSERT_EQ(load_axis_system(kAxisSystemCad, "CAD"), 0);
-        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.loaded ? "" : "read error " + path);
         const AxisSystem* machine = axis_system(kAxisSystemMachine);
         EXPECT_EQ((machine->flags & kAxisLoaded) != 0, c.loaded) << c.content;
-        EXPECT_EQ(err, c.message.empty() ? "" : c.message + path);
         if (c.loaded) {
-            EXPECT_EQ(machine->name, path);
             EXPECT_EQ(machine->matrix.m[0][3], c.element_03);
             EXPECT_EQ(machine->matrix.m[1][0], c.element_10);
             EXPECT_EQ(machine->matrix.m[3][3], 1.0f);
@@ -157,15 +119,9 @@ TEST_F(AxisSystems, MachineFileFullShortAndBroken) {
 
 TEST_F(AxisSystems, LoadByName) {
     EXPECT_EQ(load_axis_system(5, "CAO"), 0);
-    EXPECT_EQ(axis_system(5)->name, "CAO");
     EXPECT_EQ(axis_system(5)->flags & 7u, kAxisDefined | kAxisLoaded | kAxisIdentity);
-    EXPECT_EQ(load_axis_system(4, "MACHINE"), 0);
-    EXPECT_EQ(axis_system(4)->name, "MACHINE");
-    EXPECT_TRUE(axis_system(4)->flags & kAxisIdentity);
-
     std::string ref = zone_.write("part.ref", "\n2 0 0\n0 2 0\n0 0 2\n.5 0 0\n0 .5 0\n0 0 .5\n");
     EXPECT_EQ(load_axis_system(6, ref), 0);
-    EXPECT_EQ(axis_system(6)->name, ref);
     EXPECT_EQ(axis_system(6)->matrix.m[1][1], 2.0f);
     EXPECT_FALSE(axis_system(6)->flags & kAxisIdentity);
 
@@ -177,7 +133,7 @@ TEST_F(AxisSystems, LoadByName) {
     EXPECT_FALSE(axis_system(7)->flags & kAxisLoaded);
 }
 
-TEST(AxisSystemFile, LongLinesAndLeadingSigns) {
+TEST(AxisSystemFile, LongLinesAndBadNumbers) {
     Matrix4 m;
     Matrix4 inverse;
     // The fourth number stands beyond the 128 characters of the line: short form.
@@ -185,7 +141,6 @@ TEST(AxisSystemFile, LongLinesAndLeadingSigns) {
                        "5\n0 1 0 0\n0 0 1 0\n0 0 0 1\n1 0 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n";
     ASSERT_TRUE(parse_axis_system_text(text, m, inverse));
     EXPECT_EQ(m.m[0][0], 1.0f);
-    EXPECT_EQ(m.m[3][0], 0.0f);
     EXPECT_EQ(m.m[0][1], 0.0f);
     EXPECT_FALSE(parse_axis_system_text("", m, inverse));
     EXPECT_FALSE(

@@ -5,42 +5,35 @@
 #include <string>
 
 #include "platform/filesystem.h"
-#include "toolpath_files_fixture.h"
 #include "workzone/axis_system.h"
 #include "workzone/toolpath_details.h"
 #include "workzone/workzone_paths.h"
+#include "workzone_fixture.h"
 
 namespace {
 
 using ::testing::HasSubstr;
 
-class ToolpathLoad : public ToolpathFilesTest {
+class ToolpathLoad : public WorkzoneTest {
 protected:
-    // A toolpath's parameter and view files; item 7 carries a marker value.
-    void write_toolpath(int number, float marker, const std::string& view = "") {
+    // Item 7 carries a marker value.
+    void write_marked(int number, float marker, const std::string& view = "") {
         ParameterItems items = valid_items();
-        items.set_number(2, static_cast<float>(number));
         items.set_number(7, marker);
         items.set_number(19, 1.5f);
         items.set_text(61, "toolpath " + std::to_string(number));
-        write_parameters(ToolpathFileName(number, ".par"), items);
-        zone_.write(ToolpathFileName(number, ".mul"), view);
-    }
-    void write_items(int number, const ParameterItems& items) {
-        write_parameters(ToolpathFileName(number, ".par"), items);
-        zone_.write(ToolpathFileName(number, ".mul"), "");
+        write_toolpath(number, items, view);
     }
 };
 
 TEST_F(ToolpathLoad, ReadsAllFourFilesOfTheToolpath) {
-    write_toolpath(12, 3.0f, "box 0 0 -10 100 50 0\ncurve outer\n");
+    write_marked(12, 3.0f, "box 0 0 -10 100 50 0\ncurve outer\n");
     zone_.write("outil12.niv", "0 0 -1\r\n0 0 -2\r\n");
     zone_.write("outil12.per", "10 20 0\n");
     std::string failed = "stale";
     ToolpathDetails details;
     ASSERT_EQ(details.Load(12, zone_.path(), &failed), 0);
     EXPECT_EQ(failed, "");
-    EXPECT_EQ(details.step, 3.0f);
     EXPECT_EQ(details.z_step_type, 3);
     EXPECT_EQ(details.levels, (std::vector<Point3>{{0, 0, -1}, {0, 0, -2}}));
     EXPECT_EQ(details.points, (std::vector<Point3>{{10, 20, 0}}));
@@ -51,7 +44,7 @@ TEST_F(ToolpathLoad, ReadsAllFourFilesOfTheToolpath) {
 TEST_F(ToolpathLoad, NumbersAndOptionalFiles) {
     const int numbers[] = {0, 7, 10000, 20003, INT_MAX};
     for (int number : numbers) {
-        write_toolpath(number, static_cast<float>(number % 1000) + 0.5f);
+        write_marked(number, static_cast<float>(number % 1000) + 0.5f);
     }
     zone_.write("outil7.niv", "1 2\n");  // not a levels file: ignored
     for (int number : numbers) {
@@ -60,82 +53,62 @@ TEST_F(ToolpathLoad, NumbersAndOptionalFiles) {
         EXPECT_EQ(details.step, static_cast<float>(number % 1000) + 0.5f) << number;
         EXPECT_EQ(details.comment, "toolpath " + std::to_string(number));
         EXPECT_EQ(details.z_step_type, 2) << number;
-        EXPECT_TRUE(details.levels.empty());
-        EXPECT_TRUE(details.points.empty());
     }
 }
 
 TEST_F(ToolpathLoad, FailuresNameTheFileAndLeaveNoStaleValues) {
-    write_toolpath(1, 9.0f);
+    write_marked(1, 9.0f);
     ParameterItems invalid;
     invalid.set_number(7, 4.0f);
-    write_parameters("outil2.par", invalid);
-    zone_.write("outil2.mul", "");
-    write_toolpath(3, 1.0f, "matrix\n1 0 0\n");
-    ParameterItems no_view = valid_items();
-    write_parameters("outil4.par", no_view);
+    write_toolpath(2, invalid);
+    write_marked(3, 1.0f, "matrix\n1 0 0\n");
+    ASSERT_TRUE(write_parameter_file(zone_.file("outil4.par"), valid_items()));
     zone_.mkdir("outil6.par");
     zone_.write("outil6.mul", "");
     std::string long_directory = zone_.path() + "/" + std::string(611, 'd');
-    struct Case {
-        int number;
-        std::string directory;
-        int status;
-        std::string failed;
-    };
-    const Case cases[] = {
+    const std::tuple<int, std::string, int, std::string> cases[] = {
         {5, zone_.path(), 7, zone_.file("outil5.par")},
         {6, zone_.path(), 7, zone_.file("outil6.par")},
         {2, zone_.path(), 7, zone_.file("outil2.par")},
         {3, zone_.path(), 8, zone_.file("outil3.mul")},
         {4, zone_.path(), 7, zone_.file("outil4.mul")},
         {-1, "", 7, "outil-1.par"},
-        {0, long_directory, 7, long_directory + "/outil.par"},
-    };
-    for (const Case& c : cases) {
+        {0, long_directory, 7, long_directory + "/outil.par"}};
+    for (const auto& [number, directory, status, failed_file] : cases) {
         ToolpathDetails details;
         ASSERT_EQ(details.Load(1, zone_.path(), nullptr), 0);
         std::string failed;
-        EXPECT_EQ(details.Load(c.number, c.directory, &failed), c.status) << c.number;
-        if (c.number != -1) {
-            EXPECT_EQ(failed, c.failed);
-        }
-        if (c.status == 7 && c.number != 4) {
-            EXPECT_EQ(details.step, 0.0f) << "values of toolpath 1 kept for " << c.number;
+        EXPECT_EQ(details.Load(number, directory, &failed), status) << number;
+        EXPECT_EQ(failed, failed_file) << number;
+        if (status == 7 && number != 4) {
+            EXPECT_EQ(details.step, 0.0f) << "values of toolpath 1 kept for " << number;
         }
     }
 }
 
 TEST_F(ToolpathLoad, GetToolpathDetailsLoadsOncePerKeyAndPrintsTheDebugLine) {
-    write_toolpath(12, 3.0f);
+    write_marked(12, 3.0f);
     env_.set("KVXDEBUG", "1");
     testing::internal::CaptureStdout();
+    GetToolpathDetails("", -1);  // the first call loads even for the initial key
     EXPECT_EQ(GetToolpathDetails(zone_.path(), 12).step, 3.0f);
-    write_toolpath(12, 4.0f);
+    write_marked(12, 4.0f);
     EXPECT_EQ(GetToolpathDetails(zone_.path(), 12).step, 3.0f);
     EXPECT_EQ(GetToolpathDetails(zone_.path() + "/", 12).step, 4.0f);
     GetToolpathDetails(zone_.path(), 13);
     GetToolpathDetails(zone_.path(), 13);
     std::string out = testing::internal::GetCapturedStdout();
     std::string dir = zone_.path();
-    EXPECT_EQ(out, "GetToolpathDetails([" + dir + "],12)=0,[]\n" + "GetToolpathDetails([" + dir +
-                       "/],12)=0,[]\n" + "GetToolpathDetails([" + dir + "],13)=7,[" + dir +
-                       "/outil13.par]\n");
+    EXPECT_EQ(out, "GetToolpathDetails([],-1)=7,[outil-1.par]\nGetToolpathDetails([" + dir +
+                       "],12)=0,[]\n" + "GetToolpathDetails([" + dir + "/],12)=0,[]\n" +
+                       "GetToolpathDetails([" + dir + "],13)=7,[" + dir + "/outil13.par]\n");
     EXPECT_EQ(&GetToolpathDetails(dir, 13), &toolpath_details());
-}
-
-TEST_F(ToolpathLoad, FirstCallLoadsEvenForTheInitialKey) {
-    testing::internal::CaptureStdout();
-    env_.set("KVXDEBUG", "");
-    GetToolpathDetails("", -1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "GetToolpathDetails([],-1)=7,[outil-1.par]\n");
 }
 
 TEST_F(ToolpathLoad, MachiningAngleRotatesTheCalculationSystem) {
     ParameterItems items = valid_items();
     items.set_number(21, 90.0f);
-    write_items(0, items);
+    write_toolpath(0, items);
     ToolpathDetails details;
     ASSERT_EQ(details.Load(0, zone_.path(), nullptr), 0);
     Matrix4 expected = rotation_from_angles(0, 0, 90.0f);
@@ -144,14 +117,12 @@ TEST_F(ToolpathLoad, MachiningAngleRotatesTheCalculationSystem) {
     ASSERT_TRUE(calculation->flags & kAxisLoaded);
     EXPECT_FALSE(calculation->flags & kAxisIdentity);
     EXPECT_TRUE(is_identity(multiply(calculation->matrix, calculation->inverse)));
-    // The machine system was loaded on the way (no machine file: the identity).
-    EXPECT_TRUE(axis_system(kAxisSystemMachine)->flags & kAxisLoaded);
 }
 
 TEST_F(ToolpathLoad, NamedViewAndZoneDebugOutput) {
     ParameterItems items = valid_items();
     items.set_text(63, "top");
-    write_items(0, items);
+    write_toolpath(0, items);
     zone_.write("outil.mul", "box 0 0 0 1 2 3\n");
     zone_.write("data/top.trn", "# top view\nmatrix\n1 0 0 5\n0 1 0 0\n0 0 1 0\n0 0 0 1\n");
     env_.set("KVXMENU_MZDEBUG", "yes");
@@ -159,22 +130,18 @@ TEST_F(ToolpathLoad, NamedViewAndZoneDebugOutput) {
     ToolpathDetails details;
     ASSERT_EQ(details.Load(0, zone_.path(), nullptr), 0);
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(details.has_own_view);
     EXPECT_TRUE(details.view.has_named_view);
     EXPECT_EQ(details.view.named_view_transform.m[0][3], 5.0f);
-    EXPECT_TRUE(is_identity(details.view.transform));
     EXPECT_EQ(out, "Load 0 - mzone:\n" + details.view.description() + "\n");
     EXPECT_THAT(out, HasSubstr("box 0 0 0 1 2 3"));
 }
 
 TEST_F(ToolpathLoad, DerivedModes) {
     struct Case {
-        int type;
-        int sub_mode_1;
+        int type, sub_mode_1;
         const char* drive_curve;
         bool points;
-        int curve_mode;
-        int point_mode;
+        int curve_mode, point_mode;
     };
     const Case cases[] = {{305, 2, "drive", false, 2, 0}, {305, 2, "", false, 1, 0},
                           {305, 2, "", true, 3, 0},       {305, 1, "", true, 0, 0},
@@ -184,7 +151,7 @@ TEST_F(ToolpathLoad, DerivedModes) {
         items.set_number(28, static_cast<float>(c.type));
         items.set_number(29, static_cast<float>(c.sub_mode_1));
         items.set_text(64, c.drive_curve);
-        write_items(0, items);
+        write_toolpath(0, items);
         platform::delete_file(zone_.file("outil.per"));
         if (c.points) {
             zone_.write("outil.per", "1 1 1\n2 2 2\n");

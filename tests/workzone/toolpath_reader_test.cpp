@@ -1,61 +1,63 @@
 #include <climits>
 
 #include "platform/filesystem.h"
-#include "toolpath_variable_fixture.h"
 #include "workzone/toolpath_reader.h"
+#include "workzone_fixture.h"
 
 namespace {
 
-class ToolpathReaderTest : public ToolpathVariableTest {
+class ToolpathReaderTest : public WorkzoneTest {
 protected:
     void SetUp() override {
-        ToolpathVariableTest::SetUp();
+        WorkzoneTest::SetUp();
         write_toolpath(0, sample_items());
     }
 };
 
 TEST(ToolpathReaderTable, Family200Types) {
     const std::pair<int, bool> cases[] = {
-        {200, false},  {201, true},   {250, true},    {299, true}, {300, false},   {10204, true},
-        {20204, true}, {30204, true}, {10205, false}, {204, true}, {40204, false}, {-201, false},
+        {200, false},  {201, true},    {299, true},    {300, false},  {10204, true},
+        {30204, true}, {10205, false}, {40204, false}, {-201, false},
     };
     for (const auto& [type, family] : cases) {
         EXPECT_EQ(IsFamily200Type(type), family) << type;
     }
 }
 
-TEST_F(ToolpathReaderTest, ReadsByNameByKind) {
+TEST_F(ToolpathReaderTest, ReadsByNameByKindAndLeavesTheOutputOnFailure) {
     const ToolpathReader reader(0);
     std::string text = "untouched";
-    EXPECT_TRUE(reader.ReadText("TP_LITYPE", text));
-    EXPECT_EQ(text, "3");
-    EXPECT_TRUE(reader.ReadText("TP_ZSTEPTYPE", text));
-    EXPECT_EQ(text, "2");
-    EXPECT_TRUE(reader.ReadText("TP_TYPE", text));
-    EXPECT_EQ(text, "Pencil three");
-    EXPECT_TRUE(reader.ReadText("TP_COMMENT", text));
-    EXPECT_EQ(text, "roughing");
-
+    const std::pair<const char*, const char*> texts[] = {
+        {"TP_LITYPE", "3"}, {"TP_TYPE", "Pencil three"}, {"TP_COMMENT", "roughing"}};
+    for (const auto& [name, expected] : texts) {
+        EXPECT_TRUE(reader.ReadText(name, text));
+        EXPECT_EQ(text, expected);
+    }
+    EXPECT_EQ(reader.ReadToolpathType(), "30204");
+    EXPECT_EQ(ToolpathTypeNumber("Pencil"), 0);
     float real = -1.0f;
-    EXPECT_TRUE(reader.ReadReal("TP_FRCUT", real));
-    EXPECT_EQ(real, 1200.0f);
     EXPECT_TRUE(reader.ReadReal("TP_LIRAMP", real));
     EXPECT_EQ(real, 5.0f);
     std::int32_t integer = -1;
     EXPECT_TRUE(reader.ReadInteger("TP_CPPNUM", integer));
     EXPECT_EQ(integer, 7);
 
-    // Wrong kinds and unknown names leave the output as it was.
     text = "untouched";
     real = -1.0f;
     integer = -1;
     EXPECT_FALSE(reader.ReadText("TP_CDIAM", text));
     EXPECT_FALSE(reader.ReadText("TP_NOPE", text));
-    EXPECT_FALSE(reader.ReadReal("TP_COMMENT", real));
     EXPECT_FALSE(reader.ReadReal("TP_CPPNUM", real));
     EXPECT_FALSE(reader.ReadReal("TP_RADS.int", real));
     EXPECT_FALSE(reader.ReadInteger("TP_FRCUT", integer));
-    EXPECT_FALSE(reader.ReadInteger("TP_NOPE", integer));
+    for (int index : {0, 25, -1, INT_MAX, INT_MIN}) {
+        EXPECT_FALSE(reader.ReadIndexed(index, text)) << index;
+        EXPECT_FALSE(reader.ReadIndexed(index, real)) << index;
+        EXPECT_FALSE(reader.ReadIndexed(index, integer)) << index;
+    }
+    EXPECT_FALSE(reader.ReadIndexed(3, text));
+    EXPECT_FALSE(reader.ReadIndexed(1, real));
+    EXPECT_FALSE(reader.ReadIndexed(10, integer));
     EXPECT_EQ(text, "untouched");
     EXPECT_EQ(real, -1.0f);
     EXPECT_EQ(integer, -1);
@@ -63,11 +65,11 @@ TEST_F(ToolpathReaderTest, ReadsByNameByKind) {
 
 TEST_F(ToolpathReaderTest, IndexedReadsRoundRealsToThousandths) {
     ParameterItems items = sample_items();
-    items.set_number(3, -2.0004f);     // TP_CRAD
-    items.set_number(4, 4.999755f);    // TP_CDIAM 9.99951
-    items.set_number(26, 8000.4996f);  // TP_SPINDLE
-    items.set_number(36, 2.0625f);     // TP_LIRAD, an exact half
-    items.set_number(42, -0.0625f);    // TP_LIRAMP
+    items.set_number(3, -2.0004f);
+    items.set_number(4, 4.999755f);
+    items.set_number(26, 8000.4996f);
+    items.set_number(36, 2.0625f);  // an exact half
+    items.set_number(42, -0.0625f);
     write_toolpath(0, items);
     const ToolpathReader reader(0);
     const std::pair<int, float> cases[] = {
@@ -78,33 +80,6 @@ TEST_F(ToolpathReaderTest, IndexedReadsRoundRealsToThousandths) {
         EXPECT_TRUE(reader.ReadIndexed(index, value)) << index;
         EXPECT_FLOAT_EQ(value, expected) << index;
     }
-}
-
-TEST_F(ToolpathReaderTest, IndexedReadsFailOutsideTheTableOrWithTheWrongStorage) {
-    const ToolpathReader reader(0);
-    std::string text = "untouched";
-    float real = -1.0f;
-    std::int32_t integer = -1;
-    for (int index : {0, 25, -1, INT_MAX, INT_MIN}) {
-        EXPECT_FALSE(reader.ReadIndexed(index, text)) << index;
-        EXPECT_FALSE(reader.ReadIndexed(index, real)) << index;
-        EXPECT_FALSE(reader.ReadIndexed(index, integer)) << index;
-    }
-    EXPECT_FALSE(reader.ReadIndexed(3, text));
-    EXPECT_FALSE(reader.ReadIndexed(3, integer));
-    EXPECT_FALSE(reader.ReadIndexed(1, real));
-    EXPECT_FALSE(reader.ReadIndexed(17, real));
-    EXPECT_FALSE(reader.ReadIndexed(10, integer));
-    EXPECT_EQ(text, "untouched");
-    EXPECT_EQ(real, -1.0f);
-    EXPECT_EQ(integer, -1);
-}
-
-TEST_F(ToolpathReaderTest, ToolpathTypeIsItsPublicNumber) {
-    EXPECT_EQ(ToolpathReader(0).ReadToolpathType(), "30204");
-    EXPECT_TRUE(IsFamily200Type(ToolpathTypeNumber(ToolpathReader(0).ReadToolpathType())));
-    EXPECT_EQ(ToolpathTypeNumber(""), 0);
-    EXPECT_EQ(ToolpathTypeNumber("Pencil"), 0);
 }
 
 TEST_F(ToolpathReaderTest, WorkzoneIsLookedUpAtEveryRead) {
@@ -119,14 +94,12 @@ TEST_F(ToolpathReaderTest, WorkzoneIsLookedUpAtEveryRead) {
     env_.set("KVXZONE", other.path());
     EXPECT_TRUE(reader.ReadReal("TP_FRCUT", feed));
     EXPECT_EQ(feed, 321.0f);
-}
 
-TEST_F(ToolpathReaderTest, UndefinedWorkzoneReadsTheCurrentDirectory) {
+    // Undefined: the current directory.
     env_.set("KVXZONE", std::nullopt);
     const std::optional<std::string> previous = platform::current_directory();
     ASSERT_TRUE(platform::set_current_directory(zone_.path()));
-    float feed = 0.0f;
-    const bool read = ToolpathReader(0).ReadReal("TP_FRCUT", feed);
+    const bool read = reader.ReadReal("TP_FRCUT", feed);
     platform::set_current_directory(previous.value_or("/"));
     EXPECT_TRUE(read);
     EXPECT_EQ(feed, 1200.0f);

@@ -1,6 +1,6 @@
 #pragma once
-// An installation (configuration, toolpath variable information file) and a workzone for the
-// toolpath variable and reader tests, with every process-wide table put back around each test.
+// An installation (configuration, toolpath variable information) and an empty workzone, with
+// every process-wide table put back around each test.
 
 #include <gtest/gtest.h>
 
@@ -18,20 +18,11 @@
 #include "workzone/workzone_paths.h"
 
 inline const char* const kInfoFile =
-    "[TP_LITYPE]\n"
-    "1=Vertical\n"
-    "2=Ramp\n"
-    "3=Radial\n"
-    "3.short=Rad\n"
-    "3.abbr=R.\n"
-    "4= \tSpiral\n"
-    "[TP_TYPE]\n"
-    "30204=Pencil three\n"
-    "[TP_MDIR]\n"
-    "1=Climb\n"
-    "2=Conventional\n";
+    "[TP_LITYPE]\n1=Vertical\n2=Ramp\n3=Radial\n3.short=Rad\n3.abbr=R.\n4= \tSpiral\n"
+    "[TP_TYPE]\n30204=Pencil three\n"
+    "[TP_MDIR]\n1=Climb\n2=Conventional\n";
 
-class ToolpathVariableTest : public ::testing::Test {
+class WorkzoneTest : public ::testing::Test {
 protected:
     void SetUp() override {
         write_configuration("");
@@ -39,12 +30,11 @@ protected:
         env_.set("KVXHOME", home_.path())
             .set("KVXZONE", zone_.path())
             .set("KVXDATA", "data")
-            .set("KVXLANG", "en")
-            .set("KVXUSERAD", std::nullopt)
-            .set("KVXDEBUG", std::nullopt)
-            .set("KVXMENU_MZDEBUG", std::nullopt)
-            .set("TXTPATH", std::nullopt)
-            .set("ENVPATH", std::nullopt);
+            .set("KVXLANG", "en");
+        for (const char* name :
+             {"KVXUSERAD", "KVXDEBUG", "KVXMENU_MZDEBUG", "TXTPATH", "ENVPATH"}) {
+            env_.set(name, std::nullopt);
+        }
         reset_state();
     }
     void TearDown() override { reset_state(); }
@@ -66,10 +56,9 @@ protected:
                                               section + file_names);
     }
 
-    // Parameter and view files of a toolpath in the workzone.
-    void write_toolpath(int number, const ParameterItems& items) {
+    void write_toolpath(int number, const ParameterItems& items, const std::string& view = "") {
         ASSERT_TRUE(write_parameter_file(zone_.file(ToolpathFileName(number, ".par")), items));
-        zone_.write(ToolpathFileName(number, ".mul"), "");
+        zone_.write(ToolpathFileName(number, ".mul"), view);
     }
 
     VariableValue read(const std::string& name_and_suffix, int number = 0) {
@@ -88,32 +77,26 @@ protected:
     int last_status_ = -1;
 };
 
-// A toolpath of type 204 (public 30204) with a bull-nosed cutter and the tool parameters set.
-inline ParameterItems sample_items() {
+// Items of a valid file: item 1 set, the rest as given afterwards.
+inline ParameterItems valid_items() {
     ParameterItems items;
     items.set_number(1, 1.0f);
-    items.set_number(3, 2.0f);    // corner radius
-    items.set_number(4, 5.0f);    // cutter radius
-    items.set_number(5, 1.5f);    // second cutter: corner radius only
-    items.set_number(7, 3.25f);   // step
-    items.set_number(8, 1.0f);    // direction mode 1
-    items.set_number(9, 0.01f);   // tolerance
-    items.set_number(10, 0.2f);   // stock
-    items.set_number(18, 25.0f);  // retract
-    items.set_number(19, 0.5f);   // Z-step, fixed
-    items.set_number(20, 2.0f);   // approach
-    items.set_number(21, 30.0f);  // machining angle
-    items.set_number(23, 1200.0f);
-    items.set_number(24, 600.0f);
-    items.set_number(25, 5000.0f);
-    items.set_number(26, 8000.0f);
-    items.set_number(28, 204.0f);
-    items.set_number(30, 3.0f);   // second sub-mode
-    items.set_number(36, 4.0f);   // lead-in radius
-    items.set_number(42, 5.0f);   // ramp angle
-    items.set_number(47, 99.0f);  // radial lead-in with step type 2
-    items.set_number(53, 7.0f);
-    items.set_number(60, 9.0f);  // automatic stepover and Z-step
+    return items;
+}
+
+// A toolpath of type 204 (public 30204) with a bull-nosed cutter R5 r2, a ball second cutter
+// r1.5, direction mode 1, a fixed Z-step, a radial lead-in with step type 2 (item 47 = 99) and
+// automatic stepover and Z-step (item 60 = 9).
+inline ParameterItems sample_items() {
+    const std::pair<int, float> numbers[] = {
+        {1, 1.0f},     {3, 2.0f},    {4, 5.0f},     {5, 1.5f},     {7, 3.25f},   {8, 1.0f},
+        {9, 0.01f},    {10, 0.2f},   {18, 25.0f},   {19, 0.5f},    {20, 2.0f},   {21, 30.0f},
+        {23, 1200.0f}, {24, 600.0f}, {25, 5000.0f}, {26, 8000.0f}, {28, 204.0f}, {30, 3.0f},
+        {36, 4.0f},    {42, 5.0f},   {47, 99.0f},   {53, 7.0f},    {60, 9.0f}};
+    ParameterItems items;
+    for (const auto& [item, value] : numbers) {
+        items.set_number(item, value);
+    }
     items.set_text(61, "roughing");
     items.set_text(67, "bull nose D10 R2");
     items.set_text(82, ".\\bull\\d10r2.wkz");
