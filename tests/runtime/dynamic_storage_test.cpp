@@ -15,41 +15,29 @@ struct Storage : ::testing::Test {
     }
 };
 
-TEST_F(Storage, AppendsAreRoundedToWordsAndAddressedByOffset) {
+TEST_F(Storage, AppendsAreWordAlignedAndTextsSurviveGrowth) {
+    MemoryCounters before = memory_counters();
     DynamicStorage* storage = dynamic_storage_create(16);
     ASSERT_NE(storage, nullptr);
     EXPECT_EQ(dynamic_storage_append(storage, 5), 0);
     EXPECT_EQ(dynamic_storage_append(storage, 5), 8);
     EXPECT_EQ(dynamic_storage_append(storage, 0), 16);
-    EXPECT_EQ(storage->used, 16);
-    EXPECT_EQ(storage->capacity, 16);
     EXPECT_EQ(dynamic_storage_append(storage, 1), 16);
-    EXPECT_EQ(storage->capacity, 32) << "small storages grow by one increment";
-    EXPECT_EQ(dynamic_storage_address(storage, 0), storage->data);
-    EXPECT_EQ(dynamic_storage_address(storage, 19), static_cast<char*>(storage->data) + 19);
-
+    EXPECT_EQ(storage->capacity, 32);
     testing::internal::CaptureStderr();
     EXPECT_EQ(dynamic_storage_address(storage, -1), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    testing::internal::CaptureStderr();
     EXPECT_EQ(dynamic_storage_address(storage, storage->used), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Dynamic storage: trying to access unallocated memory\n");
-    dynamic_storage_free(storage);
-}
 
-TEST_F(Storage, TextsSurviveGrowthAndTrimShrinksToTheUsedSize) {
-    MemoryCounters before = memory_counters();
-    DynamicStorage* storage = dynamic_storage_create(128);
     std::vector<std::int32_t> offsets;
     for (int i = 0; i < 20000; ++i) {
         offsets.push_back(dynamic_storage_append_text(storage, "text " + std::to_string(i)));
     }
     for (int i = 0; i < 20000; i += 997) {
-        auto* text = static_cast<const char*>(dynamic_storage_address(storage, offsets[i]));
-        EXPECT_STREQ(text, ("text " + std::to_string(i)).c_str());
+        EXPECT_STREQ(static_cast<const char*>(dynamic_storage_address(storage, offsets[i])),
+                     ("text " + std::to_string(i)).c_str());
     }
-    EXPECT_EQ(storage->capacity % 128, 0);
     dynamic_storage_trim(storage);
     EXPECT_EQ(storage->capacity, storage->used);
     std::int32_t used = storage->used;
@@ -59,15 +47,17 @@ TEST_F(Storage, TextsSurviveGrowthAndTrimShrinksToTheUsedSize) {
     EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes);
 }
 
-TEST_F(Storage, ExhaustionWarnsAndLeavesTheStorageUsable) {
+TEST_F(Storage, ExhaustionAndImpossibleRequestsLeaveTheStorageUsable) {
     MemoryCounters before = memory_counters();
     set_system_allocation_limit(100);
     testing::internal::CaptureStderr();
     EXPECT_EQ(dynamic_storage_create(1000), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Kmallocp: No more memory !Dynamic storage: no more memory\n");
-    EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes) << "handle released";
+    EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes);
     set_system_allocation_limit(std::nullopt);
+    EXPECT_EQ(dynamic_storage_create(0), nullptr);
+    EXPECT_EQ(dynamic_storage_create(-4), nullptr);
 
     DynamicStorage* storage = dynamic_storage_create(1024);
     ASSERT_NE(storage, nullptr);
@@ -76,20 +66,12 @@ TEST_F(Storage, ExhaustionWarnsAndLeavesTheStorageUsable) {
     EXPECT_EQ(dynamic_storage_append(storage, 2000), -1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Dynamic storage: no more memory, could not expand from 1024 to 2048 bytes\n");
-    EXPECT_EQ(storage->used, 0);
-    EXPECT_EQ(dynamic_storage_append(storage, 1000), 0);
-    dynamic_storage_free(storage);
-}
-
-TEST_F(Storage, RejectsIncrementsThatCouldNeverGrowAndOversizedRequests) {
-    EXPECT_EQ(dynamic_storage_create(0), nullptr);
-    EXPECT_EQ(dynamic_storage_create(-4), nullptr);
-    DynamicStorage* storage = dynamic_storage_create(64);
     testing::internal::CaptureStderr();
     EXPECT_EQ(dynamic_storage_append(storage, std::size_t{1} << 40), -1);
     EXPECT_EQ(dynamic_storage_append(storage, 0x7FFFFFFF), -1);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(storage->used, 0);
+    EXPECT_EQ(dynamic_storage_append(storage, 1000), 0);
     dynamic_storage_free(storage);
 }
 

@@ -11,6 +11,8 @@ namespace {
 using testing::HasSubstr;
 using Environment = environment_test::Installation;
 
+const char kBase[] = "[path]\nENV = $KVXHOME/config\n";
+
 TEST_F(Environment, ProcessEnvironmentWinsAndOriginsSayWhere) {
     base(
         "[var]\nCB_SHADOWED = base\nCB_CONFIGURED = base value   \n"
@@ -26,7 +28,6 @@ TEST_F(Environment, ProcessEnvironmentWinsAndOriginsSayWhere) {
     EXPECT_EQ(get_variable("CB_OS"), "linux");
     EXPECT_EQ(get_variable("PC"), "1");
     EXPECT_EQ(variable_origin("PC", ""), "set by program");
-
     EXPECT_EQ(get_path_variable("LIB"), fill("@/lib"));
     env.set("LIBPATH", "/from/process");
     EXPECT_EQ(get_path_variable("LIB"), "/from/process");
@@ -38,28 +39,25 @@ TEST_F(Environment, ProcessEnvironmentWinsAndOriginsSayWhere) {
 TEST_F(Environment, BaseFileConditionsSeeOnlyTheProcessEnvironment) {
     base(
         "[var]\nCB_EARLY = 1\n/if CB_EARLY\nCB_SEEN = configured\n/endif\n"
-        "/if CB_FROM_PROCESS\n/if CB_LEVEL == 2\nCB_NESTED = yes\n/endif\n/endif\n"
-        "[path]\nENV = $KVXHOME/config\n");
+        "/if CB_FROM_PROCESS\n/if CB_LEVEL == 2\nCB_NESTED = yes\n/endif\n/endif\n" +
+        std::string(kBase));
     env.set("CB_FROM_PROCESS", "1").set("CB_LEVEL", "2");
     EXPECT_EQ(get_variable("CB_SEEN"), std::nullopt);
     EXPECT_EQ(get_variable("CB_NESTED"), "yes");
-}
-
-TEST_F(Environment, BaseWithoutVariableSectionGetsNoBuiltIns) {
-    base("[path]\nENV = $KVXHOME/config\n");
+    base(kBase);  // without a variable section no built-ins either
+    unload_environment();
     EXPECT_EQ(get_variable("LINUX"), std::nullopt);
 }
 
-TEST_F(Environment, EnvironmentPathLoadsItsFirstDirectoryLast) {
+TEST_F(Environment, EnvironmentPathLoadsItsFirstDirectoryLastAndMayBeMoved) {
     base("[var]\nCB_ORDER = base\n[path]\nENV = @/one;@/two,@/absent;@/three/\n");
     config("one", "[var]\nCB_ORDER = +,one\n");
     config("two", "[var]\nCB_ORDER = +,two\n");
     config("three", "[var]\nCB_ORDER = +,three\n");
     EXPECT_EQ(get_variable("CB_ORDER"), "base,three,two,one");
     EXPECT_EQ(variable_origin("CB_ORDER", ""), "from '" + fill("@/one/environ.cfg") + "' line 2");
-}
 
-TEST_F(Environment, SecondFileCanMoveTheEnvironmentPath) {
+    unload_environment();
     base("[path]\nENV = @/second\n[var]\nCB_FROM = base\n");
     config("second", "[path]\nENV = @/extra; @/second\n[var]\nCB_FROM = second\n");
     config("extra", "[var]\nCB_FROM = extra\n");
@@ -73,24 +71,24 @@ TEST_F(Environment, SecondFileCanMoveTheEnvironmentPath) {
 // The closing trace tells how far the walk went. The base file holds a plain line, which an
 // overload would refuse: it must never be loaded twice.
 TEST_F(Environment, BaseFileIsLoadedOnceWhateverTheEnvironmentPath) {
-    const std::pair<const char*, const char*> walks[] = {
-        {"$KVXHOME/config", "\n.LOADING ENVIRONMENT FILES ....done.\n"},
-        {"$KVXHOME\\config\\", "\n.LOADING ENVIRONMENT FILES ....done.\n"},
-        {"$KVXHOME/config;@/site", "\n..LOADING ENVIRONMENT FILES ....done.\n"},
-        {"@/more;$KVXHOME/config;@/site", "\nLOADING ENVIRONMENT FILES ....done.\n"},
-    };
+    const std::pair<const char*, const char*> walks[] = {{"$KVXHOME/config", "\n."},
+                                                         {"$KVXHOME\\config\\", "\n."},
+                                                         {"$KVXHOME/config;@/site", "\n.."},
+                                                         {"@/more;$KVXHOME/config;@/site", "\n"}};
     config("site", "[var]\nCB_X = site\n");
     config("more", "[var]\nCB_X = more\n");
-    for (const auto& [path, last_trace] : walks) {
+    env.set("KVXHOME", home() + "/");
+    for (const auto& [path, dots] : walks) {
         base(std::string("[var]\nplain line\n[path]\nENV = ") + path + "\n");
-        env.set("KVXHOME", home() + "/");
         unload_environment();
         set_verbose_reporting(true);
         testing::internal::CaptureStdout();
         load_environment();
         std::string out = testing::internal::GetCapturedStdout();
         EXPECT_THAT(out, testing::StartsWith("LOADING ENVIRONMENT FILES ....\n")) << path;
-        EXPECT_THAT(out, testing::EndsWith(last_trace)) << path;
+        EXPECT_THAT(out,
+                    testing::EndsWith(std::string(dots) + "LOADING ENVIRONMENT FILES ....done.\n"))
+            << path;
     }
 }
 
@@ -111,7 +109,6 @@ TEST_F(Environment, OverloadWalksTheListBackwardsSkippingBlanksAndEmptyElements)
 struct Fatal {
     const char* base;  // nullptr: no base file; "-": no KVXHOME
     const char* number_file;
-    const char* lookup;
     const char* text;  // "@" is the temporary root
 };
 
@@ -129,49 +126,48 @@ TEST_P(EnvironmentFatal, EndsTheProcessWithTheText) {
     }
     env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp"));
     root.write("tmp/9", "a file where the directory should be");
-    EXPECT_EXIT(get_variable(p.lookup), testing::ExitedWithCode(255), HasSubstr(fill(p.text)));
+    EXPECT_EXIT(get_variable(p.number_file ? "TMP" : "X"), testing::ExitedWithCode(255),
+                HasSubstr(fill(p.text)));
 }
-
-const char kBase[] = "[path]\nENV = $KVXHOME/config\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Installations, EnvironmentFatal,
     testing::Values(
-        Fatal{"-", nullptr, "X", "The environment variable 'KVXHOME' is not defined\n"},
-        Fatal{nullptr, nullptr, "X", "Error loading '@/home/config/environ.cfg'\n"},
-        Fatal{"[var]\nX = 1\n", nullptr, "X", "Error loading 'environ.cfg' files\n"},
+        Fatal{"-", nullptr, "The environment variable 'KVXHOME' is not defined\n"},
+        Fatal{nullptr, nullptr, "Error loading '@/home/config/environ.cfg'\n"},
+        Fatal{"[var]\nX = 1\n", nullptr, "Error loading 'environ.cfg' files\n"},
         Fatal{"[path]\nENV = $KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME"
               "$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME\n",
-              nullptr, "X", "Error loading 'environ.cfg' files\n"},
-        Fatal{kBase, nullptr, "TMP", "Error opening file '@/zone/workzone.num' for read access\n"},
-        Fatal{kBase, "", "TMP", "Error reading file '@/zone/workzone.num'\n"},
-        Fatal{kBase, "9\n", "TMP", "Could not create temporary directory '@/tmp/9'"}));
+              nullptr, "Error loading 'environ.cfg' files\n"},
+        Fatal{kBase, "", "Error reading file '@/zone/workzone.num'\n"},
+        Fatal{kBase, "9\n", "Could not create temporary directory '@/tmp/9'"}));
 
 TEST_F(Environment, TemporaryDirectoryIsTheWorkzoneNumberBelowKvxTmp) {
     base(kBase);
-    env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp")).set("TMP", "/unused");
+    env.set("KVXZONE", root.file("zone"));
+    EXPECT_EXIT(get_variable("TMP"), testing::ExitedWithCode(255),
+                HasSubstr(fill("Error opening file '@/zone/workzone.num' for read access\n")));
     root.write("zone/workzone.num", "42  \r\nsecond line\n");
+    EXPECT_EQ(get_variable("TMP"), std::nullopt);  // no KVXTMP
+    EXPECT_FALSE(std::filesystem::exists("Undefined_KVXTMP"));
+
+    env.set("KVXTMP", root.file("tmp")).set("TMP", "/unused");
     const std::string expected = root.file("tmp/42");
     EXPECT_EQ(get_variable("TMP"), expected);
     EXPECT_EQ(variable_origin("TMP", expected), "");
     // Computed once: a new number does not move it, a removed directory comes back.
-    root.write("zone/workzone.num", "7\n");
+    root.write("zone/workzone.num", "$TMP\n");
     std::filesystem::remove(expected);
     EXPECT_EQ(get_variable("TMP"), expected);
     EXPECT_TRUE(std::filesystem::is_directory(expected));
-
     env.set("KVXTMPDIR", "/given");
     EXPECT_EQ(get_variable("TMP"), "/given");
     EXPECT_EQ(variable_origin("TMP", ""), "from environment variable KVXTMPDIR");
 }
 
-TEST_F(Environment, TemporaryDirectoryNeedsADefinedKvxTmpAndNoLoop) {
+TEST_F(Environment, TemporaryDirectoryNeedsNoLoopAndAKvxZone) {
     base(kBase);
-    env.set("KVXZONE", root.file("zone"));
-    root.write("zone/workzone.num", "42\n");
-    EXPECT_EQ(get_variable("TMP"), std::nullopt);
-    EXPECT_FALSE(std::filesystem::exists("Undefined_KVXTMP"));
-    env.set("KVXTMP", root.file("tmp"));
+    env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp"));
     root.write("zone/workzone.num", "$TMP\n");
     EXPECT_EQ(get_variable("TMP"), std::nullopt);
     env.set("KVXZONE", std::nullopt);

@@ -1,7 +1,10 @@
 #pragma once
-// Message files written into a temporary directory and loaded, for the message database tests.
+// Message files written into a temporary installation and loaded, for the message tests.
+
+#include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "runtime/environment.h"
 #include "runtime/message_database.h"
@@ -9,13 +12,12 @@
 
 class MessageFiles {
 public:
-    // An installation whose configuration defines CB_CONFIGURED, so that conditions naming
-    // variables absent from the process environment have a configuration to look into.
+    // CB_CONFIGURED is defined by the configuration only, for conditions that must look there.
     MessageFiles() {
-        home_ = dir_.mkdir("home");
+        std::string home = dir_.mkdir("home");
         dir_.write("home/config/environ.cfg",
-                   "[var]\nCB_CONFIGURED = from config\n[path]\nENV = " + home_ + "/config\n");
-        env_.set("KVXHOME", home_).set("ENVPATH", std::nullopt);
+                   "[var]\nCB_CONFIGURED = from config\n[path]\nENV = " + home + "/config\n");
+        env_.set("KVXHOME", home).set("ENVPATH", std::nullopt);
         unload_environment();
     }
     ~MessageFiles() { unload_environment(); }
@@ -33,5 +35,19 @@ public:
 private:
     testsupport::TempDir dir_;
     testsupport::ScopedEnv env_;
-    std::string home_;
+};
+
+struct MessageTest : ::testing::Test {
+    MessageFiles files;
+    MessageDatabase* db = nullptr;
+    void TearDown() override { free_database(db); }
+
+    // The messages of a section, in order.
+    std::vector<std::string> messages(std::uint16_t section = 0) const {
+        std::vector<std::string> result;
+        while (auto text = get_message(db, section, static_cast<int>(result.size()))) {
+            result.push_back(*text);
+        }
+        return result;
+    }
 };
