@@ -12,7 +12,9 @@
 
 #include "platform/filesystem.h"
 #include "runtime/fake_clock.h"
+#include "runtime/info_file.h"
 #include "runtime/record_diagnostics.h"
+#include "runtime/status.h"
 #include "support/test_support.h"
 
 namespace {
@@ -109,19 +111,6 @@ struct Locks : ::testing::Test {
     }
 };
 
-TEST_F(Locks, AFreeLockIsTakenAtOnceAndHoldsTheProcessId) {
-    std::int64_t time = acquire_lock(path, &status);
-    EXPECT_EQ(time, *platform::modification_time(path));
-    EXPECT_EQ(status, kLockAcquired);
-    EXPECT_EQ(clock.slept, 0);
-    EXPECT_EQ(progress.calls, std::vector<int>{0});  // only the final report, minus status 0
-    EXPECT_EQ(testsupport::read_file(path), own_content());
-    struct stat info;
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(create_lock(path), 1);
-}
-
 TEST_F(Locks, ContentsThatAreNotExactlyOurIdBelongToSomeoneElse) {
     std::string own = std::to_string(platform::process_id());
     const struct {
@@ -201,8 +190,18 @@ TEST_F(Locks, AnAbandonedLockIsBrokenAfterTenSecondsWithoutChange) {
     }
 }
 
-TEST_F(Locks, ALockThatCannotBeCreatedFailsWithoutWaiting) {
-    // The last directory refuses files even to root.
+TEST_F(Locks, AFreeLockIsTakenAtOnceAndOneThatCannotBeCreatedFailsWithoutWaiting) {
+    std::int64_t time = acquire_lock(path, &status);
+    EXPECT_EQ(time, *platform::modification_time(path));
+    EXPECT_EQ(status, kLockAcquired);
+    EXPECT_EQ(progress.calls, std::vector<int>{0});  // only the final report, minus status 0
+    EXPECT_EQ(testsupport::read_file(path), own_content());
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(create_lock(path), 1);
+
+    // The /proc directory refuses files even to root.
     std::vector<std::string> paths = {dir.file("missing/zone1.lck"), "/proc/cutterbase-zone1.lck"};
     if (geteuid() != 0) {
         paths.push_back(dir.mkdir("readonly") + "/zone1.lck");
@@ -279,6 +278,62 @@ TEST_F(Locks, WaitingForRemoval) {
     EXPECT_EQ(status, kLockCancelled);
     EXPECT_TRUE(platform::exists(path));
     EXPECT_EQ(progress.calls, (std::vector<int>{0, 1, -kLockCancelled}));
+}
+
+TEST_F(Locks, ZoneInformationNamesAndLocks) {
+    env.set("KVXZONE", dir.path() + "/");
+    const std::tuple<const char*, int, std::string> names[] = {
+        {"zone", 1, dir.file("zone1")},
+        {"zoneinfo", 12, dir.file("zonei12")},
+        {"ab cd", 3, dir.file("ab3")},
+        {" lead", 0, dir.file("0")},
+        {"tools", -2, dir.file("tools-2")}};
+    std::string name;
+    for (const auto& [prefix, number, file] : names) {
+        EXPECT_EQ(info_file_name(prefix, number, &name), kStatusOk);
+        EXPECT_EQ(name, file + ".inf");
+        EXPECT_EQ(info_lock_file_name(prefix, number, &name), kStatusOk);
+        EXPECT_EQ(name, file + ".lck");
+    }
+    env.set("KVXZONE", "\\windows\\style\\\\");
+    info_file_name("zone", 2, &name);
+    EXPECT_EQ(name, "/windows/style/zone2.inf");
+    env.set("KVXZONE", "/" + std::string(130, 'd'));  // beyond 128 characters
+    EXPECT_NE(info_file_name("zone", 2, &name), kStatusOk);
+    set_info_zone_directory(dir.path());
+
+    // Locking again while the lock is held returns at once.
+    std::int64_t first = info_lock("zone", 1, &status);
+    EXPECT_EQ(status, kLockAcquired);
+    clock.now += 5'000;
+    EXPECT_EQ(info_lock("zone", 1, &status), first);
+    EXPECT_EQ(progress.calls.size(), 1u);
+    // Another process broke our lock, took it, and died: ours is no longer fresh.
+    if (fork() == 0) {
+        platform::delete_file(path);
+        _exit(create_lock(path) == 0 ? 0 : 1);
+    }
+    wait(nullptr);
+    timespec times[2] = {{static_cast<time_t>(first + 2), 0}, {static_cast<time_t>(first + 2), 0}};
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+    EXPECT_NE(info_lock("zone", 1, &status), 0);
+    EXPECT_EQ(status, kLockBroken);
+    EXPECT_EQ(info_unlock("zone", 1), kLockReleased);
+    EXPECT_EQ(info_unlock("zone", 1), 0);
+
+    // A full table gives up its first entry; the rest go when the process exits.
+    if (fork() == 0) {
+        for (int number = 1; number <= kInfoLockEntries + 1; ++number) {
+            info_lock("many", number, &status);
+        }
+        bool evicted = !platform::exists(dir.file("many1.lck"));
+        std::exit(evicted && platform::exists(dir.file("many2.lck")) ? 0 : 1);
+    }
+    int wait_status = 0;
+    wait(&wait_status);
+    EXPECT_TRUE(WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0);
+    EXPECT_FALSE(platform::exists(dir.file("many2.lck")));
+    set_info_zone_directory("");
 }
 
 }  // namespace

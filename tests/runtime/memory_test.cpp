@@ -3,17 +3,17 @@
 #include <cstring>
 #include <functional>
 
+#include "runtime/dynamic_storage.h"
 #include "runtime/fatal_text.h"
 #include "runtime/memory.h"
-#include "runtime/memory_internal.h"
+#include "runtime/report.h"
 
 namespace {
 
-// The three header words in front of the user area: size, tag, block number.
-std::uint32_t header_word(void* area, int index) {
+std::string block_number(void* area) {  // the third header word in front of the user area
     std::uint32_t word;
-    std::memcpy(&word, static_cast<unsigned char*>(area) - 12 + 4 * index, 4);
-    return word;
+    std::memcpy(&word, static_cast<unsigned char*>(area) - 4, 4);
+    return std::to_string(word);
 }
 
 struct Allocator : ::testing::Test {
@@ -23,52 +23,29 @@ struct Allocator : ::testing::Test {
     }
 };
 
-TEST_F(Allocator, HeadersTagAndNumberBlocksAndCountersFollowBothKinds) {
+TEST_F(Allocator, CountersFollowBothKindsAndTheBudgetRefusesOnlyLargePermanentRequests) {
     MemoryCounters before = memory_counters();
-    void* permanent = Kmallocp(40);
-    void* temporary = Kmalloc(24);
-    ASSERT_TRUE(permanent && temporary);
+    void* permanent = Kreallocp(Kmallocp(40), 100);
+    void* temporary = Krealloc(Kmalloc(24), 10);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(permanent) % alignof(std::max_align_t), 0u);
-    EXPECT_EQ(header_word(permanent, 0), 40u);
-    EXPECT_EQ(header_word(permanent, 1), kPermanentBlockTag);
-    EXPECT_EQ(header_word(permanent, 2), before.allocations);
-    EXPECT_EQ(header_word(temporary, 1), kTemporaryBlockTag);
-    EXPECT_EQ(header_word(temporary, 2), before.allocations + 1);
-    EXPECT_EQ(memory_counters().total_bytes, before.total_bytes + 64);
-
-    permanent = Kreallocp(permanent, 100);
-    temporary = Krealloc(temporary, 10);
-    EXPECT_EQ(header_word(permanent, 2), before.allocations);
     EXPECT_EQ(memory_counters().total_bytes, before.total_bytes + 110);
     EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes + 100);
     EXPECT_EQ(Kfree(permanent) + Kfree(temporary), 0);
     EXPECT_EQ(Kfree(nullptr), -1);
     EXPECT_EQ(memory_counters().total_bytes, before.total_bytes);
-    EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes);
-}
-
-TEST_F(Allocator, BudgetRefusesOnlyPermanentRequestsAbove1024BytesSilently) {
-    EXPECT_EQ(memory_detail::budget_from_free_memory(UINT64_MAX), UINT64_MAX / 10 * 7 + 3);
-    std::uint64_t available = memory_detail::available_system_memory();
-    EXPECT_GT(memory_budget(), available / 2);
-    EXPECT_LT(memory_budget(), available);
 
     set_memory_budget(memory_counters().permanent_bytes + 2000);
     void* small = Kmallocp(1024);
-    ASSERT_NE(small, nullptr);
     testing::internal::CaptureStderr();
     EXPECT_EQ(Kmallocp(1025), nullptr);
     EXPECT_EQ(Kreallocp(small, 2048), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    small = Kreallocp(small, 1025);  // growth counts by its increase
-    ASSERT_NE(small, nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a refusal is silent
+    small = Kreallocp(small, 1025);                         // growth counts by its increase
     void* second = Kmallocp(1024);
     void* shrunk = Kreallocp(small, 10);
-    void* temporary = Kmalloc(1 << 16);
+    temporary = Kmalloc(1 << 16);
     EXPECT_TRUE(second && shrunk && temporary);
-    Kfree(shrunk);
-    Kfree(second);
-    Kfree(temporary);
+    EXPECT_EQ(Kfree(shrunk) + Kfree(second) + Kfree(temporary), 0);
 }
 
 TEST_F(Allocator, ExhaustedSystemWarnsAndKeepsTheOldBlock) {
@@ -91,11 +68,47 @@ TEST_F(Allocator, ExhaustedSystemWarnsAndKeepsTheOldBlock) {
     EXPECT_EQ(Kfree(permanent) + Kfree(temporary), 0);
 }
 
+TEST_F(Allocator, DynamicStorageGrowsWordAlignedAndSurvivesExhaustion) {
+    MemoryCounters before = memory_counters();
+    DynamicStorage* storage = dynamic_storage_create(16);
+    ASSERT_NE(storage, nullptr);
+    EXPECT_EQ(dynamic_storage_append(storage, 5), 0);
+    EXPECT_EQ(dynamic_storage_append(storage, 0), 8);
+    std::vector<std::int32_t> offsets;
+    for (int i = 0; i < 20000; ++i) {
+        offsets.push_back(dynamic_storage_append_text(storage, "text " + std::to_string(i)));
+    }
+    EXPECT_STREQ(static_cast<const char*>(dynamic_storage_address(storage, offsets[12345])),
+                 "text 12345");
+    dynamic_storage_trim(storage);
+    EXPECT_EQ(storage->capacity, storage->used);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(dynamic_storage_address(storage, -1), nullptr);
+    EXPECT_EQ(dynamic_storage_address(storage, storage->used), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Dynamic storage: trying to access unallocated memory\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(dynamic_storage_append(storage, std::size_t{1} << 40), -1);
+    EXPECT_EQ(dynamic_storage_append(storage, 0x7FFFFFFF), -1);
+    testing::internal::GetCapturedStderr();
+    dynamic_storage_free(storage);
+    EXPECT_EQ(dynamic_storage_create(0), nullptr);
+    EXPECT_EQ(memory_counters().permanent_bytes, before.permanent_bytes);
+
+    storage = dynamic_storage_create(1024);
+    set_memory_budget(memory_counters().permanent_bytes + 512);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(dynamic_storage_append(storage, 2000), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Dynamic storage: no more memory, could not expand from 1024 to 2048 bytes\n");
+    EXPECT_EQ(dynamic_storage_append(storage, 1000), 0);
+    dynamic_storage_free(storage);
+}
+
 TEST(AllocatorMisuse, EndsTheProcessWithItsText) {
     void* live_temporary = Kmalloc(8);
-    std::string temporary_number = std::to_string(header_word(live_temporary, 2));
     void* freed = Kmallocp(8);
-    std::string freed_number = std::to_string(header_word(freed, 2));
+    std::string freed_number = block_number(freed);
     Kfree(freed);
     int on_stack = 0;
     void* foreign = &on_stack;
@@ -103,7 +116,7 @@ TEST(AllocatorMisuse, EndsTheProcessWithItsText) {
         {[&] { Kfree(freed); }, "Trying to free previously freed memory"},
         {[&] { Kfree(foreign); }, "Trying to free not allocated or corrupted memory"},
         {[&] { Kreallocp(live_temporary, 16); },
-         "Trying to reallocp temporary allocated memory#" + temporary_number},
+         "Trying to reallocp temporary allocated memory#" + block_number(live_temporary)},
         {[&] { Kreallocp(freed, 16); },
          "Trying to reallocp previously freed memory #" + freed_number},
         {[&] { Kreallocp(foreign, 16); },
@@ -115,7 +128,7 @@ TEST(AllocatorMisuse, EndsTheProcessWithItsText) {
          "Trying to realloc (tmp) not allocated or corrupted memory"},
         {[&] {
              auto* area = static_cast<unsigned char*>(Kmalloc(8));
-             std::memset(area - 8, 0x55, 4);
+             std::memset(area - 8, 0x55, 4);  // the tag word
              Kfree(area);
          },
          "Trying to free not allocated or corrupted memory"}};
@@ -123,6 +136,23 @@ TEST(AllocatorMisuse, EndsTheProcessWithItsText) {
         EXPECT_EXIT(misuse(), ::testing::ExitedWithCode(255), "^" + literal_pattern(text) + "$");
     }
     Kfree(live_temporary);
+}
+
+TEST(Report, TracesOnlyWhenVerboseAndWarningsFollowTheSwitches) {
+    testing::internal::CaptureStdout();
+    report_trace("hidden");
+    EXPECT_FALSE(set_verbose_reporting(true));
+    report_trace("shown");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "shown\n");
+    EXPECT_TRUE(set_verbose_reporting(false));
+    testing::internal::CaptureStderr();
+    report_warning("w1\n");
+    EXPECT_FALSE(set_quiet_reporting(true));
+    report_warning("w2\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "w1\n");
+    set_quiet_reporting(false);
+    std::string long_name(1000, 'x');
+    EXPECT_EQ(format_text("'%s' %d", long_name.c_str(), 7), "'" + long_name + "' 7");
 }
 
 }  // namespace
