@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app_fixture.h"
 #include "platform/filesystem.h"
 
@@ -12,52 +15,20 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
+// The full configuration and the missing workzone are checked through the command line.
 class Startup : public testing::Test {
 protected:
     void SetUp() override {
         install.root.mkdir("zone");
         install.root.mkdir("tools/Mills");
-        install.root.write("prog/CutterBase/bin/CutterBase", "program");
-        install.env.set("KVXZONE", path("zone") + "// ");
-        install.env.set("KVX_CUTTER_DIR", path("tools") + "//");
-        install.env.set("KVX_CUTTER_HOOK_COMMAND", path("prog/CutterBase/bin/CutterBase") + " -x");
+        install.root.write("prog/bin/CutterBase.exe", "program");
+        install.env.set("KVXZONE", path("zone") + "// ").set("KVX_CUTTER_DIR", path("tools"));
+        install.env.set("KVX_CUTTER_HOOK_COMMAND", path("prog/bin/CutterBase.exe"));
     }
     std::string path(const std::string& relative) const { return install.path(relative); }
 
     apptest::Installation install;
 };
-
-TEST_F(Startup, ReadsEveryStep) {
-    install.env.set("KVXUSERAD", "DIAMETER");
-    install.configure("[var]\nKVX_FEDRIX = 1\n[path]\nENV = $KVXHOME/config\n");
-    install.root.write("prog/CutterBase/bin/CutterBase.INI",
-                       "[T.A.L.M.O.R.]\nCutter-Base=Karvex - CutterBase\n[GENERAL]\n"
-                       "Last Tool Dir=/tools/drills\n");
-    const StartupConfiguration configuration = ConfigureStartup();
-    EXPECT_FALSE(configuration.cancel);
-    EXPECT_EQ(configuration.workzone_directory, path("zone"));
-    EXPECT_EQ(configuration.tool_directory, path("tools"));
-    EXPECT_TRUE(configuration.fedrix_enabled);
-    EXPECT_EQ(configuration.program_directory, path("prog/CutterBase/bin"));
-    ASSERT_NE(configuration.settings, nullptr);
-    EXPECT_EQ(configuration.settings->LastToolDirectory(), "/tools/drills");
-    EXPECT_TRUE(configuration.diameter_mode);
-    EXPECT_TRUE(install.presenter.messages.empty());
-
-    install.env.set("KVX_FEDRIX", "01").set("KVXUSERAD", "diameters").set("KVXZONE", "//  ");
-    const StartupConfiguration other = ConfigureStartup();
-    EXPECT_EQ(other.workzone_directory, "/");
-    EXPECT_FALSE(other.fedrix_enabled);
-    EXPECT_FALSE(other.diameter_mode);
-}
-
-TEST_F(Startup, CancelsWithoutWorkzone) {
-    install.env.set("KVXZONE", std::nullopt);
-    const StartupConfiguration configuration = ConfigureStartup();
-    EXPECT_TRUE(configuration.cancel);
-    EXPECT_EQ(configuration.settings, nullptr);
-    EXPECT_EQ(install.ids(), Ids{"LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"});
-}
 
 TEST_F(Startup, UnusableToolDirectoryFallsBackToTheCurrentDirectory) {
     const std::string long_path = "/" + std::string(1100, 'd');
@@ -68,43 +39,59 @@ TEST_F(Startup, UnusableToolDirectoryFallsBackToTheCurrentDirectory) {
         {long_path, long_path},
     };
     for (const auto& [value, shown] : cases) {
-        install.presenter.messages.clear();
+        install.presenter.shown.clear();
         install.env.set("KVX_CUTTER_DIR", value);
-        const StartupConfiguration configuration = ConfigureStartup();
-        EXPECT_EQ(configuration.tool_directory, platform::current_directory().value());
+        EXPECT_EQ(ConfigureStartup().tool_directory, platform::current_directory().value());
         EXPECT_EQ(install.ids(), Ids{"CUTTERBASE/CUTBASE_NOTOOL_DIR"});
-        EXPECT_EQ(install.presenter.messages.at(0).text, "tooldir KVX_CUTTER_DIR =" + shown);
+        EXPECT_EQ(install.ids(true), Ids{"tooldir KVX_CUTTER_DIR =" + shown});
     }
 }
 
 TEST_F(Startup, ProgramDirectoryComesFromTheHookCommand) {
-    install.root.write("prog/bin/CutterBase.exe", "program");
     const std::string long_directory = path(std::string(300, 'h'));
-    const struct {
-        std::optional<std::string> hook;
-        std::string directory;
-        bool reported;
-    } cases[] = {
+    const std::tuple<std::optional<std::string>, std::string, bool> cases[] = {
         {path("prog/bin/CutterBase.exe -tpnum 3"), path("prog/bin"), false},
         {path("prog/bin/cutterbase.exe"), "c:", true},
         {"CutterBase.exe", "", true},
         {std::nullopt, "c:", true},
-        {path("prog/nowhere/CutterBase"), path("prog/nowhere"), true},
         {long_directory + "/CutterBase", long_directory, true},
     };
-    for (const auto& c : cases) {
-        install.presenter.messages.clear();
-        install.env.set("KVX_CUTTER_HOOK_COMMAND", c.hook);
+    for (const auto& [hook, directory, reported] : cases) {
+        install.presenter.shown.clear();
+        install.env.set("KVX_CUTTER_HOOK_COMMAND", hook);
         const StartupConfiguration configuration = ConfigureStartup();
-        EXPECT_EQ(configuration.program_directory, c.directory);
-        EXPECT_EQ(configuration.settings->Path(), c.directory + "/CutterBase.INI");
-        if (c.reported) {
-            EXPECT_EQ(install.ids(), Ids{"CUTTERBASE/CUTBASE_NOCUTTER_HOOK"});
-            EXPECT_EQ(install.presenter.messages.at(0).text,
-                      "hook KVX_CUTTER_HOOK_COMMAND =" + c.directory);
-        } else {
-            EXPECT_TRUE(install.presenter.messages.empty());
-        }
+        EXPECT_EQ(configuration.program_directory, directory);
+        EXPECT_EQ(configuration.settings->Path(), directory + "/CutterBase.INI");
+        EXPECT_EQ(install.ids(), reported ? Ids{"CUTTERBASE/CUTBASE_NOCUTTER_HOOK"} : Ids{});
+        EXPECT_EQ(install.ids(true),
+                  reported ? Ids{"hook KVX_CUTTER_HOOK_COMMAND =" + directory} : Ids{});
+    }
+}
+
+TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
+    const std::string huge(10000, '7');
+    // Arguments, output file, toolpath number, texts of CUTBASE_TPNUM_UNKNOWN.
+    using Texts = std::vector<std::string>;
+    const std::tuple<Texts, std::string, std::int32_t, Texts> cases[] = {
+        {{"/o", "out.txt", "/tpnum", "7"}, "out.txt", 7, {}},
+        {{"-TPNUM", "7", "/O"}, "cutter.out", 0, {"tpnum 7", "tpnum /O"}},
+        {{"-tpnum", "-4"}, "cutter.out", 0, {}},  // "-4" is a flag
+        {{"-tpnum", "0", "-tpnum", "abc"}, "cutter.out", 0, {"tpnum 0", "tpnum abc"}},
+        {{"bare", "-tpnum", "5", "late"}, "cutter.out", 5, {"tpnum bare"}},
+        {{"-o", "a", "b", "-", "c"}, "a", 0, {"tpnum b", "tpnum c"}},
+        // Clamped beyond 32 bits: digits must never wrap round to toolpath 0.
+        {{"-tpnum", " -99999999999"}, "cutter.out", -2147483647 - 1, {}},
+        {{"-o", "/" + huge, "-tpnum", huge}, "/" + huge, 2147483647, {}},
+    };
+    for (const auto& [arguments, output_file, toolpath_number, reported] : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments).substr(0, 80));
+        apptest::Installation install;
+        CutBaseCmdLine command_line;
+        ParseCommandLine(command_line, arguments);
+        EXPECT_EQ(command_line.OutputFile(), output_file);
+        EXPECT_EQ(command_line.ToolpathNumber(), toolpath_number);
+        EXPECT_EQ(install.ids(), Texts(reported.size(), "CUTTERBASE/CUTBASE_TPNUM_UNKNOWN"));
+        EXPECT_EQ(install.ids(true), reported);
     }
 }
 

@@ -1,51 +1,61 @@
 #pragma once
 // An installation in a temporary directory with catalogue files in English and German, the
-// environment pointing at it, and a scripted presenter.
+// environment pointing at it, and a presenter that records what would have been shown and
+// answers from a queue (the set's default button when the queue is empty).
 
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "language/message_catalogue.h"
+#include "language/message_presenter.h"
 #include "runtime/environment.h"
-#include "scripted_presenter.h"
 #include "support/test_support.h"
 
+struct PresentedMessage {
+    std::string id;  // "SECTION/KEY" of the catalogue's current message, "/" for any other text
+    std::string text;
+    int button_set = 0;
+    int icon = 0;
+};
+
+class ScriptedPresenter : public MessagePresenter {
+public:
+    ScriptedPresenter() : previous_(install_message_presenter(this)) {}
+    ~ScriptedPresenter() override { install_message_presenter(previous_); }
+
+    int Present(const std::string& text, int button_set, int icon) override {
+        const TalmorError* catalogue = CurrentCatalogue();
+        const bool listed = catalogue != nullptr && catalogue->ComposedText() == text;
+        shown.push_back({listed ? catalogue->CurrentSection() + "/" + catalogue->CurrentKey() : "/",
+                         text, button_set, icon});
+        const int answer = answers.empty() ? default_answer(button_set) : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return answer;
+    }
+
+    std::vector<PresentedMessage> shown;
+    std::deque<int> answers;
+
+private:
+    MessagePresenter* previous_;
+};
+
 inline const char* const kEnglishCatalogue =
-    "[T.A.L.M.O.R.]\r\n"
-    "CATEGORY=TalmorError\r\n"
-    "[ERROR_INTERNAL]\r\n"
+    "[T.A.L.M.O.R.]\r\nCATEGORY=TalmorError\r\n[ERROR_INTERNAL]\r\n"
     "FILE=File\r\nLINE=Line\r\nCOMPILED=Compiled\r\nMESSAGE=Message\r\n"
     "INFORMATION=Information\r\nQUESTION=Question\r\nWARNING=Warning\r\nERROR=Error\r\n"
-    "IDOK=OK\r\nIDCANCEL=Cancel\r\nIDRETRY=Retry\r\nIDABORT=Abort\r\nIDIGNORE=Ignore\r\n"
-    "IDYES=Yes\r\nIDNO=No\r\nIDYESTOALL=Yes to All\r\nIDNOTOALL=No to All\r\n"
-    "IDOKTOALL=OK to All\r\n"
-    "IDC_EG_ERROR_DLG_MORE=More...\r\n"
-    "IDC_EG_ERROR_DLG_CHECK=Do not display this message again\r\n"
-    "[TALMOR_ABOUT_DLG]\r\n"
-    "TALMOR_ABOUT_TITLE=About\r\nTALMOR_ABOUT_VERSION=Version:\r\n"
-    "TALMOR_ABOUT_COPYRIGHT=Rights\r\nTALMOR_ABOUT_PRODUCTNAME=Product:\r\n"
-    "TALMOR_ABOUT_BUILD=Build:\r\nTALMOR_ABOUT_COMPANY=Company\r\n"
-    "[GENERAL]\r\n"
-    "NUMBER_OF_MESSAGES=2\r\n"
-    "GENERAL_DIR_NOT_VALID=E The directory\\n\\n\\t'%s'\\n\\nis not valid.\r\n"
-    "GENERAL_CREATE_DIR=Q Create the directory '%s'?\r\n"
-    "[TEST]\r\n"
-    "WARN=W   Careful with %s\r\n"
-    "ONLY=%s\r\n"
-    "OTHER=X shown as information\r\n"
-    "LOWER=e lower case letter\r\n"
-    "COUNT=I %d tools, %5.2f mm\r\n"
-    "HOSTILE=E %n%s%s%1000000d %p\r\n"
+    "IDOK=OK\r\nIDOKTOALL=OK to All\r\n"
+    "[GENERAL]\r\nGENERAL_DIR_NOT_VALID=E The directory\\n\\n\\t'%s'\\n\\nis not valid.\r\n"
+    "[TEST]\r\nWARN=W   Careful with %s\r\nONLY=%s\r\nOTHER=X shown as information\r\n"
+    "COUNT=I %d tools, %5.2f mm\r\nHOSTILE=E %n%s%s%1000000d %p\r\n"
     "BACKSLASH=I a\\\\nb c:\\\\tmp\r\n";
 
 inline const char* const kGermanCatalogue =
-    "[T.A.L.M.O.R.]\r\n"
-    "CATEGORY=TalmorError\r\n"
-    "[ERROR_INTERNAL]\r\n"
-    "FILE=Datei\r\nLINE=Zeile\r\nCOMPILED=Erstellt\r\nMESSAGE=Meldung\r\n"
-    "INFORMATION=Information\r\nQUESTION=Frage\r\nWARNING=Warnung\r\nERROR=Fehler\r\n"
-    "IDOK=OK\r\nIDCANCEL=Abbrechen\r\nIDYES=Ja\r\nIDNO=Nein\r\n"
-    "[GENERAL]\r\n"
-    "GENERAL_DIR_NOT_VALID=E Das Verzeichnis\\n\\n\\t'%s'\\n\\nist nicht g\xFCltig.\r\n";
+    "[T.A.L.M.O.R.]\r\nCATEGORY=TalmorError\r\n[ERROR_INTERNAL]\r\n"
+    "ERROR=Fehler\r\nIDOK=OK\r\nIDCANCEL=Abbrechen\r\n";
 
 class CatalogueTest : public ::testing::Test {
 protected:

@@ -10,59 +10,38 @@
 
 namespace {
 
-using testsupport::read_file;
-
 class TypedProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override { path_ = temp_.file("typed.ini"); }
-
     // Makes the file hold these lines and the current profile for the test body.
     void use(const std::string& body) {
-        temp_.write("typed.ini", "[S]\r\n" + body);
-        profile_.emplace(path_);
+        profile_.emplace(temp_.write("typed.ini", "[S]\r\n" + body));
     }
 
     testsupport::TempDir temp_;
-    std::string path_;
     std::optional<ProfileSwitch> profile_;
 };
 
 TEST_F(TypedProfileTest, RealsRoundToThreeDecimalsHalvesAwayFromZero) {
-    struct Case {
-        const char* text;
-        double expected;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, double> cases[] = {
         {"0.12345", 0.123},  {"-2.71828", -2.718}, {"0.0005", 0.001},
         {"-0.0005", -0.001}, {"1.2345", 1.235},    {"2.0005", 2.001},
         {"1e-4", 0.0},       {"  7  ", 7.0},       {"+3.5e2", 350.0},
         {"12abc", 12.0},     {"abc", 0.0},         {"1,5", 1.0},
-        {"\"4.25\"", 4.25},  {"-0", 0.0},          {"123456.7894", 123456.789},
-    };
-    for (const Case& c : cases) {
-        use(std::string("r=") + c.text + "\r\n");
-        EXPECT_DOUBLE_EQ(read_profile_real("S", "r", 99.0), c.expected) << c.text;
-        EXPECT_FLOAT_EQ(read_profile_real("S", "r", 99.0f), static_cast<float>(c.expected))
-            << c.text;
+        {"\"4.25\"", 4.25},  {"-0", 0.0},          {"123456.7894", 123456.789}};
+    for (const auto& [text, expected] : cases) {
+        use(std::string("r=") + text + "\r\n");
+        EXPECT_DOUBLE_EQ(read_profile_real("S", "r", 99.0), expected) << text;
+        EXPECT_FLOAT_EQ(read_profile_real("S", "r", 99.0f), static_cast<float>(expected)) << text;
     }
     use("big=-1e39\r\nhuge=1e999\r\nempty=\r\n");
     EXPECT_EQ(read_profile_real("S", "big", 0.0f), -HUGE_VALF);
     EXPECT_EQ(read_profile_real("S", "huge", 0.0), HUGE_VAL);
     EXPECT_DOUBLE_EQ(read_profile_real("S", "empty", 0.8), 0.8);
-    EXPECT_DOUBLE_EQ(read_profile_real("S", "missing", 0.8), 0.8);
-    EXPECT_DOUBLE_EQ(read_profile_real("NONE", "r", 0.8), 0.8);
-}
 
-TEST_F(TypedProfileTest, RealsRoundTripWithTheirPrecision) {
-    use("");
-    ASSERT_TRUE(write_profile_real("S", "a", 0.8, 3));
     ASSERT_TRUE(write_profile_real("S", "b", -1.0 / 3.0, 5));
-    ASSERT_TRUE(write_profile_real("S", "c", 2.5, 0));
     ASSERT_TRUE(write_profile_real("S", "d", 1.25, -1));
     ASSERT_TRUE(write_profile_real("S", "e", 1.0, 100000));
-    EXPECT_EQ(read_profile_string("S", "a", ""), "0.800");
     EXPECT_EQ(read_profile_string("S", "b", ""), "-0.33333");
-    EXPECT_EQ(read_profile_string("S", "c", ""), "2");
     EXPECT_EQ(read_profile_string("S", "d", ""), "1.250000");
     EXPECT_LT(read_profile_string("S", "e", "").size(), 100u);
     EXPECT_DOUBLE_EQ(read_profile_real("S", "b", 0.0), -0.333);
@@ -71,78 +50,47 @@ TEST_F(TypedProfileTest, RealsRoundTripWithTheirPrecision) {
 TEST_F(TypedProfileTest, NumbersIgnoreTheLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
-    bool comma = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"}) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-            comma = true;
-            break;
-        }
-    }
-    if (!comma) {
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
         GTEST_SKIP() << "no locale with a decimal comma installed";
     }
     use("");
     write_profile_real("S", "r", 5.0, 3);
     write_profile_vector2("S", "v", {1.5, -2.25}, 2);
     write_profile_real_list("S", "l", {0.5});
-    const std::string r = read_profile_string("S", "r", "");
-    const std::string v = read_profile_string("S", "v", "");
-    const std::string l = read_profile_string("S", "l", "");
-    const double value = read_profile_real("S", "r", 0.0);
+    EXPECT_EQ(read_profile_string("S", "r", ""), "5.000");
+    EXPECT_EQ(read_profile_string("S", "v", ""), "1.50 -2.25");
+    EXPECT_EQ(read_profile_string("S", "l", ""), "0.500");  // the trailing blank goes on reading
+    EXPECT_DOUBLE_EQ(read_profile_real("S", "r", 0.0), 5.0);
     std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(r, "5.000");
-    EXPECT_EQ(v, "1.50 -2.25");
-    EXPECT_EQ(l, "0.500");  // the trailing blank goes on reading
-    EXPECT_DOUBLE_EQ(value, 5.0);
 }
 
 TEST_F(TypedProfileTest, VectorsRoundToTheirPrecisionAndNeedEveryComponent) {
-    use("v3=1.23456 -2.5 3\r\nv2=0.12345 0.5\r\nshort=1 2\r\nbox=0 0 0 10 20 30.0004\r\n"
+    use("v3=1.23456 -2.5 3\r\nshort=1 2\r\nbox=0 0 0 10 20 30.0004\r\n"
         "tiny=1.23456789012345678 0 0\r\n");
     EXPECT_EQ(read_profile_vector3("S", "v3", {9, 9, 9}, 2), (Vector3{1.23, -2.5, 3.0}));
-    EXPECT_EQ(read_profile_vector3("S", "v3", {9, 9, 9}, 0), (Vector3{1.0, -3.0, 3.0}));
-    EXPECT_EQ(read_profile_vector2("S", "v2", {9, 9}, 4), (Vector2{0.1235, 0.5}));
     EXPECT_EQ(read_profile_vector3("S", "short", {9, 9, 9}, 3), (Vector3{9, 9, 9}));
-    EXPECT_EQ(read_profile_vector4("S", "short", {9, 9, 9, 9}, 3), (Vector4{9, 9, 9, 9}));
     EXPECT_EQ(read_profile_box("S", "box", {}, 3), (Box{0, 0, 0, 10, 20, 30}));
     // Below the double epsilon nothing is rounded.
-    EXPECT_EQ(read_profile_vector3("S", "tiny", {}, 16)[0], 1.23456789012345678);
     EXPECT_EQ(read_profile_vector3("S", "tiny", {}, 1000)[0], 1.23456789012345678);
-    EXPECT_EQ(read_profile_vector3("S", "missing", {1, 2, 3}, 3), (Vector3{1, 2, 3}));
 
     ASSERT_TRUE(write_profile_vector3("S", "w3", {1.0, -0.5, 2.25}, 3));
-    ASSERT_TRUE(write_profile_box("S", "wb", {0, 1, 2, 3, 4, 5}, 1));
-    ASSERT_TRUE(write_profile_vector4("S", "w4", {1, 2, 3, 4}, 0));
     EXPECT_EQ(read_profile_string("S", "w3", ""), "1.000 -0.500 2.250");
-    EXPECT_EQ(read_profile_string("S", "wb", ""), "0.0 1.0 2.0 3.0 4.0 5.0");
-    EXPECT_EQ(read_profile_string("S", "w4", ""), "1 2 3 4");
     EXPECT_EQ(read_profile_vector3("S", "w3", {}, 3), (Vector3{1.0, -0.5, 2.25}));
 }
 
-TEST_F(TypedProfileTest, ColoursPackRedGreenBlue) {
-    use("c=10 20 30\r\ntwo=10 20\r\nbig=256 -1 0\r\n");
+TEST_F(TypedProfileTest, ColoursIntegerPairsAndLists) {
+    use("p=3 -4\r\nhalf=3\r\nl=1 2 3 4\r\nshort=1 2\r\nwrap=4294967297 x\r\nc=10 20 30\r\n"
+        "big=256 -1 0\r\n");
     EXPECT_EQ(read_profile_colour("S", "c", 7), 10u + 20u * 256u + 30u * 65536u);
-    EXPECT_EQ(read_profile_colour("S", "two", 7), 7u);
-    EXPECT_EQ(read_profile_colour("S", "missing", 7), 7u);
+    EXPECT_EQ(read_profile_colour("S", "short", 7), 7u);
     EXPECT_EQ(read_profile_colour("S", "big", 7), 256u + 0xFFFFFF00u);
     ASSERT_TRUE(write_profile_colour("S", "w", 0x12345678u));
     EXPECT_EQ(read_profile_string("S", "w", ""), "120 86 52");
-    EXPECT_EQ(read_profile_colour("S", "w", 0), 0x345678u);
-}
-
-TEST_F(TypedProfileTest, IntegerPairsAndLists) {
-    use("p=3 -4\r\nhalf=3\r\nl=1 2 3 4\r\nshort=1 2\r\nwrap=4294967297 x\r\n");
     EXPECT_EQ(read_profile_int_pair("S", "p", {0, 0}), (IntPair{3, -4}));
-    EXPECT_EQ(read_profile_int_pair("S", "half", {7, 8}), (IntPair{7, 8}));
     EXPECT_EQ(read_profile_int_list("S", "l", 3, {}), (std::vector<std::int32_t>{1, 2, 3}));
-    EXPECT_EQ(read_profile_int_list("S", "short", 3, {7, 8, 9}),
-              (std::vector<std::int32_t>{7, 8, 9}));
     EXPECT_EQ(read_profile_int_list("S", "short", 3, {7}), (std::vector<std::int32_t>{1, 2}));
-    EXPECT_EQ(read_profile_int_list("S", "missing", 3, {7}), (std::vector<std::int32_t>{7}));
     EXPECT_EQ(read_profile_int_list("S", "wrap", 1, {}), (std::vector<std::int32_t>{1}));
-    EXPECT_EQ(read_profile_real_list("S", "short", 3, {0.5, 1.5, 2.5}),
-              (std::vector<double>{0.5, 1.5, 2.5}));
-    EXPECT_EQ(read_profile_real_list("S", "l", 2, {}), (std::vector<double>{1, 2}));
 
     ASSERT_TRUE(write_profile_int_pair("S", "wp", {-1, 2}));
     ASSERT_TRUE(write_profile_int_list("S", "wl", {1, -2, 3}));
@@ -152,29 +100,21 @@ TEST_F(TypedProfileTest, IntegerPairsAndLists) {
     EXPECT_EQ(read_profile_real_list("S", "wr", 2, {}), (std::vector<double>{0.5, -0.333}));
 }
 
-TEST_F(TypedProfileTest, TextListsJoinLinesAndShrinkCleanly) {
-    use("t1=first\r\nt2=second\r\nt4=after the gap\r\n");
+TEST_F(TypedProfileTest, TextListsAndStringArraysShrinkCleanly) {
+    use("t1=first\r\nt2=second\r\nt4=after the gap\r\nf0=a\r\nf1=b\r\nf3=d\r\n");
     EXPECT_EQ(read_profile_text_list("S", "t", "def"), "first\r\nsecond");
-    EXPECT_EQ(read_profile_text_list("S", "none", "def"), "def");
-
+    EXPECT_EQ(read_profile_string_array("S", "f"), (std::vector<std::string>{"a", "b"}));
     ASSERT_TRUE(write_profile_text_list("S", "n", "a\r\nb\r\nc"));
     EXPECT_EQ(read_profile_text_list("S", "n", ""), "a\r\nb\r\nc");
     ASSERT_TRUE(write_profile_text_list("S", "n", "only"));
     EXPECT_EQ(read_profile_text_list("S", "n", ""), "only");
     EXPECT_EQ(read_profile_string("S", "n2", "gone"), "gone");
-    EXPECT_EQ(read_profile_string("S", "n3", "gone"), "gone");
-    // A line the file cannot hold makes the write fail.
-    EXPECT_FALSE(write_profile_text_list("S", "bad", "x\ny"));
-}
-
-TEST_F(TypedProfileTest, StringArraysStopAtTheFirstEmptyKeyAndShrinkCleanly) {
-    use("f0=a\r\nf1=b\r\nf3=d\r\n");
-    EXPECT_EQ(read_profile_string_array("S", "f"), (std::vector<std::string>{"a", "b"}));
     ASSERT_TRUE(write_profile_string_array("S", "g", {"x", "y", "z"}));
-    EXPECT_EQ(read_profile_string_array("S", "g"), (std::vector<std::string>{"x", "y", "z"}));
     ASSERT_TRUE(write_profile_string_array("S", "g", {"only"}));
     EXPECT_EQ(read_profile_string_array("S", "g"), (std::vector<std::string>{"only"}));
-    EXPECT_EQ(read_profile_string("S", "g2", "gone"), "gone");
+    EXPECT_EQ(read_profile_string("S", "g1", "gone"), "gone");
+    // A line the file cannot hold makes the write fail.
+    EXPECT_FALSE(write_profile_text_list("S", "bad", "x\ny"));
 }
 
 TEST_F(TypedProfileTest, VeryLongLinesAreReadWholeAndSafely) {
