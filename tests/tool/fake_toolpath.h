@@ -13,28 +13,13 @@ public:
     std::map<std::string, std::int32_t> integers;
 
     bool ReadText(const std::string& name, std::string& value) const override {
-        auto it = texts.find(name);
-        if (it == texts.end()) {
-            return false;
-        }
-        value = it->second;
-        return true;
+        return find(texts, name, value);
     }
     bool ReadReal(const std::string& name, float& value) const override {
-        auto it = reals.find(name);
-        if (it == reals.end()) {
-            return false;
-        }
-        value = it->second;
-        return true;
+        return find(reals, name, value);
     }
     bool ReadInteger(const std::string& name, std::int32_t& value) const override {
-        auto it = integers.find(name);
-        if (it == integers.end()) {
-            return false;
-        }
-        value = it->second;
-        return true;
+        return find(integers, name, value);
     }
     bool ReadByIndex(ParameterIndex index, ParameterValue& value) const override {
         std::string name = ParameterNameTable(index);
@@ -46,5 +31,15 @@ public:
             default:
                 return ReadText(name, value.text);
         }
+    }
+
+private:
+    template <typename T>
+    static bool find(const std::map<std::string, T>& table, const std::string& name, T& value) {
+        auto it = table.find(name);
+        if (it != table.end()) {
+            value = it->second;
+        }
+        return it != table.end();
     }
 };
