@@ -20,33 +20,30 @@ struct Installation : ::testing::Test {
         }
         env.set("KVXHOME", home());
         unload_environment();
-        quiet_ = set_quiet_reporting(true);
+        quiet = set_quiet_reporting(true);
     }
     void TearDown() override {
         unload_environment();
-        set_quiet_reporting(quiet_);
+        set_quiet_reporting(quiet);
         set_verbose_reporting(false);
     }
 
     std::string home() const { return root.file("home"); }
     std::string base_file() const { return home() + "/config/environ.cfg"; }
-    // "@" in a text stands for the root of the temporary tree.
-    std::string fill(std::string text) const {
+    std::string fill(std::string text) const {  // "@" stands for the temporary root
         for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at + 1)) {
             text.replace(at, 1, root.path());
         }
         return text;
     }
-    void base(const std::string& text) const { root.write("home/config/environ.cfg", fill(text)); }
+    void base(const std::string& text) const { config("home/config", text); }
     void config(const std::string& directory, const std::string& text) const {
         root.write(directory + "/environ.cfg", fill(text));
     }
 
     testsupport::TempDir root;
     testsupport::ScopedEnv env;
-
-private:
-    bool quiet_ = false;
+    bool quiet = false;
 };
 
 }  // namespace environment_test

@@ -7,11 +7,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/filesystem.h"
-#include "runtime/fake_clock.h"
+#include "runtime/clock.h"
 #include "runtime/info_file.h"
 #include "runtime/record_diagnostics.h"
 #include "runtime/status.h"
@@ -19,85 +20,101 @@
 
 namespace {
 
-std::string pid_content(unsigned long pid) {
-    return std::to_string(pid) + '\0';
-}
 std::string own_content() {
-    return pid_content(platform::process_id());
+    return std::to_string(platform::process_id()) + '\0';
 }
 
+void set_mtime(const std::string& path, std::int64_t seconds) {
+    timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
+// Runs `body` in a child process that ends without its exit handlers; returns the exit status.
+int in_child(const std::function<bool()>& body) {
+    if (fork() == 0) {
+        _exit(body() ? 0 : 1);
+    }
+    int wait_status = 0;
+    wait(&wait_status);
+    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+}
+
+// Time moves only when the code under test sleeps.
+struct FakeClock : Clock {
+    FakeClock() : previous(set_runtime_clock(this)) {}
+    ~FakeClock() override { set_runtime_clock(previous); }
+    std::int64_t now_milliseconds() override { return now; }
+    void sleep_milliseconds(int milliseconds) override {
+        now += milliseconds;
+        slept += milliseconds;
+        if (on_sleep) {
+            on_sleep();
+        }
+    }
+
+    Clock* previous;
+    std::int64_t now = 1'000'000;
+    std::int64_t slept = 0;
+    std::function<void()> on_sleep;
+};
+
 // Another process that takes the lock and, on each request, touches it as a live owner does.
-class LockOwner {
-public:
+struct LockOwner {
     explicit LockOwner(const std::string& path) {
         int to_child[2], to_parent[2];
-        if (pipe(to_child) != 0 || pipe(to_parent) != 0) {
-            ADD_FAILURE() << "pipe";
-            return;
-        }
-        pid_ = fork();
-        if (pid_ == 0) {
+        EXPECT_EQ(pipe(to_child) + pipe(to_parent), 0);
+        pid = fork();
+        if (pid == 0) {
             close(to_child[1]);
             close(to_parent[0]);
             char ack = create_lock(path) == 0 ? 'r' : 'f';
-            time_t stamp = static_cast<time_t>(platform::modification_time(path).value_or(0));
+            std::int64_t stamp = platform::modification_time(path).value_or(0);
             while (write(to_parent[1], &ack, 1) == 1 && read(to_child[0], &ack, 1) == 1) {
-                ++stamp;
-                timespec times[2] = {{stamp, 0}, {stamp, 0}};
-                utimensat(AT_FDCWD, path.c_str(), times, 0);
+                set_mtime(path, ++stamp);
             }
             _exit(0);
         }
         close(to_child[0]);
         close(to_parent[1]);
-        request_ = to_child[1];
-        reply_ = to_parent[0];
+        request = to_child[1];
+        reply = to_parent[0];
         char ready = 0;
-        EXPECT_EQ(read(reply_, &ready, 1), 1);
+        EXPECT_EQ(read(reply, &ready, 1), 1);
         EXPECT_EQ(ready, 'r');
     }
     ~LockOwner() {
-        close(request_);
-        close(reply_);
-        waitpid(pid_, nullptr, 0);
+        close(request);
+        close(reply);
+        waitpid(pid, nullptr, 0);
     }
     void touch() {
         char c = 'r';
-        ASSERT_EQ(write(request_, &c, 1), 1);
-        ASSERT_EQ(read(reply_, &c, 1), 1);
+        ASSERT_EQ(write(request, &c, 1) + read(reply, &c, 1), 2);
     }
-    pid_t pid() const { return pid_; }
 
-private:
-    pid_t pid_ = -1;
-    int request_ = -1;
-    int reply_ = -1;
-};
-
-struct ProgressLog {
-    std::vector<int> calls;
-    int cancel_at = -1;  // elapsed seconds at which the callback asks to stop
-
-    static int record(void* context, const char*, int elapsed) {
-        auto* log = static_cast<ProgressLog*>(context);
-        log->calls.push_back(elapsed);
-        return log->cancel_at >= 0 && elapsed >= log->cancel_at ? 1 : 0;
-    }
+    pid_t pid = -1;
+    int request = -1;
+    int reply = -1;
 };
 
 struct Locks : ::testing::Test {
     testsupport::TempDir dir;
     testsupport::ScopedEnv env;
-    locktest::FakeClock clock;
-    locktest::ScopedClock installed{&clock};
-    ProgressLog progress;
+    FakeClock clock;
+    std::vector<int> progress;
+    int cancel_at = -1;  // elapsed seconds at which the progress callback asks to stop
     std::string path = dir.file("zone1.lck");
     int status = -1;
 
+    static int record_progress(void* context, const char*, int elapsed) {
+        auto* self = static_cast<Locks*>(context);
+        self->progress.push_back(elapsed);
+        return self->cancel_at >= 0 && elapsed >= self->cancel_at ? 1 : 0;
+    }
     void SetUp() override {
         env.set(kRecordDebugVariable, std::nullopt);
-        set_lock_progress(&ProgressLog::record, &progress);
-        set_wait_progress(&ProgressLog::record, &progress);
+        set_lock_progress(&Locks::record_progress, this);
+        set_wait_progress(&Locks::record_progress, this);
     }
     void TearDown() override {
         set_lock_progress(nullptr, nullptr);
@@ -111,95 +128,15 @@ struct Locks : ::testing::Test {
     }
 };
 
-TEST_F(Locks, ContentsThatAreNotExactlyOurIdBelongToSomeoneElse) {
-    std::string own = std::to_string(platform::process_id());
-    const struct {
-        std::string content;
-        int create;
-        const char* diagnostic;  // printed by check_lock with diagnostics on
-    } cases[] = {{own_content(), 1, ""},
-                 {own, 1, ""},
-                 {pid_content(platform::process_id() + 1), -1, "\nverif error"},
-                 {own_content() + "junk", -1, "\nverif error"},
-                 {own + "7" + '\0', -1, "\nverif error"},
-                 {"\x01\xfe garbage", -1, "\nverif error"},
-                 {"", -1, "\nread error : nblu = 0\n\n"},
-                 {std::string(4096, '9'), -1, "\nverif error"}};
-    env.set(kRecordDebugVariable, "1");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.content);
-        dir.write("zone1.lck", c.content);
-        EXPECT_EQ(create_lock(path), c.create);
-        testing::internal::CaptureStdout();
-        std::int64_t time = check_lock(path, platform::process_id());
-        std::string printed = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(time != 0, c.create == 1);
-        EXPECT_EQ(printed.substr(0, std::string(c.diagnostic).size()), c.diagnostic);
-    }
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(check_lock(dir.file("none.lck"), platform::process_id()), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "\nstat error : nomfic = " + dir.file("none.lck") + "\n\n");
-}
-
-TEST_F(Locks, ALockKeptFreshByItsOwnerIsNeverBrokenAndWaitingCanBeCancelled) {
-    LockOwner owner(path);
-    clock.on_sleep = [&] { owner.touch(); };
-    progress.cancel_at = 30;
-    std::int64_t time = -1;
-    std::string printed = acquire_printing(&time);
-    EXPECT_EQ(status, kLockCancelled);
-    EXPECT_EQ(time, 0);
-    EXPECT_EQ(testsupport::read_file(path), pid_content(static_cast<unsigned long>(owner.pid())));
-    EXPECT_GE(clock.slept, 30'000);
-    EXPECT_EQ(printed.find("TIME OUT"), std::string::npos);
-    EXPECT_NE(printed.find("[Lock " + path), std::string::npos);
-    std::vector<int> expected;  // at most once a second, then minus the final status
-    for (int second = 0; second <= 30; ++second) {
-        expected.push_back(second);
-    }
-    expected.push_back(-kLockCancelled);
-    EXPECT_EQ(progress.calls, expected);
-}
-
-TEST_F(Locks, AnAbandonedLockIsBrokenAfterTenSecondsWithoutChange) {
-    for (bool crashed : {true, false}) {
-        SCOPED_TRACE(crashed ? "crashed owner" : "garbage");
-        if (crashed) {
-            if (fork() == 0) {
-                _exit(create_lock(path) == 0 ? 0 : 1);
-            }
-            int wait_status = 0;
-            wait(&wait_status);
-            ASSERT_TRUE(WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0);
-        } else {
-            dir.write("zone1.lck", "not a process id");
-        }
-        clock.slept = 0;
-        std::int64_t time = 0;
-        std::string printed = acquire_printing(&time);
-        EXPECT_EQ(status, kLockBroken);
-        EXPECT_NE(time, 0);
-        EXPECT_EQ(testsupport::read_file(path), own_content());
-        EXPECT_GE(clock.slept, 10'000);
-        EXPECT_LE(clock.slept, 10'200);
-        EXPECT_NE(printed.find("TIME OUT [Lock " + path + "] ("), std::string::npos) << printed;
-        EXPECT_EQ(progress.calls.back(), -kLockBroken);
-        release_lock(path, &status);
-        EXPECT_EQ(status, kLockReleased);
-    }
-}
-
 TEST_F(Locks, AFreeLockIsTakenAtOnceAndOneThatCannotBeCreatedFailsWithoutWaiting) {
     std::int64_t time = acquire_lock(path, &status);
     EXPECT_EQ(time, *platform::modification_time(path));
     EXPECT_EQ(status, kLockAcquired);
-    EXPECT_EQ(progress.calls, std::vector<int>{0});  // only the final report, minus status 0
+    EXPECT_EQ(progress, std::vector<int>{0});  // only the final report, minus status 0
     EXPECT_EQ(testsupport::read_file(path), own_content());
     struct stat info;
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(create_lock(path), 1);
 
     // The /proc directory refuses files even to root.
     std::vector<std::string> paths = {dir.file("missing/zone1.lck"), "/proc/cutterbase-zone1.lck"};
@@ -216,11 +153,75 @@ TEST_F(Locks, AFreeLockIsTakenAtOnceAndOneThatCannotBeCreatedFailsWithoutWaiting
     chmod(dir.file("readonly").c_str(), 0700);
 }
 
-TEST_F(Locks, ReleaseRemovesOnlyThisProcesssLock) {
-    create_lock(path);
-    release_lock(path, &status);
-    EXPECT_EQ(status, kLockReleased);
-    EXPECT_FALSE(platform::exists(path));
+TEST_F(Locks, ContentsThatAreNotExactlyOurIdBelongToSomeoneElse) {
+    std::string own = std::to_string(platform::process_id());
+    const std::tuple<std::string, int, const char*> cases[] = {
+        // content, create_lock's answer, diagnostic printed by check_lock
+        {own + '\0', 1, ""},
+        {own, 1, ""},
+        {std::to_string(platform::process_id() + 1) + '\0', -1, "\nverif error"},
+        {own + '\0' + "junk", -1, "\nverif error"},
+        {own + "7" + '\0', -1, "\nverif error"},
+        {"\x01\xfe garbage", -1, "\nverif error"},
+        {"", -1, "\nread error : nblu = 0\n\n"},
+        {std::string(4096, '9'), -1, "\nverif error"}};
+    env.set(kRecordDebugVariable, "1");
+    for (const auto& [content, create, diagnostic] : cases) {
+        dir.write("zone1.lck", content);
+        EXPECT_EQ(create_lock(path), create) << content;
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(check_lock(path, platform::process_id()) != 0, create == 1);
+        EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, strlen(diagnostic)), diagnostic);
+    }
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(check_lock(dir.file("none.lck"), platform::process_id()), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "\nstat error : nomfic = " + dir.file("none.lck") + "\n\n");
+}
+
+TEST_F(Locks, ALockKeptFreshByItsOwnerIsNeverBrokenAndWaitingCanBeCancelled) {
+    LockOwner owner(path);
+    clock.on_sleep = [&] { owner.touch(); };
+    cancel_at = 30;
+    std::int64_t time = -1;
+    std::string printed = acquire_printing(&time);
+    EXPECT_EQ(status, kLockCancelled);
+    EXPECT_EQ(time, 0);
+    EXPECT_EQ(testsupport::read_file(path), std::to_string(owner.pid) + '\0');
+    EXPECT_GE(clock.slept, 30'000);
+    EXPECT_EQ(printed.find("TIME OUT"), std::string::npos);
+    EXPECT_NE(printed.find("[Lock " + path), std::string::npos);
+    std::vector<int> expected;  // at most once a second, then minus the final status
+    for (int second = 0; second <= 30; ++second) {
+        expected.push_back(second);
+    }
+    expected.push_back(-kLockCancelled);
+    EXPECT_EQ(progress, expected);
+}
+
+TEST_F(Locks, AnAbandonedLockIsBrokenAfterTenSecondsWithoutChange) {
+    for (bool crashed : {true, false}) {
+        if (crashed) {
+            ASSERT_EQ(in_child([&] { return create_lock(path) == 0; }), 0);
+        } else {
+            dir.write("zone1.lck", "not a process id");
+        }
+        clock.slept = 0;
+        std::int64_t time = 0;
+        std::string printed = acquire_printing(&time);
+        EXPECT_EQ(status, kLockBroken) << crashed;
+        EXPECT_NE(time, 0);
+        EXPECT_EQ(testsupport::read_file(path), own_content());
+        EXPECT_GE(clock.slept, 10'000);
+        EXPECT_LE(clock.slept, 10'200);
+        EXPECT_NE(printed.find("TIME OUT [Lock " + path + "] ("), std::string::npos) << printed;
+        EXPECT_EQ(progress.back(), -kLockBroken);
+        release_lock(path, &status);
+        EXPECT_EQ(status, kLockReleased);
+    }
+}
+
+TEST_F(Locks, ReleaseRemovesOnlyThisProcesssLockAndFreshnessLastsSixSeconds) {
     release_lock(path, &status);
     EXPECT_EQ(status, kLockNotReleased);
     {
@@ -237,10 +238,7 @@ TEST_F(Locks, ReleaseRemovesOnlyThisProcesssLock) {
     EXPECT_EQ(status, kLockReleased);
     EXPECT_FALSE(platform::exists(dir.file("bare.lck")));
     EXPECT_EQ(lock_is_fresh("/nonexistent/bare.lck", 0), 0);
-    dir.write("zone1.lck", own_content());
-    timespec times[2] = {{1'000'000, 0}, {1'000'000, 0}};
-    utimensat(AT_FDCWD, "zone1.lck", times, 0);
-    // Fresh: modified less than six seconds after the given time.
+    set_mtime(path, 1'000'000);
     EXPECT_EQ(lock_is_fresh("/nonexistent/zone1.lck", 1'000'000), 1);
     EXPECT_EQ(lock_is_fresh(path, 999'995), 1);
     EXPECT_EQ(lock_is_fresh(path, 999'994), 0);
@@ -256,44 +254,38 @@ TEST_F(Locks, WaitingForRemoval) {
         wait_lock_removal(path, &status, seconds);
         EXPECT_EQ(status, 1);
         EXPECT_FALSE(platform::exists(path));
-        EXPECT_GE(clock.slept, seconds < 0 ? 10'000 : 5'000);
-        EXPECT_LT(clock.slept, seconds < 0 ? 10'400 : 5'400);
+        EXPECT_EQ(clock.slept / 1000, seconds < 0 ? 10 : 5);
     }
     dir.write("zone1.lck", "x");
     clock.slept = 0;
-    clock.on_sleep = [&] {
-        if (clock.slept >= 2'000) {
-            platform::delete_file(path);
-        }
-    };
+    clock.on_sleep = [&] { clock.slept < 2'000 || platform::delete_file(path); };
     wait_lock_removal(path, &status, 5);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(clock.slept, 2'000);
 
     dir.write("zone1.lck", "x");
-    progress.calls.clear();
-    progress.cancel_at = 1;
+    progress.clear();
+    cancel_at = 1;
     clock.on_sleep = nullptr;
     wait_lock_removal(path, &status, 5);
     EXPECT_EQ(status, kLockCancelled);
     EXPECT_TRUE(platform::exists(path));
-    EXPECT_EQ(progress.calls, (std::vector<int>{0, 1, -kLockCancelled}));
+    EXPECT_EQ(progress, (std::vector<int>{0, 1, -kLockCancelled}));
 }
 
 TEST_F(Locks, ZoneInformationNamesAndLocks) {
     env.set("KVXZONE", dir.path() + "/");
-    const std::tuple<const char*, int, std::string> names[] = {
-        {"zone", 1, dir.file("zone1")},
-        {"zoneinfo", 12, dir.file("zonei12")},
-        {"ab cd", 3, dir.file("ab3")},
-        {" lead", 0, dir.file("0")},
-        {"tools", -2, dir.file("tools-2")}};
+    const std::tuple<const char*, int, std::string> names[] = {{"zone", 1, "zone1"},
+                                                               {"zoneinfo", 12, "zonei12"},
+                                                               {"ab cd", 3, "ab3"},
+                                                               {" lead", 0, "0"},
+                                                               {"tools", -2, "tools-2"}};
     std::string name;
     for (const auto& [prefix, number, file] : names) {
         EXPECT_EQ(info_file_name(prefix, number, &name), kStatusOk);
-        EXPECT_EQ(name, file + ".inf");
+        EXPECT_EQ(name, dir.file(file) + ".inf");
         EXPECT_EQ(info_lock_file_name(prefix, number, &name), kStatusOk);
-        EXPECT_EQ(name, file + ".lck");
+        EXPECT_EQ(name, dir.file(file) + ".lck");
     }
     env.set("KVXZONE", "\\windows\\style\\\\");
     info_file_name("zone", 2, &name);
@@ -307,31 +299,26 @@ TEST_F(Locks, ZoneInformationNamesAndLocks) {
     EXPECT_EQ(status, kLockAcquired);
     clock.now += 5'000;
     EXPECT_EQ(info_lock("zone", 1, &status), first);
-    EXPECT_EQ(progress.calls.size(), 1u);
+    EXPECT_EQ(progress.size(), 1u);
     // Another process broke our lock, took it, and died: ours is no longer fresh.
-    if (fork() == 0) {
-        platform::delete_file(path);
-        _exit(create_lock(path) == 0 ? 0 : 1);
-    }
-    wait(nullptr);
-    timespec times[2] = {{static_cast<time_t>(first + 2), 0}, {static_cast<time_t>(first + 2), 0}};
-    utimensat(AT_FDCWD, path.c_str(), times, 0);
+    in_child([&] { return platform::delete_file(path) && create_lock(path) == 0; });
+    set_mtime(path, first + 2);
     EXPECT_NE(info_lock("zone", 1, &status), 0);
     EXPECT_EQ(status, kLockBroken);
     EXPECT_EQ(info_unlock("zone", 1), kLockReleased);
     EXPECT_EQ(info_unlock("zone", 1), 0);
 
     // A full table gives up its first entry; the rest go when the process exits.
-    if (fork() == 0) {
-        for (int number = 1; number <= kInfoLockEntries + 1; ++number) {
-            info_lock("many", number, &status);
-        }
-        bool evicted = !platform::exists(dir.file("many1.lck"));
-        std::exit(evicted && platform::exists(dir.file("many2.lck")) ? 0 : 1);
-    }
-    int wait_status = 0;
-    wait(&wait_status);
-    EXPECT_TRUE(WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0);
+    EXPECT_EQ(in_child([&]() -> bool {
+                  for (int number = 1; number <= kInfoLockEntries + 1; ++number) {
+                      info_lock("many", number, &status);
+                  }
+                  std::exit(!platform::exists(dir.file("many1.lck")) &&
+                                    platform::exists(dir.file("many2.lck"))
+                                ? 0
+                                : 1);
+              }),
+              0);
     EXPECT_FALSE(platform::exists(dir.file("many2.lck")));
     set_info_zone_directory("");
 }
