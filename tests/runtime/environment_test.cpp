@@ -106,41 +106,35 @@ TEST_F(Environment, OverloadWalksTheListBackwardsSkippingBlanksAndEmptyElements)
     free_database(db);
 }
 
-struct Fatal {
-    const char* base;  // nullptr: no base file; "-": no KVXHOME
-    const char* number_file;
-    const char* text;  // "@" is the temporary root
-};
-
-class EnvironmentFatal : public Environment, public testing::WithParamInterface<Fatal> {};
-
-TEST_P(EnvironmentFatal, EndsTheProcessWithTheText) {
-    const Fatal& p = GetParam();
-    if (p.base != nullptr && std::string(p.base) == "-") {
-        env.set("KVXHOME", std::nullopt);
-    } else if (p.base != nullptr) {
-        base(p.base);
-    }
-    if (p.number_file != nullptr) {
-        root.write("zone/workzone.num", p.number_file);
-    }
+TEST_F(Environment, BrokenInstallationsEndTheProcessWithTheirText) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // base file (nullptr: none, "-": no KVXHOME), workzone.num (nullptr: none), text
+        {"-", nullptr, "The environment variable 'KVXHOME' is not defined\n"},
+        {nullptr, nullptr, "Error loading '@/home/config/environ.cfg'\n"},
+        {"[var]\nX = 1\n", nullptr, "Error loading 'environ.cfg' files\n"},
+        {"[path]\nENV = $KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME"
+         "$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME\n",
+         nullptr, "Error loading 'environ.cfg' files\n"},
+        {kBase, "", "Error reading file '@/zone/workzone.num'\n"},
+        {kBase, "9\n", "Could not create temporary directory '@/tmp/9'"}};
     env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp"));
     root.write("tmp/9", "a file where the directory should be");
-    EXPECT_EXIT(get_variable(p.number_file ? "TMP" : "X"), testing::ExitedWithCode(255),
-                HasSubstr(fill(p.text)));
+    for (const auto& [base_text, number_file, text] : cases) {
+        EXPECT_EXIT(
+            {
+                if (base_text && std::string(base_text) == "-") {
+                    env.set("KVXHOME", std::nullopt);
+                } else if (base_text) {
+                    base(base_text);
+                }
+                if (number_file) {
+                    root.write("zone/workzone.num", number_file);
+                }
+                get_variable(number_file ? "TMP" : "X");
+            },
+            testing::ExitedWithCode(255), HasSubstr(fill(text)));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Installations, EnvironmentFatal,
-    testing::Values(
-        Fatal{"-", nullptr, "The environment variable 'KVXHOME' is not defined\n"},
-        Fatal{nullptr, nullptr, "Error loading '@/home/config/environ.cfg'\n"},
-        Fatal{"[var]\nX = 1\n", nullptr, "Error loading 'environ.cfg' files\n"},
-        Fatal{"[path]\nENV = $KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME"
-              "$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME\n",
-              nullptr, "Error loading 'environ.cfg' files\n"},
-        Fatal{kBase, "", "Error reading file '@/zone/workzone.num'\n"},
-        Fatal{kBase, "9\n", "Could not create temporary directory '@/tmp/9'"}));
 
 TEST_F(Environment, TemporaryDirectoryIsTheWorkzoneNumberBelowKvxTmp) {
     base(kBase);

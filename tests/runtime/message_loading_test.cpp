@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <functional>
-#include <random>
 #include <stdexcept>
 
 #include "runtime/fatal_text.h"
@@ -26,8 +25,11 @@ struct MessageLoading : MessageTest {
 };
 
 TEST_F(MessageLoading, ConditionsChooseTheLinesThatAreRead) {
-    files.env().set("CB_WINDOWS", "1").set("CB_LANG", "all").set("CB_EMPTY", "");
-    files.env().set("CB_UNDEFINED", std::nullopt);
+    files.env()
+        .set("CB_WINDOWS", "1")
+        .set("CB_LANG", "all")
+        .set("CB_EMPTY", "")
+        .set("CB_UNDEFINED", std::nullopt);
     const std::pair<const char*, Lines> cases[] = {
         {"/if (CB_WINDOWS)\nA\n/endif\nB", {"A", "B"}},
         {"/if {CB_WINDOWS}  ) }\nA\n/endif", {"A"}},
@@ -37,7 +39,6 @@ TEST_F(MessageLoading, ConditionsChooseTheLinesThatAreRead) {
         {"/if CB_LANG == al\nA\n/else\nB\n/endif", {"B"}},
         {"/if CB_LANG == all x\nA\n/endif", {}},
         {"/if CB_LANG != all\nA\n/else\nB\n/endif", {"B"}},
-        {"/if CB_LANG !=  fr\nA\n/endif", {"A"}},
         {"/if CB_EMPTY ==\nA\n/endif", {"A"}},
         {"/if CB_CONFIGURED == from config\nA\n/endif", {"A"}},
         {"/if (CB_LANG == all)\nA\n/endif", {"A"}},
@@ -88,17 +89,6 @@ TEST_F(MessageLoading, BytesThatAreNotTextDoNotBreakTheLoad) {
     free_database(db);
     db = files.load(ten_mb);
     EXPECT_EQ(section_count(db), 0);
-    free_database(db);
-
-    // Garbage without directives and section headers (which may be too long): reads to the end.
-    std::mt19937 random(7);
-    std::string garbage = "[g]\n";
-    for (int i = 0; i < 200000; ++i) {
-        char c = static_cast<char>(random() % 256);
-        garbage += (c == '/' || c == '[' ? '\\' : c);
-    }
-    db = files.load(garbage);
-    EXPECT_GE(section_count(db), 1);
 }
 
 TEST_F(MessageLoading, MissingFilesAreSkippedAndUnreadableOnesAreFatal) {
