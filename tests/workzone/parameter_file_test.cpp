@@ -135,19 +135,16 @@ TEST(ParameterFileReading, TextItems) {
 
 // A device that fails in the middle of the file.
 class FailingBuffer : public std::streambuf {
-protected:
+    char text_[8] = "1\n2\n";
+    bool served_ = false;
     int_type underflow() override {
         if (served_) {
             throw std::runtime_error("device error");
         }
         served_ = true;
-        setg(text_, text_, text_ + sizeof text_ - 1);
+        setg(text_, text_, text_ + 4);
         return traits_type::to_int_type(text_[0]);
     }
-
-private:
-    char text_[32] = "       1.00000\n       2.00000\n";
-    bool served_ = false;
 };
 
 TEST(ParameterFileReading, ReadErrorInvalidatesTheFile) {

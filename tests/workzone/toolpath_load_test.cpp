@@ -1,18 +1,9 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <climits>
-#include <string>
 
 #include "platform/filesystem.h"
-#include "workzone/axis_system.h"
-#include "workzone/toolpath_details.h"
-#include "workzone/workzone_paths.h"
 #include "workzone_fixture.h"
 
 namespace {
-
-using ::testing::HasSubstr;
 
 class ToolpathLoad : public WorkzoneTest {
 protected:
@@ -26,33 +17,28 @@ protected:
     }
 };
 
-TEST_F(ToolpathLoad, ReadsAllFourFilesOfTheToolpath) {
-    write_marked(12, 3.0f, "box 0 0 -10 100 50 0\ncurve outer\n");
-    zone_.write("outil12.niv", "0 0 -1\r\n0 0 -2\r\n");
-    zone_.write("outil12.per", "10 20 0\n");
-    std::string failed = "stale";
-    ToolpathDetails details;
-    ASSERT_EQ(details.Load(12, zone_.path(), &failed), 0);
-    EXPECT_EQ(failed, "");
-    EXPECT_EQ(details.z_step_type, 3);
-    EXPECT_EQ(details.levels, (std::vector<Point3>{{0, 0, -1}, {0, 0, -2}}));
-    EXPECT_EQ(details.points, (std::vector<Point3>{{10, 20, 0}}));
-    EXPECT_TRUE(details.view.has_box);
-    EXPECT_EQ(details.view.limit_curves, std::vector<std::string>{"outer"});
-}
-
-TEST_F(ToolpathLoad, NumbersAndOptionalFiles) {
+TEST_F(ToolpathLoad, ReadsTheFourFilesOfAnyNumber) {
     const int numbers[] = {0, 7, 10000, 20003, INT_MAX};
     for (int number : numbers) {
-        write_marked(number, static_cast<float>(number % 1000) + 0.5f);
+        write_marked(number, static_cast<float>(number % 1000) + 0.5f,
+                     "box 0 0 -10 1 5 0\ncurve c\n");
     }
+    zone_.write("outil.niv", "0 0 -1\r\n0 0 -2\r\n");
+    zone_.write("outil.per", "10 20 0\n");
     zone_.write("outil7.niv", "1 2\n");  // not a levels file: ignored
     for (int number : numbers) {
         ToolpathDetails details;
-        ASSERT_EQ(details.Load(number, zone_.path(), nullptr), 0) << number;
+        std::string failed = "stale";
+        ASSERT_EQ(details.Load(number, zone_.path(), &failed), 0) << number;
+        EXPECT_EQ(failed, "");
         EXPECT_EQ(details.step, static_cast<float>(number % 1000) + 0.5f) << number;
         EXPECT_EQ(details.comment, "toolpath " + std::to_string(number));
-        EXPECT_EQ(details.z_step_type, 2) << number;
+        EXPECT_EQ(details.z_step_type, number == 0 ? 3 : 2) << number;
+        EXPECT_EQ(details.view.limit_curves, std::vector<std::string>{"c"});
+        if (number == 0) {
+            EXPECT_EQ(details.levels, (std::vector<Point3>{{0, 0, -1}, {0, 0, -2}}));
+            EXPECT_EQ(details.points, (std::vector<Point3>{{10, 20, 0}}));
+        }
     }
 }
 
@@ -111,8 +97,7 @@ TEST_F(ToolpathLoad, MachiningAngleRotatesTheCalculationSystem) {
     write_toolpath(0, items);
     ToolpathDetails details;
     ASSERT_EQ(details.Load(0, zone_.path(), nullptr), 0);
-    Matrix4 expected = rotation_from_angles(0, 0, 90.0f);
-    EXPECT_TRUE(nearly_equal(details.view.transform, expected));
+    EXPECT_TRUE(nearly_equal(details.view.transform, rotation_from_angles(0, 0, 90.0f)));
     const AxisSystem* calculation = axis_system(kAxisSystemCalculation);
     ASSERT_TRUE(calculation->flags & kAxisLoaded);
     EXPECT_FALSE(calculation->flags & kAxisIdentity);
@@ -129,37 +114,30 @@ TEST_F(ToolpathLoad, NamedViewAndZoneDebugOutput) {
     testing::internal::CaptureStdout();
     ToolpathDetails details;
     ASSERT_EQ(details.Load(0, zone_.path(), nullptr), 0);
-    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Load 0 - mzone:\n" + details.view.description() + "\n");
     EXPECT_TRUE(details.view.has_named_view);
     EXPECT_EQ(details.view.named_view_transform.m[0][3], 5.0f);
-    EXPECT_EQ(out, "Load 0 - mzone:\n" + details.view.description() + "\n");
-    EXPECT_THAT(out, HasSubstr("box 0 0 0 1 2 3"));
 }
 
 TEST_F(ToolpathLoad, DerivedModes) {
-    struct Case {
-        int type, sub_mode_1;
-        const char* drive_curve;
-        bool points;
-        int curve_mode, point_mode;
-    };
-    const Case cases[] = {{305, 2, "drive", false, 2, 0}, {305, 2, "", false, 1, 0},
-                          {305, 2, "", true, 3, 0},       {305, 1, "", true, 0, 0},
-                          {773, 0, "", false, 0, 2},      {773, 0, "", true, 0, 1}};
-    for (const Case& c : cases) {
+    // type, sub-mode 1, drive curve, points, curve mode, point mode
+    const int cases[][6] = {{305, 2, 1, 0, 2, 0}, {305, 2, 0, 0, 1, 0}, {305, 2, 0, 1, 3, 0},
+                            {305, 1, 0, 1, 0, 0}, {773, 0, 0, 0, 0, 2}, {773, 0, 0, 1, 0, 1}};
+    for (const auto& c : cases) {
         ParameterItems items = valid_items();
-        items.set_number(28, static_cast<float>(c.type));
-        items.set_number(29, static_cast<float>(c.sub_mode_1));
-        items.set_text(64, c.drive_curve);
+        items.set_number(28, static_cast<float>(c[0]));
+        items.set_number(29, static_cast<float>(c[1]));
+        items.set_text(64, c[2] ? "drive" : "");
         write_toolpath(0, items);
         platform::delete_file(zone_.file("outil.per"));
-        if (c.points) {
+        if (c[3]) {
             zone_.write("outil.per", "1 1 1\n2 2 2\n");
         }
         ToolpathDetails details;
         ASSERT_EQ(details.Load(0, zone_.path(), nullptr), 0);
-        EXPECT_EQ(details.curve_mode, c.curve_mode) << c.type << " " << c.drive_curve;
-        EXPECT_EQ(details.point_mode, c.point_mode) << c.type;
+        EXPECT_EQ(details.curve_mode, c[4]) << c[0] << " " << c[2];
+        EXPECT_EQ(details.point_mode, c[5]) << c[0];
     }
 }
 
