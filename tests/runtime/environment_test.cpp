@@ -71,8 +71,7 @@ TEST_F(Environment, EnvironmentPathLoadsItsFirstDirectoryLastAndMayBeMoved) {
 // The closing trace tells how far the walk went. The base file holds a plain line, which an
 // overload would refuse: it must never be loaded twice.
 TEST_F(Environment, BaseFileIsLoadedOnceWhateverTheEnvironmentPath) {
-    const std::pair<const char*, const char*> walks[] = {{"$KVXHOME/config", "\n."},
-                                                         {"$KVXHOME\\config\\", "\n."},
+    const std::pair<const char*, const char*> walks[] = {{"$KVXHOME\\config\\", "\n."},
                                                          {"$KVXHOME/config;@/site", "\n.."},
                                                          {"@/more;$KVXHOME/config;@/site", "\n"}};
     config("site", "[var]\nCB_X = site\n");
@@ -101,72 +100,69 @@ TEST_F(Environment, OverloadWalksTheListBackwardsSkippingBlanksAndEmptyElements)
     EXPECT_EQ(get_value(db, find_section(db, "var"), "CB_B"), "b");
     free_database(db);
     db = overload_environment(nullptr, fill("@/none"), "environ.cfg");
-    ASSERT_NE(db, nullptr);
-    EXPECT_EQ(section_count(db), 0);
+    EXPECT_TRUE(db != nullptr && section_count(db) == 0);
     free_database(db);
 }
 
 TEST_F(Environment, BrokenInstallationsEndTheProcessWithTheirText) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        // base file (nullptr: none, "-": no KVXHOME), workzone.num (nullptr: none), text
-        {"-", nullptr, "The environment variable 'KVXHOME' is not defined\n"},
-        {nullptr, nullptr, "Error loading '@/home/config/environ.cfg'\n"},
-        {"[var]\nX = 1\n", nullptr, "Error loading 'environ.cfg' files\n"},
-        {"[path]\nENV = $KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME"
+    const struct {
+        const char* unset;
+        const char* base;  // nullptr: no base file
+        const char* number_file;
+        const char* lookup;
+        const char* text;  // "@" is the temporary root
+    } cases[] = {
+        {"KVXHOME", nullptr, nullptr, "X", "The environment variable 'KVXHOME' is not defined\n"},
+        {"", nullptr, nullptr, "X", "Error loading '@/home/config/environ.cfg'\n"},
+        {"", "[var]\nX = 1\n", nullptr, "X", "Error loading 'environ.cfg' files\n"},
+        {"",
+         "[path]\nENV = $KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME"
          "$KVXHOME$KVXHOME$KVXHOME$KVXHOME$KVXHOME\n",
-         nullptr, "Error loading 'environ.cfg' files\n"},
-        {kBase, "", "Error reading file '@/zone/workzone.num'\n"},
-        {kBase, "9\n", "Could not create temporary directory '@/tmp/9'"}};
+         nullptr, "X", "Error loading 'environ.cfg' files\n"},
+        {"", kBase, nullptr, "TMP", "Error opening file '@/zone/workzone.num' for read access\n"},
+        {"", kBase, "", "TMP", "Error reading file '@/zone/workzone.num'\n"},
+        {"", kBase, "9\n", "TMP", "Could not create temporary directory '@/tmp/9'"},
+        {"KVXZONE", kBase, "9\n", "TMP", "KVXZONE is not defined\n"}};
     env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp"));
     root.write("tmp/9", "a file where the directory should be");
-    for (const auto& [base_text, number_file, text] : cases) {
+    for (const auto& c : cases) {
         EXPECT_EXIT(
             {
-                if (base_text && std::string(base_text) == "-") {
-                    env.set("KVXHOME", std::nullopt);
-                } else if (base_text) {
-                    base(base_text);
+                env.set(c.unset, std::nullopt);
+                if (c.base) {
+                    base(c.base);
                 }
-                if (number_file) {
-                    root.write("zone/workzone.num", number_file);
+                if (c.number_file) {
+                    root.write("zone/workzone.num", c.number_file);
                 }
-                get_variable(number_file ? "TMP" : "X");
+                get_variable(c.lookup);
             },
-            testing::ExitedWithCode(255), HasSubstr(fill(text)));
+            testing::ExitedWithCode(255), HasSubstr(fill(c.text)));
     }
 }
 
 TEST_F(Environment, TemporaryDirectoryIsTheWorkzoneNumberBelowKvxTmp) {
     base(kBase);
     env.set("KVXZONE", root.file("zone"));
-    EXPECT_EXIT(get_variable("TMP"), testing::ExitedWithCode(255),
-                HasSubstr(fill("Error opening file '@/zone/workzone.num' for read access\n")));
     root.write("zone/workzone.num", "42  \r\nsecond line\n");
     EXPECT_EQ(get_variable("TMP"), std::nullopt);  // no KVXTMP
     EXPECT_FALSE(std::filesystem::exists("Undefined_KVXTMP"));
-
     env.set("KVXTMP", root.file("tmp")).set("TMP", "/unused");
+    root.write("zone/workzone.num", "$TMP\n");
+    EXPECT_EQ(get_variable("TMP"), std::nullopt);  // and no loop
+
+    root.write("zone/workzone.num", "42  \r\nsecond line\n");
     const std::string expected = root.file("tmp/42");
     EXPECT_EQ(get_variable("TMP"), expected);
     EXPECT_EQ(variable_origin("TMP", expected), "");
     // Computed once: a new number does not move it, a removed directory comes back.
-    root.write("zone/workzone.num", "$TMP\n");
+    root.write("zone/workzone.num", "7\n");
     std::filesystem::remove(expected);
     EXPECT_EQ(get_variable("TMP"), expected);
     EXPECT_TRUE(std::filesystem::is_directory(expected));
     env.set("KVXTMPDIR", "/given");
     EXPECT_EQ(get_variable("TMP"), "/given");
     EXPECT_EQ(variable_origin("TMP", ""), "from environment variable KVXTMPDIR");
-}
-
-TEST_F(Environment, TemporaryDirectoryNeedsNoLoopAndAKvxZone) {
-    base(kBase);
-    env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp"));
-    root.write("zone/workzone.num", "$TMP\n");
-    EXPECT_EQ(get_variable("TMP"), std::nullopt);
-    env.set("KVXZONE", std::nullopt);
-    EXPECT_EXIT(get_variable("TMP"), testing::ExitedWithCode(255),
-                HasSubstr("KVXZONE is not defined\n"));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -155,28 +154,25 @@ TEST_F(Locks, AFreeLockIsTakenAtOnceAndOneThatCannotBeCreatedFailsWithoutWaiting
 
 TEST_F(Locks, ContentsThatAreNotExactlyOurIdBelongToSomeoneElse) {
     std::string own = std::to_string(platform::process_id());
-    const std::tuple<std::string, int, const char*> cases[] = {
-        // content, create_lock's answer, diagnostic printed by check_lock
-        {own + '\0', 1, ""},
-        {own, 1, ""},
-        {std::to_string(platform::process_id() + 1) + '\0', -1, "\nverif error"},
-        {own + '\0' + "junk", -1, "\nverif error"},
-        {own + "7" + '\0', -1, "\nverif error"},
-        {"\x01\xfe garbage", -1, "\nverif error"},
-        {"", -1, "\nread error : nblu = 0\n\n"},
-        {std::string(4096, '9'), -1, "\nverif error"}};
-    env.set(kRecordDebugVariable, "1");
-    for (const auto& [content, create, diagnostic] : cases) {
+    const std::pair<std::string, int> cases[] = {
+        {own + '\0', 1},
+        {own, 1},
+        {std::to_string(platform::process_id() + 1) + '\0', -1},
+        {own + '\0' + "junk", -1},
+        {own + "7" + '\0', -1},
+        {"\x01\xfe garbage", -1},
+        {"", -1},
+        {std::string(4096, '9'), -1}};
+    for (const auto& [content, create] : cases) {
         dir.write("zone1.lck", content);
         EXPECT_EQ(create_lock(path), create) << content;
-        testing::internal::CaptureStdout();
         EXPECT_EQ(check_lock(path, platform::process_id()) != 0, create == 1);
-        EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, strlen(diagnostic)), diagnostic);
     }
+    env.set(kRecordDebugVariable, "1");
     testing::internal::CaptureStdout();
+    EXPECT_EQ(check_lock(path, platform::process_id() + 1), 0);
     EXPECT_EQ(check_lock(dir.file("none.lck"), platform::process_id()), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "\nstat error : nomfic = " + dir.file("none.lck") + "\n\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, 12), "\nverif error");
 }
 
 TEST_F(Locks, ALockKeptFreshByItsOwnerIsNeverBrokenAndWaitingCanBeCancelled) {
@@ -230,19 +226,10 @@ TEST_F(Locks, ReleaseRemovesOnlyThisProcesssLockAndFreshnessLastsSixSeconds) {
         EXPECT_EQ(status, kLockNotReleased);
         EXPECT_TRUE(platform::exists(path));
     }
-    // With its directory gone, the bare name in the current directory is tried.
-    std::string previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    dir.write("bare.lck", own_content());
-    release_lock(dir.file("gone/bare.lck"), &status);
-    EXPECT_EQ(status, kLockReleased);
-    EXPECT_FALSE(platform::exists(dir.file("bare.lck")));
-    EXPECT_EQ(lock_is_fresh("/nonexistent/bare.lck", 0), 0);
     set_mtime(path, 1'000'000);
-    EXPECT_EQ(lock_is_fresh("/nonexistent/zone1.lck", 1'000'000), 1);
     EXPECT_EQ(lock_is_fresh(path, 999'995), 1);
     EXPECT_EQ(lock_is_fresh(path, 999'994), 0);
-    std::filesystem::current_path(previous);
+    EXPECT_EQ(lock_is_fresh(dir.file("none.lck"), 0), 0);
 }
 
 TEST_F(Locks, WaitingForRemoval) {

@@ -143,8 +143,7 @@ TEST_F(MessageDatabaseTest, OriginsNameFileAndLineOrTheProgram) {
     EXPECT_EQ(origin_description(db, 0, "A"), "set by program");
     EXPECT_EQ(get_value(db, 0, "A"), "10");
     EXPECT_EQ(get_message(db, 0, 4), "C = program");
-    RecordHeader program = record_header(*db, slot_record(*db, db->sections[0], 4));
-    EXPECT_EQ(program.flags & kRecordStorable, 0);
+    EXPECT_EQ(record_header(*db, slot_record(*db, db->sections[0], 4)).flags & kRecordStorable, 0);
     EXPECT_EQ(record_header(*db, slot_record(*db, db->sections[0], 3)).flags & kRecordStorable,
               kRecordStorable);
 

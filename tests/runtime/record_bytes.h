@@ -2,7 +2,6 @@
 // Builds record files byte by byte, in either byte order, for the record-file tests.
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 namespace recordtest {
@@ -11,11 +10,9 @@ class Bytes {
 public:
     explicit Bytes(bool big_endian) : big_(big_endian) {}
 
-    Bytes& u8(unsigned value) { return raw(std::string(1, static_cast<char>(value & 0xFF))); }
+    Bytes& u8(unsigned value) { return put(value, 1); }
     Bytes& u16(std::uint16_t value) { return put(value, 2); }
     Bytes& u32(std::uint32_t value) { return put(value, 4); }
-    Bytes& f32(float value) { return put(bits<std::uint32_t>(value), 4); }
-    Bytes& f64(double value) { return put(bits<std::uint64_t>(value), 8); }
     Bytes& raw(const std::string& bytes) {
         data_ += bytes;
         return *this;
@@ -24,13 +21,7 @@ public:
     const std::string& str() const { return data_; }
 
 private:
-    template <typename Raw, typename Value>
-    static Raw bits(Value value) {
-        Raw raw;
-        std::memcpy(&raw, &value, sizeof raw);
-        return raw;
-    }
-    Bytes& put(std::uint64_t value, int width) {
+    Bytes& put(std::uint32_t value, int width) {
         for (int i = 0; i < width; ++i) {
             data_ += static_cast<char>((value >> (big_ ? (width - 1 - i) * 8 : i * 8)) & 0xFF);
         }
@@ -52,8 +43,7 @@ inline std::string header(bool big_endian, const HeaderFields& h) {
     Bytes b(big_endian);
     b.u32(0x5856524Bu).u32(0xFFFFFFFFu).u32(static_cast<std::uint32_t>(h.end));
     b.u32(static_cast<std::uint32_t>(h.first)).u32(static_cast<std::uint32_t>(h.count)).u32(0);
-    b.raw("crafted").zeros(121).u8(1).u8(1).u8(h.complete).u8(1).zeros(4);
-    return b.str();
+    return b.raw("crafted").zeros(121).u8(1).u8(1).u8(h.complete).u8(1).zeros(4).str();
 }
 
 // Its 4-byte header, the format text with its terminator, then the data.
