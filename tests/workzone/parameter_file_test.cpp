@@ -42,14 +42,14 @@ TEST(ParameterFileLayout, WritesTheExactLines) {
         written.push_back(line);
     }
     ASSERT_EQ(written.size(), 140u);
-    EXPECT_EQ(written[0], "       1.00000   :   1 Valid");
-    EXPECT_EQ(written[2], "       2.50000   :   3 ");
-    EXPECT_EQ(written[9], "      -0.12500   :  10 ");
-    EXPECT_EQ(written[25], "   12000.00000   :  26 ");
-    EXPECT_EQ(written[60], " 61 :Roughing pass");
-    EXPECT_EQ(written[61], " 62 : ");
-    EXPECT_EQ(written[66], " 67 :Line one  Line two");
-    EXPECT_EQ(written[139], "140 : ");
+    const std::pair<int, const char*> expected[] = {
+        {1, "       1.00000   :   1 Valid"}, {3, "       2.50000   :   3 "},
+        {10, "      -0.12500   :  10 "},     {26, "   12000.00000   :  26 "},
+        {61, " 61 :Roughing pass"},          {62, " 62 : "},
+        {67, " 67 :Line one  Line two"},     {140, "140 : "}};
+    for (const auto& [item, line] : expected) {
+        EXPECT_EQ(written[item - 1], line);
+    }
 }
 
 TEST(ParameterFileLayout, LargeValuesKeepTheirColumnsOrFailTheWrite) {
@@ -71,31 +71,25 @@ TEST(ParameterFileLayout, LargeValuesKeepTheirColumnsOrFailTheWrite) {
 }
 
 TEST(ParameterFileReading, NumericFieldsByHandAndBad) {
-    // NAN: the field invalidates the whole file.
-    const std::pair<std::string, float> cases[] = {{"  1 2.5", 12.5f},
-                                                   {"+3.5", 3.5f},
-                                                   {"-.5", -0.5f},
-                                                   {"5.", 5.0f},
-                                                   {"", 0.0f},
-                                                   {"\t7", 7.0f},
-                                                   {"       2.00000xyz", 2.0f},
-                                                   {"      -3.00000   :   3 label", -3.0f},
-                                                   {"abc", NAN},
-                                                   {"nan", NAN},
-                                                   {"-inf", NAN},
-                                                   {"1e39", NAN},
-                                                   {"4e38", NAN},
-                                                   {".", NAN},
-                                                   {"--1", NAN},
-                                                   {"1.2.3", NAN},
-                                                   {"0x10", NAN},
-                                                   {"1,5", NAN},
-                                                   {std::string("1\0", 2), NAN}};
-    for (const auto& [field, expected] : cases) {
+    const std::pair<const char*, float> good[] = {{"  1 2.5", 12.5f},
+                                                  {"+3.5", 3.5f},
+                                                  {"-.5", -0.5f},
+                                                  {"5.", 5.0f},
+                                                  {"", 0.0f},
+                                                  {"\t7", 7.0f},
+                                                  {"       2.00000xyz", 2.0f},
+                                                  {"      -3.00000   :   3 label", -3.0f}};
+    for (const auto& [field, expected] : good) {
         ParameterItems items = parsed(lines({"1.00000", "2", field, "4"}));
-        EXPECT_EQ(items.valid(), !std::isnan(expected)) << field;
-        EXPECT_EQ(items.number(3), std::isnan(expected) ? 0.0f : expected) << field;
-        EXPECT_EQ(items.number(4), std::isnan(expected) ? 0.0f : 4.0f) << field;
+        EXPECT_TRUE(items.valid()) << field;
+        EXPECT_EQ(items.number(3), expected) << field;
+    }
+    const std::string bad[] = {"abc", "nan", "inf",   "-inf", "1e39", "4e38",
+                               ".",   "--1", "1.2.3", "0x10", "1,5",  std::string("1\0", 2)};
+    for (const std::string& field : bad) {
+        ParameterItems items = parsed(lines({"1.00000", "2", field, "4"}));
+        EXPECT_FALSE(items.valid()) << field;
+        EXPECT_EQ(items.number(4), 0.0f) << field;
     }
     EXPECT_FALSE(parsed("").valid());
     EXPECT_FALSE(parsed("       0.00000   :   1\n       5.00000\n").valid());

@@ -212,14 +212,15 @@ TEST_F(ToolpathVariables, BadDirectoriesAndNumbersReadDefaultsWithoutHarm) {
                                                  {zone_.path(), 2147483647},
                                                  {zone_.path(), -2147483647 - 1}};
     for (const auto& [directory, number] : cases) {
-        VariableValue value;
-        EXPECT_EQ(GetToolpathVariable("TP_CDIAM", directory, number, value), 0) << number;
-        EXPECT_EQ(value.type, kVariableTypeDist);
-        EXPECT_EQ(value.real(), 0.0f);
-        EXPECT_EQ(GetToolpathVariable("TP_NUM", directory, number, value), 0);
-        EXPECT_EQ(value.integer(), number);
-        EXPECT_EQ(GetToolpathVariable("TP_LITYPE.no;such;suffix", directory, number, value), 0);
-        EXPECT_EQ(value.text(), "TP_LITYPE-0");
+        const std::pair<const char*, std::string> reads[] = {
+            {"TP_CDIAM", "1:0f"},
+            {"TP_NUM", "4:#" + std::to_string(number)},
+            {"TP_LITYPE.no;such;suffix", "5:TP_LITYPE-0"}};
+        for (const auto& [name, expected] : reads) {
+            VariableValue value;
+            EXPECT_EQ(GetToolpathVariable(name, directory, number, value), 0) << number;
+            EXPECT_EQ(shown(value), expected) << number;
+        }
     }
     VariableValue value;
     EXPECT_EQ(GetToolpathVariable(std::string(5000, 'T'), zone_.path(), 0, value), 0);

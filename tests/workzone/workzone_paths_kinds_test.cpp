@@ -8,33 +8,24 @@ using WorkzoneFileKinds = WorkzoneTest;
 
 TEST_F(WorkzoneFileKinds, DefaultAndConfiguredTemplates) {
     const std::string zone = zone_.path();
-    // Without a name, or without a star, the template stands as it is.
-    const std::tuple<int, std::optional<std::string>, std::string> defaults[] = {
-        {1012, "outil7", zone + "/outil7.par"},
-        {105, "machine", "data/machine.ref"},
-        {1020, "ignored", zone + "/basepart.bas"},
-        {1012, std::nullopt, zone + "/*.par"},
-        {9, "bare", "bare"},
-    };
-    for (const auto& [kind, name, path] : defaults) {
+    auto expect_path = [](int kind, std::optional<std::string> name, const std::string& path) {
         std::string result;
         EXPECT_EQ(WorkzoneFilePath(kind, name, 384, result), 0) << kind;
         EXPECT_EQ(result, path) << kind;
-    }
-    write_configuration(
-        "TOOL_PARAMETERS = $KVXZONE/params/*.tp\nTOOL_VIEW =\n"
-        "HOLDER = $KVXZONE\\holders\\\\*.hld\n");
-    const std::tuple<int, const char*, std::string> configured[] = {
-        {1012, "outil7", zone + "/params/outil7.tp"},
-        {1016, "outil", zone + "/outil.mul"},  // an empty entry replaces nothing
-        {1026, "h1", zone + "/holders/h1.hld"},
     };
+    expect_path(1012, "outil7", zone + "/outil7.par");
+    expect_path(105, "machine", "data/machine.ref");
+    // Without a name, or without a star, the template stands as it is.
+    expect_path(1020, "ignored", zone + "/basepart.bas");
+    expect_path(1012, std::nullopt, zone + "/*.par");
+    expect_path(9, "bare", "bare");
+    write_configuration(
+        "TOOL_PARAMETERS = $KVXZONE/params/*.tp\nTOOL_VIEW =\nHOLDER = "
+        "$KVXZONE\\holders\\\\*.hld\n");
     unload_environment();
-    for (const auto& [kind, name, path] : configured) {
-        std::string result;
-        EXPECT_EQ(WorkzoneFilePath(kind, std::string(name), 384, result), 0) << kind;
-        EXPECT_EQ(result, path) << kind;
-    }
+    expect_path(1012, "outil7", zone + "/params/outil7.tp");
+    expect_path(1016, "outil", zone + "/outil.mul");  // an empty entry replaces nothing
+    expect_path(1026, "h1", zone + "/holders/h1.hld");
 }
 
 TEST_F(WorkzoneFileKinds, TooLongForTheMaximumGivesTheNameUnexpanded) {
