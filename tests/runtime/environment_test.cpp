@@ -91,19 +91,6 @@ TEST_F(Environment, BaseFileIsLoadedOnceWhateverTheEnvironmentPath) {
     }
 }
 
-TEST_F(Environment, OverloadWalksTheListBackwardsSkippingBlanksAndEmptyElements) {
-    config("a", "[var]\nCB_V = a\n");
-    config("b", "[var]\nCB_V = b\nCB_B = b\n");
-    env.set("CB_DIRS", fill("  @/a/ ;; @/b\\ ,"));
-    MessageDatabase* db = overload_environment(nullptr, "$CB_DIRS", "environ.cfg");
-    EXPECT_EQ(get_value(db, find_section(db, "var"), "CB_V"), "a");
-    EXPECT_EQ(get_value(db, find_section(db, "var"), "CB_B"), "b");
-    free_database(db);
-    db = overload_environment(nullptr, fill("@/none"), "environ.cfg");
-    EXPECT_TRUE(db != nullptr && section_count(db) == 0);
-    free_database(db);
-}
-
 TEST_F(Environment, BrokenInstallationsEndTheProcessWithTheirText) {
     const struct {
         const char* unset;
