@@ -23,14 +23,10 @@ public:
     }
     bool ReadByIndex(ParameterIndex index, ParameterValue& value) const override {
         std::string name = ParameterNameTable(index);
-        switch (ParameterKindOf(index)) {
-            case ParameterKind::Real:
-                return ReadReal(name, value.real);
-            case ParameterKind::Integer:
-                return ReadInteger(name, value.integer);
-            default:
-                return ReadText(name, value.text);
-        }
+        ParameterKind kind = ParameterKindOf(index);
+        return kind == ParameterKind::Real      ? ReadReal(name, value.real)
+               : kind == ParameterKind::Integer ? ReadInteger(name, value.integer)
+                                                : ReadText(name, value.text);
     }
 
 private:

@@ -36,7 +36,6 @@ TEST(ToolValueParsing, KindFollowsTheName) {
         {"TP_CPPNUM", "12", ParameterKind::Integer, true},
         {"TP_TYPE", "201", ParameterKind::Text, false},
         {"TP_INDEX82", ".\\a.wkz", ParameterKind::Text, false},
-        {"MY_OWN", "x", ParameterKind::Text, false},
         {"tp_brad", "5", ParameterKind::Text, false},  // names compare with case
     };
     for (const auto& c : cases) {

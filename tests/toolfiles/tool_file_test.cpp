@@ -41,9 +41,8 @@ TEST(ToolFile, LineRules) {
         const char *label, *name, *value;
     };
     const Case cases[] = {
-        // empty value: the line ends right after "="
+        // the line ends right after "=" or right after the name
         {"Comment:       &TP_COMMENT=", true, "Comment", "TP_COMMENT", ""},
-        // the line ends right after the name
         {"Comment:       &TP_COMMENT", true, "Comment", "TP_COMMENT", ""},
         // only the separator that ends the name is consumed
         {"X:       &TP_COMMENT==a", true, "X", "TP_COMMENT", "=a"},
