@@ -5,7 +5,6 @@
 
 #include "support/test_support.h"
 #include "workzone/data_file_reader.h"
-#include "workzone/point_file_readers.h"
 #include "workzone/toolpath_geometry.h"
 #include "workzone/view_file_reader.h"
 
@@ -80,16 +79,6 @@ TEST(ViewText, KeywordsAndRoundTrip) {
         EXPECT_FALSE(parse_view_text(text, untouched)) << text;
         EXPECT_TRUE(untouched.has_box);
     }
-}
-
-TEST(PointFileReaders, KeepTheOldListWhenTheFileIsBad) {
-    testsupport::TempDir dir;
-    std::vector<Point3> levels = {{1, 1, 1}};
-    EXPECT_EQ(LevelsFileReader(dir.write("a.niv", "1 2\n"), levels).Run(), kDataFileReadFailed);
-    EXPECT_EQ(levels.size(), 1u);
-    EXPECT_EQ(DrillPointsFileReader(dir.file("b.per"), levels).Run(), kDataFileMissing);
-    EXPECT_EQ(LevelsFileReader(dir.write("c.niv", "0 0 -5\r\n"), levels).Run(), kDataFileOk);
-    EXPECT_EQ(levels, (std::vector<Point3>{{0, 0, -5}}));
 }
 
 }  // namespace
