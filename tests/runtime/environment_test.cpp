@@ -308,14 +308,6 @@ TEST_F(Expansion, ReportsUseTheirTextsAsTheyStand) {
         expanded(text, length, status);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), report) << text;
     }
-    set_verbose_reporting(true);
-    testing::internal::CaptureStdout();
-    int status = 0;
-    expanded("$CB_CFG $CB_HOME $(X", 40, status);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "  - CB_CFG = 'cfg' from '" + base_file() +
-                  "' line 2\n  - CB_HOME = '/opt/kvx' from environment\n"
-                  " expchaine($CB_CFG $CB_HOME $(X) : syntax error !\n");
 }
 
 TEST_F(Expansion, FilesAreSearchedInTheirPathList) {
