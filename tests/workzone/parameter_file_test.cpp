@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <sstream>
 #include <stdexcept>
@@ -147,6 +148,24 @@ TEST(ParameterFileReading, ReadErrorInvalidatesTheFile) {
     ParameterItems items;
     read_parameter_items(in, items);
     EXPECT_FALSE(items.valid());
+}
+
+TEST(ParameterFileLayout, IgnoresADecimalCommaLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no German locale on this machine";
+    }
+    ParameterItems items;
+    items.set_number(1, 1.0f);
+    items.set_number(9, 0.01f);
+    std::ostringstream out;
+    bool written = write_parameter_items(out, items);
+    ParameterItems back = parsed(out.str());
+    std::setlocale(LC_ALL, saved.c_str());
+    ASSERT_TRUE(written);
+    EXPECT_NE(out.str().find("       0.01000   :   9"), std::string::npos);
+    EXPECT_EQ(back.number(9), 0.01f);
 }
 
 }  // namespace
