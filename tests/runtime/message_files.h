@@ -42,6 +42,14 @@ struct MessageTest : ::testing::Test {
     MessageDatabase* db = nullptr;
     void TearDown() override { free_database(db); }
 
+    // The values of the names in a section, joined by "|"; "-" for a name without a value.
+    std::string values(std::uint16_t section, std::initializer_list<std::string> names) const {
+        std::string joined;
+        for (const auto& name : names) {
+            joined += (joined.empty() ? "" : "|") + get_value(db, section, name).value_or("-");
+        }
+        return joined;
+    }
     // The messages of a section, in order.
     std::vector<std::string> messages(std::uint16_t section = 0) const {
         std::vector<std::string> result;
