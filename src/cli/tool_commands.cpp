@@ -27,7 +27,9 @@ const char* kind_name(ParameterKind kind) {
     return "None";
 }
 
-void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 int usage(const char* text) {
     std::fprintf(stderr, "usage: cutterbase-cli %s\n", text);
