@@ -98,13 +98,8 @@ TEST_F(RecordFiles, EveryFieldTypeRoundTripsBehindTheDocumentedHeader) {
 
 // Written byte by byte as a big-endian machine writes it.
 std::string big_endian_file() {
-    std::string data = Bytes(true)
-                           .u16(0x1234)
-                           .u32(0x89ABCDEFu)
-                           .u32(0xBF400000u)
-                           .u32(0x40C81CD6u)
-                           .u32(0xC8B43958u)
-                           .str();
+    // W 0x1234, I 0x89ABCDEF, R -0.75 and D 12345.678, most significant byte first.
+    std::string data("\x12\x34\x89\xAB\xCD\xEF\xBF\x40\0\0\x40\xC8\x1C\xD6\xC8\xB4\x39\x58", 18);
     return crafted(true, 2,
                    record(true, 1, "001W 001I 001R 001D 001S 001L ", data + "\5stock\1") +
                        record(true, 2, "001C ", "q"));
