@@ -2,24 +2,10 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output_text.h"
 #include "language/message_catalogue.h"
 
 namespace {
-
-// Line breaks and tabs as the two characters a catalogue file holds for them.
-std::string escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 // Prints every message instead of showing it, also one the catalogue raises about itself
 // while it loads.
@@ -28,7 +14,7 @@ public:
     int Present(const std::string& text, int button_set, int icon) override {
         ++shown;
         const std::string line = std::to_string(icon) + "\t" + GetCatalogue()->CategoryName() +
-                                 "\t" + escape(text) + "\n";
+                                 "\t" + EscapeLineBreaks(text) + "\n";
         std::fwrite(line.data(), 1, line.size(), stdout);
         return default_answer(button_set);
     }

@@ -7,26 +7,11 @@
 #include "app/command_line.h"
 #include "app/startup_configuration.h"
 #include "cli/commands.h"
+#include "cli/output_text.h"
 #include "language/message_catalogue.h"
 #include "language/message_presenter.h"
 
 namespace {
-
-// Line breaks and tabs as two characters, so that each message stays one line.
-std::string escaped(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 // Writes each message as SECTION/KEY<TAB>TEXT to standard error. A message that does not come
 // from the catalogue (the settings file's plain box) has an empty section and key.
@@ -40,7 +25,8 @@ public:
             section = catalogue->CurrentSection();
             key = catalogue->CurrentKey();
         }
-        std::fprintf(stderr, "%s/%s\t%s\n", section.c_str(), key.c_str(), escaped(text).c_str());
+        std::fprintf(stderr, "%s/%s\t%s\n", section.c_str(), key.c_str(),
+                     EscapeLineBreaks(text).c_str());
         return default_answer(button_set);
     }
 };

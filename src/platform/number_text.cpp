@@ -14,6 +14,19 @@ bool is_c_space(char c) {
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// Leading white space and an optional sign; returns whether the sign is a minus.
+bool skip_blanks_and_sign(std::string_view text, std::size_t& i) {
+    while (i < text.size() && is_c_space(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    return negative;
+}
 }  // namespace
 
 std::string format_fixed(double value, int precision) {
@@ -35,14 +48,7 @@ std::string format_fixed(double value, int precision) {
 
 ParsedDouble parse_leading_double(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && is_c_space(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    bool negative = skip_blanks_and_sign(text, i);
     std::size_t start = i;
     std::size_t mantissa_digits = 0;
     while (i < text.size() && is_digit(text[i])) {
@@ -89,14 +95,7 @@ ParsedDouble parse_leading_double(std::string_view text) {
 
 std::int32_t parse_leading_int(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && is_c_space(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    bool negative = skip_blanks_and_sign(text, i);
     std::int64_t value = 0;
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     while (i < text.size() && is_digit(text[i])) {

@@ -65,6 +65,11 @@ ToolParameter MakeToolParameter(ParameterIndex index, const ParameterValue& valu
     parameter.index = ParameterIndexOf(parameter.name);
     parameter.kind = ParameterKindOf(index);
     parameter.applied = parameter.index != 0;
+    AssignParameterValue(parameter, value);
+    return parameter;
+}
+
+void AssignParameterValue(ToolParameter& parameter, const ParameterValue& value) {
     switch (parameter.kind) {
         case ParameterKind::Text:
             parameter.text = LimitParameterText(value.text);
@@ -78,7 +83,6 @@ ToolParameter MakeToolParameter(ParameterIndex index, const ParameterValue& valu
         case ParameterKind::None:
             break;
     }
-    return parameter;
 }
 
 std::string FormatParameterValue(const ToolParameter& parameter) {

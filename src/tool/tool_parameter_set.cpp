@@ -106,20 +106,7 @@ void ToolParameterSet::SetValueByIndex(ParameterIndex index, const ParameterValu
     if (position < 0) {
         return;
     }
-    ToolParameter& parameter = parameters_[static_cast<std::size_t>(position)];
-    switch (parameter.kind) {
-        case ParameterKind::Text:
-            parameter.text = LimitParameterText(value.text);
-            break;
-        case ParameterKind::Real:
-            parameter.real = value.real;
-            break;
-        case ParameterKind::Integer:
-            parameter.integer = value.integer;
-            break;
-        case ParameterKind::None:
-            break;
-    }
+    AssignParameterValue(parameters_[static_cast<std::size_t>(position)], value);
 }
 
 void ToolParameterSet::SetByIndex(ParameterIndex index, const ParameterValue& value) {
