@@ -38,8 +38,8 @@ bool grow(DynamicStorage* storage, std::int64_t needed) {
         return true;
     }
     report_warning(
-        format_text("Dynamic storage: no more memory, could not expand from %d to %d bytes\n",
-                    storage->capacity, static_cast<int>(minimal)));
+        format_text("Dynamic storage: no more memory, could not expand from %d to %lld bytes\n",
+                    storage->capacity, static_cast<long long>(minimal)));
     return false;
 }
 
