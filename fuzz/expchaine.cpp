@@ -18,21 +18,14 @@
 #include "runtime/report.h"
 #include "runtime/status.h"
 
+#include "fuzz_files.h"
+
 namespace {
 
 // No fatal path is reachable once the configuration is loaded and TMP comes from KVXTMPDIR;
 // one that is reached anyway is a finding.
 [[noreturn]] void trap_fatal(const std::string&) {
     __builtin_trap();
-}
-
-void write_file(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        std::abort();
-    }
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
 }
 
 void make_installation() {

@@ -16,6 +16,8 @@
 #include "runtime/message_database_internal.h"
 #include "runtime/report.h"
 
+#include "fuzz_files.h"
+
 namespace {
 
 struct Fatal {
@@ -28,15 +30,6 @@ struct Fatal {
 
 std::string g_input;
 std::string g_base;
-
-void write_file(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        std::abort();
-    }
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
 
 // Conditions look variables up in the configuration; give them a small one.
 void make_installation() {

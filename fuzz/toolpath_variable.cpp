@@ -18,21 +18,14 @@
 #include "workzone/toolpath_variable_table.h"
 #include "workzone/workzone_paths_kinds.h"
 
+#include "fuzz_files.h"
+
 namespace {
 
 // With the configuration in place and TMP from KVXTMPDIR no fatal path is reachable; one that
 // is reached anyway is a finding.
 [[noreturn]] void trap_fatal(const std::string&) {
     __builtin_trap();
-}
-
-void write_file(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        std::abort();
-    }
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
 }
 
 void make_directory(const std::string& path) {
