@@ -9,6 +9,7 @@
 #include "runtime/environment.h"
 #include "runtime/expansion.h"
 #include "runtime/status.h"
+#include "workzone/workzone_paths.h"
 
 namespace {
 
@@ -21,20 +22,13 @@ std::string variable_text(const char* name) {
 }
 
 bool read_workzone(StartupConfiguration& configuration) {
-    const std::optional<std::string> zone = get_variable("KVXZONE");
-    if (!zone) {
+    const std::optional<std::string> directory = WorkzoneDirectory();
+    if (!directory) {
         Message(kModule, 191, __DATE__, __TIME__, "LIB_TALMOR_GMBH", "KARVEX_ZONEINF_NOZONE",
                 kButtonsOk);
         return false;
     }
-    std::string directory = *zone;
-    // A lone root separator stays: it is a directory, not a trailing separator.
-    while (!directory.empty() &&
-           (directory.back() == ' ' ||
-            (directory.size() > 1 && platform::is_separator(directory.back())))) {
-        directory.pop_back();
-    }
-    configuration.workzone_directory = directory;
+    configuration.workzone_directory = *directory;
     return true;
 }
 

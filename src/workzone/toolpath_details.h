@@ -162,5 +162,10 @@ ToolpathDetails& toolpath_details();
 // With KVXDEBUG set, prints the load's line to standard output.
 ToolpathDetails& GetToolpathDetails(const std::string& directory, int toolpath_number);
 
+// The status of the load behind GetToolpathDetails for this key (loading when it is not the last
+// load): 0, or Load's status, with the path of the file that failed (else empty).
+int ToolpathLoadStatus(const std::string& directory, int toolpath_number,
+                       std::string* failed_path = nullptr);
+
 // Forgets the last load, so that the next GetToolpathDetails loads again.
 void forget_toolpath_details_load();

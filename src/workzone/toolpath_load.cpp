@@ -19,6 +19,8 @@ struct LastLoad {
     bool done = false;
     int number = -1;
     std::string directory;
+    int status = 0;
+    std::string failed_path;
 };
 
 LastLoad& last_load() {
@@ -106,7 +108,19 @@ ToolpathDetails& GetToolpathDetails(const std::string& directory, int toolpath_n
     last.done = true;
     last.number = toolpath_number;
     last.directory = directory;
+    last.status = status;
+    last.failed_path = failed;
     return details;
+}
+
+int ToolpathLoadStatus(const std::string& directory, int toolpath_number,
+                       std::string* failed_path) {
+    GetToolpathDetails(directory, toolpath_number);
+    const LastLoad& last = last_load();
+    if (failed_path) {
+        *failed_path = last.failed_path;
+    }
+    return last.status;
 }
 
 void forget_toolpath_details_load() {

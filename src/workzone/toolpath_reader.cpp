@@ -4,8 +4,9 @@
 #include <optional>
 
 #include "platform/number_text.h"
-#include "runtime/environment.h"
+#include "workzone/toolpath_details.h"
 #include "workzone/toolpath_variable.h"
+#include "workzone/workzone_paths.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ const IndexedParameter* indexed(int index) {
 
 std::string workzone_directory() {
     // An undefined workzone reads the bare file names of the current directory.
-    return get_variable("KVXZONE").value_or("");
+    return WorkzoneDirectory().value_or("");
 }
 
 // One read; nullopt when it gave no value.
@@ -166,6 +167,10 @@ bool ToolpathReader::ReadIndexed(int index, std::int32_t& result) const {
     }
     result = value->integer();
     return true;
+}
+
+int ToolpathReader::LoadStatus(std::string* failed_path) const {
+    return ToolpathLoadStatus(workzone_directory(), toolpath_number_, failed_path);
 }
 
 std::string ToolpathReader::ReadToolpathType() const {

@@ -41,6 +41,11 @@ public:
     bool ReadIndexed(int index, float& value) const;
     bool ReadIndexed(int index, std::int32_t& value) const;
 
+    // Whether the toolpath's files could be read (loading them on first need): 0, or the load's
+    // status with the path of the file that failed. The reads above cannot tell: a toolpath
+    // that could not be loaded answers every read with default values.
+    int LoadStatus(std::string* failed_path = nullptr) const;
+
     // TP_TYPE as the text of its public type number; never fails.
     std::string ReadToolpathType() const;
 

@@ -1,6 +1,7 @@
 #include "workzone/workzone_paths.h"
 
 #include "platform/filesystem.h"
+#include "runtime/environment.h"
 
 std::string ToolpathNumberText(int number) {
     if (number == 0) {
@@ -27,4 +28,18 @@ std::string ToolpathFilePath(const std::string& directory, int number,
         return directory + name;
     }
     return directory + platform::kPathSeparator + name;
+}
+
+std::optional<std::string> WorkzoneDirectory() {
+    std::optional<std::string> directory = get_variable("KVXZONE");
+    if (!directory) {
+        return std::nullopt;
+    }
+    // A lone root separator stays: it is a directory, not a trailing separator.
+    while (!directory->empty() &&
+           (directory->back() == ' ' ||
+            (directory->size() > 1 && platform::is_separator(directory->back())))) {
+        directory->pop_back();
+    }
+    return directory;
 }
