@@ -5,6 +5,7 @@
 
 #include "app/startup_configuration.h"
 #include "cli/commands.h"
+#include "cli/toolpath_readable.h"
 #include "platform/filesystem.h"
 #include "tool/tool_parameter_set.h"
 #include "tool/toolpath_reader_values.h"
@@ -70,9 +71,12 @@ int command_check(const CommandArguments& arguments) {
     tool.Load(arguments[0]);
     if (!tool.loaded()) {
         std::fprintf(stderr, "cutterbase-cli: cannot read '%s'\n", arguments[0].c_str());
-        return 2;
+        return kExitUnreadable;
     }
     ToolpathReader reader(0);
+    if (!ToolpathReadable(reader)) {
+        return kExitUnreadable;
+    }
     ToolpathReaderValues toolpath(reader);
     if (tool.IsConsistent(toolpath, false)) {
         return 0;
@@ -109,6 +113,9 @@ int command_apply(const CommandArguments& arguments) {
         return 1;
     }
     ToolpathReader reader(0);
+    if (!ToolpathReadable(reader)) {
+        return kExitUnreadable;
+    }
     ToolpathReaderValues toolpath(reader);
     if (!tool.WriteChangeFile(toolpath, output, startup.tool_directory, tool_file)) {
         std::fprintf(stderr, "cutterbase-cli: cannot write '%s'\n", output.c_str());

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/toolpath_readable.h"
 #include "platform/number_text.h"
-#include "runtime/environment.h"
 #include "workzone/toolpath_reader.h"
 #include "workzone/toolpath_variable.h"
+#include "workzone/toolpath_variable_table.h"
+#include "workzone/workzone_paths.h"
 
 namespace {
 
@@ -45,9 +47,24 @@ std::string item_text(const VariableItem& item) {
     return std::get<std::string>(item);
 }
 
+// True when some of the names is read from the toolpath's files (user variables and unknown
+// names are not).
+bool reads_toolpath(const CommandArguments& names) {
+    for (const std::string& name : names) {
+        const VariableDescriptor* row = FindVariable(name.substr(0, name.find('.')));
+        if (row != nullptr && row->source == kVariableSourceToolpath) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // NAME TYPE STATUS VALUE for each name given.
 int print_variables(const CommandArguments& names, std::int32_t toolpath_number) {
-    const std::string directory = get_variable("KVXZONE").value_or("");
+    if (reads_toolpath(names) && !ToolpathReadable(ToolpathReader(toolpath_number))) {
+        return kExitUnreadable;
+    }
+    const std::string directory = WorkzoneDirectory().value_or("");
     for (const std::string& name : names) {
         VariableValue value;
         const int status = GetToolpathVariable(name, directory, toolpath_number, value);
@@ -65,6 +82,9 @@ int print_variables(const CommandArguments& names, std::int32_t toolpath_number)
 // INDEX NAME VALUE for the tool parameters, as the tool library reads them.
 int print_tool_parameters(std::int32_t toolpath_number) {
     const ToolpathReader reader(toolpath_number);
+    if (!ToolpathReadable(reader)) {
+        return kExitUnreadable;
+    }
     bool all_read = true;
     for (int index = 1; index <= kToolpathParameterCount; ++index) {
         std::string text;

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <tuple>
+
+#include "platform/filesystem.h"
 #include "workzone/workzone_fixture.h"
 
 namespace {
 
 using testsupport::read_file;
 using testsupport::run_cli;
+using CommandArguments = std::vector<std::string>;
 
 // A workzone whose current toolpath has a bull-nosed cutter D10 R2, and a tool library holding
 // the tool the toolpath names.
@@ -50,6 +55,63 @@ TEST_F(ToolAgainstWorkzone, CheckReportsTheDifferencesApplyWritesTheChangeFile) 
 
     EXPECT_EQ(
         run_cli({"apply", library.file("flat/R&D.wkz"), "-o", zone_.file("no/out")}).exit_code, 1);
+}
+
+TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWithIt) {
+    const std::string tool_file = tool("bull/d10r2.wkz", "2.500");
+    std::string utf16("\xFF\xFE", 2);
+    for (char c : std::string("       1.00000   :   1\r\n")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    // The files of the current toolpath, and the one that cannot be read.
+    const std::tuple<std::optional<std::string>, std::optional<std::string>, const char*> cases[] =
+        {
+            {std::nullopt, "", "outil.par"},
+            {"garbage\nmore\n", "", "outil.par"},
+            {utf16, "", "outil.par"},
+            {"       0.00000   :   1\n", "", "outil.par"},
+            {std::nullopt, std::nullopt, "outil.par"},
+            {read_file(zone_.file("outil.par")), std::nullopt, "outil.mul"},
+        };
+    for (const auto& [parameters, view, failed] : cases) {
+        std::remove(zone_.file("outil.par").c_str());
+        std::remove(zone_.file("outil.mul").c_str());
+        if (parameters) {
+            zone_.write("outil.par", *parameters);
+        }
+        if (view) {
+            zone_.write("outil.mul", *view);
+        }
+        const std::string message =
+            "cutterbase-cli: cannot read the toolpath '" + zone_.file(failed) + "' (status 7)\n";
+        for (const CommandArguments& arguments :
+             {CommandArguments{"toolpath"},
+              {"toolpath", "UNIT", "TP_CDIAM"},
+              {"check", tool_file},
+              {"apply", tool_file, "-o", zone_.file("cutter.out")}}) {
+            const auto result = run_cli(arguments);
+            EXPECT_EQ(result.exit_code, 2) << arguments[0] << " " << failed;
+            EXPECT_EQ(result.out, "") << arguments[0];
+            EXPECT_EQ(result.err, message) << arguments[0];
+        }
+        EXPECT_FALSE(platform::exists(zone_.file("cutter.out")));
+    }
+    // A name that does not read the toolpath needs none.
+    EXPECT_EQ(run_cli({"toolpath", "UNIT"}).out, "UNIT\tchar\t0\tmm\n");
+}
+
+TEST_F(ToolAgainstWorkzone, TrailingBlanksOfTheWorkzoneNameTheSameWorkzone) {
+    env_.set("KVXZONE", zone_.path() + "/  ");
+    auto result = run_cli({"toolpath"});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, 22), "1\tTP_COMMENT\troughing\n");
+    result = run_cli({"toolpath", "TP_COMMENT"});
+    EXPECT_EQ(result.out, "TP_COMMENT\tchar\t0\troughing\n");
+    EXPECT_EQ(run_cli({"check", tool("bull/d10r2.wkz", "2.000")}).exit_code, 0);
+    result = run_cli({"apply", tool("bull/d10r2.wkz", "2.500"), "-o", zone_.file("cutter.out")});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(read_file(zone_.file("cutter.out")), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ");
 }
 
 }  // namespace
