@@ -18,8 +18,8 @@ constexpr const char* kForeignFile = "'%s' ist nicht eine 'Fedrix Tool' Ini-Date
 int CutterBaseSettings::OnFileFound() {
     if (read_profile_string(kMarkerSection, kMarkerKey, "") != kProductMarker) {
         // A plain box, not a catalogue message: the file is not ours at all.
-        message_presenter().Present(format_message(kForeignFile, make_format_arguments(path_)),
-                                    kButtonsOk, kIconExclamation);
+        message_presenter().PresentPlain(format_message(kForeignFile, make_format_arguments(path_)),
+                                         kButtonsOk, kIconExclamation);
         return 0;
     }
     last_tool_directory_ = read_profile_string(kGeneral, kLastToolDir, last_tool_directory_);

@@ -66,8 +66,17 @@ int default_answer(int button_set);
 class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
-    // Shows the composed text with the buttons of the set and the icon; returns the answer.
+    // Shows a catalogue message: the composed text with the buttons of the set (catalogue
+    // captions) and the icon; returns the answer. A window presenter titles it with the
+    // application name and the catalogue's category name for the icon, and records the answer
+    // of a "to All" button with the catalogue's RememberAnswer.
     virtual int Present(const std::string& text, int button_set, int icon) = 0;
+    // Shows a text that is not a catalogue message (the window framework's validation messages,
+    // the program's plain boxes): standard button captions, the application name as title, and
+    // no answer remembered. Presenters without such a distinction show it as Present does.
+    virtual int PresentPlain(const std::string& text, int button_set, int icon) {
+        return Present(text, button_set, icon);
+    }
 };
 
 // The presenter in use: the installed one, else one that writes the text to standard error and

@@ -88,8 +88,8 @@ bool FedrixToolInfo::Read() {
     std::string marker = read_profile_string(kMarkerSection, kMarkerKey, "");
     if (marker != kExpectedMarker) {
         // A plain message box of the program, not a catalogue message.
-        message_presenter().Present("'" + path_ + "' ist nicht eine 'Fedrix Tool' Ini-Datei!",
-                                    kButtonsOk, 0);
+        message_presenter().PresentPlain("'" + path_ + "' ist nicht eine 'Fedrix Tool' Ini-Datei!",
+                                         kButtonsOk, 0);
         read_succeeded_ = false;
         return false;
     }
