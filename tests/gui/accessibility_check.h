@@ -1,0 +1,15 @@
+#pragma once
+// Walks a window and lists its input controls that the accessibility interface gives no name,
+// so every dialog's test can demand an empty list.
+
+#include <QStringList>
+
+class QWidget;
+
+namespace guitest {
+
+// "objectName (class)" of each nameless button, edit, box, spin box, slider or item view below
+// `root`; the inner parts of such a control (a combo box's edit) are not walked.
+QStringList namelessControls(QWidget* root);
+
+}  // namespace guitest

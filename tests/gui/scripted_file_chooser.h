@@ -1,0 +1,48 @@
+#pragma once
+// A file chooser for window tests, installed for its life: it records every request and answers
+// from queues (nullopt, or an empty queue, is the user's Cancel).
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/file_chooser.h"
+
+namespace guitest {
+
+class ScriptedFileChooser : public FileChooser {
+public:
+    ScriptedFileChooser() : previous_(install_file_chooser(this)) {}
+    ~ScriptedFileChooser() override { install_file_chooser(previous_); }
+    ScriptedFileChooser(const ScriptedFileChooser&) = delete;
+    ScriptedFileChooser& operator=(const ScriptedFileChooser&) = delete;
+
+    std::optional<std::string> choose_directory(void*, const std::string& title) override {
+        directoryTitles.push_back(title);
+        return next(directories);
+    }
+    std::optional<std::string> choose_save_file(void*, const SaveFileRequest& request) override {
+        saveRequests.push_back(request);
+        return next(saveFiles);
+    }
+
+    std::deque<std::optional<std::string>> directories;
+    std::deque<std::optional<std::string>> saveFiles;
+    std::vector<std::string> directoryTitles;
+    std::vector<SaveFileRequest> saveRequests;
+
+private:
+    static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue) {
+        if (queue.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+
+    FileChooser* previous_;
+};
+
+}  // namespace guitest

@@ -1,0 +1,42 @@
+#pragma once
+// A presenter for window tests, installed for its life: it records every message and answers from
+// a queue of button control ids (1..7, or 4009, 4011, 4013 for the "to All" buttons, which answer
+// 6, 7, 1 and remember the answer through the catalogue as the message dialog does). An empty
+// queue answers the set's default button.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "language/message_presenter.h"
+
+namespace guitest {
+
+struct ShownMessage {
+    std::string id;  // "SECTION/KEY" of a catalogue message, empty for a plain one
+    std::string text;
+    int buttonSet = 0;
+    int icon = 0;
+    bool plain = false;
+};
+
+class ScriptedPresenter : public MessagePresenter {
+public:
+    ScriptedPresenter();
+    ~ScriptedPresenter() override;
+    ScriptedPresenter(const ScriptedPresenter&) = delete;
+    ScriptedPresenter& operator=(const ScriptedPresenter&) = delete;
+
+    int Present(const std::string& text, int button_set, int icon) override;
+    int PresentPlain(const std::string& text, int button_set, int icon) override;
+
+    std::vector<ShownMessage> shown;
+    std::deque<int> buttons;
+
+private:
+    int answer(int buttonSet, bool plain);
+
+    MessagePresenter* previous_;
+};
+
+}  // namespace guitest
