@@ -1,7 +1,9 @@
 // cutterbase-cli: a command-line front end over the core, for scripts and administrators.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "cli/commands.h"
@@ -36,9 +38,20 @@ int usage() {
     return 2;
 }
 
-}  // namespace
+// The exit status once the command has run: a listing that could not be written whole is a
+// failure, whatever the command found.
+int finish_output(int status) {
+    const bool flushed = std::fflush(stdout) == 0;
+    if (flushed && std::ferror(stdout) == 0) {
+        return status;
+    }
+    // Only a failed flush leaves its reason in errno; an earlier failed write does not.
+    std::fprintf(stderr, "cutterbase-cli: cannot write the standard output%s%s\n",
+                 flushed ? "" : ": ", flushed ? "" : std::strerror(errno));
+    return status != 0 ? status : 1;
+}
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     int i = 1;
     for (; i < argc; ++i) {
         if (std::strcmp(argv[i], "--verbose") == 0) {
@@ -55,9 +68,21 @@ int main(int argc, char** argv) {
     for (const auto& command : kCommands) {
         if (std::strcmp(argv[i], command.name) == 0) {
             CommandArguments arguments(argv + i + 1, argv + argc);
-            return command.run(arguments);
+            return finish_output(command.run(arguments));
         }
     }
     std::fprintf(stderr, "cutterbase-cli: unknown command '%s'\n", argv[i]);
     return usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // A file too large for the memory left: a message and a failure, not an abort.
+        std::fputs("cutterbase-cli: out of memory\n", stderr);
+        return 1;
+    }
 }

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,6 +81,12 @@ ScopedEnv& ScopedEnv::set(const std::string& name, const std::optional<std::stri
 }
 
 CliResult run_cli(const std::vector<std::string>& arguments, const std::string& working_directory) {
+    CliOptions options;
+    options.working_directory = working_directory;
+    return run_cli(arguments, options);
+}
+
+CliResult run_cli(const std::vector<std::string>& arguments, const CliOptions& options) {
     const char* program = std::getenv("CUTTERBASE_CLI");
     if (program == nullptr) {
         throw std::runtime_error("CUTTERBASE_CLI is not set");
@@ -89,10 +96,19 @@ CliResult run_cli(const std::vector<std::string>& arguments, const std::string& 
     std::string err_path = capture.file("err");
     pid_t pid = fork();
     if (pid == 0) {
-        if (!working_directory.empty() && chdir(working_directory.c_str()) != 0) {
+        if (!options.working_directory.empty() && chdir(options.working_directory.c_str()) != 0) {
             _exit(127);
         }
-        FILE* out = freopen(out_path.c_str(), "w", stdout);
+        if (options.address_space != 0) {
+            const rlimit no_core{0, 0};
+            const rlimit space{options.address_space, options.address_space};
+            if (setrlimit(RLIMIT_CORE, &no_core) != 0 || setrlimit(RLIMIT_AS, &space) != 0) {
+                _exit(127);
+            }
+        }
+        const std::string& out_file =
+            options.standard_output.empty() ? out_path : options.standard_output;
+        FILE* out = freopen(out_file.c_str(), "w", stdout);
         FILE* err = freopen(err_path.c_str(), "w", stderr);
         if (out == nullptr || err == nullptr) {
             _exit(127);

@@ -2,6 +2,7 @@
 // Fixtures shared by the test folders: temporary trees, scoped environment variables and a
 // runner for the command-line program.
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -51,8 +52,17 @@ struct CliResult {
 };
 
 // Runs cutterbase-cli (path from CUTTERBASE_CLI) with the arguments, in `working_directory`
-// when given, and captures its output.
+// when given, and captures its output. A run ended by a signal has exit code -1.
 CliResult run_cli(const std::vector<std::string>& arguments,
                   const std::string& working_directory = {});
+
+struct CliOptions {
+    std::string working_directory;
+    // A file that receives the standard output instead of the capture ("/dev/full").
+    std::string standard_output;
+    // A limit of the address space in bytes (no core file is written then); 0: none.
+    std::size_t address_space = 0;
+};
+CliResult run_cli(const std::vector<std::string>& arguments, const CliOptions& options);
 
 }  // namespace testsupport
