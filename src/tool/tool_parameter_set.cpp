@@ -204,22 +204,23 @@ bool ToolParameterSet::IsParameterConsistent(const ToolParameter& parameter,
 }
 
 std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
-                                         const ToolpathValues& toolpath) const {
+                                         const ToolpathValues& toolpath, ReportField field) const {
+    const auto text = [field](const std::string& t) { return field ? field(t) : t; };
+    const std::string label = text(parameter.label);
     switch (parameter.kind) {
         case ParameterKind::Text: {
             std::string value;
             if (!toolpath.ReadText(parameter.name, value)) {
                 value.clear();
             }
-            return parameter.label + "\t\t" + value + "\t\t\t" + parameter.text + "\n";
+            return label + "\t\t" + text(value) + "\t\t\t" + text(parameter.text) + "\n";
         }
         case ParameterKind::Real: {
             float value = 0.0f;
             if (!toolpath.ReadReal(parameter.name, value)) {
                 value = 0.0f;
             }
-            return parameter.label + "\t\t" + fixed3(value) + "\t\t\t" + fixed3(parameter.real) +
-                   "\n";
+            return label + "\t\t" + fixed3(value) + "\t\t\t" + fixed3(parameter.real) + "\n";
         }
         case ParameterKind::Integer: {
             std::int32_t value = 0;
@@ -235,14 +236,15 @@ std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
                         int theirs = (value & bit) ? 1 : 0;
                         int ours = (parameter.integer & bit) ? 1 : 0;
                         if (theirs != ours) {
-                            part += definitions->Label(kAutoFlagKeys[b], kAutoFlagKeys[b]) + "\t" +
-                                    std::to_string(theirs) + "\t\t\t" + std::to_string(ours) + "\n";
+                            part += text(definitions->Label(kAutoFlagKeys[b], kAutoFlagKeys[b])) +
+                                    "\t" + std::to_string(theirs) + "\t\t\t" +
+                                    std::to_string(ours) + "\n";
                         }
                     }
                     return part;
                 }
             }
-            return parameter.label + "\t\t" + std::to_string(value) + "\t\t\t" +
+            return label + "\t\t" + std::to_string(value) + "\t\t\t" +
                    std::to_string(parameter.integer) + "\n";
         }
         case ParameterKind::None:
@@ -251,11 +253,12 @@ std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
     return {};
 }
 
-std::string ToolParameterSet::InconsistencyReport(const ToolpathValues& toolpath) const {
+std::string ToolParameterSet::InconsistencyReport(const ToolpathValues& toolpath,
+                                                  ReportField field) const {
     std::string report;
     for (const auto& parameter : parameters_) {
         if (!IsParameterConsistent(parameter, toolpath)) {
-            report += ReportPart(parameter, toolpath);
+            report += ReportPart(parameter, toolpath, field);
         }
     }
     return report;

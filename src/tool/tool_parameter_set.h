@@ -34,8 +34,12 @@ public:
     // Compares every applied parameter with the toolpath; when some differ and show_message is
     // set, raises KARVEX_TOOL_INCONSISTENT with the path and the InconsistencyReport.
     bool IsConsistent(const ToolpathValues& toolpath, bool show_message) const;
-    // The report of the parameters that differ ("" when none do).
-    std::string InconsistencyReport(const ToolpathValues& toolpath) const;
+    // Rewrites a label or value before it is placed between the report's tabs.
+    using ReportField = std::string (*)(const std::string&);
+    // The report of the parameters that differ ("" when none do); with `field`, each label and
+    // value as `field` rewrites it, so that a listing can keep a tab inside a label in its field.
+    std::string InconsistencyReport(const ToolpathValues& toolpath,
+                                    ReportField field = nullptr) const;
     // Writes the change file: the edit level, the differing parameters and the tool reference.
     // False when the file could not be written.
     bool WriteChangeFile(const ToolpathValues& toolpath, const std::string& change_file_path,
@@ -50,7 +54,8 @@ public:
 private:
     bool IsParameterConsistent(const ToolParameter& parameter,
                                const ToolpathValues& toolpath) const;
-    std::string ReportPart(const ToolParameter& parameter, const ToolpathValues& toolpath) const;
+    std::string ReportPart(const ToolParameter& parameter, const ToolpathValues& toolpath,
+                           ReportField field) const;
     int FindByIndex(ParameterIndex index) const;
 
     std::string path_;
