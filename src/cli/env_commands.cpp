@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output_text.h"
 #include "runtime/environment.h"
 #include "runtime/expansion.h"
 
@@ -34,13 +35,13 @@ int command_env(const CommandArguments& arguments) {
         const std::string& name = arguments[i];
         std::optional<std::string> value = get_variable(name);
         if (!value) {
-            write_line(name + "\t");
+            write_line(EscapeLineBreaks(name) + "\t");
             exit_status = 1;
             continue;
         }
-        std::string line = name + "\t" + *value;
+        std::string line = EscapeLineBreaks(name) + "\t" + EscapeLineBreaks(*value);
         if (with_origin) {
-            line += "\t" + variable_origin(name, *value);
+            line += "\t" + EscapeLineBreaks(variable_origin(name, *value));
         }
         write_line(line);
     }
@@ -58,7 +59,7 @@ int command_expand(const CommandArguments& arguments) {
         std::string text = arguments[i];
         int status = as_path ? expand_path_text(text, kExpansionBuffer)
                              : expand_text(text, kExpansionBuffer);
-        write_line(std::to_string(status) + "\t" + text);
+        write_line(std::to_string(status) + "\t" + EscapeLineBreaks(text));
     }
     return 0;
 }

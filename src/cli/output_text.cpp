@@ -4,12 +4,18 @@ std::string EscapeLineBreaks(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else {
-            out += c;
+        switch (c) {
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += c;
         }
     }
     return out;

@@ -32,7 +32,8 @@ public:
 };
 
 void print_field(const char* name, const std::string& value) {
-    std::printf("%s\t%s\n", name, value.c_str());
+    const std::string line = std::string(name) + "\t" + EscapeLineBreaks(value) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
 void print_flag(const char* name, bool value) {

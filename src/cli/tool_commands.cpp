@@ -5,9 +5,11 @@
 
 #include "app/startup_configuration.h"
 #include "cli/commands.h"
+#include "cli/output_text.h"
 #include "cli/toolpath_readable.h"
 #include "platform/filesystem.h"
 #include "tool/tool_parameter_set.h"
+#include "tool/tool_path_rules.h"
 #include "tool/toolpath_reader_values.h"
 #include "toolfiles/fedrix_tool_info.h"
 #include "workzone/toolpath_reader.h"
@@ -57,8 +59,9 @@ int command_show(const CommandArguments& arguments) {
         return 1;
     }
     for (const auto& parameter : tool.parameters()) {
-        print(parameter.label + "\t" + parameter.name + "\t" + kind_name(parameter.kind) + "\t" +
-              (parameter.applied ? "1" : "0") + "\t" + FormatParameterValue(parameter) + "\n");
+        print(EscapeLineBreaks(parameter.label) + "\t" + EscapeLineBreaks(parameter.name) + "\t" +
+              kind_name(parameter.kind) + "\t" + (parameter.applied ? "1" : "0") + "\t" +
+              EscapeLineBreaks(FormatParameterValue(parameter)) + "\n");
     }
     return 0;
 }
@@ -81,7 +84,7 @@ int command_check(const CommandArguments& arguments) {
     if (tool.IsConsistent(toolpath, false)) {
         return 0;
     }
-    print(tool.InconsistencyReport(toolpath));
+    print(tool.InconsistencyReport(toolpath, EscapeLineBreaks));
     return 1;
 }
 
@@ -106,6 +109,11 @@ int command_apply(const CommandArguments& arguments) {
         return 1;
     }
     tool_file = absolute_path(tool_file);
+    if (!IsSingleLinePath(tool_file)) {
+        std::fprintf(stderr, "cutterbase-cli: the tool path holds a line break: '%s'\n",
+                     EscapeLineBreaks(tool_file).c_str());
+        return 1;
+    }
     ToolParameterSet tool;
     tool.Load(tool_file);
     if (!tool.loaded()) {
@@ -136,7 +144,8 @@ int command_fedrix(const CommandArguments& arguments) {
         return 1;
     }
     for (const auto& entry : info.Entries()) {
-        print(std::string(entry.section) + "\t" + entry.key + "\t" + entry.text + "\n");
+        print(std::string(entry.section) + "\t" + entry.key + "\t" + EscapeLineBreaks(entry.text) +
+              "\n");
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output_text.h"
 #include "cli/toolpath_readable.h"
 #include "platform/number_text.h"
 #include "workzone/toolpath_reader.h"
@@ -68,10 +69,11 @@ int print_variables(const CommandArguments& names, std::int32_t toolpath_number)
     for (const std::string& name : names) {
         VariableValue value;
         const int status = GetToolpathVariable(name, directory, toolpath_number, value);
-        std::string line = name + "\t" + (value.type == 0 ? "none" : VariableTypeName(value.type));
+        std::string line = EscapeLineBreaks(name) + "\t" +
+                           (value.type == 0 ? "none" : VariableTypeName(value.type));
         line += "\t" + std::to_string(status) + "\t";
         for (std::size_t i = 0; i < value.values.size(); ++i) {
-            line += (i > 0 ? ";" : "") + item_text(value.values[i]);
+            line += (i > 0 ? ";" : "") + EscapeLineBreaks(item_text(value.values[i]));
         }
         write_line(line);
         ReleaseVariableValue(value);
@@ -107,7 +109,8 @@ int print_tool_parameters(std::int32_t toolpath_number) {
             }
         }
         all_read = all_read && read;
-        write_line(std::to_string(index) + "\t" + ToolpathParameterName(index) + "\t" + text);
+        write_line(std::to_string(index) + "\t" + ToolpathParameterName(index) + "\t" +
+                   EscapeLineBreaks(text));
     }
     return all_read ? 0 : 1;
 }

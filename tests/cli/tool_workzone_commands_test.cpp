@@ -114,4 +114,40 @@ TEST_F(ToolAgainstWorkzone, TrailingBlanksOfTheWorkzoneNameTheSameWorkzone) {
     EXPECT_EQ(read_file(zone_.file("cutter.out")), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ");
 }
 
+TEST_F(ToolAgainstWorkzone, TabsAndLineBreaksInFieldsAreEscapedInEveryListing) {
+    ParameterItems items = sample_items();
+    items.set_text(61, "rough\tpass\\1");
+    write_toolpath(0, items);
+    env_.set("CB_FIELD", "a\tb\nc\rd\\e");
+    const std::string tool_file =
+        library.write("t.wkz", "Com\tment      :       &TP_COMMENT=x\ry\tz\r\n");
+    const std::pair<CommandArguments, std::string> cases[] = {
+        {{"env", "CB_FIELD"}, "CB_FIELD\ta\\tb\\nc\\rd\\e\n"},
+        {{"expand", "x\ty\\z"}, "0\tx\\ty\\z\n"},
+        {{"toolpath", "TP_COMMENT"}, "TP_COMMENT\tchar\t0\trough\\tpass\\1\n"},
+        {{"show", tool_file}, "Com\\tment\tTP_COMMENT\tText\t1\tx\\ry\\tz\n"},
+        {{"check", tool_file}, "Com\\tment\t\trough\\tpass\\1\t\t\tx\\ry\\tz\n"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(run_cli(arguments).out, expected) << arguments[0];
+    }
+    const std::string listing = run_cli({"toolpath"}).out;
+    EXPECT_EQ(listing.substr(0, listing.find('\n') + 1), "1\tTP_COMMENT\trough\\tpass\\1\n");
+    EXPECT_EQ(run_cli({"startup", "-o", "o\tx\n"}).out.substr(0, 19), "output_file\to\\tx\\n\n");
+}
+
+TEST_F(ToolAgainstWorkzone, ApplyRefusesAToolPathHoldingALineBreak) {
+    const std::pair<const char*, const char*> names[] = {
+        {"bull/d10\nr2.wkz", "bull/d10\\nr2.wkz"},
+        {"bull\r/d10r2.wkz", "bull\\r/d10r2.wkz"},
+    };
+    for (const auto& [name, shown] : names) {
+        const auto result = run_cli({"apply", tool(name, "2.500"), "-o", zone_.file("cutter.out")});
+        EXPECT_EQ(result.exit_code, 1);
+        EXPECT_EQ(result.err, "cutterbase-cli: the tool path holds a line break: '" +
+                                  library.file(shown) + "'\n");
+        EXPECT_FALSE(platform::exists(zone_.file("cutter.out")));
+    }
+}
+
 }  // namespace
