@@ -49,3 +49,20 @@ function(cutterbase_test_folder folder library)
   gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "CUTTERBASE_CLI=$<TARGET_FILE:cutterbase-cli>")
 endfunction()
+
+# Qt's meta-object code for a target whose sources are globbed. The generator (CMake 3.25 with
+# Ninja) does not notice a source file added after its first run; when the list of sources
+# changed, its time stamp is removed so that it runs again.
+function(cutterbase_automoc target)
+  get_target_property(sources ${target} SOURCES)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL "${sources}")
+    file(WRITE ${list_file} "${sources}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+endfunction()

@@ -1,0 +1,33 @@
+#pragma once
+// A small installation for window tests in a temporary directory: message catalogues and the
+// program's language files in English and German, KVXHOME pointing at it and the process's
+// catalogue loaded in English. The previous environment comes back at the end.
+
+#include <string>
+
+#include "support/test_support.h"
+
+namespace guitest {
+
+inline constexpr char kApplication[] = "KvxCutterBase";
+
+class Installation {
+public:
+    Installation();
+    ~Installation();
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
+
+    // Loads the catalogue in the language ("ang", "all", ...).
+    void useCatalogue(const std::string& language);
+    std::string home() const { return home_; }
+    // Writes a file below KVXHOME/texte.
+    std::string writeText(const std::string& name, const std::string& bytes);
+
+private:
+    testsupport::TempDir temp_;
+    testsupport::ScopedEnv env_;
+    std::string home_;
+};
+
+}  // namespace guitest
