@@ -2,9 +2,12 @@
 // CUTTERBASE_GUI_PICTURES, for a person to look at; skipped without it.
 
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 
+#include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
+#include "gui/resources/pictures.h"
 #include "gui_test.h"
 #include "installation_fixture.h"
 #include "language/message_presenter.h"
@@ -35,6 +38,19 @@ private slots:
             QSKIP("CUTTERBASE_GUI_PICTURES names no folder");
         }
         QDir().mkpath(folder);
+        // The flags and the icon at the size the windows draw them, enlarged four times.
+        QImage strip(6 * 24, 20, QImage::Format_ARGB32);
+        strip.fill(Qt::white);
+        {
+            QPainter painter(&strip);
+            int left = 2;
+            for (const char* name :
+                 {"flag_ang", "flag_all", "flag_fra", "flag_esp", "flag_sue", "cutterbase"}) {
+                painter.drawPixmap(left, 1, picturePixmap(QString::fromLatin1(name), {20, 17}));
+                left += 24;
+            }
+        }
+        QVERIFY(strip.scaled(strip.size() * 4).save(folder + QStringLiteral("/pictures.png")));
         QCoreApplication::setApplicationName(QStringLiteral("CutterBase"));
         guitest::Installation installation;
         for (const char* language : {"ang", "all"}) {
@@ -49,6 +65,8 @@ private slots:
             MessageDialog report(QString::fromLatin1(kReport), kButtonsYesNoToAllCancel,
                                  kIconExclamation, false);
             QVERIFY(report.grab().save(folder + QStringLiteral("/message-set7-") + suffix));
+            AboutDialog about;
+            QVERIFY(about.grab().save(folder + QStringLiteral("/about-") + suffix));
         }
     }
 };
