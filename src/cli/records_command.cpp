@@ -23,10 +23,9 @@ int command_records(const CommandArguments& arguments) {
         }
         return 1;
     }
-    std::string listing;
-    status = record_dump(unit, &listing);
+    status = record_dump(
+        unit, [](const std::string& line) { std::fwrite(line.data(), 1, line.size(), stdout); });
     record_close(unit);
-    std::fwrite(listing.data(), 1, listing.size(), stdout);
     if (status != kStatusOk) {
         std::fprintf(stderr, "cutterbase-cli: %s: damaged record file (status %d)\n", path.c_str(),
                      status);

@@ -145,7 +145,7 @@ int dump_fields(int unit, bool formatted, std::string* out) {
 
 }  // namespace
 
-int record_dump(int unit, std::string* out) {
+int record_dump(int unit, const std::function<void(const std::string&)>& line) {
     RecordFileInfo info;
     int status = record_file_info(unit, &info);
     if (status != kStatusOk) {
@@ -154,33 +154,44 @@ int record_dump(int unit, std::string* out) {
     if (info.mode != kRecordModeRead) {
         return kStatusBadMode;
     }
-    *out += "header\torder=";
-    *out += info.other_byte_order ? "swapped" : "native";
-    *out += "\ttag=";
-    append_escaped(out, info.tag);
-    *out += format_text(
+    std::string out = "header\torder=";
+    out += info.other_byte_order ? "swapped" : "native";
+    out += "\ttag=";
+    append_escaped(&out, info.tag);
+    out += format_text(
         "\trecords=%d\tfirst=%d\tend=%d\tformatted=%d\tword4=%d\tword20=%d"
         "\tflags=%d,%d,%d\n",
         static_cast<int>(info.records), static_cast<int>(info.first), static_cast<int>(info.end),
         info.formatted ? 1 : 0, static_cast<int>(info.word4), static_cast<int>(info.word20),
         info.flags[0], info.flags[1], info.flags[2]);
+    line(out);
+    if (info.records < 0) {
+        // No file holds fewer than no records: the header is damaged, not the file empty.
+        line(format_text("error\t%d\n", kStatusReadError));
+        return kStatusReadError;
+    }
     int result = kStatusOk;
     for (int number = 1; number <= info.records; ++number) {
         status = number == 1 ? record_goto(unit, 1) : record_next(unit);
         if (status != kStatusOk) {
-            *out += format_text("error\t%d\n", status);
+            line(format_text("error\t%d\n", status));
             return result != kStatusOk ? result : status;
         }
         int current = 0;
         int key = 0;
         int length = 0;
         record_current(unit, &current, &key, &length);
-        *out += format_text("record\t%d\tkey=%d\tlength=%d", current, key, length);
-        status = dump_fields(unit, info.formatted, out);
-        *out += '\n';
+        out = format_text("record\t%d\tkey=%d\tlength=%d", current, key, length);
+        status = dump_fields(unit, info.formatted, &out);
+        out += '\n';
+        line(out);
         if (status != kStatusOk && result == kStatusOk) {
             result = status;
         }
     }
     return result;
+}
+
+int record_dump(int unit, std::string* out) {
+    return record_dump(unit, [out](const std::string& line) { *out += line; });
 }

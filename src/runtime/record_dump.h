@@ -9,9 +9,14 @@
 // record shows "bytes:" and its data in hexadecimal. Texts escape backslash, TAB, line breaks
 // and other control characters (\\ \t \n \r \xHH). "unread:N" counts data bytes no format
 // entry covers, "error:S" ends a record that could not be read whole; a record that cannot be
-// reached at all ends the listing with error<TAB>S.
+// reached at all, or a header whose record count is negative, ends the listing with error<TAB>S.
 
+#include <functional>
 #include <string>
 
-// Appends the listing of `unit` to `out` and returns the status: 0, or the first failure.
+// Hands the listing of `unit` to `line` one line at a time (its line feed included), so that a
+// listing of any length takes the memory of one record; returns the status: 0, or the first
+// failure.
+int record_dump(int unit, const std::function<void(const std::string&)>& line);
+// The same, appended to `out`.
 int record_dump(int unit, std::string* out);

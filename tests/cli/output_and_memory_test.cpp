@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "runtime/record_bytes.h"
 #include "runtime/record_file.h"
 #include "runtime/status.h"
 #include "support/test_support.h"
@@ -65,6 +67,32 @@ TEST(CliMemory, AFileTooLargeForTheMemoryLeftIsAFailureNotAnAbort) {
         EXPECT_EQ(result.exit_code, 1) << name;
         EXPECT_EQ(result.err, "cutterbase-cli: out of memory\n") << name;
     }
+}
+
+TEST(CliMemory, RecordsListsAFileLargerThanTheMemoryItMayUse) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address space limit";
+#endif
+    testsupport::TempDir dir;
+    const std::string one =
+        recordtest::record(false, 7, "002I 001S ", std::string(8, '\0') + "\4text");
+    std::string bytes;
+    const int count = 600000;
+    for (int i = 0; i < count; ++i) {
+        bytes += one;
+    }
+    recordtest::HeaderFields fields;
+    fields.count = count;
+    fields.end = static_cast<std::int32_t>(160 + bytes.size());
+    const std::string path = dir.write("big.inf", recordtest::header(false, fields) + bytes);
+    bytes.clear();
+    CliOptions limited;
+    limited.address_space = std::size_t{24} << 20;
+    const auto result = run_cli({"records", path}, limited);
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), count + 1);
+    const std::string last = "record\t600000\tkey=7\tlength=24\tI:0\tI:0\tS:text\n";
+    EXPECT_EQ(result.out.substr(result.out.size() - last.size()), last);
 }
 
 }  // namespace

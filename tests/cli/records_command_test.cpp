@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "runtime/record_bytes.h"
 #include "runtime/record_file.h"
 #include "runtime/status.h"
 #include "support/test_support.h"
@@ -59,6 +60,21 @@ TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_NE(result.err.find("status -21"), std::string::npos);
     EXPECT_EQ(run_cli({"records"}).exit_code, 2);
+}
+
+TEST(RecordsCommand, ANegativeRecordCountIsADamagedHeaderNotAnEmptyFile) {
+    testsupport::TempDir dir;
+    recordtest::HeaderFields fields;
+    fields.count = -1;
+    const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
+    fields.end = static_cast<std::int32_t>(160 + one.size());
+    const auto result =
+        run_cli({"records", dir.write("negative.inf", recordtest::header(false, fields) + one)});
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_EQ(result.out,
+              "header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
+              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n");
+    EXPECT_NE(result.err.find("damaged record file (status -25)"), std::string::npos);
 }
 
 }  // namespace
