@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "language/message_catalogue.h"
-#include "platform/filesystem.h"
 #include "platform/number_text.h"
+#include "tool/tool_reference.h"
 #include "tool/toolpath_values.h"
 #include "toolfiles/change_file.h"
 #include "toolfiles/tool_file.h"
@@ -19,10 +19,6 @@ constexpr int kAutoFlagBits[] = {AutoFlags::kAutoStepover, AutoFlags::kAutoPocke
 
 std::string fixed3(float value) {
     return platform::format_fixed(value, 3);
-}
-
-char lower_ascii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 }  // namespace
@@ -311,32 +307,4 @@ bool ToolParameterSet::WriteChangeFile(const ToolpathValues& toolpath,
         level = std::max(level, 2);
     }
     return change.Write(change_file_path, level);
-}
-
-std::string ToolReference(const std::string& tool_directory, const std::string& tool_file_path) {
-    // The text of the directory must be followed by a separator: a sibling folder whose name
-    // merely starts with the directory's name does not lie below it.
-    if (tool_directory.empty() || tool_file_path.size() <= tool_directory.size() ||
-        tool_file_path.compare(0, tool_directory.size(), tool_directory) != 0 ||
-        !platform::is_separator(tool_file_path[tool_directory.size()])) {
-        return {};
-    }
-    std::string reference = "." + tool_file_path.substr(tool_directory.size());
-    // The CAM system keeps the reference in Windows form.
-    std::replace(reference.begin(), reference.end(), '/', '\\');
-    return EscapeAmpersands(reference);
-}
-
-bool SameToolReference(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] == '/' ? '\\' : lower_ascii(a[i]);
-        char y = b[i] == '/' ? '\\' : lower_ascii(b[i]);
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
 }

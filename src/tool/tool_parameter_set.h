@@ -63,9 +63,3 @@ private:
     std::vector<ToolParameter> parameters_;
     std::string definitions_path_;
 };
-
-// The reference of a tool file as the toolpath keeps it: "." and the path below the tool
-// directory in Windows form, "&" escaped; "" when the file does not lie below the directory.
-std::string ToolReference(const std::string& tool_directory, const std::string& tool_file_path);
-// Toolpaths written on Windows and here are compared ignoring case and separator style.
-bool SameToolReference(const std::string& a, const std::string& b);

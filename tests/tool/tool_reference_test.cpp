@@ -1,0 +1,89 @@
+#include "tool/tool_reference.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+#include <tuple>
+
+#include "support/test_support.h"
+
+namespace {
+
+// A library reached directly and through a link, a folder linked into it from outside, and a
+// sibling whose name starts with the library's name.
+struct LinkedLibrary : ::testing::Test {
+    testsupport::TempDir root;
+    std::string lib = root.file("real/lib");
+
+    void SetUp() override {
+        root.write("real/lib/bull/t.wkz", "");
+        root.write("real/lib/R&D/t.wkz", "");
+        root.write("shared/s.wkz", "");
+        root.write("real/lib2/t.wkz", "");
+        ASSERT_EQ(::symlink(lib.c_str(), root.file("link").c_str()), 0);
+        ASSERT_EQ(::symlink(root.file("shared").c_str(), root.file("real/lib/shared").c_str()), 0);
+    }
+};
+
+TEST_F(LinkedLibrary, ReferenceOfAToolFile) {
+    const std::string link = root.file("link");
+    // tool directory, tool file, reference
+    const std::tuple<std::string, std::string, const char*> cases[] = {
+        {lib, lib + "/bull/t.wkz", ".\\bull\\t.wkz"},
+        {lib + "/", lib + "/./bull//t.wkz", ".\\bull\\t.wkz"},
+        {lib, root.file("real/x/../lib/bull/t.wkz"), ".\\bull\\t.wkz"},
+        {root.file("real/./lib"), lib + "/R&D/t.wkz", ".\\R\\&D\\t.wkz"},
+        // The library through a link on either side; the path below it as given.
+        {link, lib + "/bull/t.wkz", ".\\bull\\t.wkz"},
+        {lib, link + "/bull/t.wkz", ".\\bull\\t.wkz"},
+        {link, link + "/shared/s.wkz", ".\\shared\\s.wkz"},
+        {lib, lib + "/shared/s.wkz", ".\\shared\\s.wkz"},
+        // Not below the directory.
+        {lib, root.file("shared/s.wkz"), ""},
+        {lib, root.file("real/lib2/t.wkz"), ""},
+        {link, root.file("real/t.wkz"), ""},
+        {lib, lib, ""},
+        {"", lib + "/bull/t.wkz", ""},
+        {"/", "/t.wkz", ".\\t.wkz"},
+    };
+    for (const auto& [directory, file, reference] : cases) {
+        EXPECT_EQ(ToolReference(directory, file), reference) << directory << " " << file;
+    }
+}
+
+TEST_F(LinkedLibrary, ToolFileOfAReference) {
+    // reference, native path below the library ("" for none)
+    const std::tuple<const char*, std::string> cases[] = {
+        {".\\bull\\t.wkz", lib + "/bull/t.wkz"},
+        {"./bull/t.wkz", lib + "/bull/t.wkz"},
+        {".\\bull/t.wkz", lib + "/bull/t.wkz"},
+        {".\\BULL\\T.WKZ", lib + "/bull/t.wkz"},
+        {".\\R\\&D\\t.wkz", lib + "/R&D/t.wkz"},
+        {".\\\\&D.wkz", lib + "/&D.wkz"},
+        {".\\a\\..\\bull\\.\\t.wkz", lib + "/bull/t.wkz"},
+        {".\\New\\t.wkz", lib + "/New/t.wkz"},
+        {".\\..\\lib2\\t.wkz", ""},
+        {".\\a\\..\\..\\t.wkz", ""},
+        {"bull\\t.wkz", ""},
+        {"\\bull\\t.wkz", ""},
+        {".\\", ""},
+        {".", ""},
+        {"", ""},
+    };
+    for (const auto& [reference, path] : cases) {
+        EXPECT_EQ(ToolReferencePath(lib, reference), path) << reference;
+    }
+    EXPECT_EQ(ToolReferencePath("", ".\\bull\\t.wkz"), "");
+    for (const char* file : {"bull/t.wkz", "R&D/t.wkz", "shared/s.wkz"}) {
+        EXPECT_EQ(ToolReferencePath(lib, ToolReference(lib, lib + "/" + file)), lib + "/" + file);
+    }
+}
+
+TEST(ToolReferenceCompare, IgnoresCaseAndSeparatorStyle) {
+    EXPECT_TRUE(SameToolReference(".\\Bull\\T.wkz", "./bull/t.WKZ"));
+    EXPECT_FALSE(SameToolReference(".\\bull\\t.wkz", ".\\bull\\t.wkz "));
+    EXPECT_FALSE(SameToolReference(".\\bull\\t.wkz", ".\\bulk\\t.wkz"));
+}
+
+}  // namespace
