@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/file_utilities.h"
+#include "app/tool_library_setting.h"
 #include "language/message_catalogue.h"
 #include "platform/ascii_case.h"
 #include "platform/filesystem.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr const char* kModule = "CutterBaseDlg";
-constexpr int kToolDirectoryCapacity = 1024;
 constexpr int kHookCapacity = 260;
 
 std::string variable_text(const char* name) {
@@ -32,15 +32,14 @@ bool read_workzone(StartupConfiguration& configuration) {
     return true;
 }
 
-bool read_tool_directory(StartupConfiguration& configuration) {
-    std::string directory = variable_text("KVX_CUTTER_DIR");
-    const bool expanded = expand_path_text(directory, kToolDirectoryCapacity) == kStatusOk;
-    if (expanded && ValidateDirectory(directory, false, false)) {
-        configuration.tool_directory = directory;
+bool read_tool_directory(StartupConfiguration& configuration, const ToolLibrarySetting& library) {
+    if (library.found) {
+        configuration.tool_directory = library.directory;
         return true;
     }
     Message(kModule, 203, __DATE__, __TIME__, "CUTTERBASE", "CUTBASE_NOTOOL_DIR", kButtonsOk,
-            "KVX_CUTTER_DIR =" + directory);
+            "KVX_CUTTER_DIR =" + library.directory);
+    configuration.tool_directory_fallback = true;
     return ReadCurrentDirectory(configuration.tool_directory);
 }
 
@@ -70,11 +69,16 @@ std::string ProfileFileName(const std::string& application_name) {
 
 StartupConfiguration ConfigureStartup(const std::string& application_name) {
     StartupConfiguration configuration;
-    if (!read_workzone(configuration) || !read_tool_directory(configuration)) {
+    if (!read_workzone(configuration)) {
         configuration.cancel = true;
         return configuration;
     }
-    configuration.fedrix_enabled = variable_text("KVX_FEDRIX") == "1";
+    const ToolLibrarySetting library = LookUpToolLibrary();
+    if (!read_tool_directory(configuration, library)) {
+        configuration.cancel = true;
+        return configuration;
+    }
+    configuration.fedrix_enabled = library.fedrix_enabled;
     read_program_directory(configuration, application_name);
     configuration.settings = std::make_unique<CutterBaseSettings>(
         configuration.program_directory + platform::kPathSeparator +

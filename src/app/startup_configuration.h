@@ -16,7 +16,9 @@ struct StartupConfiguration {
     // found at all. The fields after the failed step keep their initial values.
     bool cancel = false;
     std::string workzone_directory;
-    std::string tool_directory;            // ToolDirectory
+    std::string tool_directory;  // ToolDirectory
+    // KVX_CUTTER_DIR named no directory and the current directory stands in for the library.
+    bool tool_directory_fallback = false;
     bool fedrix_enabled = false;           // FedrixEnabled
     std::string program_directory = "c:";  // ProgramDirectory
     std::unique_ptr<CutterBaseSettings> settings;

@@ -7,7 +7,8 @@
 #include "cli/commands.h"
 #include "cli/output_text.h"
 #include "cli/toolpath_readable.h"
-#include "platform/filesystem.h"
+#include "platform/path_identity.h"
+#include "tool/change_file_message.h"
 #include "tool/tool_parameter_set.h"
 #include "tool/tool_path_rules.h"
 #include "tool/toolpath_reader_values.h"
@@ -37,13 +38,6 @@ void print(const std::string& text) {
 int usage(const char* text) {
     std::fprintf(stderr, "usage: cutterbase-cli %s\n", text);
     return 2;
-}
-
-std::string absolute_path(const std::string& path) {
-    if (!path.empty() && path[0] == platform::kPathSeparator) {
-        return path;
-    }
-    return platform::join_path(platform::current_directory().value_or(""), path);
 }
 
 }  // namespace
@@ -108,12 +102,19 @@ int command_apply(const CommandArguments& arguments) {
         std::fputs("cutterbase-cli: no workzone or tool directory; nothing applied\n", stderr);
         return 1;
     }
-    tool_file = absolute_path(tool_file);
-    if (!IsSingleLinePath(tool_file)) {
+    if (startup.tool_directory_fallback) {
+        std::fprintf(stderr,
+                     "cutterbase-cli: KVX_CUTTER_DIR names no tool directory; the current "
+                     "directory '%s' is taken as the tool library\n",
+                     EscapeLineBreaks(startup.tool_directory).c_str());
+    }
+    // The reference is formed from the absolute path, the current directory included.
+    if (!IsSingleLinePath(platform::absolute_normal_path(tool_file))) {
         std::fprintf(stderr, "cutterbase-cli: the tool path holds a line break: '%s'\n",
                      EscapeLineBreaks(tool_file).c_str());
         return 1;
     }
+    // Read as show reads it, whatever the length of the absolute path.
     ToolParameterSet tool;
     tool.Load(tool_file);
     if (!tool.loaded()) {
@@ -126,7 +127,7 @@ int command_apply(const CommandArguments& arguments) {
     }
     ToolpathReaderValues toolpath(reader);
     if (!tool.WriteChangeFile(toolpath, output, startup.tool_directory, tool_file)) {
-        std::fprintf(stderr, "cutterbase-cli: cannot write '%s'\n", output.c_str());
+        RaiseChangeFileNotWritten(output);
         return 1;
     }
     return 0;

@@ -4,8 +4,11 @@
 
 namespace {
 
+constexpr const char* kChangeFileNotWritten =
+    "E The change file\n\n\t'%s'\n\ncould not be written!";
+
 // German texts are in the installation's code page (Windows-1252).
-const char* const kTexts[4][kLanguageCount] = {
+const char* const kTexts[5][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
      "E Die Initialisierungsdatei\n\n\t'%s'\n\nexistiert nicht!", "", "", ""},
     {"E The message entry\n\n\t[%s]\n\t%s = ???\n\ncould not be found in\n\n\t'%s'",
@@ -18,6 +21,8 @@ const char* const kTexts[4][kLanguageCount] = {
      "E Die Datei\n\n\t'%s'\n\nenth\xE4lt nicht den Sprachendateityp\n\n\t'%s'\n\nder "
      "Applikation!",
      "", "", ""},
+    {kChangeFileNotWritten, "E Die \xC4nderungsdatei\n\n\t'%s'\n\nkonnte nicht geschrieben werden!",
+     kChangeFileNotWritten, kChangeFileNotWritten, kChangeFileNotWritten},
 };
 
 }  // namespace
