@@ -1,0 +1,146 @@
+// The Qt file chooser: filters, default extension, the replace question and the refusals, and
+// the folder picker, driven on the offscreen platform.
+
+#include <sys/stat.h>
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "gui/framework/qt_file_chooser.h"
+#include "gui/framework/save_file_dialog.h"
+#include "gui_test.h"
+#include "scripted_presenter.h"
+#include "support/test_support.h"
+
+namespace {
+
+// Runs `step` on the file dialog the next modal loop shows, then cancels it if it is still open.
+void whenShown(std::function<void(QFileDialog*)> step) {
+    QTimer::singleShot(0, [step] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        step(dialog);
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+}
+
+void choose(const QString& path) {
+    whenShown([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+SaveFileRequest toolRequest(const std::string& folder) {
+    return {"Save Tool As", folder, "D10", "Karvex Tool (*.wkz)|*.wkz||", "wkz"};
+}
+
+}  // namespace
+
+class FileChooserTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void filtersBecomeQtNameFilters_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("design's form")
+            << "Karvex Tool (*.wkz)|*.wkz||" << QStringList{"Karvex Tool (*.wkz)"};
+        QTest::newRow("description only")
+            << "Tool Files|*.wkz;*.ncs||" << QStringList{"Tool Files (*.wkz *.ncs)"};
+        QTest::newRow("two pairs") << "A (*.a)|*.a|B|*.b||" << QStringList{"A (*.a)", "B (*.b)"};
+        QTest::newRow("without patterns") << "Nothing||" << QStringList{};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void filtersBecomeQtNameFilters() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        QCOMPARE(nameFiltersOf(filter.toStdString()), expected);
+    }
+
+    void theRequestSetsUpTheDialogAndTheExtensionIsAdded() {
+        testsupport::TempDir folder;
+        guitest::ScriptedPresenter presenter;
+        QtFileChooser chooser;
+        QString title;
+        QString initial;
+        whenShown([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            initial = dialog->selectedFiles().value(0);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const std::optional<std::string> chosen =
+            chooser.choose_save_file(nullptr, toolRequest(folder.path()));
+        QCOMPARE(title, QStringLiteral("Save Tool As"));
+        QCOMPARE(initial, QString::fromStdString(folder.file("D10.wkz")));
+        QCOMPARE(chosen, std::optional<std::string>(folder.file("D10.wkz")));
+        QVERIFY(presenter.shown.empty());
+    }
+
+    void anExistingFileIsReplacedOnlyWhenTheUserSaysYes() {
+        testsupport::TempDir folder;
+        const std::string path = folder.write("D10.wkz", "x");
+        guitest::ScriptedPresenter presenter;
+        QtFileChooser chooser;
+        presenter.buttons = {kAnswerNo};
+        choose(QString::fromStdString(path));
+        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())), std::nullopt);
+        presenter.buttons = {kAnswerYes};
+        choose(QString::fromStdString(path));
+        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())),
+                 std::optional<std::string>(path));
+        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QCOMPARE(presenter.shown[0].text, path + " already exists.\nDo you want to replace it?");
+        QVERIFY(presenter.shown[0].plain);
+        QCOMPARE(presenter.shown[0].buttonSet, kButtonsYesNo);
+    }
+
+    void aReadOnlyFileOrAnUnwritableFolderIsRefused() {
+        testsupport::TempDir folder;
+        const std::string readOnly = folder.write("D10.wkz", "x");
+        QVERIFY(::chmod(readOnly.c_str(), 0444) == 0);
+        const std::string locked = folder.mkdir("locked");
+        QVERIFY(::chmod(locked.c_str(), 0555) == 0);
+        guitest::ScriptedPresenter presenter;
+        QtFileChooser chooser;
+        choose(QString::fromStdString(readOnly));
+        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())), std::nullopt);
+        choose(QString::fromStdString(locked + "/T1"));
+        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())), std::nullopt);
+        QVERIFY(::chmod(locked.c_str(), 0755) == 0);
+
+        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QCOMPARE(presenter.shown[0].text,
+                 readOnly + "\nThis file is read-only.\nChoose another file name.");
+        QCOMPARE(presenter.shown[1].text,
+                 locked + "\nThis folder cannot be written to.\nChoose another folder.");
+    }
+
+    void theFolderPickerGivesTheChosenFolder() {
+        testsupport::TempDir folder;
+        const std::string tools = folder.mkdir("tools");
+        QtFileChooser chooser;
+        QString title;
+        whenShown([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            dialog->setDirectory(QString::fromStdString(folder.path()));
+            dialog->selectFile(QString::fromStdString(tools));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"),
+                 std::optional<std::string>(tools));
+        QCOMPARE(title, QStringLiteral("Choose Tool Directory"));
+        whenShown([](QFileDialog*) {});
+        QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"), std::nullopt);
+    }
+};
+
+CUTTERBASE_GUI_TEST(FileChooserTest)
+
+#include "file_chooser_test.moc"
