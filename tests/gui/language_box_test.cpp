@@ -1,0 +1,175 @@
+// The language box: applying a language switches the catalogue, the locale and the captions'
+// file, and tells the windows; the C library keeps writing numbers with a point.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <clocale>
+#include <cstdio>
+
+#include "gui/framework/captions.h"
+#include "gui/framework/control_ids.h"
+#include "gui/framework/language_change.h"
+#include "gui/framework/numeric_locale.h"
+#include "gui/main/language_box.h"
+#include "gui_test.h"
+#include "installation_fixture.h"
+#include "language/current_profile.h"
+#include "language/message_catalogue.h"
+#include "language/typed_profile.h"
+#include "scripted_presenter.h"
+#include "support/test_support.h"
+
+namespace {
+
+class Listener : public QWidget {
+public:
+    using QWidget::QWidget;
+    int heard = 0;
+
+protected:
+    void customEvent(QEvent* event) override {
+        if (event->type() == kLanguageChangeEvent) {
+            ++heard;
+        }
+    }
+};
+
+struct Window {
+    QWidget main;
+    Listener* listener = new Listener(&main);
+};
+
+QStringList itemTexts(const LanguageBox& box) {
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i) {
+        texts.append(box.itemText(i));
+    }
+    return texts;
+}
+
+}  // namespace
+
+class LanguageBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::C)); }
+
+    void createAppliesTheLanguageOfKvxlang() {
+        guitest::Installation installation;
+        testsupport::ScopedEnv env;
+        env.set("KVXLANG", "ALL");
+        Window window;
+        LanguageBox box(guitest::kApplication);
+        box.setMainWindow(&window.main);
+        QVERIFY(box.create());
+        QVERIFY(!box.isVisible());
+        QCOMPARE(box.selectedLanguage(), 1);
+        QCOMPARE(box.currentIndex(), 1);
+        QCOMPARE(itemTexts(box),
+                 (QStringList{"English", "Deutsch", "Français", "Español", "Svenska"}));
+        for (int i = 0; i < box.count(); ++i) {
+            QVERIFY(!box.itemIcon(i).isNull());
+        }
+        QCOMPARE(QString::fromStdString(GetCatalogue()->Path()),
+                 QString::fromStdString(installation.home() + "/texte/TalmorError.all"));
+        QCOMPARE(QLocale().name(), QStringLiteral("de_DE"));
+        QCOMPARE(window.listener->heard, 1);
+    }
+
+    void aMissingLanguageFileLeavesTheItemsAndTellsNobody() {
+        guitest::Installation installation;
+        Window window;
+        LanguageBox box(guitest::kApplication);
+        box.setMainWindow(&window.main);
+        QVERIFY(box.applyLanguage(0));
+        QVERIFY(!box.applyLanguage(2));
+        QCOMPARE(box.count(), 5);
+        QCOMPARE(box.currentIndex(), 0);
+        QCOMPARE(window.listener->heard, 1);
+        QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
+        QCOMPARE(LanguageBox::localeOf(4).name(), QStringLiteral("sv_SE"));
+        QCOMPARE(LanguageBox::localeOf(7).name(), QStringLiteral("en_US"));
+    }
+
+    void aLanguageFileOfAnotherProgramIsAnnouncedAndNotLoaded() {
+        guitest::Installation installation;
+        installation.writeText(std::string(guitest::kApplication) + ".all",
+                               "[T.A.L.M.O.R.]\r\nPRODUCT=Other\r\nang=English\r\n");
+        guitest::ScriptedPresenter presenter;
+        Window window;
+        LanguageBox box(guitest::kApplication);
+        box.setMainWindow(&window.main);
+        QVERIFY(!box.applyLanguage(1));
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(window.listener->heard, 0);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QVERIFY(presenter.shown[0].text.find("PRODUCT = KvxCutterBase") != std::string::npos);
+    }
+
+    void captionsComeFromTheLanguageFileByResourceName() {
+        guitest::Installation installation;
+        installation.writeText(std::string(guitest::kApplication) + ".ang",
+                               "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\n"
+                               "[PAGETOOL]\r\nIDC_STATIC_DIAMETER=&Diameter:\r\n"
+                               "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
+        QWidget page;
+        auto* label = new QLabel(QStringLiteral("template"), &page);
+        setControlId(label, 1016, "IDC_STATIC_DIAMETER");
+        auto* edit = new QLineEdit(&page);
+        label->setBuddy(edit);
+        auto* check = new QCheckBox(QStringLiteral("template"), &page);
+        setControlId(check, 1017, "IDC_CHECK_RADIUS");
+        auto* missing = new QCheckBox(QStringLiteral("template"), &page);
+        setControlId(missing, 1030, "IDC_CHECK_MISSING");
+        auto* nestedPage = new QWidget(&page);
+        setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
+        auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
+        setControlId(nested, 1031, "IDC_NESTED");
+
+        LanguageBox box(guitest::kApplication);
+        QVERIFY(box.applyLanguage(0));
+        applyCaptions(&page, box.languageFile(), "PAGETOOL");
+        QCOMPARE(label->text(), QStringLiteral("&Diameter:"));
+        QCOMPARE(edit->accessibleName(), QStringLiteral("Diameter:"));
+        QCOMPARE(check->text(), QStringLiteral("Corner radius"));
+        QCOMPARE(missing->text(), QString());
+        QCOMPARE(nested->text(), QStringLiteral("template"));
+
+        // Without a language file every caption stays.
+        QVERIFY(!box.applyLanguage(2));
+        check->setText(QStringLiteral("kept"));
+        applyCaptions(&page, box.languageFile(), "PAGETOOL");
+        QCOMPARE(check->text(), QStringLiteral("kept"));
+    }
+
+    // Qt sets the C library's locale from the environment; the program puts the numbers back.
+    void aRealWrittenWithGermanSelectedUsesAPoint() {
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+            QSKIP("no de_DE.UTF-8 locale on this machine");
+        }
+        keepNumericLocaleC();
+        guitest::Installation installation;
+        testsupport::TempDir folder;
+        LanguageBox box(guitest::kApplication);
+        QVERIFY(box.applyLanguage(1));
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+
+        char text[32];
+        std::snprintf(text, sizeof text, "%.3f", 5.0);
+        const std::string path = folder.file("D10.ncs");
+        {
+            ProfileSwitch use(path);
+            QVERIFY(write_profile_real("Fedrix", "Start Depth", 1.5, 3));
+        }
+        std::setlocale(LC_ALL, "C");
+        QCOMPARE(std::string(text), std::string("5.000"));
+        QVERIFY(testsupport::read_file(path).find("Start Depth=1.500") != std::string::npos);
+    }
+};
+
+CUTTERBASE_GUI_TEST(LanguageBoxTest)
+
+#include "language_box_test.moc"
