@@ -4,7 +4,8 @@
 // fit the text, never beyond the screen. exec() returns the identifier of the ending button
 // (6, 7 and 1 for the "to All" buttons, which also remember the answer in the catalogue);
 // Escape or closing the window gives 2. A plain message (not from the catalogue) gets the
-// standard captions, the application name as title and remembers nothing.
+// standard captions, the application name as title and remembers nothing. The application name is
+// QCoreApplication::applicationName(), which the program sets at start.
 
 #include <QDialog>
 #include <QRect>

@@ -5,6 +5,11 @@
 // builds them, and then finds a control by id with findControl. The search covers that one
 // dialog or page: it does not enter nested pages or other windows, because ids repeat across
 // pages (1011, 1016, 1017, 1030-1032, 1089 ...).
+//
+// The tables' click handlers connect to `clicked`, which only the user's click emits, never to
+// `toggled` or `stateChanged`: setting a check box from code must not run its handler (a caller
+// that needs the handler, such as Set All, calls it directly). Selection notifications of trees
+// and lists, in contrast, fire for a selection made by code too.
 
 #include <QWidget>
 
