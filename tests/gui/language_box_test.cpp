@@ -71,7 +71,9 @@ private slots:
         QCOMPARE(itemTexts(box),
                  (QStringList{"English", "Deutsch", "Français", "Español", "Svenska"}));
         for (int i = 0; i < box.count(); ++i) {
-            QVERIFY(!box.itemIcon(i).isNull());
+            const QImage flag = box.itemIcon(i).pixmap(QSize(20, 17)).toImage();
+            QVERIFY(!flag.isNull());
+            QVERIFY(qAlpha(flag.pixel(10, 8)) != 0);
         }
         QCOMPARE(QString::fromStdString(GetCatalogue()->Path()),
                  QString::fromStdString(installation.home() + "/texte/TalmorError.all"));
