@@ -17,3 +17,4 @@ int command_check(const CommandArguments& arguments);
 int command_apply(const CommandArguments& arguments);
 int command_fedrix(const CommandArguments& arguments);
 int command_records(const CommandArguments& arguments);
+int command_tree(const CommandArguments& arguments);

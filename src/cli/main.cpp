@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"apply", command_apply, "apply TOOL.wkz [-o FILE]"},
     {"fedrix", command_fedrix, "fedrix FILE.ncs"},
     {"records", command_records, "records FILE"},
+    {"tree", command_tree, "tree [DIR]"},
 };
 
 int usage() {
