@@ -1,0 +1,164 @@
+#include "gui/pages/page_controls.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <map>
+#include <utility>
+
+#include "gui/framework/accessible_names.h"
+#include "gui/framework/dialog_units.h"
+
+namespace {
+
+// Numbers need no more than this; texts take the row's width.
+constexpr int kNumberEditWidth = 32;
+// Margins and spacing of the page and its groups, so that two columns of groups fit the page.
+constexpr int kPageMargin = 4;
+constexpr int kGroupMargin = 4;
+constexpr int kGroupMarginY = 3;
+constexpr int kSpacing = 3;
+
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const DialogUnits& units) {
+    const QString caption = QString::fromLatin1(row.caption);
+    switch (row.kind) {
+        case ControlKind::Group:
+            return new QGroupBox(caption, parent);
+        case ControlKind::Label:
+        case ControlKind::Units:
+            return new QLabel(caption, parent);
+        case ControlKind::Check:
+            return new QCheckBox(caption, parent);
+        case ControlKind::Radio:
+            return new QRadioButton(caption, parent);
+        case ControlKind::TextEdit:
+            return new QLineEdit(parent);
+        case ControlKind::RealEdit:
+        case ControlKind::IntegerEdit: {
+            auto* edit = new QLineEdit(parent);
+            edit->setFixedWidth(units.x(kNumberEditWidth));
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+struct PageGrids {
+    QGridLayout* top;
+    QGridLayout* groups;
+    std::map<int, std::pair<QGroupBox*, QGridLayout*>> boxes;
+    std::map<std::pair<int, int>, QHBoxLayout*> radioRows;
+};
+
+void PlaceControl(const ControlSpec& row, QWidget* control, PageGrids& grids) {
+    QGridLayout* grid = grids.top;
+    if (row.place.parent != kTopOfPage) {
+        grid = grids.boxes.at(row.place.parent).second;
+    }
+    if (row.kind == ControlKind::Radio) {
+        QHBoxLayout*& line = grids.radioRows[{row.place.parent, row.place.row}];
+        if (line == nullptr) {
+            line = new QHBoxLayout;
+            grid->addLayout(line, row.place.row, row.place.column, 1, row.place.span);
+        }
+        line->addWidget(control);
+        return;
+    }
+    grid->addWidget(control, row.place.row, row.place.column, 1, row.place.span);
+}
+
+}  // namespace
+
+void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) {
+    const DialogUnits units(page->font());
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(units.x(kPageMargin), units.y(kPageMargin), units.x(kPageMargin),
+                               units.y(kPageMargin));
+    PageGrids grids{new QGridLayout, new QGridLayout, {}, {}};
+    for (QGridLayout* grid : {grids.top, grids.groups}) {
+        grid->setSpacing(units.x(kSpacing));
+    }
+    column->addLayout(grids.top);
+    column->addLayout(grids.groups);
+    column->addStretch(1);
+    grids.top->setColumnStretch(1, 1);
+
+    std::map<int, QWidget*> created;
+    for (const ControlSpec* row : rows) {
+        if (row->kind != ControlKind::Group) {
+            continue;
+        }
+        auto* box = static_cast<QGroupBox*>(CreateControl(*row, page, units));
+        setControlId(box, row->id, row->name);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(units.x(kGroupMargin), units.y(kGroupMarginY),
+                                 units.x(kGroupMargin), units.y(kGroupMarginY));
+        grid->setHorizontalSpacing(units.x(kSpacing));
+        grid->setVerticalSpacing(units.y(kSpacing));
+        grids.boxes[row->id] = {box, grid};
+        grids.groups->addWidget(box, row->place.row, row->place.column, 1, row->place.span);
+        created[row->id] = box;
+    }
+    for (const ControlSpec* row : rows) {
+        if (row->kind == ControlKind::Group) {
+            continue;
+        }
+        QWidget* parent =
+            row->place.parent == kTopOfPage ? page : grids.boxes.at(row->place.parent).first;
+        QWidget* control = CreateControl(*row, parent, units);
+        if (row->id != 0) {
+            setControlId(control, row->id, row->name);
+            created[row->id] = control;
+        }
+        PlaceControl(*row, control, grids);
+    }
+    for (auto& [key, line] : grids.radioRows) {
+        line->addStretch(1);
+    }
+    // Values and units keep their width; what is left goes to the right of each group.
+    for (auto& [id, box] : grids.boxes) {
+        box.second->setColumnStretch(box.second->columnCount(), 1);
+    }
+    for (const ControlSpec* row : rows) {
+        if (row->buddy == 0 || !IsEdit(row->kind)) {
+            continue;
+        }
+        QWidget* edit = created.at(row->id);
+        QWidget* source = created.at(row->buddy);
+        if (auto* label = qobject_cast<QLabel*>(source)) {
+            label->setBuddy(edit);
+        } else {
+            nameAfter(edit, source);
+        }
+    }
+    renewAccessibleNames(page);
+}
+
+void EnableControl(const QWidget* page, int id, bool enabled) {
+    if (QWidget* control = findControl(page, id)) {
+        control->setEnabled(enabled);
+    }
+}
+
+void ShowRadio(QAbstractButton* button, bool checked) {
+    if (button->isChecked() == checked) {
+        return;
+    }
+    // Clearing the checked button of an exclusive group needs the group's exclusion lifted.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
+bool ReadRange(QLineEdit* edit, double value, const std::optional<Range>& range) {
+    return !range || checkRange(edit, value, range->minimum, range->maximum);
+}
+
+bool IsEdit(ControlKind kind) {
+    return kind == ControlKind::TextEdit || kind == ControlKind::RealEdit ||
+           kind == ControlKind::IntegerEdit;
+}

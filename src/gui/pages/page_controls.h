@@ -1,0 +1,185 @@
+#pragma once
+// Builds a page from its table and moves values between the page's variables and its controls.
+// Reading goes through the framework's validation: the first field that does not parse or lies
+// outside its range shows the framework's message, and the variables are left as they were.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QWidget>
+#include <span>
+#include <type_traits>
+#include <vector>
+
+#include "gui/framework/control_ids.h"
+#include "gui/framework/data_exchange.h"
+#include "gui/framework/installation_text.h"
+#include "gui/pages/page_table.h"
+#include "tool/tool_parameter.h"
+
+// Creates the controls of the rows on `page` with their ids, resource names, captions, places
+// and accessible names.
+void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows);
+void EnableControl(const QWidget* page, int id, bool enabled);
+// Shows or clears a radio button; a group may show none checked before its first load.
+void ShowRadio(QAbstractButton* button, bool checked);
+bool ReadRange(QLineEdit* edit, double value, const std::optional<Range>& range);
+bool IsEdit(ControlKind kind);
+
+template <typename Data>
+void BuildPageControls(QWidget* page, PageTableRows<Data> rows) {
+    std::vector<const ControlSpec*> specs;
+    for (const PageControl<Data>& row : rows) {
+        specs.push_back(&row);
+    }
+    BuildPageControls(page, specs);
+}
+
+template <typename Data>
+const PageControl<Data>* FindRow(PageTableRows<Data> rows, int id) {
+    for (const PageControl<Data>& row : rows) {
+        if (row.id == id) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// The edit an apply check covers: the first edit that the check names.
+template <typename Data>
+const PageControl<Data>* CoveredEdit(PageTableRows<Data> rows, int checkId) {
+    for (const PageControl<Data>& row : rows) {
+        if (row.buddy == checkId && IsEdit(row.kind)) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+template <typename Data>
+bool ReadRow(const QWidget* page, const PageControl<Data>& row, Data& data) {
+    QWidget* control = findControl(page, row.id);
+    return std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, bool Data::*>) {
+                data.*member = qobject_cast<QAbstractButton*>(control)->isChecked();
+            } else if constexpr (std::is_same_v<Member, int Data::*>) {
+                if (row.kind == ControlKind::Radio) {
+                    if (row.radioIndex == 0) {
+                        data.*member = -1;
+                    }
+                    if (qobject_cast<QAbstractButton*>(control)->isChecked()) {
+                        data.*member = row.radioIndex;
+                    }
+                    return true;
+                }
+                auto* edit = qobject_cast<QLineEdit*>(control);
+                int value = 0;
+                if (!readInteger(edit, value) || !ReadRange(edit, value, row.range)) {
+                    return false;
+                }
+                data.*member = value;
+            } else if constexpr (std::is_same_v<Member, float Data::*>) {
+                auto* edit = qobject_cast<QLineEdit*>(control);
+                float value = 0.0f;
+                if (!readReal(edit, value) || !ReadRange(edit, value, row.range)) {
+                    return false;
+                }
+                data.*member = value;
+            } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
+                data.*member = toInstallationText(qobject_cast<QLineEdit*>(control)->text());
+            }
+            return true;
+        },
+        row.variable);
+}
+
+// Every control into a copy of the variables; they take the copy only when all fields are good.
+template <typename Data>
+bool ReadPageControls(const QWidget* page, PageTableRows<Data> rows, Data& data) {
+    Data read = data;
+    for (const PageControl<Data>& row : rows) {
+        if (!ReadRow(page, row, read)) {
+            return false;
+        }
+    }
+    data = read;
+    return true;
+}
+
+template <typename Data>
+void ShowRow(const QWidget* page, const PageControl<Data>& row, const Data& data) {
+    QWidget* control = findControl(page, row.id);
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, bool Data::*>) {
+                qobject_cast<QAbstractButton*>(control)->setChecked(data.*member);
+            } else if constexpr (std::is_same_v<Member, int Data::*>) {
+                if (row.kind == ControlKind::Radio) {
+                    ShowRadio(qobject_cast<QAbstractButton*>(control),
+                              data.*member == row.radioIndex);
+                } else {
+                    showInteger(qobject_cast<QLineEdit*>(control), data.*member);
+                }
+            } else if constexpr (std::is_same_v<Member, float Data::*>) {
+                showReal(qobject_cast<QLineEdit*>(control), data.*member);
+            } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
+                qobject_cast<QLineEdit*>(control)->setText(fromInstallationText(data.*member));
+            }
+        },
+        row.variable);
+}
+
+template <typename Data>
+void ShowPageControls(const QWidget* page, PageTableRows<Data> rows, const Data& data) {
+    for (const PageControl<Data>& row : rows) {
+        ShowRow(page, row, data);
+    }
+}
+
+// A check, or every button of a radio group, as the variables hold it.
+template <typename Data>
+void ShowButton(const QWidget* page, PageTableRows<Data> rows, const PageControl<Data>& button,
+                const Data& data) {
+    for (const PageControl<Data>& row : rows) {
+        if (row.variable == button.variable) {
+            ShowRow(page, row, data);
+        }
+    }
+}
+
+// The value of an edit's variable as the tool keeps it.
+template <typename Data>
+ParameterValue ValueOf(const PageControl<Data>& edit, const Data& data) {
+    ParameterValue value;
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, int Data::*>) {
+                value.integer = data.*member;
+            } else if constexpr (std::is_same_v<Member, float Data::*>) {
+                value.real = data.*member;
+            } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
+                value.text = data.*member;
+            }
+        },
+        edit.variable);
+    return value;
+}
+
+template <typename Data>
+void AssignValue(const PageControl<Data>& edit, Data& data, const ParameterValue& value) {
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, int Data::*>) {
+                data.*member = value.integer;
+            } else if constexpr (std::is_same_v<Member, float Data::*>) {
+                data.*member = value.real;
+            } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
+                data.*member = value.text;
+            }
+        },
+        edit.variable);
+}
