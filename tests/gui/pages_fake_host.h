@@ -1,0 +1,101 @@
+#pragma once
+// The main window as the property pages see it, for window tests: a tool, a toolpath made of a
+// table of values, the diameter switch, the AutoFlags and an optional language file.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <functional>
+#include <string>
+
+#include "gui/framework/control_ids.h"
+#include "gui/framework/installation_text.h"
+#include "gui/pages/field_host.h"
+#include "language/language_selection.h"
+#include "support/test_support.h"
+#include "tool/fake_toolpath.h"
+#include "tool/tool_parameter_set.h"
+
+namespace guitest {
+
+class FakeFieldHost : public FieldHost {
+public:
+    ToolParameterSet* CurrentTool() override { return &tool; }
+    const ToolpathValues& Toolpath() const override { return toolpath; }
+    bool DiameterMode() const override { return diameterMode; }
+    int AutoFlags() const override { return autoFlags; }
+    void SetAutoFlags(int flags) override { autoFlags = flags; }
+    bool AutoFlagsFromTool() const override { return autoFlagsFromTool; }
+    const LanguageFile* Language() const override { return language; }
+    void FieldStored() override {
+        ++stored;
+        if (onStored) {
+            onStored();
+        }
+    }
+
+    ToolParameterSet tool;
+    FakeToolpath toolpath;
+    bool diameterMode = false;
+    int autoFlags = 0;
+    bool autoFlagsFromTool = false;
+    const LanguageFile* language = nullptr;
+    std::function<void()> onStored;  // the main window marks its pages modified
+    int stored = 0;
+};
+
+inline void setReal(ToolParameterSet& tool, ParameterIndex index, float real) {
+    ParameterValue value;
+    value.real = real;
+    tool.SetByIndex(index, value);
+}
+
+inline void setText(ToolParameterSet& tool, ParameterIndex index, const std::string& text) {
+    ParameterValue value;
+    value.text = text;
+    tool.SetByIndex(index, value);
+}
+
+// The tool's parameters as "NAME=VALUE" in the tool's order, values as a tool file writes them.
+inline QStringList parametersOf(const ToolParameterSet& tool) {
+    QStringList list;
+    for (const ToolParameter& parameter : tool.parameters()) {
+        list << fromInstallationText(parameter.name + "=" + FormatParameterValue(parameter));
+    }
+    return list;
+}
+
+inline QLineEdit* edit(const QWidget* page, int id) {
+    return findControl<QLineEdit>(page, id);
+}
+
+inline QAbstractButton* button(const QWidget* page, int id) {
+    return findControl<QAbstractButton>(page, id);
+}
+
+// A click of the user's on a check or radio button.
+inline void click(const QWidget* page, int id) {
+    QAbstractButton* target = button(page, id);
+    QVERIFY2(target != nullptr, qPrintable(QString::number(id)));
+    QVERIFY2(target->isEnabled(), qPrintable(QString::number(id)));
+    target->click();
+}
+
+// A language file of the program in a temporary folder, loaded.
+class PagesLanguageFile {
+public:
+    explicit PagesLanguageFile(const std::string& sections) : file_("KvxCutterBase") {
+        const std::string path =
+            temp_.write("KvxCutterBase.all",
+                        "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\nall=Deutsch\r\n" + sections);
+        file_.SetPath(path, 0);
+        file_.Check();
+    }
+    const LanguageFile& file() const { return file_; }
+
+private:
+    testsupport::TempDir temp_;
+    LanguageFile file_;
+};
+
+}  // namespace guitest
