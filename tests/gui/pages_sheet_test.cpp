@@ -1,0 +1,242 @@
+// The sheet of the tool and security pages: its tabs, Set All and the modified state over both
+// pages, the captions from the language file, accessible names, and pictures of both pages.
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include "accessibility_check.h"
+#include "gui/framework/dialog_units.h"
+#include "gui/framework/language_change.h"
+#include "gui/pages/machine_page.h"
+#include "gui/pages/sheet_tool.h"
+#include "gui/pages/tool_page.h"
+#include "gui_test.h"
+#include "pages_fake_host.h"
+#include "pages_language.h"
+#include "scripted_presenter.h"
+
+using guitest::button;
+using guitest::click;
+using guitest::edit;
+using guitest::FakeFieldHost;
+using guitest::parametersOf;
+
+namespace {
+
+QString captionOf(const QWidget* page, int id) {
+    QWidget* control = findControl(page, id);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(control)) {
+        return box->title();
+    }
+    return qobject_cast<QAbstractButton*>(control)->text();
+}
+
+QStringList tabTexts(const QTabWidget& sheet) {
+    QStringList texts;
+    for (int i = 0; i < sheet.count(); ++i) {
+        texts << sheet.tabText(i);
+    }
+    return texts;
+}
+
+// A bull-nose tool with a few parameters, for the pictures.
+void fillExample(FakeFieldHost& host) {
+    host.toolpath.texts = {{"TP_COMMENT", "Schlichten Kontur"},
+                           {"TP_ZSTEPTYPE", "2"},
+                           {"TP_LITYPE", "3"},
+                           {"TP_STEPTYPE", "2"}};
+    host.toolpath.reals = {
+        {"TP_BRAD", 5.0f},        {"TP_CRAD", 1.0f},         {"TP_TOL", 0.01f},
+        {"TP_STOCK", 0.2f},       {"TP_STEP", 3.0f},         {"TP_DZSTEP", 1.0f},
+        {"TP_FRRAPID", 5000.0f},  {"TP_FRAPPROACH", 500.0f}, {"TP_FRCUT", 1200.0f},
+        {"TP_SPINDLE", 12000.0f}, {"TP_APPROACH", 2.0f},     {"TP_RETRACT", 5.0f},
+        {"TP_LIRAMP", 30.0f},     {"TP_LIRAD", 4.0f}};
+    host.toolpath.integers = {{"TP_CPPNUM", 12}};
+    guitest::setText(host.tool, kTpCdesc, "Torus 10 x 1");
+    guitest::setReal(host.tool, kTpBrad, 5.0f);
+    guitest::setReal(host.tool, kTpCrad, 1.0f);
+    guitest::setReal(host.tool, kTpFrcut, 1500.0f);
+    guitest::setText(host.tool, kTpZsteptype, "2");
+    guitest::setReal(host.tool, kTpDzstep, 0.5f);
+    guitest::setReal(host.tool, kTpApproach, 3.0f);
+}
+
+}  // namespace
+
+class ToolSheetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoTabsAndNoFedrixPageYet() {
+        FakeFieldHost host;
+        CSheetTool sheet(host);
+        QCOMPARE(tabTexts(sheet), (QStringList{"Tool", "Security"}));
+        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
+        sheet.setCurrentWidget(sheet.MachinePage());
+        sheet.ShowFedrixPage(true, true);
+        QCOMPARE(sheet.count(), 2);
+        QVERIFY(!sheet.HasFedrixPage());
+        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
+    }
+
+    // A field stored from either page marks both pages modified.
+    void storedFieldsMarkBothPages() {
+        FakeFieldHost host;
+        CSheetTool sheet(host);
+        host.onStored = [&sheet] { sheet.SetModify(true); };
+        sheet.ToolPage()->Load();
+        sheet.MachinePage()->Load();
+        QVERIFY(!sheet.IsModified());
+        click(sheet.MachinePage(), 1025);
+        QVERIFY(sheet.ToolPage()->IsModified());
+        QVERIFY(sheet.MachinePage()->IsModified());
+        sheet.SetModify(false);
+        QVERIFY(!sheet.IsModified());
+        QVERIFY(!sheet.ToolPage()->IsModified());
+    }
+
+    void setAllCoversBothPages() {
+        FakeFieldHost host;
+        host.toolpath.reals = {{"TP_BRAD", 5.0f}, {"TP_APPROACH", 2.0f}};
+        CSheetTool sheet(host);
+        sheet.ToolPage()->Load();
+        sheet.MachinePage()->Load();
+        sheet.CheckAll();
+        QCOMPARE(host.tool.parameters().size(), std::size_t(14 + 6));
+        QCOMPARE(parametersOf(host.tool).first(), QStringLiteral("TP_COMMENT="));
+        QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=1"));
+    }
+
+    // Captions at construction and again on a language change, tab texts with them.
+    void germanCaptions() {
+        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions);
+        FakeFieldHost host;
+        QWidget window;
+        auto* sheet = new CSheetTool(host, &window);
+        QCOMPARE(captionOf(sheet->MachinePage(), 1044), QStringLiteral("Auto Minimum Width"));
+        host.language = &german.file();
+        sendLanguageChange(&window);
+        QCOMPARE(tabTexts(*sheet), (QStringList{"Werkzeug", "Sicherheit"}));
+        const CPageTool* tool = sheet->ToolPage();
+        QCOMPARE(captionOf(tool, 1044), QStringLiteral("Fräser"));
+        QCOMPARE(captionOf(tool, 1082), QStringLiteral("Körperradius:"));
+        QCOMPARE(captionOf(sheet->MachinePage(), 1026), QStringLiteral("Rückzugsabstand:"));
+        QCOMPARE(edit(tool, 1007)->accessibleName(), QStringLiteral("Körperradius:"));
+        QCOMPARE(edit(tool, 1017)->accessibleName(), QStringLiteral("Spindeldrehzahl:"));
+        QCOMPARE(edit(sheet->MachinePage(), 1018)->accessibleName(),
+                 QStringLiteral("Rampenwinkel:"));
+    }
+
+    // The size label's key follows the diameter switch; a missing key gives an empty caption.
+    void sizeLabelAndMissingKeys_data() {
+        QTest::addColumn<bool>("diameterMode");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("translated");
+        QTest::newRow("radius") << false << "Body Radius:"
+                                << "";
+        QTest::newRow("diameter") << true << "Diameter:"
+                                  << "Durchmesser:";
+    }
+    void sizeLabelAndMissingKeys() {
+        QFETCH(bool, diameterMode);
+        FakeFieldHost host;
+        host.diameterMode = diameterMode;
+        {
+            CSheetTool english(host);
+            QTEST(captionOf(english.ToolPage(), 1082), "english");
+        }
+        guitest::PagesLanguageFile partial(
+            "[PAGETOOL]\r\nIDC_TP_DIAM_LB=Durchmesser:\r\nIDC_TP_TYPEBALL=Kugel\r\n");
+        host.language = &partial.file();
+        CSheetTool sheet(host);
+        QTEST(captionOf(sheet.ToolPage(), 1082), "translated");
+        QCOMPARE(captionOf(sheet.ToolPage(), 1078), QStringLiteral("Kugel"));
+        QCOMPARE(captionOf(sheet.ToolPage(), 1083), QString());
+        QCOMPARE(captionOf(sheet.MachinePage(), 1048), QString());
+        QCOMPARE(tabTexts(sheet), (QStringList{"", ""}));
+    }
+
+    void everyControlHasAnAccessibleName() {
+        FakeFieldHost host;
+        host.diameterMode = true;
+        CSheetTool sheet(host);
+        QCOMPARE(guitest::namelessControls(&sheet), QStringList());
+        QCOMPARE(edit(sheet.ToolPage(), 1007)->accessibleName(), QStringLiteral("Diameter:"));
+        QCOMPARE(edit(sheet.ToolPage(), 1015)->accessibleName(), QStringLiteral("Z-Step Type:"));
+    }
+
+    // Every control lies inside the page with its whole caption, in English and German.
+    void pagesHoldTheirControls_data() {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<bool>("diameterMode");
+        QTest::newRow("English") << false << false;
+        QTest::newRow("German, diameters") << true << true;
+    }
+    void pagesHoldTheirControls() {
+        QFETCH(bool, german);
+        QFETCH(bool, diameterMode);
+        guitest::PagesLanguageFile file(guitest::kGermanPageCaptions);
+        FakeFieldHost host;
+        host.diameterMode = diameterMode;
+        host.language = german ? &file.file() : nullptr;
+        CSheetTool sheet(host);
+        sheet.resize(sheet.sizeHint());
+        sheet.show();
+        for (QWidget* page : {static_cast<QWidget*>(sheet.ToolPage()),
+                              static_cast<QWidget*>(sheet.MachinePage())}) {
+            sheet.setCurrentWidget(page);
+            // In English the page keeps the size of its template; longer captions widen it.
+            const DialogUnits units(page->font());
+            if (!german) {
+                QVERIFY(page->minimumSizeHint().width() <= units.x(kPageWidthUnits));
+                QVERIFY(page->minimumSizeHint().height() <= units.y(kPageHeightUnits));
+            }
+            for (QWidget* control : page->findChildren<QWidget*>()) {
+                const QRect inPage(control->mapTo(page, QPoint(0, 0)), control->size());
+                QVERIFY2(page->rect().contains(inPage), qPrintable(control->objectName()));
+                QVERIFY2(control->width() >= control->minimumSizeHint().width(),
+                         qPrintable(control->objectName()));
+            }
+        }
+    }
+
+    // Pictures of both pages in English and German, radii and diameters, into the folder named
+    // by CUTTERBASE_GUI_PICTURES, for a person to look at; skipped without it.
+    void writePictures() {
+        const QString folder = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
+        if (folder.isEmpty()) {
+            QSKIP("CUTTERBASE_GUI_PICTURES names no folder");
+        }
+        QDir().mkpath(folder);
+        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions);
+        for (bool inGerman : {false, true}) {
+            for (bool diameterMode : {false, true}) {
+                FakeFieldHost host;
+                fillExample(host);
+                host.diameterMode = diameterMode;
+                host.language = inGerman ? &german.file() : nullptr;
+                CSheetTool sheet(host);
+                sheet.ToolPage()->Load();
+                sheet.MachinePage()->Load();
+                sheet.resize(sheet.sizeHint());
+                sheet.show();
+                const QString suffix = QString::fromLatin1(inGerman ? "-all" : "-ang") +
+                                       QString::fromLatin1(diameterMode ? "-diameter" : "") +
+                                       QStringLiteral(".png");
+                sheet.setCurrentIndex(0);
+                QVERIFY(sheet.grab().save(folder + QStringLiteral("/page-tool") + suffix));
+                sheet.setCurrentIndex(1);
+                QVERIFY(sheet.grab().save(folder + QStringLiteral("/page-security") + suffix));
+            }
+        }
+    }
+};
+
+CUTTERBASE_GUI_TEST(ToolSheetTest)
+
+#include "pages_sheet_test.moc"
