@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -18,8 +19,10 @@ namespace {
 constexpr int kNumberEditWidth = 32;
 // Margins and spacing of the page and its groups, so that two columns of groups fit the page.
 constexpr int kPageMargin = 4;
-constexpr int kGroupMargin = 4;
+constexpr int kGroupMargin = 3;
 constexpr int kGroupMarginY = 3;
+// The column of the page's grid a group sits in.
+constexpr char kGroupColumn[] = "groupColumn";
 constexpr int kSpacing = 3;
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const DialogUnits& units) {
@@ -100,6 +103,7 @@ void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) 
         grid->setVerticalSpacing(units.y(kSpacing));
         grids.boxes[row->id] = {box, grid};
         grids.groups->addWidget(box, row->place.row, row->place.column, 1, row->place.span);
+        box->setProperty(kGroupColumn, row->place.column);
         created[row->id] = box;
     }
     for (const ControlSpec* row : rows) {
@@ -135,6 +139,32 @@ void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) 
         }
     }
     renewAccessibleNames(page);
+}
+
+void AlignGroupColumns(QWidget* page) {
+    std::map<int, int> widths;
+    std::vector<std::pair<int, QGridLayout*>> grids;
+    for (QGroupBox* box : page->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        auto* grid = qobject_cast<QGridLayout*>(box->layout());
+        if (grid == nullptr) {
+            continue;
+        }
+        const int column = box->property(kGroupColumn).toInt();
+        grids.emplace_back(column, grid);
+        for (int i = 0; i < grid->count(); ++i) {
+            int row = 0;
+            int gridColumn = 0;
+            int rowSpan = 0;
+            int columnSpan = 0;
+            grid->getItemPosition(i, &row, &gridColumn, &rowSpan, &columnSpan);
+            if (gridColumn == 0 && columnSpan == 1) {
+                widths[column] = std::max(widths[column], grid->itemAt(i)->sizeHint().width());
+            }
+        }
+    }
+    for (auto& [column, grid] : grids) {
+        grid->setColumnMinimumWidth(0, widths[column]);
+    }
 }
 
 void EnableControl(const QWidget* page, int id, bool enabled) {

@@ -19,6 +19,9 @@
 // Creates the controls of the rows on `page` with their ids, resource names, captions, places
 // and accessible names.
 void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows);
+// Gives the first column of every group the width of the widest first column among the groups
+// above and below it, so that their fields line up; again after every caption change.
+void AlignGroupColumns(QWidget* page);
 void EnableControl(const QWidget* page, int id, bool enabled);
 // Shows or clears a radio button; a group may show none checked before its first load.
 void ShowRadio(QAbstractButton* button, bool checked);

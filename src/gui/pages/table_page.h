@@ -129,13 +129,15 @@ protected:
         }
     }
 
+    // The captions of the active language file, and the fields lined up for them.
     void ApplyCaptions() {
         const LanguageFile* file = host_.Language();
-        if (file == nullptr || !file->Loaded()) {
-            return;
+        if (file != nullptr && file->Loaded()) {
+            setWindowTitle(
+                fromInstallationText(file->Caption(section_, objectName().toStdString())));
+            applyCaptions(this, *file, section_);
         }
-        setWindowTitle(fromInstallationText(file->Caption(section_, objectName().toStdString())));
-        applyCaptions(this, *file, section_);
+        AlignGroupColumns(this);
     }
     void customEvent(QEvent* event) override {
         if (event->type() == kLanguageChangeEvent) {
