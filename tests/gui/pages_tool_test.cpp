@@ -182,6 +182,9 @@ private slots:
         QTest::newRow("tool number beyond int")
             << 1028 << "2147483648" << 1077 << "Please enter an integer.";
         QTest::newRow("size beyond float") << 1007 << "1e39" << 1079 << "Please enter a number.";
+        QTest::newRow("diameter beyond float")
+            << 1007 << "2e38" << 1077
+            << "Please enter a number between -1.70141e+38 and 1.70141e+38.";
         QTest::newRow("letters in the stock") << 1013 << "abc" << 1030 << "Please enter a number.";
     }
     void refusedValuesChangeNothing() {

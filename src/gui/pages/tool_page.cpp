@@ -1,6 +1,7 @@
 #include "gui/pages/tool_page.h"
 
 #include <QLabel>
+#include <limits>
 
 #include "gui/framework/accessible_names.h"
 #include "gui/pages/page_rows.h"
@@ -16,6 +17,9 @@ constexpr int kTolerancesGroup = 1045;
 constexpr int kZStepGroup = 1046;
 constexpr int kMachineGroup = 1047;
 constexpr Range kFeedRange{0.0, 100000.0};
+// The size is also kept doubled (the diameter), which must stay a float.
+constexpr Range kSizeRange{-std::numeric_limits<float>::max() / 2,
+                           std::numeric_limits<float>::max() / 2};
 
 // Set All ticks the checks in this order.
 const PageControl<D> kToolPage[] = {
@@ -44,7 +48,7 @@ const PageControl<D> kToolPage[] = {
     Radio<D>(1080, "IDC_TP_TYPEBULLNOSE", "Bullnose", {kCutterGroup, 1, 0, 3}, &D::cutterType,
              kCutterBullnose, Click::Cutter),
     Label<D>(1082, "IDC_TP_BRAD_LB", "Body Radius:", {kCutterGroup, 2, 0}),
-    Edit<D>(1007, {kCutterGroup, 2, 1}, &D::displayRadius, 1082),
+    Edit<D>(1007, {kCutterGroup, 2, 1}, &D::displayRadius, 1082, kSizeRange),
     Millimetres<D>({kCutterGroup, 2, 2}),
     Label<D>(1083, "IDC_TP_CRAD_LB", "Corner Radius:", {kCutterGroup, 3, 0}),
     Edit<D>(1008, {kCutterGroup, 3, 1}, &D::cornerRadius, 1083),
