@@ -170,6 +170,27 @@ private slots:
         QCOMPARE(edit(sheet.ToolPage(), 1015)->accessibleName(), QStringLiteral("Z-Step Type:"));
     }
 
+    // Tab moves through the page as it reads, group by group, not in Set All's order.
+    void keyboardFollowsTheReadingOrder() {
+        FakeFieldHost host;
+        CSheetTool sheet(host);
+        QList<int> order;
+        QWidget* first = findControl(sheet.ToolPage(), 1020);
+        for (QWidget* widget = first; order.size() < 100; widget = widget->nextInFocusChain()) {
+            if (widget == first && !order.isEmpty()) {
+                break;
+            }
+            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus) &&
+                sheet.ToolPage()->isAncestorOf(widget)) {
+                order << controlId(widget);
+            }
+        }
+        QCOMPARE(order,
+                 (QList<int>{1020, 1011, 1024, 1026, 1077, 1078, 1079, 1080, 1007, 1008, 1021,
+                             1013, 1022, 1012, 1023, 1014, 1042, 1025, 1030, 1031, 1015, 1032,
+                             1043, 1037, 1016, 1038, 1009, 1036, 1010, 1039, 1017, 1027, 1028}));
+    }
+
     // Every control lies inside the page with its whole caption, in English and German.
     void pagesHoldTheirControls_data() {
         QTest::addColumn<bool>("german");

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
+#include <array>
 #include <map>
 #include <utility>
 
@@ -71,6 +72,36 @@ void PlaceControl(const ControlSpec& row, QWidget* control, PageGrids& grids) {
         return;
     }
     grid->addWidget(control, row.place.row, row.place.column, 1, row.place.span);
+}
+
+// The table lists the checks in the order Set All ticks them; the keyboard follows the page as
+// it reads: the rows above the groups, then group by group, each row from left to right.
+void SetReadingTabOrder(std::span<const ControlSpec* const> rows,
+                        const std::map<int, QWidget*>& created) {
+    std::map<int, Place> groups;
+    for (const ControlSpec* row : rows) {
+        if (row->kind == ControlKind::Group) {
+            groups[row->id] = row->place;
+        }
+    }
+    std::vector<std::pair<std::array<int, 5>, QWidget*>> order;
+    for (const ControlSpec* row : rows) {
+        const bool focusable =
+            row->kind == ControlKind::Check || row->kind == ControlKind::Radio || IsEdit(row->kind);
+        if (!focusable) {
+            continue;
+        }
+        const bool top = row->place.parent == kTopOfPage;
+        const Place group = top ? Place{kTopOfPage, -1, 0, 1} : groups.at(row->place.parent);
+        order.push_back(
+            {{group.row, group.column, row->place.row, row->place.column, row->radioIndex},
+             created.at(row->id)});
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
 }
 
 }  // namespace
@@ -138,6 +169,7 @@ void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) 
             nameAfter(edit, source);
         }
     }
+    SetReadingTabOrder(rows, created);
     renewAccessibleNames(page);
 }
 
