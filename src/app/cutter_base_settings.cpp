@@ -1,8 +1,10 @@
 #include "app/cutter_base_settings.h"
 
+#include "app/path_parts.h"
 #include "language/current_profile.h"
 #include "language/message_format.h"
 #include "language/message_presenter.h"
+#include "platform/filesystem.h"
 
 namespace {
 
@@ -15,10 +17,33 @@ constexpr const char* kForeignFile = "'%s' ist nicht eine 'Fedrix Tool' Ini-Date
 
 }  // namespace
 
+int CutterBaseSettings::Read() {
+    if (!installation_path_.empty() && installation_path_ != path_ &&
+        platform::is_regular_file(installation_path_)) {
+        ProfileSwitch use(installation_path_);
+        ReadProfile(installation_path_);
+    }
+    return Check();
+}
+
+bool CutterBaseSettings::Save() {
+    // A new user has no configuration folder yet.
+    const std::string directory = DirectoryPart(path_);
+    if (!directory.empty() && !platform::is_directory(directory) &&
+        !platform::create_directories(directory)) {
+        return false;
+    }
+    return ResetFile(true);
+}
+
 int CutterBaseSettings::OnFileFound() {
+    return ReadProfile(path_);
+}
+
+int CutterBaseSettings::ReadProfile(const std::string& file) {
     if (read_profile_string(kMarkerSection, kMarkerKey, "") != kProductMarker) {
         // A plain box, not a catalogue message: the file is not ours at all.
-        message_presenter().PresentPlain(format_message(kForeignFile, make_format_arguments(path_)),
+        message_presenter().PresentPlain(format_message(kForeignFile, make_format_arguments(file)),
                                          kButtonsOk, kIconExclamation);
         return 0;
     }

@@ -3,10 +3,12 @@
 #include <optional>
 
 #include "app/file_utilities.h"
+#include "app/path_parts.h"
 #include "app/tool_library_setting.h"
 #include "language/message_catalogue.h"
 #include "platform/ascii_case.h"
 #include "platform/filesystem.h"
+#include "platform/user_paths.h"
 #include "runtime/environment.h"
 #include "runtime/expansion.h"
 #include "runtime/status.h"
@@ -16,6 +18,7 @@ namespace {
 
 constexpr const char* kModule = "CutterBaseDlg";
 constexpr int kHookCapacity = 260;
+constexpr const char* kSettingsFolder = "CutterBase";
 
 std::string variable_text(const char* name) {
     return get_variable(name).value_or(std::string());
@@ -67,8 +70,31 @@ std::string ProfileFileName(const std::string& application_name) {
     return application_name + ".INI";
 }
 
+std::string RunningApplicationName() {
+    const auto executable = platform::executable_path();
+    return executable ? FileNamePart(*executable, false) : std::string(kApplicationName);
+}
+
+std::string ExecutableDirectory() {
+    const auto executable = platform::executable_path();
+    if (executable && !DirectoryPart(*executable).empty()) {
+        return DirectoryPart(*executable);
+    }
+    return platform::current_directory().value_or(std::string(1, platform::kPathSeparator));
+}
+
+std::string UserSettingsPath(const std::string& application_name) {
+    const std::string configuration = platform::user_configuration_directory();
+    if (configuration.empty()) {
+        return {};
+    }
+    return platform::join_path(platform::join_path(configuration, kSettingsFolder),
+                               ProfileFileName(application_name));
+}
+
 StartupConfiguration ConfigureStartup(const std::string& application_name) {
     StartupConfiguration configuration;
+    configuration.program_directory = ExecutableDirectory();
     if (!read_workzone(configuration)) {
         configuration.cancel = true;
         return configuration;
@@ -80,10 +106,14 @@ StartupConfiguration ConfigureStartup(const std::string& application_name) {
     }
     configuration.fedrix_enabled = library.fedrix_enabled;
     read_program_directory(configuration, application_name);
-    configuration.settings = std::make_unique<CutterBaseSettings>(
-        configuration.program_directory + platform::kPathSeparator +
-        ProfileFileName(application_name));
-    configuration.settings->Check();
+    // The installation's file holds the defaults; a user without a home has only that one.
+    const std::string installation = configuration.program_directory + platform::kPathSeparator +
+                                     ProfileFileName(application_name);
+    const std::string user = UserSettingsPath(application_name);
+    configuration.settings =
+        std::make_unique<CutterBaseSettings>(user.empty() ? installation : user, 0, installation);
+    configuration.settings->SetLastToolDirectory(configuration.tool_directory);
+    configuration.settings->Read();
     configuration.diameter_mode =
         platform::ascii_equal_ignoring_case(variable_text("KVXUSERAD"), "diameter");
     return configuration;

@@ -7,8 +7,8 @@
 
 #include "app/cutter_base_settings.h"
 
-// The program's file name without directory or extension; its settings file is this name
-// followed by ".INI" in the program directory.
+// The program's name as the command line gives it; the windows program takes its running name.
+// The settings files are this name followed by ".INI".
 inline constexpr const char* kApplicationName = "CutterBase";
 
 struct StartupConfiguration {
@@ -19,8 +19,8 @@ struct StartupConfiguration {
     std::string tool_directory;  // ToolDirectory
     // KVX_CUTTER_DIR named no directory and the current directory stands in for the library.
     bool tool_directory_fallback = false;
-    bool fedrix_enabled = false;           // FedrixEnabled
-    std::string program_directory = "c:";  // ProgramDirectory
+    bool fedrix_enabled = false;    // FedrixEnabled
+    std::string program_directory;  // ProgramDirectory; the executable's directory at first
     std::unique_ptr<CutterBaseSettings> settings;
     bool diameter_mode = false;  // DiameterMode
 };
@@ -30,3 +30,12 @@ StartupConfiguration ConfigureStartup(const std::string& application_name = kApp
 
 // The profile file name of a program: its base name followed by ".INI".
 std::string ProfileFileName(const std::string& application_name);
+
+// The running executable's name without directory and extension; kApplicationName when the
+// system does not tell.
+std::string RunningApplicationName();
+// The running executable's directory; the current directory when the system does not tell.
+std::string ExecutableDirectory();
+// The settings file Close writes, one per user: the profile file name in the folder
+// "CutterBase" of the user's configuration folder; "" for a user without a home.
+std::string UserSettingsPath(const std::string& application_name);

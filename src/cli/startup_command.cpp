@@ -61,6 +61,7 @@ int command_startup(const CommandArguments& arguments) {
         print_flag("fedrix_enabled", configuration.fedrix_enabled);
         print_field("program_directory", configuration.program_directory);
         print_field("settings_path", configuration.settings->Path());
+        print_field("installation_settings_path", configuration.settings->InstallationPath());
         print_field("last_tool_directory", configuration.settings->LastToolDirectory());
         print_flag("show_consistency_message",
                    configuration.settings->ShowConsistencyMessage() != 0);

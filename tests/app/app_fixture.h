@@ -1,6 +1,6 @@
 #pragma once
 // KVXHOME with an environ.cfg and a catalogue whose texts echo their argument; no start-up
-// variable.
+// variable; HOME in the test's folder.
 
 #include <string>
 #include <vector>
@@ -27,10 +27,16 @@ public:
         unload_environment();
         root.write("home/texte/TalmorError.ang", kCatalogue);
         env.set("KVXHOME", root.file("home"));
+        // Settings a test writes land in its own folder, never in the real user's.
+        env.set("HOME", root.file("user")).set("XDG_CONFIG_HOME", std::nullopt);
         GetCatalogue()->Init("ang");
     }
     ~Installation() { unload_environment(); }
     std::string path(const std::string& relative) const { return root.file(relative); }
+    // The settings file Close writes for the test's user.
+    std::string user_settings() const {
+        return root.file("user/.config/CutterBase/CutterBase.INI");
+    }
     // What was shown so far: the catalogue ids, or with `texts` the texts.
     std::vector<std::string> ids(bool texts = false) const {
         std::vector<std::string> result;

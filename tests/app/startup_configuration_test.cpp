@@ -49,11 +49,13 @@ TEST_F(Startup, UnusableToolDirectoryFallsBackToTheCurrentDirectory) {
 
 TEST_F(Startup, ProgramDirectoryComesFromTheHookCommand) {
     const std::string long_directory = path(std::string(300, 'h'));
+    const std::string executable = ExecutableDirectory();
+    // Without the program's name in the hook, the executable's directory, never "c:".
     const std::tuple<std::optional<std::string>, std::string, bool> cases[] = {
         {path("prog/bin/CutterBase.exe -tpnum 3"), path("prog/bin"), false},
-        {path("prog/bin/cutterbase.exe"), "c:", true},
+        {path("prog/bin/cutterbase.exe"), executable, false},
         {"CutterBase.exe", "", true},
-        {std::nullopt, "c:", true},
+        {std::nullopt, executable, false},
         {long_directory + "/CutterBase", long_directory, true},
     };
     for (const auto& [hook, directory, reported] : cases) {
@@ -61,11 +63,15 @@ TEST_F(Startup, ProgramDirectoryComesFromTheHookCommand) {
         install.env.set("KVX_CUTTER_HOOK_COMMAND", hook);
         const StartupConfiguration configuration = ConfigureStartup();
         EXPECT_EQ(configuration.program_directory, directory);
-        EXPECT_EQ(configuration.settings->Path(), directory + "/CutterBase.INI");
+        EXPECT_EQ(configuration.settings->InstallationPath(), directory + "/CutterBase.INI");
+        EXPECT_EQ(configuration.settings->Path(), install.user_settings());
+        EXPECT_EQ(configuration.settings->LastToolDirectory(), path("tools"));  // no file yet
         EXPECT_EQ(install.ids(), reported ? Ids{"CUTTERBASE/CUTBASE_NOCUTTER_HOOK"} : Ids{});
         EXPECT_EQ(install.ids(true),
                   reported ? Ids{"hook KVX_CUTTER_HOOK_COMMAND =" + directory} : Ids{});
     }
+    EXPECT_TRUE(platform::is_regular_file(executable + "/test_app"));
+    EXPECT_EQ(RunningApplicationName(), "test_app");
 }
 
 TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
