@@ -26,7 +26,7 @@ constexpr int kGroupMarginY = 3;
 constexpr char kGroupColumn[] = "groupColumn";
 constexpr int kSpacing = 3;
 
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const DialogUnits& units) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent, const DialogUnits& units) {
     const QString caption = QString::fromLatin1(row.caption);
     switch (row.kind) {
         case ControlKind::Group:
@@ -57,7 +57,7 @@ struct PageGrids {
     std::map<std::pair<int, int>, QHBoxLayout*> radioRows;
 };
 
-void PlaceControl(const ControlSpec& row, QWidget* control, PageGrids& grids) {
+void PlaceControl(const ControlRow& row, QWidget* control, PageGrids& grids) {
     QGridLayout* grid = grids.top;
     if (row.place.parent != kTopOfPage) {
         grid = grids.boxes.at(row.place.parent).second;
@@ -76,16 +76,16 @@ void PlaceControl(const ControlSpec& row, QWidget* control, PageGrids& grids) {
 
 // The table lists the checks in the order Set All ticks them; the keyboard follows the page as
 // it reads: the rows above the groups, then group by group, each row from left to right.
-void SetReadingTabOrder(std::span<const ControlSpec* const> rows,
+void SetReadingTabOrder(std::span<const ControlRow* const> rows,
                         const std::map<int, QWidget*>& created) {
     std::map<int, Place> groups;
-    for (const ControlSpec* row : rows) {
+    for (const ControlRow* row : rows) {
         if (row->kind == ControlKind::Group) {
             groups[row->id] = row->place;
         }
     }
     std::vector<std::pair<std::array<int, 5>, QWidget*>> order;
-    for (const ControlSpec* row : rows) {
+    for (const ControlRow* row : rows) {
         const bool focusable =
             row->kind == ControlKind::Check || row->kind == ControlKind::Radio || IsEdit(row->kind);
         if (!focusable) {
@@ -106,7 +106,7 @@ void SetReadingTabOrder(std::span<const ControlSpec* const> rows,
 
 }  // namespace
 
-void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) {
+void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows) {
     const DialogUnits units(page->font());
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(units.x(kPageMargin), units.y(kPageMargin), units.x(kPageMargin),
@@ -121,7 +121,7 @@ void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) 
     grids.top->setColumnStretch(1, 1);
 
     std::map<int, QWidget*> created;
-    for (const ControlSpec* row : rows) {
+    for (const ControlRow* row : rows) {
         if (row->kind != ControlKind::Group) {
             continue;
         }
@@ -137,7 +137,7 @@ void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) 
         box->setProperty(kGroupColumn, row->place.column);
         created[row->id] = box;
     }
-    for (const ControlSpec* row : rows) {
+    for (const ControlRow* row : rows) {
         if (row->kind == ControlKind::Group) {
             continue;
         }
@@ -157,7 +157,7 @@ void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows) 
     for (auto& [id, box] : grids.boxes) {
         box.second->setColumnStretch(box.second->columnCount(), 1);
     }
-    for (const ControlSpec* row : rows) {
+    for (const ControlRow* row : rows) {
         if (row->buddy == 0 || !IsEdit(row->kind)) {
             continue;
         }

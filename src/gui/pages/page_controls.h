@@ -18,7 +18,7 @@
 
 // Creates the controls of the rows on `page` with their ids, resource names, captions, places
 // and accessible names.
-void BuildPageControls(QWidget* page, std::span<const ControlSpec* const> rows);
+void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows);
 // Gives the first column of every group the width of the widest first column among the groups
 // above and below it, so that their fields line up; again after every caption change.
 void AlignGroupColumns(QWidget* page);
@@ -30,11 +30,11 @@ bool IsEdit(ControlKind kind);
 
 template <typename Data>
 void BuildPageControls(QWidget* page, PageTableRows<Data> rows) {
-    std::vector<const ControlSpec*> specs;
+    std::vector<const ControlRow*> controls;
     for (const PageControl<Data>& row : rows) {
-        specs.push_back(&row);
+        controls.push_back(&row);
     }
-    BuildPageControls(page, specs);
+    BuildPageControls(page, controls);
 }
 
 template <typename Data>

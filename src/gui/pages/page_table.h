@@ -35,7 +35,7 @@ struct Range {
 };
 
 // The part of a row that does not depend on the page's variables.
-struct ControlSpec {
+struct ControlRow {
     int id = 0;  // 0 for unit labels, which the template does not number
     ControlKind kind = ControlKind::Label;
     const char* name = nullptr;  // null where the template gives no resource name
@@ -54,7 +54,7 @@ using PageVariable =
     std::variant<std::monostate, bool Data::*, int Data::*, float Data::*, std::string Data::*>;
 
 template <typename Data>
-struct PageControl : ControlSpec {
+struct PageControl : ControlRow {
     PageVariable<Data> variable;
 };
 
