@@ -36,8 +36,13 @@ public:
         }
         open_.push_back(*identity);
         // One listing serves the folders, the tools and the Fedrix files of this level.
-        const std::vector<platform::DirectoryEntry> entries =
+        std::vector<platform::DirectoryEntry> entries =
             platform::find_files(platform::join_path(directory, "*"));
+        // Names equal but for case ("Bull", "bull") in one order every time.
+        std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+            const int order = platform::ascii_compare_ignoring_case(a.name, b.name);
+            return order != 0 ? order < 0 : a.name < b.name;
+        });
         std::unordered_set<std::string> names;
         if (fedrix_enabled_) {
             for (const auto& entry : entries) {

@@ -74,6 +74,24 @@ TEST_F(Startup, ProgramDirectoryComesFromTheHookCommand) {
     EXPECT_EQ(RunningApplicationName(), "test_app");
 }
 
+TEST(UserSettingsPath, FollowsTheUsersConfigurationFolder) {
+    apptest::Installation install;
+    // XDG_CONFIG_HOME, the settings file; a relative folder is not taken
+    const std::tuple<std::optional<std::string>, std::string> cases[] = {
+        {install.path("config"), install.path("config/CutterBase/CutterBase.INI")},
+        {"", install.user_settings()},
+        {"relative/config", install.user_settings()},
+        {std::nullopt, install.user_settings()},
+    };
+    for (const auto& [configured, settings] : cases) {
+        install.env.set("XDG_CONFIG_HOME", configured);
+        EXPECT_EQ(UserSettingsPath("CutterBase"), settings);
+    }
+    install.env.set("XDG_CONFIG_HOME", std::nullopt).set("HOME", std::nullopt);
+    const std::string fallback = UserSettingsPath("cb");
+    EXPECT_TRUE(fallback.empty() || fallback.ends_with("/.config/CutterBase/cb.INI")) << fallback;
+}
+
 TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
     const std::string huge(10000, '7');
     // Arguments, output file, toolpath number, texts of CUTBASE_TPNUM_UNKNOWN.

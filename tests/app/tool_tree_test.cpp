@@ -107,10 +107,12 @@ TEST_F(ToolTreeScan, ALinkBackToTheRootIsEnteredOnceAnUnreadableFolderNotAtAll) 
 }
 
 TEST_F(ToolTreeScan, FindAndSelectByPathIgnoringCase) {
+    root.mkdir("lib/BALL");
     const ToolTreeItem tree = ScanToolTree(lib, true);
     // path, text of the item found, or nullptr for none
     const std::tuple<std::string, const char*> cases[] = {
         {lib + "/BALL/Z.WKZ", "z.wkz"}, {lib + "/bull/DEEP", "deep"}, {lib + "/bull", "Bull"},
+        {lib + "/Ball", "BALL"},  // two spellings: the first in display order
         {lib + "/x.wkz", "x.wkz"},      {lib + "/none.wkz", nullptr}, {lib, nullptr},
     };
     for (const auto& [path, text] : cases) {
