@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "platform/filesystem.h"
 #include "runtime/report.h"
 
 namespace {
@@ -79,6 +80,7 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::ignore_file_size_signal();
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {

@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,53 +57,54 @@ std::string directory_of(const std::string& path) {
     return cut == 0 ? std::string(1, kPathSeparator) : path.substr(0, cut);
 }
 
-// Replacing a symbolic link would cut it; write to the file it names instead.
-std::string follow_link(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-        return path;
-    }
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        return path;
-    }
-    std::string target(real);
-    std::free(real);
-    return target;
-}
+// A link chain longer than this is taken for a loop, as the system's own path lookup does.
+constexpr int kMaxLinkHops = 40;
 
-}  // namespace
-
-std::optional<std::string> read_file(const std::string& path) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    int fd;
-    do {
-        fd = ::open(resolve_case(path).c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    Descriptor file(fd);
-    if (file.get() < 0) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[65536];
+std::optional<std::string> link_target(const std::string& link) {
+    std::string target(256, '\0');
     while (true) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        const ssize_t length = ::readlink(link.c_str(), target.data(), target.size());
+        if (length < 0) {
             return std::nullopt;
         }
-        if (got == 0) {
-            return bytes;
+        if (static_cast<std::size_t>(length) < target.size()) {
+            target.resize(static_cast<std::size_t>(length));
+            return target;
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        target.resize(target.size() * 2);
     }
 }
 
-namespace {
+// Replacing a symbolic link would cut it: the file it names is written instead, also when
+// that file does not exist yet. nullopt with ELOOP for a loop.
+std::optional<std::string> follow_link(std::string path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::optional<std::string> target = link_target(path);
+        if (!target || target->empty()) {
+            return std::nullopt;
+        }
+        path = target->front() == kPathSeparator ? *target : join_path(directory_of(path), *target);
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+// A directory whose entries can only be added (or not changed at all) refuses the rename,
+// and then the temporary file could not be removed either.
+bool only_appendable(const std::string& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    int flags = 0;
+    const bool known = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    ::close(fd);
+    return known && (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
+}
 
 // The checks that make a replacement fail before anything is written; sets errno.
 bool check_replaceable(const std::string& target, const std::string& directory,
@@ -115,6 +118,10 @@ bool check_replaceable(const std::string& target, const std::string& directory,
         return false;
     }
     if (::access(directory.c_str(), W_OK | X_OK) != 0) {
+        return false;
+    }
+    if (only_appendable(directory)) {
+        errno = EPERM;
         return false;
     }
     // The rename would succeed over a read-only file; Windows refuses the write.
@@ -132,12 +139,17 @@ bool check_replaceable(const std::string& target, const std::string& directory,
     return true;
 }
 
+// The directory is found ignoring case, the name is taken as given.
 std::optional<std::string> replace_target(const std::string& path) {
     if (path.empty() || path.back() == kPathSeparator) {
         errno = EINVAL;
         return std::nullopt;
     }
-    return follow_link(resolve_case(path));
+    const std::size_t cut = path.rfind(kPathSeparator);
+    if (cut == std::string::npos) {
+        return follow_link(path);
+    }
+    return follow_link(resolve_case(path.substr(0, cut)) + path.substr(cut));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/filesystem.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +68,10 @@ bool set_current_directory(const std::string& path) {
 
 std::uint32_t process_id() {
     return static_cast<std::uint32_t>(::getpid());
+}
+
+void ignore_file_size_signal() {
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 void sleep_milliseconds(int milliseconds) {

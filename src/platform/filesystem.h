@@ -3,6 +3,7 @@
 // Paths are native: the separator is kPathSeparator wherever Windows used the backslash.
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,17 +69,31 @@ bool create_directory(const std::string& path);
 // Creates the directory and every missing parent.
 bool create_directories(const std::string& path);
 
-// Reads a whole file; nullopt when it cannot be opened or read.
+// Opens an existing data file for reading, after case resolution. Only a regular file is
+// opened, as checked on the opened descriptor; the open itself never waits on a FIFO or a
+// device. -1 with errno set otherwise (EISDIR for a directory, EINVAL for other kinds).
+int open_regular_file(const std::string& path);
+// The same as a stream opened "rb"; nullptr with errno set.
+std::FILE* open_regular_stream(const std::string& path);
+
+// Reads a whole regular file; nullopt when it cannot be opened or read.
 std::optional<std::string> read_file(const std::string& path);
 
 // Replaces the file with these bytes atomically: a temporary file in the same directory is
-// written, flushed and renamed over the target, so a failed write leaves the old file intact.
-// Fails (without touching anything) when the target is read-only or the directory cannot be
-// written or does not exist. A replaced file keeps its permissions; a symbolic link is kept
-// and the file it names is replaced.
+// written, flushed and renamed over the target, so a failed write leaves the old file intact
+// and no temporary behind. Fails (without touching anything) when the target is read-only or
+// not a regular file, or the directory does not exist, cannot be written or only appended to.
+// The file is written under the name given: the directory part is resolved ignoring case, the
+// name is not, so a file whose name differs only in case is never taken for the target. A
+// replaced file keeps its permissions; a symbolic link is kept and the file it names is
+// written, created when the link dangles; a link loop fails with ELOOP.
 bool replace_file(const std::string& path, std::string_view bytes);
 // The checks of replace_file on their own: true when a replacement would be attempted.
 bool can_replace_file(const std::string& path);
+
+// A write beyond the file-size limit (ulimit -f) fails with EFBIG instead of ending the
+// process, so that an atomic write cleans up and reports. Every program calls it at start.
+void ignore_file_size_signal();
 
 // Joins two parts with exactly one separator between them.
 std::string join_path(const std::string& directory, const std::string& name);

@@ -115,10 +115,13 @@ TEST(ProfileFiles, ReadOnlyMissingAndCaseDifferingFiles) {
     EXPECT_TRUE(platform::delete_profile_section(none, "s"));
     EXPECT_FALSE(platform::exists(none));
 
-    dir.write("Conf/Settings.INI", "[s]\r\nk=v\r\n");
+    // The file found ignoring case is read; the write goes to the name given, in the
+    // directory found ignoring case.
+    dir.write("Conf/Settings.INI", "[s]\r\nk=v\r\nj=1\r\n");
     ASSERT_TRUE(platform::write_profile_string(dir.file("CONF/settings.ini"), "s", "k", "w"));
-    EXPECT_EQ(testsupport::read_file(dir.file("Conf/Settings.INI")), "[s]\r\nk=w\r\n");
-    EXPECT_EQ(platform::find_files(dir.file("Conf/*")).size(), 4u);
+    EXPECT_EQ(testsupport::read_file(dir.file("Conf/Settings.INI")), "[s]\r\nk=v\r\nj=1\r\n");
+    EXPECT_EQ(testsupport::read_file(dir.file("Conf/settings.ini")), "[s]\r\nk=w\r\nj=1\r\n");
+    EXPECT_EQ(platform::find_files(dir.file("Conf/*")).size(), 5u);
 }
 
 }  // namespace
