@@ -79,7 +79,7 @@ void ensure_directory(const std::string& directory) {
 }
 
 std::string read_workzone_number(const std::string& path) {
-    std::FILE* file = std::fopen(platform::resolve_case(path).c_str(), "rb");
+    std::FILE* file = platform::open_regular_stream(path);
     if (file == nullptr) {
         report_fatal(format_text("Error opening file '%s' for read access\n", path.c_str()));
     }

@@ -64,7 +64,7 @@ struct LockContent {
 
 LockContent read_lock(const std::string& path) {
     LockContent content;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = platform::open_regular_stream(path);
     if (file == nullptr) {
         content.handle = -1;
         return content;

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -242,15 +240,8 @@ private:
 }  // namespace
 
 MessageDatabase* load_messages(MessageDatabase* db, const std::string& path) {
-    FileHandle file(std::fopen(platform::resolve_case(path).c_str(), "rb"));
-    int error = errno;
-    if (file) {
-        struct stat status;
-        if (fstat(fileno(file.get()), &status) == 0 && S_ISDIR(status.st_mode)) {
-            file.reset();
-            error = EISDIR;
-        }
-    }
+    FileHandle file(platform::open_regular_stream(path));
+    const int error = errno;
     if (!file) {
         if (!platform::exists(path)) {
             return db;

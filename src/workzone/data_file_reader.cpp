@@ -39,7 +39,7 @@ int DataFileReader::Run() {
 
 int read_text_file(const std::string& path, std::string& text) {
     text.clear();
-    std::FILE* file = std::fopen(platform::resolve_case(path).c_str(), "rb");
+    std::FILE* file = platform::open_regular_stream(path);
     if (file == nullptr) {
         return kDataFileBadPath;
     }

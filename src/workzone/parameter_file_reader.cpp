@@ -1,7 +1,5 @@
 #include "workzone/parameter_file_reader.h"
 
-#include <fstream>
-
 #include "platform/filesystem.h"
 
 ParameterFileReader::ParameterFileReader(const std::optional<std::string>& path, int mode,
@@ -11,11 +9,11 @@ ParameterFileReader::ParameterFileReader(const std::optional<std::string>& path,
       labels_(std::move(labels)) {}
 
 int ParameterFileReader::ReadStep() {
-    std::ifstream in(platform::resolve_case(path()), std::ios::binary);
-    if (!in.is_open()) {
+    std::optional<std::string> bytes = platform::read_file(path());
+    if (!bytes) {
         return kDataFileBadPath;
     }
-    read_parameter_items(in, items_);
+    parse_parameter_items(*bytes, items_);
     return kDataFileOk;
 }
 
