@@ -27,7 +27,8 @@ double round_to_step(double value, int precision) {
         return value;
     }
     const double scale = std::pow(10.0, precision);
-    const double rounded = std::round(value * scale) / scale;
+    // Adding 0.0 drops the sign of a negative value rounded to zero.
+    const double rounded = std::round(value * scale) / scale + 0.0;
     return std::isfinite(rounded) ? rounded : value;
 }
 

@@ -43,7 +43,11 @@ std::string format_fixed(double value, int precision) {
     if (result.ec != std::errc()) {
         return {};
     }
-    return std::string(buffer, result.ptr);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos) {
+        text.remove_prefix(1);
+    }
+    return std::string(text);
 }
 
 ParsedDouble parse_leading_double(std::string_view text) {

@@ -8,7 +8,8 @@
 
 namespace platform {
 
-// "%.*f" of the C library, always with a point.
+// "%.*f" of the C library, always with a point; a value that shows as zero has no sign
+// ("0.000", never "-0.000").
 std::string format_fixed(double value, int precision);
 
 struct ParsedDouble {

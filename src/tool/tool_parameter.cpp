@@ -12,7 +12,9 @@ constexpr double kThousandth = 999.999952502551;
 float ParseToolReal(std::string_view text) {
     double value = platform::parse_leading_double(text).value;
     double scaled = value * kThousandth;
-    scaled = scaled >= 0 ? std::trunc(scaled + 0.5) : std::trunc(scaled - 0.5);
+    // Adding 0.0 turns the negative zero of a small negative value into 0: the rounded integer
+    // has no sign of its own, and -0.000 must never be written.
+    scaled = (scaled >= 0 ? std::trunc(scaled + 0.5) : std::trunc(scaled - 0.5)) + 0.0;
     // The product is taken in double precision and only then stored as a float: 2.001 must
     // come out just above 2.001, so that it differs from 2.0 by no less than 0.001.
     float result = static_cast<float>(scaled * static_cast<double>(0.001f));
@@ -26,6 +28,8 @@ std::int32_t ParseToolInteger(std::string_view text) {
 }
 
 std::string LimitParameterText(std::string_view text) {
+    // A value buffer ended at its first zero byte: what follows it was never part of the text.
+    text = text.substr(0, text.find('\0'));
     return std::string(text.substr(0, kMaxParameterText));
 }
 

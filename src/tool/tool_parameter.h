@@ -32,7 +32,8 @@ struct ParameterValue {
 // rounded half away from zero, scaled back by the float 0.001.
 float ParseToolReal(std::string_view text);
 std::int32_t ParseToolInteger(std::string_view text);
-// Texts longer than a parameter holds are cut, wherever they enter one.
+// Texts longer than a parameter holds are cut, wherever they enter one; so is a text at its
+// first NUL byte.
 std::string LimitParameterText(std::string_view text);
 
 // A record from a name and a value text as a tool file gives them.

@@ -8,8 +8,17 @@ namespace {
 
 TEST(NumberText, FixedFormatMatchesThePrintfSpellingWithAPoint) {
     const std::tuple<double, int, const char*> cases[] = {
-        {0.8f, 3, "0.800"}, {-0.0, 3, "-0.000"},  {12.3456, 3, "12.346"},
-        {2.5, 0, "2"},      {0.0005, 3, "0.001"}, {1e20, 3, "100000000000000000000.000"}};
+        {0.8f, 3, "0.800"},
+        {12.3456, 3, "12.346"},
+        {2.5, 0, "2"},
+        {0.0005, 3, "0.001"},
+        {1e20, 3, "100000000000000000000.000"},
+        // A number that shows as zero has no sign.
+        {-0.0, 3, "0.000"},
+        {-0.0004, 3, "0.000"},
+        {-0.0004, 5, "-0.00040"},
+        {-0.0006, 3, "-0.001"},
+        {-0.4, 0, "0"}};
     for (const auto& [value, precision, text] : cases) {
         EXPECT_EQ(platform::format_fixed(value, precision), text) << value;
     }

@@ -183,6 +183,22 @@ TEST_F(ChangeFileTest, OnlyDifferingParametersAndTheHighestLevel) {
     EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_COMMENT=a\\&b &TP_FRCUT=1200.000 &TP_BRAD=5.000 ");
 }
 
+// A damaged tool file: a NUL inside a text, a real just below zero.
+TEST_F(ChangeFileTest, DamagedValuesReachTheChangeFileAsTheToolHoldsThem) {
+    ToolParameterSet tool =
+        Load(std::string("C:       &TP_COMMENT=ab\0cd\r\n"
+                         "S:       &TP_STOCK=-0.0004\r\n",
+                         56));
+    toolpath.reals["TP_STOCK"] = 1.0f;
+    std::string dir = home.path() + "/lib";
+    ASSERT_TRUE(tool.WriteChangeFile(toolpath, out, dir, dir + "/t.wkz"));
+    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_COMMENT=ab &TP_STOCK=0.000 &TP_INDEX82=.\\t.wkz ");
+    ASSERT_TRUE(tool.Save(home.file("lib/copy.wkz")));
+    EXPECT_EQ(read_file(home.file("lib/copy.wkz")),
+              "C                        :       &TP_COMMENT=ab\r\n"
+              "S                        :       &TP_STOCK=0.000\r\n");
+}
+
 TEST_F(ChangeFileTest, ToolReference) {
     ToolParameterSet tool;
     std::string dir = home.path() + "/lib";

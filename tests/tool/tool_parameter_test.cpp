@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/number_text.h"
 #include "tool/parameter_table.h"
 #include "tool/tool_parameter.h"
@@ -19,6 +21,8 @@ TEST(ToolValueParsing, RealsCarryThreeDecimals) {
     for (const auto& c : cases) {
         EXPECT_EQ(platform::format_fixed(ParseToolReal(c.text), 3), c.written) << c.text;
     }
+    // A value that rounds to no thousandths has no sign left.
+    EXPECT_FALSE(std::signbit(ParseToolReal("-0.0004")));
     // The product is rounded to a float only at the end, so 2.001 lies above 2.001.
     EXPECT_GE(static_cast<double>(ParseToolReal("2.001")) - 2.0, 0.001);
 }
@@ -50,12 +54,17 @@ TEST(ToolValueParsing, KindFollowsTheName) {
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", "").integer, 0);
 }
 
-TEST(ToolValueParsing, TextsAreCutTo255Characters) {
+TEST(ToolValueParsing, TextsAreCutTo255CharactersAndAtTheirFirstNul) {
     std::string long_text(300, 'x');
     EXPECT_EQ(ParseToolParameter("L", "TP_COMMENT", long_text).text.size(), 255u);
     ParameterValue value;
     value.text = long_text;
     EXPECT_EQ(MakeToolParameter(kTpCdesc, value).text.size(), 255u);
+    const std::string damaged("rough\0&TP_INDEX82=x", 20);
+    EXPECT_EQ(ParseToolParameter("L", "TP_COMMENT", damaged).text, "rough");
+    EXPECT_EQ(ParseToolParameter("L", "MY_NOTE", damaged).text, "rough");
+    value.text = damaged;
+    EXPECT_EQ(MakeToolParameter(kTpCdesc, value).text, "rough");
 }
 
 }  // namespace
