@@ -21,6 +21,25 @@ private:
     std::string previous_;
 };
 
+// While the object lives, the profile functions read `path` from one parse of the file, made
+// now or by an enclosing reading or rewrite of the same path: values read one by one from disk
+// could mix two versions of a file that is being replaced. Writes still go to the file.
+class ProfileReading {
+public:
+    explicit ProfileReading(const std::string& path);
+    ~ProfileReading();
+    ProfileReading(const ProfileReading&) = delete;
+    ProfileReading& operator=(const ProfileReading&) = delete;
+
+    // False when the file exists but could not be read; its keys then read as missing.
+    bool Readable() const { return readable_; }
+
+private:
+    std::string path_;
+    bool owner_ = false;
+    bool readable_ = true;
+};
+
 // Value of a key in the current profile, or the default (trailing spaces removed) when the
 // profile, section or key is missing.
 std::string read_profile_string(const std::string& section, const std::string& key,

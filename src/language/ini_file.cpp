@@ -32,6 +32,7 @@ void IniFile::SetLanguageIndex(int index) {
 int IniFile::Check() {
     exists_ = !path_.empty() && platform::is_regular_file(path_) ? 1 : 0;
     if (exists_) {
+        ProfileReading once(path_);
         ProfileSwitch use(path_);
         OnFileFound();
     } else if (report_missing_) {

@@ -15,7 +15,8 @@ public:
     void SetPath(const std::string& path, int report_missing);
 
     // Sets the exists flag; when the file exists, runs OnFileFound with it as the current
-    // profile. A missing file is announced when the report-missing flag is set. Returns the flag.
+    // profile, every value read from one parse of the file. A missing file is announced when
+    // the report-missing flag is set. Returns the flag.
     int Check();
 
     // Rewrites the file through the Write hook, with the file as the current profile. With

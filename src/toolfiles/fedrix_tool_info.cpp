@@ -1,5 +1,7 @@
 #include "toolfiles/fedrix_tool_info.h"
 
+#include <cmath>
+
 #include "language/current_profile.h"
 #include "language/message_presenter.h"
 #include "language/typed_profile.h"
@@ -79,12 +81,22 @@ void read_value(const char* section, const char* key, std::int32_t& value) {
     value = read_profile_int(section, key, value);
 }
 void read_value(const char* section, const char* key, float& value) {
-    value = read_profile_real(section, key, value);
+    // As in a tool file: a number beyond the float range is no value and reads as 0.
+    const float read = read_profile_real(section, key, value);
+    value = std::isfinite(read) ? read : 0.0f;
 }
 
 }  // namespace
 
 bool FedrixToolInfo::Read() {
+    // One parse serves the marker and every value, so that they all come from one version.
+    ProfileReading once(current_profile());
+    if (!once.Readable()) {
+        message_presenter().PresentPlain("'" + path_ + "' konnte nicht gelesen werden!", kButtonsOk,
+                                         0);
+        read_succeeded_ = false;
+        return false;
+    }
     std::string marker = read_profile_string(kMarkerSection, kMarkerKey, "");
     if (marker != kExpectedMarker) {
         // A plain message box of the program, not a catalogue message.

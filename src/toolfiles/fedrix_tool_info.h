@@ -15,8 +15,9 @@ public:
     explicit FedrixToolInfo(const std::string& path = {});
 
     // Checks the type marker, then reads every value (a missing key keeps the value held so
-    // far). A file of another kind is announced in a plain message box and changes nothing.
-    // Runs with the file as the current profile.
+    // far; a real beyond the float range reads as 0), all from one parse of the file. A file
+    // that cannot be read or is of another kind is announced in a plain message box and
+    // changes nothing. Runs with the file as the current profile.
     bool Read();
     // Whether the last Read accepted the file.
     bool ReadSucceeded() const { return read_succeeded_; }

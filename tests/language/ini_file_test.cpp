@@ -40,7 +40,7 @@ protected:
 
 using IniFileTest = CatalogueTest;
 
-TEST_F(IniFileTest, CheckReadsAnExistingFileAsTheCurrentProfileIgnoringCase) {
+TEST_F(IniFileTest, CheckReadsAFileFoundIgnoringCaseAndTheRewriteKeepsTheNameGiven) {
     const std::string path =
         temp_.write("Settings/App.INI", "[GENERAL]\nName=mill\nDepth=0.12345\n");
     set_current_profile("before.ini");
@@ -52,7 +52,9 @@ TEST_F(IniFileTest, CheckReadsAnExistingFileAsTheCurrentProfileIgnoringCase) {
     set_current_profile("");
     file.name = "changed";
     EXPECT_TRUE(file.ResetFile(false));
-    EXPECT_EQ(read_file(path), "[GENERAL]\nName=changed\nDepth=0.123\n");
+    // Written under the name given, beside the file that was found ignoring case.
+    EXPECT_EQ(read_file(temp_.file("Settings/app.ini")), "[GENERAL]\nName=changed\nDepth=0.123\n");
+    EXPECT_EQ(read_file(path), "[GENERAL]\nName=mill\nDepth=0.12345\n");
     EXPECT_TRUE(presenter_.shown.empty());
 }
 

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
+
+#include "language/current_profile.h"
 #include "language/message_presenter.h"
 #include "support/test_support.h"
 #include "toolfiles/fedrix_tool_info.h"
@@ -99,6 +104,54 @@ TEST_F(FedrixTest, OnlyTheRightMarkerIsReadAndAWrongOneIsAnnounced) {
     ASSERT_EQ(info.Entries().size(), 28u);
     EXPECT_EQ(std::string(info.Entries()[4].key) + "=" + info.Entries()[4].text,
               "Start Depth=0.800");
+}
+
+TEST_F(FedrixTest, RealsBeyondTheFloatRangeReadAsZeroAndZeroHasNoSign) {
+    std::string path = dir.write("r.ncs",
+                                 "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
+                                 "[BASICS]\r\nStart Depth=1e39\r\nMax Depth=-1e999\r\n"
+                                 "Max Cut Height=-0.0004\r\n");
+    FedrixToolInfo info(path);
+    ASSERT_TRUE(info.Check());
+    ASSERT_TRUE(info.ReadSucceeded());
+    const auto entries = info.Entries();
+    for (std::size_t i : {4u, 5u, 6u}) {
+        EXPECT_EQ(entries[i].text, "0.000") << entries[i].key;
+    }
+}
+
+TEST_F(FedrixTest, AFileThatCannotBeReadIsSaidToBeUnreadable) {
+    const std::string path = dir.file("pipe.ncs");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    FedrixToolInfo info(path);
+    ProfileSwitch use(path);
+    EXPECT_FALSE(info.Read());
+    EXPECT_FALSE(info.ReadSucceeded());
+    ASSERT_EQ(presenter.texts.size(), 1u);
+    EXPECT_EQ(presenter.texts[0], "'" + path + "' konnte nicht gelesen werden!");
+}
+
+// The file replaced while it is being read: every value still comes from one version.
+class ReplacedWhileRead : public FedrixToolInfo {
+public:
+    using FedrixToolInfo::FedrixToolInfo;
+    std::function<void()> replace;
+
+protected:
+    int OnFileFound() override {
+        replace();
+        return FedrixToolInfo::OnFileFound();
+    }
+};
+
+TEST_F(FedrixTest, EveryValueComesFromOneParseOfTheFile) {
+    const std::string marker = "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n";
+    std::string path = dir.write("v.ncs", marker + "[BASICS]\r\nMin Feed Rate=1\r\n");
+    ReplacedWhileRead info(path);
+    info.replace = [&] { dir.write("v.ncs", "[BASICS]\r\nMin Feed Rate=2\r\n"); };
+    ASSERT_TRUE(info.Check());
+    EXPECT_TRUE(info.ReadSucceeded());
+    EXPECT_EQ(info.min_feed_rate, 1);
 }
 
 TEST(FedrixPath, ReplacesTheExtensionOfTheFileName) {
