@@ -46,27 +46,29 @@ bool valid_section(const MessageDatabase* db, std::uint16_t section) {
     return db != nullptr && section < db->sections.size();
 }
 
+// Whether the record in a slot is the parameter `name`: blanks, the name, blanks, "=". Read
+// in place, since the slot index compares names on every probe.
+auto names_of(const MessageDatabase& db, const MessageSection& section) {
+    return [&db, &section](std::uint16_t slot, std::string_view name) {
+        const char* text = reinterpret_cast<const char*>(text_base(db)) +
+                           slot_record(db, section, slot) + sizeof(RecordHeader);
+        while (*text != '\0' && is_blank(*text)) {
+            ++text;
+        }
+        for (char c : name) {
+            if (*text != c || c == '\0') {
+                return false;
+            }
+            ++text;
+        }
+        while (*text != '\0' && is_blank(*text)) {
+            ++text;
+        }
+        return *text == '=';
+    };
+}
+
 }  // namespace
-
-std::string_view trim_leading_blanks(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && is_blank(text[start])) {
-        ++start;
-    }
-    return text.substr(start);
-}
-
-std::string_view trim_trailing_blanks(std::string_view text) {
-    std::size_t end = text.size();
-    while (end > 0 && is_blank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(0, end);
-}
-
-std::string_view trim_blanks(std::string_view text) {
-    return trim_trailing_blanks(trim_leading_blanks(text));
-}
 
 std::optional<std::string_view> parameter_name(std::string_view text) {
     std::size_t equals = text.find('=');
@@ -135,11 +137,8 @@ std::int32_t find_parameter(const MessageDatabase& db, std::uint16_t section,
         return -1;
     }
     const MessageSection& s = db.sections[section];
-    auto found = s.first_slot.find(name);
-    if (found == s.first_slot.end()) {
-        return -1;
-    }
-    return slot_record(db, s, found->second);
+    const std::optional<std::uint16_t> slot = s.first_slot.find(name, names_of(db, s));
+    return slot ? slot_record(db, s, *slot) : -1;
 }
 
 bool append_message(MessageDatabase& db, std::uint16_t section, std::string_view text,
@@ -157,28 +156,50 @@ bool append_message(MessageDatabase& db, std::uint16_t section, std::string_view
         return false;
     }
     slots_of(s)[s.count] = record;
-    if (auto name = parameter_name(text)) {
-        s.first_slot.try_emplace(std::string(*name), s.count);
+    if (const std::optional<std::string_view> name = parameter_name(text)) {
+        s.first_slot.add_if_absent(*name, s.count, names_of(db, s));
     }
     ++s.count;
     return true;
 }
 
-std::string rewrite_references(std::string_view text, std::int32_t previous_text) {
-    std::size_t equals = text.find('=');
-    std::string result(text.substr(0, equals + 1));
-    std::string reference = format_text("+(%08X)", static_cast<unsigned>(previous_text));
-    for (std::size_t i = equals + 1; i < text.size(); ++i) {
-        if (text[i] != '+') {
-            result += text[i];
-        } else if (i + 1 < text.size() && text[i + 1] == '+') {
+namespace {
+
+// "+(%08X)" of the offset.
+std::string reference_to(std::int32_t text_offset) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string reference = "+(00000000)";
+    auto value = static_cast<std::uint32_t>(text_offset);
+    for (int i = 9; i >= 2; --i, value >>= 4) {
+        reference[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+    }
+    return reference;
+}
+
+}  // namespace
+
+void rewrite_references(std::string_view text, std::int32_t previous_text, std::string& result) {
+    const std::size_t equals = text.find('=');
+    std::size_t plus = text.find('+', equals + 1);
+    result.clear();
+    if (plus == std::string_view::npos) {
+        result.append(text);
+        return;
+    }
+    const std::string reference = reference_to(previous_text);
+    std::size_t copied = 0;
+    for (; plus != std::string_view::npos; plus = text.find('+', plus)) {
+        result.append(text.substr(copied, plus - copied));
+        if (plus + 1 < text.size() && text[plus + 1] == '+') {
             result += "++";
-            ++i;
+            plus += 2;
         } else {
             result += reference;
+            plus += 1;
         }
+        copied = plus;
     }
-    return result;
+    result.append(text.substr(copied));
 }
 
 bool define_parameter(MessageDatabase& db, std::uint16_t section, std::string_view text,
@@ -188,18 +209,21 @@ bool define_parameter(MessageDatabase& db, std::uint16_t section, std::string_vi
         return false;
     }
     MessageSection& s = db.sections[section];
-    auto found = s.first_slot.find(*name);
-    if (found == s.first_slot.end()) {
+    const std::optional<std::uint16_t> found = s.first_slot.find(*name, names_of(db, s));
+    if (!found) {
         return append_message(db, section, text, origin, line);
     }
     std::int32_t previous =
-        slot_record(db, s, found->second) + static_cast<std::int32_t>(sizeof(RecordHeader));
-    std::string rewritten = rewrite_references(text, previous);
+        slot_record(db, s, *found) + static_cast<std::int32_t>(sizeof(RecordHeader));
+    // Kept between calls so that an overload allocates no text per line; the runtime is
+    // single-threaded.
+    static std::string rewritten;
+    rewrite_references(text, previous, rewritten);
     std::int32_t record = store_record(db, rewritten, origin, previous, line);
     if (record < 0) {
         return false;
     }
-    slots_of(s)[found->second] = record;
+    slots_of(s)[*found] = record;
     return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "runtime/dynamic_storage.h"
 #include "runtime/message_database.h"
+#include "runtime/slot_index.h"
 
 inline constexpr std::size_t kMaxSectionName = 99;
 inline constexpr std::size_t kValueCapacity = 255;
@@ -41,7 +42,7 @@ struct MessageSection {
     std::uint16_t count = 0;
     // Parameter name -> slot of its first record, so that a lookup costs the same for every
     // name while the first definition in slot order still wins.
-    NameIndex first_slot;
+    SlotIndex first_slot;
 };
 
 struct MessageDatabase {
@@ -55,9 +56,24 @@ struct MessageDatabase {
 inline bool is_blank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
-std::string_view trim_leading_blanks(std::string_view text);
-std::string_view trim_trailing_blanks(std::string_view text);
-std::string_view trim_blanks(std::string_view text);
+// Inline: the loader trims every line several times.
+inline std::string_view trim_leading_blanks(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && is_blank(text[start])) {
+        ++start;
+    }
+    return text.substr(start);
+}
+inline std::string_view trim_trailing_blanks(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && is_blank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+inline std::string_view trim_blanks(std::string_view text) {
+    return trim_trailing_blanks(trim_leading_blanks(text));
+}
 
 // The name of a parameter text (before the first "=", without surrounding blanks), or nullopt
 // for a plain text line.
@@ -87,6 +103,6 @@ bool define_parameter(MessageDatabase& db, std::uint16_t section, std::string_vi
                       std::int32_t origin, int line);
 // Every lone "+" of the value becomes "+(%08X)" with the replaced record's text offset; "++"
 // stays. The name is left alone so that the definition stays reachable under its name.
-std::string rewrite_references(std::string_view text, std::int32_t previous_text);
+void rewrite_references(std::string_view text, std::int32_t previous_text, std::string& result);
 
 void trim_database(MessageDatabase& db);

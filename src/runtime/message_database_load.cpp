@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -28,48 +30,86 @@ using DatabaseHandle = std::unique_ptr<MessageDatabase, DatabaseDeleter>;
         format_text("load_messages: file '%s', line %d : %s", path.c_str(), line, text.c_str()));
 }
 
-// One line of the file, or a piece of kPieceLength characters of a longer one; false at the
-// end of the file. The text ends at a NUL byte, as every stored text does.
-bool read_piece(std::FILE* file, std::string& piece) {
-    piece.clear();
-    int c;
-    while ((c = getc_unlocked(file)) != EOF) {
-        if (c == '\n') {
-            break;
-        }
-        piece.push_back(static_cast<char>(c));
-        if (piece.size() == kPieceLength) {
-            int next = getc_unlocked(file);
-            if (next != '\n' && next != EOF) {
-                std::ungetc(next, file);
+// The bytes of a file as lines, each cut into pieces of kPieceLength characters; a line
+// break right after a full piece belongs to it. The file is read whole and cut in place:
+// reading it character by character made loading many times slower than reading its lines.
+class PieceReader {
+public:
+    explicit PieceReader(std::string_view bytes)
+        : rest_of_file_(bytes), has_nul_(bytes.find('\0') != std::string_view::npos) {}
+
+    // The next piece, valid while the bytes are; false at the end of the file. The text ends
+    // at a NUL byte, as every stored text does.
+    bool next(std::string_view& piece) {
+        if (rest_of_line_.empty()) {
+            if (rest_of_file_.empty()) {
+                return false;
             }
+            const std::size_t end = rest_of_file_.find('\n');
+            rest_of_line_ = rest_of_file_.substr(0, end);
+            rest_of_file_.remove_prefix(end == std::string_view::npos ? rest_of_file_.size()
+                                                                      : end + 1);
+            if (rest_of_line_.empty()) {
+                piece = rest_of_line_;
+                return true;
+            }
+        }
+        piece = rest_of_line_.substr(0, kPieceLength);
+        rest_of_line_.remove_prefix(piece.size());
+        if (has_nul_) {
+            piece = piece.substr(0, piece.find('\0'));
+        }
+        return true;
+    }
+
+private:
+    std::string_view rest_of_file_;
+    bool has_nul_;
+    std::string_view rest_of_line_;
+};
+
+// The rest of the file; false on a read error.
+bool read_all(std::FILE* file, std::string& bytes) {
+    // Read straight into the string, in one piece when the size is known.
+    struct stat info {};
+    std::size_t chunk = 65536;
+    if (::fstat(::fileno(file), &info) == 0 && info.st_size > 0) {
+        chunk = static_cast<std::size_t>(info.st_size) + 1;
+    }
+    std::size_t used = 0;
+    while (true) {
+        bytes.resize(used + chunk);
+        const std::size_t got = std::fread(bytes.data() + used, 1, chunk, file);
+        used += got;
+        if (got < chunk) {
             break;
         }
+        chunk = 65536;
     }
-    if (c == EOF && piece.empty()) {
-        return false;
-    }
-    std::size_t nul = piece.find('\0');
-    if (nul != std::string::npos) {
-        piece.resize(nul);
-    }
-    return true;
+    bytes.resize(used);
+    return std::ferror(file) == 0;
 }
 
-// "#" ends the line, "##" stands for one "#".
-std::string remove_comment(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+// "#" ends the line, "##" stands for one "#". Uses `buffer` only when there is a comment.
+std::string_view remove_comment(std::string_view text, std::string& buffer) {
+    const std::size_t hash = text.find('#');
+    if (hash == std::string_view::npos) {
+        return text;
+    }
+    if (hash + 1 == text.size() || text[hash + 1] != '#') {
+        return text.substr(0, hash);
+    }
+    buffer.assign(text.substr(0, hash));
+    for (std::size_t i = hash; i < text.size(); ++i) {
         if (text[i] == '#') {
             if (i + 1 >= text.size() || text[i + 1] != '#') {
                 break;
             }
             ++i;
         }
-        result += text[i];
+        buffer += text[i];
     }
-    return result;
+    return buffer;
 }
 
 std::string_view first_word(std::string_view text) {
@@ -91,8 +131,13 @@ public:
         if (origin_ < 0) {
             return false;
         }
-        std::string piece;
-        while (read_piece(file_, piece)) {
+        std::string bytes;
+        if (!read_all(file_, bytes)) {
+            fail(path_, 0, format_text("Error reading file - %s", std::strerror(errno)));
+        }
+        PieceReader reader(bytes);
+        std::string_view piece;
+        while (reader.next(piece)) {
             ++line_;
             if (!conditions_[depth_]) {
                 skip(piece);
@@ -132,7 +177,7 @@ private:
         if (trimmed.empty()) {
             return true;
         }
-        std::string body(trim_trailing_blanks(remove_comment(trimmed)));
+        const std::string_view body = trim_trailing_blanks(remove_comment(trimmed, comment_));
         if (body.empty()) {
             return true;
         }
@@ -147,14 +192,18 @@ private:
             return true;
         }
         if (base_) {
-            std::string_view leading =
-                piece.substr(0, piece.size() - trim_leading_blanks(piece).size());
-            return append_message(*db_, section_, std::string(leading) + body, origin_, line_);
+            const std::size_t leading = piece.size() - trim_leading_blanks(piece).size();
+            if (leading == 0) {
+                return append_message(*db_, section_, body, origin_, line_);
+            }
+            message_.assign(piece.substr(0, leading));
+            message_.append(body);
+            return append_message(*db_, section_, message_, origin_, line_);
         }
         if (!parameter_name(body)) {
             report_warning(format_text(
                 "load_messages: file '%s', trying to modify a non-parameter message: [%s] %s\n",
-                path_.c_str(), db_->sections[section_].name.c_str(), body.c_str()));
+                path_.c_str(), db_->sections[section_].name.c_str(), std::string(body).c_str()));
             return false;
         }
         return define_parameter(*db_, section_, body, origin_, line_);
@@ -169,11 +218,11 @@ private:
         return section_ != kNoSection;
     }
 
-    void directive(const std::string& body) {
-        std::string_view keyword = std::string_view(body).substr(1);
+    void directive(std::string_view body) {
+        std::string_view keyword = body.substr(1);
         if (keyword.starts_with("if")) {
             if (++depth_ == kConditionLevels) {
-                fail(path_, line_, "too many nested conditions: " + body);
+                fail(path_, line_, "too many nested conditions: " + std::string(body));
             }
             conditions_[depth_] = condition(keyword.substr(2), body);
         } else if (keyword.starts_with("else")) {
@@ -191,7 +240,7 @@ private:
         }
     }
 
-    bool condition(std::string_view text, const std::string& body) {
+    bool condition(std::string_view text, std::string_view body) {
         text = trim_leading_blanks(text);
         while (!text.empty() && (text.back() == ' ' || text.back() == ')' || text.back() == '}')) {
             text.remove_suffix(1);
@@ -207,7 +256,7 @@ private:
             if (!rest.empty()) {
                 report_warning(
                     format_text("load_messages: file '%s' line %d, unknown variable : %s\n",
-                                path_.c_str(), line_, body.c_str()));
+                                path_.c_str(), line_, std::string(body).c_str()));
             }
             return false;
         }
@@ -222,7 +271,7 @@ private:
         if (op == "!=") {
             return *value != operand;
         }
-        fail(path_, line_, "invalid condition: " + body);
+        fail(path_, line_, "invalid condition: " + std::string(body));
     }
 
     MessageDatabase* db_;
@@ -235,6 +284,8 @@ private:
     bool conditions_[kConditionLevels] = {true};
     int depth_ = 0;
     long skipped_levels_ = 0;
+    std::string comment_;  // reused for each line, so that reading allocates rarely
+    std::string message_;
 };
 
 }  // namespace

@@ -150,6 +150,14 @@ TEST_F(MessageDatabaseTest, NameIndexKeepsTheFirstMatchThroughOverloads) {
     EXPECT_EQ(get_message(db, 0, 5001), "NAME5000 = added");
 }
 
+// The index compares a name with the whole name of a record, blanks around it left out.
+TEST_F(MessageDatabaseTest, NamesMatchWholeWithBlanksAroundThem) {
+    db = files.load("[s]\n  AB = 1\nA\t= 2\nABC=3\nAB = shadowed\n= empty\n");
+    EXPECT_EQ(values(0, {"AB", "A", "ABC", "B", ""}), "1|2|3|-|empty");
+    db = files.load("[s]\nAB = +;x\nB = new\n", db, "over.cfg");
+    EXPECT_EQ(values(0, {"AB", "A", "B"}), "1;x|2|new");
+}
+
 using Lines = std::vector<std::string>;
 
 struct MessageLoading : MessageTest {
