@@ -72,9 +72,10 @@ bool create_directories(const std::string& path);
 // Opens an existing data file for reading, after case resolution. Only a regular file is
 // opened, as checked on the opened descriptor; the open itself never waits on a FIFO or a
 // device. -1 with errno set otherwise (EISDIR for a directory, EINVAL for other kinds).
-int open_regular_file(const std::string& path);
-// The same as a stream opened "rb"; nullptr with errno set.
-std::FILE* open_regular_stream(const std::string& path);
+// `for_update` opens it for reading and writing.
+int open_regular_file(const std::string& path, bool for_update = false);
+// The same as a stream opened "rb" ("r+b" for update); nullptr with errno set.
+std::FILE* open_regular_stream(const std::string& path, bool for_update = false);
 
 // Reads a whole regular file; nullopt when it cannot be opened or read.
 std::optional<std::string> read_file(const std::string& path);

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-int open_regular_file(const std::string& path) {
+int open_regular_file(const std::string& path, bool for_update) {
     if (path.empty()) {
         errno = ENOENT;
         return -1;
@@ -16,7 +16,8 @@ int open_regular_file(const std::string& path) {
     // Without O_NONBLOCK the open of a FIFO waits for a writer that may never come.
     int fd;
     do {
-        fd = ::open(resolve_case(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(resolve_case(path).c_str(),
+                    (for_update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         return -1;
@@ -35,12 +36,12 @@ int open_regular_file(const std::string& path) {
     return fd;
 }
 
-std::FILE* open_regular_stream(const std::string& path) {
-    const int fd = open_regular_file(path);
+std::FILE* open_regular_stream(const std::string& path, bool for_update) {
+    const int fd = open_regular_file(path, for_update);
     if (fd < 0) {
         return nullptr;
     }
-    std::FILE* stream = ::fdopen(fd, "rb");
+    std::FILE* stream = ::fdopen(fd, for_update ? "r+b" : "rb");
     if (stream == nullptr) {
         const int error = errno;
         ::close(fd);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/filesystem.h"
 #include "runtime/record_unit.h"
 #include "runtime/status.h"
 
@@ -130,8 +131,10 @@ int read_header(Unit& u) {
 }
 
 int open_stream(Unit& u, int mode) {
-    static const char* const kModes[] = {"", "rb", "w+b", "r+b"};
-    u.stream = std::fopen(u.name.c_str(), kModes[mode]);
+    // An existing file is opened only when it is a regular file: a FIFO would block the open.
+    u.stream = mode == kRecordModeCreate
+                   ? std::fopen(u.name.c_str(), "w+b")
+                   : platform::open_regular_stream(u.name, mode != kRecordModeRead);
     if (u.stream == nullptr) {
         return kStatusFileNotFound;
     }
