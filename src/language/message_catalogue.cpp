@@ -63,6 +63,8 @@ void TalmorError::Init(const std::string& language) {
     if (!Check()) {
         return;
     }
+    // The type entry and the labels from one parse of the file.
+    ProfileReading once(path_);
     std::string category;
     {
         ProfileSwitch use(path_);
