@@ -55,9 +55,11 @@ TEST_F(SpecialFiles, FifosAndDevicesAreRefusedAsToolFedrixAndRecordFiles) {
     EXPECT_FALSE(platform::exists(zone_.file("cutter.out")));
 }
 
-TEST_F(SpecialFiles, ADeviceOrFifoAmongTheToolpathFilesIsNotReadAsLevelsOrPoints) {
+TEST_F(SpecialFiles, ToolpathFilesAreReadOnlyAsFarAsTheirFormatGoes) {
     ASSERT_EQ(::symlink("/dev/zero", zone_.file("outil.niv").c_str()), 0);
     ASSERT_EQ(::mkfifo(zone_.file("outil.per").c_str(), 0600), 0);
+    // Behind its 140 items the parameter file holds 4 GB of zeros, read no further.
+    ASSERT_EQ(::truncate(zone_.file("outil.par").c_str(), std::int64_t{4} << 30), 0);
     auto result = run_cli({"toolpath", "TP_ZSTEPTYPE", "TP_BRAD"});
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(result.out, "TP_ZSTEPTYPE\tchar\t0\tTP_ZSTEPTYPE-2\nTP_BRAD\tdist\t0\t5.00000\n");
