@@ -222,10 +222,16 @@ std::optional<std::string> get_variable(const std::string& name) {
     if (name == "TMP") {
         return temporary_directory();
     }
-    if (std::optional<std::string> value = process_variable(name)) {
-        return value;
+    std::optional<std::string> value = process_variable(name);
+    if (!value) {
+        value = configured_value("var", name);
     }
-    return configured_value("var", name);
+    // Blanks after the workzone's name are no part of it: every file of the workzone is found
+    // in the same directory, whichever reader expands it.
+    if (value && name == "KVXZONE") {
+        value->erase(value->find_last_not_of(' ') + 1);
+    }
+    return value;
 }
 
 std::optional<std::string> get_path_variable(const std::string& name) {

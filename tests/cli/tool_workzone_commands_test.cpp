@@ -110,6 +110,8 @@ TEST_F(ToolAgainstWorkzone, TrailingBlanksOfTheWorkzoneNameTheSameWorkzone) {
     result = run_cli({"apply", tool("bull/d10r2.wkz", "2.500"), "-o", zone_.file("cutter.out")});
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(read_file(zone_.file("cutter.out")), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ");
+    EXPECT_EQ(run_cli({"expand", "--path", "$KVXZONE/workzone.num"}).out,
+              "0\t" + zone_.path() + "/workzone.num\n");
 }
 
 TEST_F(ToolAgainstWorkzone, TabsAndLineBreaksInFieldsAreEscapedInEveryListing) {
