@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "cli/tool_library_fixture.h"
 #include "platform/filesystem.h"
-#include "workzone/workzone_fixture.h"
 
 namespace {
 
@@ -20,22 +20,13 @@ std::string base_name(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
-// The current toolpath names ".\bull\d10r2.wkz" and has corner radius 2; the library holds
-// that tool with corner radius 2.5.
-struct ApplyReference : WorkzoneTest {
-    testsupport::TempDir library;
+// The library holds the toolpath's tool with corner radius 2.5 instead of 2.
+struct ApplyReference : ToolLibraryTest {
     std::string out = zone_.file("cutter.out");
 
     void SetUp() override {
-        WorkzoneTest::SetUp();
-        write_toolpath(0, sample_items());
-        env_.set("KVXLANG", "ang")
-            .set("KVX_CUTTER_DIR", library.path())
-            .set("KVX_CUTTER_HOOK_COMMAND", std::nullopt)
-            .set("KVXTMPDIR", zone_.path());
-        library.write("bull/d10r2.wkz",
-                      "Body Radius              :       &TP_BRAD=5.000\r\n"
-                      "Corner Radius            :       &TP_CRAD=2.500\r\n");
+        ToolLibraryTest::SetUp();
+        tool("bull/d10r2.wkz");
     }
 };
 
