@@ -81,10 +81,7 @@ TEST(CliMemory, RecordsListsAFileLargerThanTheMemoryItMayUse) {
     for (int i = 0; i < count; ++i) {
         bytes += one;
     }
-    recordtest::HeaderFields fields;
-    fields.count = count;
-    fields.end = static_cast<std::int32_t>(160 + bytes.size());
-    const std::string path = dir.write("big.inf", recordtest::header(false, fields) + bytes);
+    const std::string path = dir.write("big.inf", recordtest::file(false, count, bytes));
     bytes.clear();
     CliOptions limited;
     limited.address_space = std::size_t{24} << 20;

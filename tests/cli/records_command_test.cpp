@@ -64,12 +64,9 @@ TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
 
 TEST(RecordsCommand, ANegativeRecordCountIsADamagedHeaderNotAnEmptyFile) {
     testsupport::TempDir dir;
-    recordtest::HeaderFields fields;
-    fields.count = -1;
     const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
-    fields.end = static_cast<std::int32_t>(160 + one.size());
     const auto result =
-        run_cli({"records", dir.write("negative.inf", recordtest::header(false, fields) + one)});
+        run_cli({"records", dir.write("negative.inf", recordtest::file(false, -1, one))});
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_EQ(result.out,
               "header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"

@@ -54,4 +54,10 @@ inline std::string record(bool big_endian, std::uint16_t key, const std::string&
     return b.raw(format).u8(0).raw(data).str();
 }
 
+// A complete file: a header claiming `count` records and ending behind them.
+inline std::string file(bool big_endian, std::int32_t count, const std::string& records) {
+    const auto end = static_cast<std::int32_t>(160 + records.size());
+    return header(big_endian, {.end = end, .count = count}) + records;
+}
+
 }  // namespace recordtest

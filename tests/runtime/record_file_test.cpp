@@ -20,11 +20,6 @@ using recordtest::Bytes;
 using recordtest::HeaderFields;
 using recordtest::record;
 
-std::string crafted(bool big_endian, int count, const std::string& records) {
-    auto end = static_cast<std::int32_t>(160 + records.size());
-    return recordtest::header(big_endian, {.end = end, .count = count}) + records;
-}
-
 void expect_ok(std::initializer_list<int> statuses) {
     for (int status : statuses) {
         EXPECT_EQ(status, kStatusOk);
@@ -100,9 +95,9 @@ TEST_F(RecordFiles, EveryFieldTypeRoundTripsBehindTheDocumentedHeader) {
 std::string big_endian_file() {
     // W 0x1234, I 0x89ABCDEF, R -0.75 and D 12345.678, most significant byte first.
     std::string data("\x12\x34\x89\xAB\xCD\xEF\xBF\x40\0\0\x40\xC8\x1C\xD6\xC8\xB4\x39\x58", 18);
-    return crafted(true, 2,
-                   record(true, 1, "001W 001I 001R 001D 001S 001L ", data + "\5stock\1") +
-                       record(true, 2, "001C ", "q"));
+    return recordtest::file(true, 2,
+                            record(true, 1, "001W 001I 001R 001D 001S 001L ", data + "\5stock\1") +
+                                record(true, 2, "001C ", "q"));
 }
 
 TEST_F(RecordFiles, FilesOfTheOtherByteOrderAreReadListedAndAppendedInTheirOwnOrder) {
@@ -204,7 +199,7 @@ TEST_F(RecordFiles, DamagedFilesGiveTheirStatusAndNeverLoop) {
     const HeaderFields counted = {.end = end, .count = 1};
     std::string magic_neither = with(counted, one).replace(0, 4, "KVRX");
     auto formatted = [](const char* format) {
-        return crafted(false, 1, record(false, 1, format, "1234"));
+        return recordtest::file(false, 1, record(false, 1, format, "1234"));
     };
     // Empty, truncated header, magic in neither order, byte 154 clear, first record past the end
     // or inside the header, a record longer than the file, a format without terminator or over 63
