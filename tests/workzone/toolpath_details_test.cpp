@@ -100,10 +100,7 @@ TEST_F(ToolpathDetailsFiles, WriteThenReadGivesTheSameObject) {
 
     ToolpathDetails back;
     ASSERT_EQ(back.ReadParameterFile(path), 0);
-    EXPECT_EQ(back.number, 20003);
-    EXPECT_EQ(back.direction_mode, 2);
-    EXPECT_EQ(back.step_type, 2);
-    EXPECT_EQ(back.cutter_description, original.cutter_description);
+    EXPECT_EQ(back.number, 20003);  // from the name; every other field is an item
     // Every item of the first write comes out of the second one unchanged.
     ParameterItems first = original.ToItems();
     ParameterItems second = back.ToItems();
