@@ -17,6 +17,7 @@
 #include "gui/framework/modified_flags.h"
 #include "gui_test.h"
 #include "scripted_presenter.h"
+#include "table_rows.h"
 
 namespace {
 
@@ -27,6 +28,29 @@ public:
 
 protected:
     void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
+};
+
+struct NumberCase {
+    const char *name, *text, *real, *single, *integer;
+};
+
+const NumberCase kNumbers[] = {
+    {"blanks and sign", " \t-25 ", "-25", "-25", "-25"},
+    {"plus sign", "+3", "3", "3", "3"},
+    {"fraction", ".5", "0.5", "0.5", "-"},
+    {"exponent", "1e3", "1000", "1000", "-"},
+    {"six digits", "1234567", "1.23457e+06", "1.23457e+06", "1234567"},
+    {"small", "0.00001", "1e-05", "1e-05", "-"},
+    {"float widened", "12.345", "12.345", "12.345", "-"},
+    {"decimal comma", "1,5", "-", "-", "-"},
+    {"trailing letters", "12mm", "-", "-", "-"},
+    {"empty", "", "-", "-", "-"},
+    {"two signs", "+-1", "-", "-", "-"},
+    {"int limit", "-2147483648", "-2.14748e+09", "-2.14748e+09", "-2147483648"},
+    {"beyond int", "2147483648", "2.14748e+09", "2.14748e+09", "-"},
+    {"beyond float", "4e38", "4e+38", "-", "-"},
+    {"beyond double", "1e999", "-", "-", "-"},
+    {"not finite", "inf", "-", "-", "-"},
 };
 
 }  // namespace
@@ -52,81 +76,16 @@ private slots:
         QCOMPARE(pageEdit->objectName(), QStringLiteral("IDC_EDIT_DIAMETER"));
     }
 
-    // Reals (double and float) and integers; "-" marks a text that is no value of the kind.
-    void parsesNumbersStrictly_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("real");
-        QTest::addColumn<QString>("single");
-        QTest::addColumn<QString>("integer");
-        QTest::newRow("blanks and sign") << " \t-25 "
-                                         << "-25"
-                                         << "-25"
-                                         << "-25";
-        QTest::newRow("plus sign") << "+3"
-                                   << "3"
-                                   << "3"
-                                   << "3";
-        QTest::newRow("fraction") << ".5"
-                                  << "0.5"
-                                  << "0.5"
-                                  << "-";
-        QTest::newRow("exponent") << "1e3"
-                                  << "1000"
-                                  << "1000"
-                                  << "-";
-        QTest::newRow("decimal comma") << "1,5"
-                                       << "-"
-                                       << "-"
-                                       << "-";
-        QTest::newRow("trailing letters") << "12mm"
-                                          << "-"
-                                          << "-"
-                                          << "-";
-        QTest::newRow("empty") << ""
-                               << "-"
-                               << "-"
-                               << "-";
-        QTest::newRow("two signs") << "+-1"
-                                   << "-"
-                                   << "-"
-                                   << "-";
-        QTest::newRow("int limit") << "-2147483648"
-                                   << "-2.14748e+09"
-                                   << "-2.14748e+09"
-                                   << "-2147483648";
-        QTest::newRow("beyond int") << "2147483648"
-                                    << "2.14748e+09"
-                                    << "2.14748e+09"
-                                    << "-";
-        QTest::newRow("beyond float") << "4e38"
-                                      << "4e+38"
-                                      << "-"
-                                      << "-";
-        QTest::newRow("beyond double") << "1e999"
-                                       << "-"
-                                       << "-"
-                                       << "-";
-        QTest::newRow("not finite") << "inf"
-                                    << "-"
-                                    << "-"
-                                    << "-";
-    }
+    // Reals (double and float) and integers, shown as "%.6g" would; "-" marks a text that is no
+    // value of the kind.
+    void parsesNumbersStrictly_data() { guitest::addRows(kNumbers); }
     void parsesNumbersStrictly() {
-        QFETCH(QString, text);
-        auto shown = [](auto value) {
-            return value ? formatReal(double(*value)) : QStringLiteral("-");
-        };
-        QTEST(shown(parseReal(text)), "real");
-        QTEST(shown(parseFloat(text)), "single");
-        const std::optional<int> integer = parseInteger(text);
-        QTEST(integer ? formatInteger(*integer) : QStringLiteral("-"), "integer");
-    }
-
-    void formatsRealsLikePercentPointSixG() {
-        QCOMPARE(formatReal(5.0), QStringLiteral("5"));
-        QCOMPARE(formatReal(double(12.345f)), QStringLiteral("12.345"));
-        QCOMPARE(formatReal(1234567.0), QStringLiteral("1.23457e+06"));
-        QCOMPARE(formatReal(0.00001), QStringLiteral("1e-05"));
+        const NumberCase& row = guitest::fetchRow(kNumbers);
+        auto shown = [](auto value) { return value ? formatReal(double(*value)) : QString("-"); };
+        QCOMPARE(shown(parseReal(row.text)), QString(row.real));
+        QCOMPARE(shown(parseFloat(row.text)), QString(row.single));
+        const std::optional<int> integer = parseInteger(row.text);
+        QCOMPARE(integer ? formatInteger(*integer) : QString("-"), QString(row.integer));
     }
 
     // A failed exchange shows the framework's plain message and leaves the value alone.
@@ -136,31 +95,26 @@ private slots:
         double real = 1.0;
         float single = 1.0f;
         int integer = 1;
-        QVERIFY(!readReal(&edit, real));
-        QVERIFY(!readReal(&edit, single));
-        QVERIFY(!readInteger(&edit, integer));
+        QVERIFY(!readReal(&edit, real) && !readReal(&edit, single) && !readInteger(&edit, integer));
         QVERIFY(!checkRange(&edit, 11, 0, 10));
         QVERIFY(!checkRange(&edit, 0.0005, 0.001, 1e6));
         QVERIFY(checkRange(&edit, 2.5, 2.5, 2.5));
-        QCOMPARE(real, 1.0);
-        QCOMPARE(single, 1.0f);
-        QCOMPARE(integer, 1);
+        QVERIFY(real == 1.0 && single == 1.0f && integer == 1);
         showInteger(&edit, -3);
         QVERIFY(readInteger(&edit, integer));
         QCOMPARE(integer, -3);
 
-        const std::vector<std::string> expected = {
+        const char* const expected[] = {
             "Please enter a number.",
             "Please enter a number.",
             "Please enter an integer.",
             "Please enter a number between 0 and 10.",
             "Please enter a number between 0.001 and 1e+06.",
         };
-        QCOMPARE(presenter.shown.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            QCOMPARE(presenter.shown[i].text, expected[i]);
-            QVERIFY(presenter.shown[i].plain);
-            QCOMPARE(presenter.shown[i].icon, kIconExclamation);
+        QCOMPARE(presenter.shown.size(), std::size(expected));
+        for (std::size_t i = 0; i < presenter.shown.size(); ++i) {
+            QCOMPARE(presenter.shown[i].text, std::string(expected[i]));
+            QVERIFY(presenter.shown[i].plain && presenter.shown[i].icon == kIconExclamation);
         }
     }
 

@@ -8,6 +8,7 @@
 
 #include "gui/framework/layout_manager.h"
 #include "gui_test.h"
+#include "table_rows.h"
 
 namespace {
 
@@ -32,18 +33,44 @@ QWidget* control(QWidget* parent, const QRect& rect) {
     return widget;
 }
 
+struct Placement {
+    const char* name;
+    int factors[6];  // mx, my, dx, dy, sx, sy
+    QRect added;
+    QSize change;
+    QRect expected;  // null: only that the arithmetic stays defined (the sanitizer build checks)
+};
+
+const Placement kPlacements[] = {
+    {"16.67 to 16, 22.2 to 22", {3, 0, 18, 1, 4, 0}, {10, 10, 50, 20}, {100, 0}, {26, 10, 72, 20}},
+    {"negative toward zero", {3, 0, 18, 1, 0, 0}, {100, 10, 50, 20}, {-100, 0}, {84, 10, 50, 20}},
+    {"each term cut on its own", {1, 0, 3, 1, 1, 0}, {10, 10, 50, 20}, {2, 0}, {10, 10, 50, 20}},
+    {"divisors 0 stay put", {5, 5, 0, 0, 5, 5}, {10, 10, 50, 20}, {100, 100}, {10, 10, 50, 20}},
+    {"smaller owner shrinks", {1, 0, 2, 1, 1, 0}, {100, 10, 50, 20}, {-40, 0}, {80, 10, 30, 20}},
+    {"negative width is 10", {0, 0, 1, 1, 1, 0}, {100, 10, 50, 20}, {-100, 0}, {100, 10, 10, 20}},
+    {"left below 0 is 0", {1, 0, 1, 1, 0, 0}, {30, 10, 50, 20}, {-100, 0}, {0, 10, 10, 20}},
+    {"top below 0, height < 0", {0, 1, 1, 1, 0, 1}, {10, 30, 50, 20}, {0, -100}, {10, 0, 50, 10}},
+    {"half the height", {0, 1, 1, 2, 0, 1}, {10, 30, 50, 20}, {0, 51}, {10, 55, 50, 45}},
+    {"huge factors in range", {INT_MAX, 0, 1, 1, INT_MAX, 0}, {10, 10, 50, 20}, {100, 0}, {}},
+};
+
+// The main dialog's registrations in their order, and how each control changes when the dialog
+// grows 180 pixels wider and 100 higher: the bottom row shares the width 3 : 3 : 4 : 4 : 4.
 struct MainEntry {
     int id;
     int mx, my, dx, dy, sx, sy;
+    int moveX, moveY, growX, growY;
 };
 
-// The main dialog's registrations, in their order.
 const MainEntry kMainDialog[] = {
-    {1010, 0, 0, 1, 1, 1, 0},   {1003, 0, 0, 1, 1, 1, 0},   {1007, 1, 0, 1, 1, 0, 0},
-    {1001, 0, 0, 1, 2, 1, 1},   {0, 1, 0, 1, 2, 0, 1},      {1088, 0, 1, 1, 2, 0, 0},
-    {1089, 0, 1, 1, 2, 1, 0},   {1014, 1, 1, 1, 2, 0, 0},   {1, 0, 1, 1, 2, 1, 1},
-    {1006, 0, 1, 18, 1, 3, 0},  {1009, 3, 1, 18, 1, 3, 0},  {1002, 6, 1, 18, 1, 4, 0},
-    {1027, 10, 1, 18, 1, 0, 0}, {1000, 10, 1, 18, 1, 4, 0}, {1004, 14, 1, 18, 1, 4, 0},
+    {1010, 0, 0, 1, 1, 1, 0, 0, 0, 180, 0},      {1003, 0, 0, 1, 1, 1, 0, 0, 0, 180, 0},
+    {1007, 1, 0, 1, 1, 0, 0, 180, 0, 0, 0},      {1001, 0, 0, 1, 2, 1, 1, 0, 0, 180, 50},
+    {0, 1, 0, 1, 2, 0, 1, 180, 0, 0, 50},        {1088, 0, 1, 1, 2, 0, 0, 0, 50, 0, 0},
+    {1089, 0, 1, 1, 2, 1, 0, 0, 50, 180, 0},     {1014, 1, 1, 1, 2, 0, 0, 180, 50, 0, 0},
+    {1, 0, 1, 1, 2, 1, 1, 0, 50, 180, 50},       {1006, 0, 1, 18, 1, 3, 0, 0, 100, 30, 0},
+    {1009, 3, 1, 18, 1, 3, 0, 30, 100, 30, 0},   {1002, 6, 1, 18, 1, 4, 0, 60, 100, 40, 0},
+    {1027, 10, 1, 18, 1, 0, 0, 100, 100, 0, 0},  {1000, 10, 1, 18, 1, 4, 0, 100, 100, 40, 0},
+    {1004, 14, 1, 18, 1, 4, 0, 140, 100, 40, 0},
 };
 
 }  // namespace
@@ -52,56 +79,19 @@ class LayoutManagerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void placesEachControlFromItsAddedRectangle_data() {
-        QTest::addColumn<QList<int>>("factors");  // mx, my, dx, dy, sx, sy
-        QTest::addColumn<QRect>("added");
-        QTest::addColumn<QSize>("change");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("eighteenths: 16.67 cut to 16, 22.2 to 22")
-            << QList<int>{3, 0, 18, 1, 4, 0} << QRect(10, 10, 50, 20) << QSize(100, 0)
-            << QRect(26, 10, 72, 20);
-        QTest::newRow("negative change cut toward zero")
-            << QList<int>{3, 0, 18, 1, 0, 0} << QRect(100, 10, 50, 20) << QSize(-100, 0)
-            << QRect(84, 10, 50, 20);
-        QTest::newRow("each term cut on its own")
-            << QList<int>{1, 0, 3, 1, 1, 0} << QRect(10, 10, 50, 20) << QSize(2, 0)
-            << QRect(10, 10, 50, 20);
-        QTest::newRow("divisors 0 stay put")
-            << QList<int>{5, 5, 0, 0, 5, 5} << QRect(10, 10, 50, 20) << QSize(100, 100)
-            << QRect(10, 10, 50, 20);
-        QTest::newRow("smaller owner moves left and shrinks")
-            << QList<int>{1, 0, 2, 1, 1, 0} << QRect(100, 10, 50, 20) << QSize(-40, 0)
-            << QRect(80, 10, 30, 20);
-        QTest::newRow("negative width becomes 10")
-            << QList<int>{0, 0, 1, 1, 1, 0} << QRect(100, 10, 50, 20) << QSize(-100, 0)
-            << QRect(100, 10, 10, 20);
-        QTest::newRow("left below 0 becomes 0")
-            << QList<int>{1, 0, 1, 1, 0, 0} << QRect(30, 10, 50, 20) << QSize(-100, 0)
-            << QRect(0, 10, 10, 20);
-        QTest::newRow("top below 0 and negative height")
-            << QList<int>{0, 1, 1, 1, 0, 1} << QRect(10, 30, 50, 20) << QSize(0, -100)
-            << QRect(10, 0, 50, 10);
-        QTest::newRow("half the height") << QList<int>{0, 1, 1, 2, 0, 1} << QRect(10, 30, 50, 20)
-                                         << QSize(0, 51) << QRect(10, 55, 50, 45);
-        // Only that the arithmetic stays defined (the sanitizer build checks it).
-        QTest::newRow("huge factors stay in range")
-            << QList<int>{INT_MAX, 0, 1, 1, INT_MAX, 0} << QRect(10, 10, 50, 20) << QSize(100, 0)
-            << QRect();
-    }
+    void placesEachControlFromItsAddedRectangle_data() { guitest::addRows(kPlacements); }
     void placesEachControlFromItsAddedRectangle() {
-        QFETCH(QList<int>, factors);
-        QFETCH(QRect, added);
-        QFETCH(QSize, change);
-        QFETCH(QRect, expected);
+        const Placement& row = guitest::fetchRow(kPlacements);
         ManagedDialog dialog;
-        QWidget* widget = control(&dialog, added);
+        QWidget* widget = control(&dialog, row.added);
         LayoutManager manager(&dialog);
-        manager.Add(widget, factors[0], factors[1], factors[2], factors[3], factors[4], factors[5]);
-        manager.Resize(400 + change.width(), 300 + change.height());
-        if (expected.isNull()) {
+        const int* f = row.factors;
+        manager.Add(widget, f[0], f[1], f[2], f[3], f[4], f[5]);
+        manager.Resize(400 + row.change.width(), 300 + row.change.height());
+        if (row.expected.isNull()) {
             QVERIFY(widget->width() >= 0);
         } else {
-            QCOMPARE(widget->geometry(), expected);
+            QCOMPARE(widget->geometry(), row.expected);
         }
     }
 
@@ -156,38 +146,25 @@ private slots:
         QCOMPARE(a->geometry(), QRect(0, 0, 30, 10));
     }
 
-    // 180 pixels wider and 100 higher: the bottom row shares the width 3 : 3 : 4 : 4 : 4.
     void mainDialogTable() {
         ManagedDialog dialog;
         std::vector<QWidget*> controls;
         LayoutManager manager(&dialog);
-        int left = 0;
         for (const MainEntry& entry : kMainDialog) {
+            const int left = 20 * int(controls.size());
             controls.push_back(control(&dialog, QRect(left, 10 + left / 4, 20, 10)));
-            left += 20;
             manager.Add(controls.back(), entry.mx, entry.my, entry.dx, entry.dy, entry.sx,
                         entry.sy);
         }
         dialog.layout = &manager;
         dialog.show();
         dialog.resize(580, 400);
-        struct Change {
-            int id, moveX, moveY, growX, growY;
-        };
-        const Change expected[] = {
-            {1010, 0, 0, 180, 0},   {1003, 0, 0, 180, 0},    {1007, 180, 0, 0, 0},
-            {1001, 0, 0, 180, 50},  {0, 180, 0, 0, 50},      {1088, 0, 50, 0, 0},
-            {1089, 0, 50, 180, 0},  {1014, 180, 50, 0, 0},   {1, 0, 50, 180, 50},
-            {1006, 0, 100, 30, 0},  {1009, 30, 100, 30, 0},  {1002, 60, 100, 40, 0},
-            {1027, 100, 100, 0, 0}, {1000, 100, 100, 40, 0}, {1004, 140, 100, 40, 0},
-        };
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const LayoutEntry& entry = manager.Entries()[i];
-            const QRect now = controls[i]->geometry();
-            const Change& change = expected[i];
-            QCOMPARE(change.id, kMainDialog[i].id);
-            QCOMPARE(now, QRect(entry.left + change.moveX, entry.top + change.moveY,
-                                20 + change.growX, 10 + change.growY));
+            const MainEntry& change = kMainDialog[i];
+            QCOMPARE(controls[i]->geometry(),
+                     QRect(entry.left + change.moveX, entry.top + change.moveY, 20 + change.growX,
+                           10 + change.growY));
         }
     }
 };
