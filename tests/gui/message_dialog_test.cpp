@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #include "accessibility_check.h"
 #include "gui/dialogs/message_dialog.h"
@@ -17,40 +18,46 @@
 #include "gui_test.h"
 #include "installation_fixture.h"
 #include "language/message_catalogue.h"
+#include "table_rows.h"
 
 namespace {
 
+struct ButtonSet {
+    const char* name;
+    int set;
+    QList<int> controls;
+    QStringList captions;
+};
+
+const ButtonSet kButtonSets[] = {
+    {"0", 0, {1}, {"OK"}},
+    {"1", 1, {1, 2}, {"OK", "Cancel"}},
+    {"2", 2, {3, 4, 5}, {"&Abort", "&Retry", "&Ignore"}},
+    {"3", 3, {6, 7, 2}, {"&Yes", "&No", "Cancel"}},
+    {"4", 4, {6, 7}, {"&Yes", "&No"}},
+    {"5", 5, {4, 2}, {"&Retry", "Cancel"}},
+    {"6", 6, {6, 4009, 7, 4011}, {"&Yes", "Yes to &All", "&No", "N&o to All"}},
+    {"7", 7, {6, 4009, 7, 4011, 2}, {"&Yes", "Yes to &All", "&No", "N&o to All", "Cancel"}},
+    {"8", 8, {1, 4013, 2}, {"OK", "OK to &All", "Cancel"}},
+    {"9 is OK", 9, {1}, {"OK"}},
+    {"-1 is OK", -1, {1}, {"OK"}},
+};
+
 QList<QPushButton*> shownButtons(const MessageDialog& dialog) {
-    QList<QPushButton*> shown;
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->isVisibleTo(&dialog)) {
-            shown.append(button);
-        }
-    }
+    QList<QPushButton*> shown = dialog.findChildren<QPushButton*>();
+    shown.removeIf([&](QPushButton* button) { return !button->isVisibleTo(&dialog); });
     std::sort(shown.begin(), shown.end(),
               [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
     return shown;
 }
 
-QString lines(int count, const QString& line) {
-    QStringList all;
-    for (int i = 0; i < count; ++i) {
-        all.append(line);
-    }
-    return all.join(u'\n');
-}
-
 // Presses a button of the message dialog that the next modal loop shows.
-void pressWhenShown(int control, bool* pressed = nullptr) {
+void pressWhenShown(int control, bool* pressed) {
     QTimer::singleShot(0, [control, pressed] {
-        auto* dialog = qobject_cast<MessageDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
-        if (pressed != nullptr) {
+        if (auto* dialog = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
             *pressed = true;
+            QTest::mouseClick(findControl<QPushButton>(dialog, control), Qt::LeftButton);
         }
-        QTest::mouseClick(findControl<QPushButton>(dialog, control), Qt::LeftButton);
     });
 }
 
@@ -62,32 +69,11 @@ class MessageDialogTest : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("CutterBase")); }
 
-    void showsTheButtonsOfTheSetInARow_data() {
-        QTest::addColumn<int>("set");
-        QTest::addColumn<QList<int>>("controls");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("0") << 0 << QList<int>{1} << QStringList{"OK"};
-        QTest::newRow("1") << 1 << QList<int>{1, 2} << QStringList{"OK", "Cancel"};
-        QTest::newRow("2") << 2 << QList<int>{3, 4, 5}
-                           << QStringList{"&Abort", "&Retry", "&Ignore"};
-        QTest::newRow("3") << 3 << QList<int>{6, 7, 2} << QStringList{"&Yes", "&No", "Cancel"};
-        QTest::newRow("4") << 4 << QList<int>{6, 7} << QStringList{"&Yes", "&No"};
-        QTest::newRow("5") << 5 << QList<int>{4, 2} << QStringList{"&Retry", "Cancel"};
-        QTest::newRow("6") << 6 << QList<int>{6, 4009, 7, 4011}
-                           << QStringList{"&Yes", "Yes to &All", "&No", "N&o to All"};
-        QTest::newRow("7") << 7 << QList<int>{6, 4009, 7, 4011, 2}
-                           << QStringList{"&Yes", "Yes to &All", "&No", "N&o to All", "Cancel"};
-        QTest::newRow("8") << 8 << QList<int>{1, 4013, 2}
-                           << QStringList{"OK", "OK to &All", "Cancel"};
-        QTest::newRow("9 is OK") << 9 << QList<int>{1} << QStringList{"OK"};
-        QTest::newRow("-1 is OK") << -1 << QList<int>{1} << QStringList{"OK"};
-    }
+    void showsTheButtonsOfTheSetInARow_data() { guitest::addRows(kButtonSets); }
     void showsTheButtonsOfTheSetInARow() {
-        QFETCH(int, set);
-        QFETCH(QList<int>, controls);
-        QFETCH(QStringList, captions);
+        const ButtonSet& row = guitest::fetchRow(kButtonSets);
         guitest::Installation installation;
-        MessageDialog dialog(QStringLiteral("Text"), set, kIconQuestion, false);
+        MessageDialog dialog(QStringLiteral("Text"), row.set, kIconQuestion, false);
 
         const QList<QPushButton*> shown = shownButtons(dialog);
         QList<int> ids;
@@ -99,9 +85,9 @@ private slots:
             QCOMPARE(button->y(), shown.front()->y());
             QVERIFY(button->y() >= dialog.templateTextRect().bottom());
         }
-        QCOMPARE(ids, controls);
-        QCOMPARE(texts, captions);
-        QVERIFY(findControl<QPushButton>(&dialog, controls.front())->isDefault());
+        QCOMPARE(ids, row.controls);
+        QCOMPARE(texts, row.captions);
+        QVERIFY(findControl<QPushButton>(&dialog, row.controls.front())->isDefault());
         // Centred, with ten pixels between neighbours (one less where half a width was cut).
         QVERIFY(std::abs(shown.front()->x() + shown.back()->geometry().right() + 1 -
                          dialog.width()) <= 1);
@@ -114,21 +100,19 @@ private slots:
 
     void keysAndClosingGiveTheDesignsAnswers() {
         guitest::Installation installation;
-        MessageDialog ok(QStringLiteral("Saved."), kButtonsOk, kIconInformation, false);
-        ok.show();
-        QTest::keyClick(&ok, Qt::Key_Return);
-        QCOMPARE(ok.result(), kAnswerOk);
-
-        MessageDialog escaped(QStringLiteral("Delete?"), kButtonsYesNo, kIconQuestion, false);
-        escaped.show();
-        QTest::keyClick(&escaped, Qt::Key_Escape);
-        QCOMPARE(escaped.result(), kAnswerCancel);
-
-        MessageDialog closed(QStringLiteral("Delete?"), kButtonsYesNo, kIconQuestion, false);
-        closed.show();
-        QVERIFY(closed.close());
-        QCOMPARE(closed.result(), kAnswerCancel);
-        QVERIFY(!(closed.windowFlags() & Qt::WindowCloseButtonHint));
+        const auto answer = [](int set, const std::function<void(MessageDialog&)>& act) {
+            MessageDialog dialog(QStringLiteral("Delete?"), set, kIconQuestion, false);
+            dialog.show();
+            act(dialog);
+            return dialog.result();
+        };
+        QCOMPARE(answer(kButtonsOk, [](auto& d) { QTest::keyClick(&d, Qt::Key_Return); }),
+                 kAnswerOk);
+        QCOMPARE(answer(kButtonsYesNo, [](auto& d) { QTest::keyClick(&d, Qt::Key_Escape); }),
+                 kAnswerCancel);
+        QCOMPARE(answer(kButtonsYesNo, [](auto& d) { QVERIFY(d.close()); }), kAnswerCancel);
+        MessageDialog yesNo(QStringLiteral("Delete?"), kButtonsYesNo, kIconQuestion, false);
+        QVERIFY(!(yesNo.windowFlags() & Qt::WindowCloseButtonHint));
     }
 
     void aLongTextGrowsTheDialogAndMovesTheButtonsDown() {
@@ -138,15 +122,13 @@ private slots:
                                false);
         QCOMPARE(twoLines.size(), small.size());
         QCOMPARE(small.verticalGrowth(), 0);
-        MessageDialog tall(lines(20, QStringLiteral("line")), kButtonsYesNo, kIconQuestion, false);
-        const QFontMetrics metrics(tall.font());
-        const int needed = 20 * metrics.lineSpacing();
+        MessageDialog tall(QStringList(20, QStringLiteral("line")).join(u'\n'), kButtonsYesNo,
+                           kIconQuestion, false);
+        const int needed = 20 * QFontMetrics(tall.font()).lineSpacing();
         QCOMPARE(tall.verticalGrowth(), needed - tall.templateTextRect().height());
-        QCOMPARE(tall.height(), small.height() + tall.verticalGrowth());
-        QCOMPARE(tall.width(), small.width());
-        const int textBottom = tall.templateTextRect().top() + needed;
+        QCOMPARE(tall.size(), small.size() + QSize(0, tall.verticalGrowth()));
         for (QPushButton* button : shownButtons(tall)) {
-            QVERIFY(button->y() >= textBottom);
+            QVERIFY(button->y() >= tall.templateTextRect().top() + needed);
         }
         // The hidden check box and "More..." keep their captions and move down as well.
         auto* check = findControl<QCheckBox>(&tall, MessageDialog::kCheckControl);
@@ -155,28 +137,25 @@ private slots:
         QCOMPARE(more->text(), QStringLiteral("&More..."));
         QVERIFY(!check->isVisibleTo(&tall) && !more->isVisibleTo(&tall));
         QCOMPARE(more->y(), shownButtons(tall).front()->y());
-    }
 
-    void tabsAreExpandedWhenTheTextIsMeasured() {
-        guitest::Installation installation;
-        MessageDialog small(QStringLiteral("Saved."), kButtonsOk, kIconInformation, false);
+        // Tabs are expanded when the text is measured.
         const QString report = QStringLiteral("TP_DIAMETER\t\t\t\t\t\t10.000\t\t12.000");
         MessageDialog wide(report, kButtonsOk, kIconExclamation, false);
         auto* text = findControl<MessageText>(&wide, MessageDialog::kTextControl);
-        const int needed =
+        const int width =
             QFontMetrics(wide.font()).size(Qt::TextExpandTabs, report, text->tabStop()).width();
-        QVERIFY(needed >= 9 * text->tabStop());
-        QCOMPARE(wide.width(), small.width() + needed - wide.templateTextRect().width());
+        QVERIFY(width >= 9 * text->tabStop());
+        QCOMPARE(wide.width(), small.width() + width - wide.templateTextRect().width());
         QCOMPARE(wide.verticalGrowth(), 0);
-        QVERIFY(text->width() >= needed);
+        QVERIFY(text->width() >= width);
     }
 
     void neverGrowsBeyondTheScreen() {
         guitest::Installation installation;
-        MessageDialog huge(lines(400, QString(300, u'W')), kButtonsOk, kIconStop, false);
+        MessageDialog huge(QStringList(400, QString(300, u'W')).join(u'\n'), kButtonsOk, kIconStop,
+                           false);
         const QSize screen = huge.screen()->availableGeometry().size();
-        QVERIFY(huge.width() <= screen.width());
-        QVERIFY(huge.height() <= screen.height());
+        QVERIFY(huge.width() <= screen.width() && huge.height() <= screen.height());
         for (QPushButton* button : shownButtons(huge)) {
             QVERIFY(button->geometry().bottom() < huge.height());
         }
@@ -220,7 +199,7 @@ private slots:
 
         // Plain messages remember nothing.
         const std::size_t remembered = GetCatalogue()->RememberedAnswers().size();
-        pressWhenShown(kControlOkToAll);
+        pressWhenShown(kControlOkToAll, &pressed);
         QCOMPARE(presenter.PresentPlain("plain", kButtonsOkToAllCancel, kIconInformation),
                  kAnswerOk);
         QCOMPARE(GetCatalogue()->RememberedAnswers().size(), remembered);
