@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "gui/framework/control_ids.h"
@@ -18,8 +19,18 @@
 
 namespace guitest {
 
+// A parameter a test gives the tool: a real, or a text.
+struct Given {
+    Given(ParameterIndex at, float real) : index(at) { value.real = real; }
+    Given(ParameterIndex at, const char* text) : index(at) { value.text = text; }
+    ParameterIndex index;
+    ParameterValue value;
+};
+
 class FakeFieldHost : public FieldHost {
 public:
+    explicit FakeFieldHost(std::initializer_list<Given> given = {}) { give(given); }
+
     ToolParameterSet* CurrentTool() override { return &tool; }
     const ToolpathValues& Toolpath() const override { return toolpath; }
     bool DiameterMode() const override { return diameterMode; }
@@ -34,6 +45,12 @@ public:
         }
     }
 
+    void give(std::initializer_list<Given> given) {
+        for (const Given& parameter : given) {
+            tool.SetByIndex(parameter.index, parameter.value);
+        }
+    }
+
     ToolParameterSet tool;
     FakeToolpath toolpath;
     bool diameterMode = false;
@@ -43,18 +60,6 @@ public:
     std::function<void()> onStored;  // the main window marks its pages modified
     int stored = 0;
 };
-
-inline void setReal(ToolParameterSet& tool, ParameterIndex index, float real) {
-    ParameterValue value;
-    value.real = real;
-    tool.SetByIndex(index, value);
-}
-
-inline void setText(ToolParameterSet& tool, ParameterIndex index, const std::string& text) {
-    ParameterValue value;
-    value.text = text;
-    tool.SetByIndex(index, value);
-}
 
 // The tool's parameters as "NAME=VALUE" in the tool's order, values as a tool file writes them.
 inline QStringList parametersOf(const ToolParameterSet& tool) {
@@ -76,8 +81,7 @@ inline QAbstractButton* button(const QWidget* page, int id) {
 // A click of the user's on a check or radio button.
 inline void click(const QWidget* page, int id) {
     QAbstractButton* target = button(page, id);
-    QVERIFY2(target != nullptr, qPrintable(QString::number(id)));
-    QVERIFY2(target->isEnabled(), qPrintable(QString::number(id)));
+    QVERIFY2(target != nullptr && target->isEnabled(), qPrintable(QString::number(id)));
     target->click();
 }
 

@@ -7,6 +7,7 @@
 #include "gui_test.h"
 #include "pages_fake_host.h"
 #include "scripted_presenter.h"
+#include "table_rows.h"
 
 using guitest::button;
 using guitest::click;
@@ -16,18 +17,71 @@ using guitest::parametersOf;
 
 namespace {
 
-void fillToolpath(FakeFieldHost& host) {
-    host.toolpath.texts = {{"TP_LITYPE", "2"}, {"TP_STEPTYPE", "1"}};
-    host.toolpath.reals = {
-        {"TP_APPROACH", 2.0f}, {"TP_RETRACT", 5.0f}, {"TP_LIRAMP", 30.0f}, {"TP_LIRAD", 4.0f}};
-}
+// A host whose toolpath has its own values, shown where the tool has none.
+struct Host : FakeFieldHost {
+    explicit Host(std::initializer_list<guitest::Given> given = {}) : FakeFieldHost(given) {
+        toolpath.texts = {{"TP_LITYPE", "2"}, {"TP_STEPTYPE", "1"}};
+        toolpath.reals = {
+            {"TP_APPROACH", 2.0f}, {"TP_RETRACT", 5.0f}, {"TP_LIRAMP", 30.0f}, {"TP_LIRAD", 4.0f}};
+    }
+};
 
-void setLeadIn(FakeFieldHost& host, const char* type, float ramp, float radius, const char* step) {
-    guitest::setText(host.tool, kTpLitype, type);
-    guitest::setReal(host.tool, kTpLiramp, ramp);
-    guitest::setReal(host.tool, kTpLirad, radius);
-    guitest::setText(host.tool, kTpSteptype, step);
-}
+// The page over the host, loaded.
+struct Page : CPageMachine {
+    explicit Page(FieldHost& host) : CPageMachine(host) { Load(); }
+};
+
+// A radial lead-in with its approach, in the tool.
+const std::initializer_list<guitest::Given> kRadial = {
+    {kTpLitype, "3"}, {kTpLiramp, 10.0f}, {kTpLirad, 6.0f}, {kTpSteptype, "2"}};
+
+// The tool's lead-in type and step type with a ramp of 45 and a radius of 6.
+struct LoadCase {
+    const char *name, *type, *step;
+    int radio;
+    const char *ramp, *radius;
+    bool radialApproach, rampEnabled, radialEnabled;
+};
+
+const LoadCase kLoads[] = {
+    {"radial with approach", "3", "2", 1032, "45", "6", true, true, true},
+    {"ramp", "2", "1", 1031, "45", "0", false, true, false},
+    {"vertical", "1", "1", 1030, "90", "0", false, false, false},
+    // A code the page does not know selects the first button.
+    {"unknown code", "9", "3", 1030, "90", "0", false, false, false},
+};
+
+// Every click in the lead-in group stores all four parameters; the angle is clamped.
+struct ClickCase {
+    const char* name;
+    int radio;
+    QString angle;
+    QStringList stored;
+    QString shown;
+};
+
+const ClickCase kClicks[] = {
+    {"vertical",
+     1030,
+     "45",
+     {"TP_LITYPE=1", "TP_LIRAMP=90.000", "TP_LIRAD=0.000", "TP_STEPTYPE=2"},
+     "90"},
+    {"ramp above the limit",
+     1031,
+     "95",
+     {"TP_LITYPE=2", "TP_LIRAMP=89.999", "TP_LIRAD=0.000", "TP_STEPTYPE=2"},
+     "89.999"},
+    {"negative ramp",
+     1031,
+     "-5",
+     {"TP_LITYPE=2", "TP_LIRAMP=0.000", "TP_LIRAD=0.000", "TP_STEPTYPE=2"},
+     "0"},
+    {"radial keeps both",
+     1032,
+     "12.5",
+     {"TP_LITYPE=3", "TP_LIRAMP=12.500", "TP_LIRAD=6.000", "TP_STEPTYPE=2"},
+     "12.5"},
+};
 
 }  // namespace
 
@@ -35,113 +89,53 @@ class MachinePageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadShowsTheLeadIn_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<int>("radio");
-        QTest::addColumn<QString>("ramp");
-        QTest::addColumn<QString>("radius");
-        QTest::addColumn<bool>("radialApproach");
-        QTest::addColumn<bool>("rampEnabled");
-        QTest::addColumn<bool>("radialEnabled");
-        QTest::newRow("radial with approach") << "3"
-                                              << "2" << 1032 << "45"
-                                              << "6" << true << true << true;
-        QTest::newRow("ramp") << "2"
-                              << "1" << 1031 << "45"
-                              << "0" << false << true << false;
-        QTest::newRow("vertical") << "1"
-                                  << "1" << 1030 << "90"
-                                  << "0" << false << false << false;
-        // A code the page does not know selects the first button.
-        QTest::newRow("unknown code") << "9"
-                                      << "3" << 1030 << "90"
-                                      << "0" << false << false << false;
-    }
+    void loadShowsTheLeadIn_data() { guitest::addRows(kLoads); }
     void loadShowsTheLeadIn() {
-        QFETCH(QString, type);
-        QFETCH(QString, step);
-        QFETCH(int, radio);
-        FakeFieldHost host;
-        fillToolpath(host);
-        setLeadIn(host, type.toLatin1().constData(), 45.0f, 6.0f, step.toLatin1().constData());
-        CPageMachine page(host);
-        page.Load();
-        QVERIFY(button(&page, 1027)->isChecked());
-        QVERIFY(button(&page, radio)->isChecked());
-        QTEST(edit(&page, 1018)->text(), "ramp");
-        QTEST(edit(&page, 1019)->text(), "radius");
-        QTEST(button(&page, 1028)->isChecked(), "radialApproach");
-        QTEST(edit(&page, 1018)->isEnabled(), "rampEnabled");
-        QTEST(findControl(&page, 1040)->isEnabled(), "rampEnabled");
-        QTEST(edit(&page, 1019)->isEnabled(), "radialEnabled");
-        QTEST(findControl(&page, 1041)->isEnabled(), "radialEnabled");
-        QTEST(button(&page, 1028)->isEnabled(), "radialEnabled");
+        const LoadCase& row = guitest::fetchRow(kLoads);
+        Host host(
+            {{kTpLitype, row.type}, {kTpLiramp, 45.0f}, {kTpLirad, 6.0f}, {kTpSteptype, row.step}});
+        Page page(host);
+        QVERIFY(button(&page, 1027)->isChecked() && button(&page, row.radio)->isChecked());
+        QCOMPARE(edit(&page, 1018)->text(), QString(row.ramp));
+        QCOMPARE(edit(&page, 1019)->text(), QString(row.radius));
+        QCOMPARE(button(&page, 1028)->isChecked(), row.radialApproach);
+        for (int id : {1018, 1040}) {
+            QCOMPARE(findControl(&page, id)->isEnabled(), row.rampEnabled);
+        }
+        for (int id : {1019, 1041, 1028}) {
+            QCOMPARE(findControl(&page, id)->isEnabled(), row.radialEnabled);
+        }
         QVERIFY(button(&page, 1030)->isEnabled());
     }
 
     // The check means "the tool has TP_STEPTYPE"; the values come from the toolpath.
     void leadInCheckFollowsTheStepType() {
-        FakeFieldHost host;
-        fillToolpath(host);
-        guitest::setText(host.tool, kTpLitype, "3");
-        CPageMachine page(host);
-        page.Load();
+        Host host({{kTpLitype, "3"}});
+        Page page(host);
         QVERIFY(!button(&page, 1027)->isChecked());
-        QVERIFY(button(&page, 1032)->isChecked());
-        QVERIFY(!button(&page, 1032)->isEnabled());
-        QVERIFY(!edit(&page, 1018)->isEnabled());
-        QVERIFY(!findControl(&page, 1040)->isEnabled());
+        QVERIFY(button(&page, 1032)->isChecked() && !button(&page, 1032)->isEnabled());
+        QVERIFY(!edit(&page, 1018)->isEnabled() && !findControl(&page, 1040)->isEnabled());
         QCOMPARE(edit(&page, 1018)->text(), QStringLiteral("30"));
     }
 
-    // Every click in the lead-in group stores all four parameters; the angle is clamped.
-    void leadInClicksStoreTheFourParameters_data() {
-        QTest::addColumn<int>("radio");
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("vertical") << 1030 << "45"
-                                  << QStringList{"TP_LITYPE=1", "TP_LIRAMP=90.000",
-                                                 "TP_LIRAD=0.000", "TP_STEPTYPE=2"}
-                                  << "90";
-        QTest::newRow("ramp above the limit")
-            << 1031 << "95"
-            << QStringList{"TP_LITYPE=2", "TP_LIRAMP=89.999", "TP_LIRAD=0.000", "TP_STEPTYPE=2"}
-            << "89.999";
-        QTest::newRow("negative ramp")
-            << 1031 << "-5"
-            << QStringList{"TP_LITYPE=2", "TP_LIRAMP=0.000", "TP_LIRAD=0.000", "TP_STEPTYPE=2"}
-            << "0";
-        QTest::newRow("radial keeps both")
-            << 1032 << "12.5"
-            << QStringList{"TP_LITYPE=3", "TP_LIRAMP=12.500", "TP_LIRAD=6.000", "TP_STEPTYPE=2"}
-            << "12.5";
-    }
+    void leadInClicksStoreTheFourParameters_data() { guitest::addRows(kClicks); }
     void leadInClicksStoreTheFourParameters() {
-        QFETCH(int, radio);
-        QFETCH(QString, angle);
-        FakeFieldHost host;
-        setLeadIn(host, "3", 10.0f, 6.0f, "2");
-        CPageMachine page(host);
-        page.Load();
-        edit(&page, 1018)->setText(angle);
-        click(&page, radio);
-        QTEST(parametersOf(host.tool), "stored");
-        QTEST(edit(&page, 1018)->text(), "shown");
+        const ClickCase& row = guitest::fetchRow(kClicks);
+        FakeFieldHost host(kRadial);
+        Page page(host);
+        edit(&page, 1018)->setText(row.angle);
+        click(&page, row.radio);
+        QCOMPARE(parametersOf(host.tool), row.stored);
+        QCOMPARE(edit(&page, 1018)->text(), row.shown);
     }
 
     void leadInCheckAddsAndRemovesTheFourTogether() {
-        FakeFieldHost host;
-        fillToolpath(host);
-        setLeadIn(host, "3", 10.0f, 6.0f, "2");
-        guitest::setReal(host.tool, kTpApproach, 1.0f);
-        CPageMachine page(host);
-        page.Load();
+        Host host(kRadial);
+        host.give({{kTpApproach, 1.0f}});
+        Page page(host);
         click(&page, 1027);
         QCOMPARE(parametersOf(host.tool), QStringList{"TP_APPROACH=1.000"});
-        QVERIFY(!button(&page, 1032)->isEnabled());
-        QVERIFY(!button(&page, 1028)->isEnabled());
+        QVERIFY(!button(&page, 1032)->isEnabled() && !button(&page, 1028)->isEnabled());
         click(&page, 1027);
         QCOMPARE(parametersOf(host.tool),
                  (QStringList{"TP_APPROACH=1.000", "TP_LITYPE=3", "TP_LIRAMP=10.000",
@@ -152,10 +146,8 @@ private slots:
 
     void refusedRadiusChangesNothing() {
         guitest::ScriptedPresenter presenter;
-        FakeFieldHost host;
-        setLeadIn(host, "3", 10.0f, 6.0f, "2");
-        CPageMachine page(host);
-        page.Load();
+        FakeFieldHost host(kRadial);
+        Page page(host);
         const QStringList before = parametersOf(host.tool);
         edit(&page, 1019)->setText(QStringLiteral("100001"));
         click(&page, 1031);
@@ -176,8 +168,7 @@ private slots:
     void autoMinimumWidth() {
         FakeFieldHost host;
         host.autoFlags = 0x9;
-        CPageMachine page(host);
-        page.Load();
+        Page page(host);
         QVERIFY(!button(&page, 1044)->isChecked());
         click(&page, 1044);
         QVERIFY(page.IsModified());
@@ -188,10 +179,8 @@ private slots:
     }
 
     void setAllAddsEveryField() {
-        FakeFieldHost host;
-        fillToolpath(host);
-        CPageMachine page(host);
-        page.Load();
+        Host host;
+        Page page(host);
         QVERIFY(page.CheckAll());
         QCOMPARE(parametersOf(host.tool),
                  (QStringList{"TP_APPROACH=2.000", "TP_RETRACT=5.000", "TP_LITYPE=2",

@@ -1,7 +1,6 @@
 // The sheet of the tool and security pages: its tabs, Set All and the modified state over both
-// pages, the captions from the language file, accessible names, and pictures of both pages.
+// pages, the captions from the language file, accessible names and the keyboard order.
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -42,28 +41,6 @@ QStringList tabTexts(const QTabWidget& sheet) {
         texts << sheet.tabText(i);
     }
     return texts;
-}
-
-// A bull-nose tool with a few parameters, for the pictures.
-void fillExample(FakeFieldHost& host) {
-    host.toolpath.texts = {{"TP_COMMENT", "Schlichten Kontur"},
-                           {"TP_ZSTEPTYPE", "2"},
-                           {"TP_LITYPE", "3"},
-                           {"TP_STEPTYPE", "2"}};
-    host.toolpath.reals = {
-        {"TP_BRAD", 5.0f},        {"TP_CRAD", 1.0f},         {"TP_TOL", 0.01f},
-        {"TP_STOCK", 0.2f},       {"TP_STEP", 3.0f},         {"TP_DZSTEP", 1.0f},
-        {"TP_FRRAPID", 5000.0f},  {"TP_FRAPPROACH", 500.0f}, {"TP_FRCUT", 1200.0f},
-        {"TP_SPINDLE", 12000.0f}, {"TP_APPROACH", 2.0f},     {"TP_RETRACT", 5.0f},
-        {"TP_LIRAMP", 30.0f},     {"TP_LIRAD", 4.0f}};
-    host.toolpath.integers = {{"TP_CPPNUM", 12}};
-    guitest::setText(host.tool, kTpCdesc, "Torus 10 x 1");
-    guitest::setReal(host.tool, kTpBrad, 5.0f);
-    guitest::setReal(host.tool, kTpCrad, 1.0f);
-    guitest::setReal(host.tool, kTpFrcut, 1500.0f);
-    guitest::setText(host.tool, kTpZsteptype, "2");
-    guitest::setReal(host.tool, kTpDzstep, 0.5f);
-    guitest::setReal(host.tool, kTpApproach, 3.0f);
 }
 
 }  // namespace
@@ -119,6 +96,7 @@ private slots:
         QWidget window;
         auto* sheet = new CSheetTool(host, &window);
         QCOMPARE(captionOf(sheet->MachinePage(), 1044), QStringLiteral("Auto Minimum Width"));
+        QCOMPARE(edit(sheet->ToolPage(), 1015)->accessibleName(), QStringLiteral("Z-Step Type:"));
         host.language = &german.file();
         sendLanguageChange(&window);
         QCOMPARE(tabTexts(*sheet), (QStringList{"Werkzeug", "Sicherheit"}));
@@ -137,10 +115,8 @@ private slots:
         QTest::addColumn<bool>("diameterMode");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("translated");
-        QTest::newRow("radius") << false << "Body Radius:"
-                                << "";
-        QTest::newRow("diameter") << true << "Diameter:"
-                                  << "Durchmesser:";
+        QTest::newRow("radius") << false << QString("Body Radius:") << QString();
+        QTest::newRow("diameter") << true << QString("Diameter:") << QString("Durchmesser:");
     }
     void sizeLabelAndMissingKeys() {
         QFETCH(bool, diameterMode);
@@ -149,6 +125,7 @@ private slots:
         {
             CSheetTool english(host);
             QTEST(captionOf(english.ToolPage(), 1082), "english");
+            QTEST(edit(english.ToolPage(), 1007)->accessibleName(), "english");
         }
         guitest::PagesLanguageFile partial(
             "[PAGETOOL]\r\nIDC_TP_DIAM_LB=Durchmesser:\r\nIDC_TP_TYPEBALL=Kugel\r\n");
@@ -159,15 +136,6 @@ private slots:
         QCOMPARE(captionOf(sheet.ToolPage(), 1083), QString());
         QCOMPARE(captionOf(sheet.MachinePage(), 1048), QString());
         QCOMPARE(tabTexts(sheet), (QStringList{"", ""}));
-    }
-
-    void everyControlHasAnAccessibleName() {
-        FakeFieldHost host;
-        host.diameterMode = true;
-        CSheetTool sheet(host);
-        QCOMPARE(guitest::namelessControls(&sheet), QStringList());
-        QCOMPARE(edit(sheet.ToolPage(), 1007)->accessibleName(), QStringLiteral("Diameter:"));
-        QCOMPARE(edit(sheet.ToolPage(), 1015)->accessibleName(), QStringLiteral("Z-Step Type:"));
     }
 
     // Tab moves through the page as it reads, group by group, not in Set All's order.
@@ -191,7 +159,8 @@ private slots:
                              1043, 1037, 1016, 1038, 1009, 1036, 1010, 1039, 1017, 1027, 1028}));
     }
 
-    // Every control lies inside the page with its whole caption, in English and German.
+    // Every control lies inside the page with its whole caption and has an accessible name, in
+    // English and German.
     void pagesHoldTheirControls_data() {
         QTest::addColumn<bool>("german");
         QTest::addColumn<bool>("diameterMode");
@@ -208,6 +177,7 @@ private slots:
         CSheetTool sheet(host);
         sheet.resize(sheet.sizeHint());
         sheet.show();
+        QCOMPARE(guitest::namelessControls(&sheet), QStringList());
         for (QWidget* page : {static_cast<QWidget*>(sheet.ToolPage()),
                               static_cast<QWidget*>(sheet.MachinePage())}) {
             sheet.setCurrentWidget(page);
@@ -222,37 +192,6 @@ private slots:
                 QVERIFY2(page->rect().contains(inPage), qPrintable(control->objectName()));
                 QVERIFY2(control->width() >= control->minimumSizeHint().width(),
                          qPrintable(control->objectName()));
-            }
-        }
-    }
-
-    // Pictures of both pages in English and German, radii and diameters, into the folder named
-    // by CUTTERBASE_GUI_PICTURES, for a person to look at; skipped without it.
-    void writePictures() {
-        const QString folder = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
-        if (folder.isEmpty()) {
-            QSKIP("CUTTERBASE_GUI_PICTURES names no folder");
-        }
-        QDir().mkpath(folder);
-        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions);
-        for (bool inGerman : {false, true}) {
-            for (bool diameterMode : {false, true}) {
-                FakeFieldHost host;
-                fillExample(host);
-                host.diameterMode = diameterMode;
-                host.language = inGerman ? &german.file() : nullptr;
-                CSheetTool sheet(host);
-                sheet.ToolPage()->Load();
-                sheet.MachinePage()->Load();
-                sheet.resize(sheet.sizeHint());
-                sheet.show();
-                const QString suffix = QString::fromLatin1(inGerman ? "-all" : "-ang") +
-                                       QString::fromLatin1(diameterMode ? "-diameter" : "") +
-                                       QStringLiteral(".png");
-                sheet.setCurrentIndex(0);
-                QVERIFY(sheet.grab().save(folder + QStringLiteral("/page-tool") + suffix));
-                sheet.setCurrentIndex(1);
-                QVERIFY(sheet.grab().save(folder + QStringLiteral("/page-security") + suffix));
             }
         }
     }

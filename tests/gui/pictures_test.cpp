@@ -1,5 +1,5 @@
-// Writes pictures of the dialogs in English and German into the folder named by
-// CUTTERBASE_GUI_PICTURES, for a person to look at; skipped without it.
+// Writes pictures of the dialogs and the tool sheet in English and German into the folder named
+// by CUTTERBASE_GUI_PICTURES, for a person to look at; skipped without it.
 
 #include <QDir>
 #include <QPainter>
@@ -7,37 +7,70 @@
 
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
+#include "gui/pages/machine_page.h"
+#include "gui/pages/sheet_tool.h"
+#include "gui/pages/tool_page.h"
 #include "gui/resources/pictures.h"
 #include "gui_test.h"
 #include "installation_fixture.h"
 #include "language/message_presenter.h"
+#include "pages_fake_host.h"
+#include "pages_language.h"
 
 namespace {
 
 const char* const kReport =
-    "The tool does not fit the toolpath:\n"
-    "\n"
-    "Parameter\t\tTool\t\tToolpath\n"
-    "TP_DIAMETER\t\t10.000\t\t12.000\n"
-    "TP_CORNER_RADIUS\t0.500\t\t0.000\n"
-    "TP_LENGTH\t\t75.000\t\t60.000\n"
-    "TP_STEPOVER\t\t4.000\t\t6.000\n"
-    "TP_FEED_RATE\t\t1200.000\t800.000\n"
-    "\n"
-    "Use the tool anyway?";
+    "The tool does not fit the toolpath:\n\nParameter\t\tTool\t\tToolpath\n"
+    "TP_DIAMETER\t\t10.000\t\t12.000\nTP_CORNER_RADIUS\t0.500\t\t0.000\n"
+    "TP_LENGTH\t\t75.000\t\t60.000\nTP_STEPOVER\t\t4.000\t\t6.000\n"
+    "TP_FEED_RATE\t\t1200.000\t800.000\n\nUse the tool anyway?";
+
+// A bull-nose tool with a few parameters over a toolpath that has the rest.
+struct ExampleHost : guitest::FakeFieldHost {
+    ExampleHost()
+        : FakeFieldHost({{kTpCdesc, "Torus 10 x 1"},
+                         {kTpBrad, 5.0f},
+                         {kTpCrad, 1.0f},
+                         {kTpFrcut, 1500.0f},
+                         {kTpZsteptype, "2"},
+                         {kTpDzstep, 0.5f},
+                         {kTpApproach, 3.0f}}) {
+        toolpath.texts = {{"TP_COMMENT", "Schlichten Kontur"},
+                          {"TP_ZSTEPTYPE", "2"},
+                          {"TP_LITYPE", "3"},
+                          {"TP_STEPTYPE", "2"}};
+        toolpath.reals = {
+            {"TP_BRAD", 5.0f},        {"TP_CRAD", 1.0f},         {"TP_TOL", 0.01f},
+            {"TP_STOCK", 0.2f},       {"TP_STEP", 3.0f},         {"TP_DZSTEP", 1.0f},
+            {"TP_FRRAPID", 5000.0f},  {"TP_FRAPPROACH", 500.0f}, {"TP_FRCUT", 1200.0f},
+            {"TP_SPINDLE", 12000.0f}, {"TP_APPROACH", 2.0f},     {"TP_RETRACT", 5.0f},
+            {"TP_LIRAMP", 30.0f},     {"TP_LIRAD", 4.0f}};
+        toolpath.integers = {{"TP_CPPNUM", 12}};
+    }
+};
 
 }  // namespace
 
 class DialogPictures : public QObject {
     Q_OBJECT
 
+    QString folder_;
+
+    void save(QWidget& widget, const QString& name) {
+        QVERIFY2(widget.grab().save(folder_ + u'/' + name + QStringLiteral(".png")),
+                 qPrintable(name));
+    }
+
 private slots:
-    void writePictures() {
-        const QString folder = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
-        if (folder.isEmpty()) {
+    void init() {
+        folder_ = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
+        if (folder_.isEmpty()) {
             QSKIP("CUTTERBASE_GUI_PICTURES names no folder");
         }
-        QDir().mkpath(folder);
+        QDir().mkpath(folder_);
+    }
+
+    void dialogs() {
         // The flags and the icon at the size the windows draw them, enlarged four times.
         QImage strip(6 * 24, 20, QImage::Format_ARGB32);
         strip.fill(Qt::white);
@@ -50,23 +83,43 @@ private slots:
                 left += 24;
             }
         }
-        QVERIFY(strip.scaled(strip.size() * 4).save(folder + QStringLiteral("/pictures.png")));
+        QVERIFY(strip.scaled(strip.size() * 4).save(folder_ + QStringLiteral("/pictures.png")));
         QCoreApplication::setApplicationName(QStringLiteral("CutterBase"));
         guitest::Installation installation;
-        for (const char* language : {"ang", "all"}) {
-            installation.useCatalogue(language);
-            const QString suffix = QString::fromLatin1(language) + QStringLiteral(".png");
-            MessageDialog ok(QStringLiteral("The tool file was saved."), kButtonsOk,
-                             kIconInformation, false);
-            QVERIFY(ok.grab().save(folder + QStringLiteral("/message-set0-") + suffix));
-            MessageDialog yesNo(QStringLiteral("Delete the tool file\n\n\t'/tools/mill/D10.wkz'?"),
-                                kButtonsYesNo, kIconQuestion, false);
-            QVERIFY(yesNo.grab().save(folder + QStringLiteral("/message-set4-") + suffix));
-            MessageDialog report(QString::fromLatin1(kReport), kButtonsYesNoToAllCancel,
-                                 kIconExclamation, false);
-            QVERIFY(report.grab().save(folder + QStringLiteral("/message-set7-") + suffix));
+        for (const QString language : {"ang", "all"}) {
+            installation.useCatalogue(language.toStdString());
+            MessageDialog ok("The tool file was saved.", kButtonsOk, kIconInformation, false);
+            save(ok, "message-set0-" + language);
+            MessageDialog yesNo("Delete the tool file\n\n\t'/tools/mill/D10.wkz'?", kButtonsYesNo,
+                                kIconQuestion, false);
+            save(yesNo, "message-set4-" + language);
+            MessageDialog report(kReport, kButtonsYesNoToAllCancel, kIconExclamation, false);
+            save(report, "message-set7-" + language);
             AboutDialog about;
-            QVERIFY(about.grab().save(folder + QStringLiteral("/about-") + suffix));
+            save(about, "about-" + language);
+        }
+    }
+
+    // Both pages in English and German, radii and diameters.
+    void toolSheet() {
+        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions);
+        for (bool inGerman : {false, true}) {
+            for (bool diameterMode : {false, true}) {
+                ExampleHost host;
+                host.diameterMode = diameterMode;
+                host.language = inGerman ? &german.file() : nullptr;
+                CSheetTool sheet(host);
+                sheet.ToolPage()->Load();
+                sheet.MachinePage()->Load();
+                sheet.resize(sheet.sizeHint());
+                sheet.show();
+                const QString suffix =
+                    QString(inGerman ? "-all" : "-ang") + QString(diameterMode ? "-diameter" : "");
+                sheet.setCurrentIndex(0);
+                save(sheet, "page-tool" + suffix);
+                sheet.setCurrentIndex(1);
+                save(sheet, "page-security" + suffix);
+            }
         }
     }
 };
