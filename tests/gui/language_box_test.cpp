@@ -29,25 +29,16 @@ public:
     int heard = 0;
 
 protected:
-    void customEvent(QEvent* event) override {
-        if (event->type() == kLanguageChangeEvent) {
-            ++heard;
-        }
-    }
+    void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
 };
 
+// A main window with a listener inside, and the program's language box telling it.
 struct Window {
     QWidget main;
     Listener* listener = new Listener(&main);
+    LanguageBox box{guitest::kApplication};
+    Window() { box.setMainWindow(&main); }
 };
-
-QStringList itemTexts(const LanguageBox& box) {
-    QStringList texts;
-    for (int i = 0; i < box.count(); ++i) {
-        texts.append(box.itemText(i));
-    }
-    return texts;
-}
 
 }  // namespace
 
@@ -62,18 +53,17 @@ private slots:
         testsupport::ScopedEnv env;
         env.set("KVXLANG", "ALL");
         Window window;
-        LanguageBox box(guitest::kApplication);
-        box.setMainWindow(&window.main);
+        LanguageBox& box = window.box;
         QVERIFY(box.create());
         QVERIFY(!box.isVisible());
         QCOMPARE(box.selectedLanguage(), 1);
         QCOMPARE(box.currentIndex(), 1);
-        QCOMPARE(itemTexts(box),
-                 (QStringList{"English", "Deutsch", "Français", "Español", "Svenska"}));
+        const QStringList names{"English", "Deutsch", "Français", "Español", "Svenska"};
+        QCOMPARE(box.count(), names.size());
         for (int i = 0; i < box.count(); ++i) {
+            QCOMPARE(box.itemText(i), names[i]);
             const QImage flag = box.itemIcon(i).pixmap(QSize(20, 17)).toImage();
-            QVERIFY(!flag.isNull());
-            QVERIFY(qAlpha(flag.pixel(10, 8)) != 0);
+            QVERIFY(!flag.isNull() && qAlpha(flag.pixel(10, 8)) != 0);
         }
         QCOMPARE(QString::fromStdString(GetCatalogue()->Path()),
                  QString::fromStdString(installation.home() + "/texte/TalmorError.all"));
@@ -84,8 +74,7 @@ private slots:
     void aMissingLanguageFileLeavesTheItemsAndTellsNobody() {
         guitest::Installation installation;
         Window window;
-        LanguageBox box(guitest::kApplication);
-        box.setMainWindow(&window.main);
+        LanguageBox& box = window.box;
         QVERIFY(box.applyLanguage(0));
         QVERIFY(!box.applyLanguage(2));
         QCOMPARE(box.count(), 5);
@@ -102,8 +91,7 @@ private slots:
                                "[T.A.L.M.O.R.]\r\nPRODUCT=Other\r\nang=English\r\n");
         guitest::ScriptedPresenter presenter;
         Window window;
-        LanguageBox box(guitest::kApplication);
-        box.setMainWindow(&window.main);
+        LanguageBox& box = window.box;
         QVERIFY(!box.applyLanguage(1));
         QCOMPARE(box.count(), 0);
         QCOMPARE(window.listener->heard, 0);
@@ -118,18 +106,19 @@ private slots:
                                "[PAGETOOL]\r\nIDC_STATIC_DIAMETER=&Diameter:\r\n"
                                "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
         QWidget page;
-        auto* label = new QLabel(QStringLiteral("template"), &page);
-        setControlId(label, 1016, "IDC_STATIC_DIAMETER");
+        const auto control = [](auto* widget, int id, const char* name) {
+            widget->setText(QStringLiteral("template"));
+            setControlId(widget, id, name);
+            return widget;
+        };
+        auto* label = control(new QLabel(&page), 1016, "IDC_STATIC_DIAMETER");
         auto* edit = new QLineEdit(&page);
         label->setBuddy(edit);
-        auto* check = new QCheckBox(QStringLiteral("template"), &page);
-        setControlId(check, 1017, "IDC_CHECK_RADIUS");
-        auto* missing = new QCheckBox(QStringLiteral("template"), &page);
-        setControlId(missing, 1030, "IDC_CHECK_MISSING");
+        auto* check = control(new QCheckBox(&page), 1017, "IDC_CHECK_RADIUS");
+        auto* missing = control(new QCheckBox(&page), 1030, "IDC_CHECK_MISSING");
         auto* nestedPage = new QWidget(&page);
         setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
-        auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
-        setControlId(nested, 1031, "IDC_NESTED");
+        auto* nested = control(new QCheckBox(nestedPage), 1031, "IDC_NESTED");
 
         LanguageBox box(guitest::kApplication);
         QVERIFY(box.applyLanguage(0));
