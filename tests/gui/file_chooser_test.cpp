@@ -37,8 +37,11 @@ void choose(const QString& path) {
     });
 }
 
-SaveFileRequest toolRequest(const std::string& folder) {
-    return {"Save Tool As", folder, "D10", "Karvex Tool (*.wkz)|*.wkz||", "wkz"};
+// Asks for a tool file to save in the folder, as the main window does.
+std::optional<std::string> chooseTool(const testsupport::TempDir& folder) {
+    const SaveFileRequest request{"Save Tool As", folder.path(), "D10",
+                                  "Karvex Tool (*.wkz)|*.wkz||", "wkz"};
+    return QtFileChooser().choose_save_file(nullptr, request);
 }
 
 }  // namespace
@@ -47,27 +50,22 @@ class FileChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void filtersBecomeQtNameFilters_data() {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("design's form")
-            << "Karvex Tool (*.wkz)|*.wkz||" << QStringList{"Karvex Tool (*.wkz)"};
-        QTest::newRow("description only")
-            << "Tool Files|*.wkz;*.ncs||" << QStringList{"Tool Files (*.wkz *.ncs)"};
-        QTest::newRow("two pairs") << "A (*.a)|*.a|B|*.b||" << QStringList{"A (*.a)", "B (*.b)"};
-        QTest::newRow("without patterns") << "Nothing||" << QStringList{};
-        QTest::newRow("empty") << "" << QStringList{};
-    }
     void filtersBecomeQtNameFilters() {
-        QFETCH(QString, filter);
-        QFETCH(QStringList, expected);
-        QCOMPARE(nameFiltersOf(filter.toStdString()), expected);
+        const std::pair<const char*, QStringList> cases[] = {
+            {"Karvex Tool (*.wkz)|*.wkz||", {"Karvex Tool (*.wkz)"}},
+            {"Tool Files|*.wkz;*.ncs||", {"Tool Files (*.wkz *.ncs)"}},
+            {"A (*.a)|*.a|B|*.b||", {"A (*.a)", "B (*.b)"}},
+            {"Nothing||", {}},
+            {"", {}},
+        };
+        for (const auto& [filter, expected] : cases) {
+            QCOMPARE(nameFiltersOf(filter), expected);
+        }
     }
 
     void theRequestSetsUpTheDialogAndTheExtensionIsAdded() {
         testsupport::TempDir folder;
         guitest::ScriptedPresenter presenter;
-        QtFileChooser chooser;
         QString title;
         QString initial;
         whenShown([&](QFileDialog* dialog) {
@@ -75,8 +73,7 @@ private slots:
             initial = dialog->selectedFiles().value(0);
             static_cast<QDialog*>(dialog)->accept();
         });
-        const std::optional<std::string> chosen =
-            chooser.choose_save_file(nullptr, toolRequest(folder.path()));
+        const std::optional<std::string> chosen = chooseTool(folder);
         QCOMPARE(title, QStringLiteral("Save Tool As"));
         QCOMPARE(initial, QString::fromStdString(folder.file("D10.wkz")));
         QCOMPARE(chosen, std::optional<std::string>(folder.file("D10.wkz")));
@@ -87,14 +84,11 @@ private slots:
         testsupport::TempDir folder;
         const std::string path = folder.write("D10.wkz", "x");
         guitest::ScriptedPresenter presenter;
-        QtFileChooser chooser;
-        presenter.buttons = {kAnswerNo};
+        presenter.buttons = {kAnswerNo, kAnswerYes};
         choose(QString::fromStdString(path));
-        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())), std::nullopt);
-        presenter.buttons = {kAnswerYes};
+        QCOMPARE(chooseTool(folder), std::nullopt);
         choose(QString::fromStdString(path));
-        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())),
-                 std::optional<std::string>(path));
+        QCOMPARE(chooseTool(folder), std::optional<std::string>(path));
         QCOMPARE(presenter.shown.size(), std::size_t(2));
         QCOMPARE(presenter.shown[0].text, path + " already exists.\nDo you want to replace it?");
         QVERIFY(presenter.shown[0].plain);
@@ -108,11 +102,10 @@ private slots:
         const std::string locked = folder.mkdir("locked");
         QVERIFY(::chmod(locked.c_str(), 0555) == 0);
         guitest::ScriptedPresenter presenter;
-        QtFileChooser chooser;
         choose(QString::fromStdString(readOnly));
-        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())), std::nullopt);
+        QCOMPARE(chooseTool(folder), std::nullopt);
         choose(QString::fromStdString(locked + "/T1"));
-        QCOMPARE(chooser.choose_save_file(nullptr, toolRequest(folder.path())), std::nullopt);
+        QCOMPARE(chooseTool(folder), std::nullopt);
         QVERIFY(::chmod(locked.c_str(), 0755) == 0);
 
         QCOMPARE(presenter.shown.size(), std::size_t(2));
