@@ -1,5 +1,5 @@
-// The stand-ins for the dialog framework: control ids, data exchange, modified flags, text
-// conversion, dialog units, accessible names and the language-change notification.
+// The stand-ins for the dialog framework: control ids, data exchange, text conversion,
+// accessible names and the language-change notification.
 
 #include <QCheckBox>
 #include <QDialog>
@@ -11,10 +11,8 @@
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
-#include "gui/framework/dialog_units.h"
 #include "gui/framework/installation_text.h"
 #include "gui/framework/language_change.h"
-#include "gui/framework/modified_flags.h"
 #include "gui_test.h"
 #include "scripted_presenter.h"
 #include "table_rows.h"
@@ -118,36 +116,11 @@ private slots:
         }
     }
 
-    void typingSetsTheModifiedFlagAndShowingClearsIt() {
-        QWidget page;
-        auto* edit = new QLineEdit(&page);
-        new QLineEdit(&page);
-        QTest::keyClicks(edit, "12");
-        QVERIFY(anyEditModified(&page));
-        showReal(edit, 1.0);
-        QVERIFY(!anyEditModified(&page));
-        QTest::keyClicks(edit, "3");
-        clearEditsModified(&page);
-        QVERIFY(!anyEditModified(&page));
-    }
-
     void installationTextCrossesThroughTheCodePage() {
         QCOMPARE(fromInstallationText("\xD8 10 mm \xE4\x80"), QStringLiteral("Ø 10 mm ä€"));
         QCOMPARE(toInstallationText(QStringLiteral("Ø ä€\u4E2D")), std::string("\xD8 \xE4\x80?"));
         const std::string path = "/tmp/Fr\xC3\xA4ser/T1.wkz";
         QCOMPARE(toFileName(fromFileName(path)), path);
-    }
-
-    void dialogUnitsFollowTheFont() {
-        QFont small = QApplication::font();
-        small.setPixelSize(10);
-        QFont large = small;
-        large.setPixelSize(20);
-        const DialogUnits units(small);
-        QCOMPARE(units.rect(4, 8, 8, 16), QRect(units.baseWidth(), units.baseHeight(),
-                                                2 * units.baseWidth(), 2 * units.baseHeight()));
-        QCOMPARE(units.baseHeight(), QFontMetrics(small).height());
-        QVERIFY(DialogUnits(large).x(100) > units.x(100) * 3 / 2);
     }
 
     void inputControlsAreNamedByLabelOrApplyCheck() {
