@@ -85,6 +85,12 @@ inline void click(const QWidget* page, int id) {
     target->click();
 }
 
+// The tool's parameters after a click of the user's on the page.
+inline QStringList afterClick(FakeFieldHost& host, const QWidget* page, int id) {
+    click(page, id);
+    return parametersOf(host.tool);
+}
+
 // A language file of the program in a temporary folder, loaded.
 class PagesLanguageFile {
 public:

@@ -9,6 +9,7 @@
 #include "scripted_presenter.h"
 #include "table_rows.h"
 
+using guitest::afterClick;
 using guitest::button;
 using guitest::click;
 using guitest::edit;
@@ -51,36 +52,19 @@ const LoadCase kLoads[] = {
     {"unknown code", "9", "3", 1030, "90", "0", false, false, false},
 };
 
-// Every click in the lead-in group stores all four parameters; the angle is clamped.
+// Every click in the lead-in group stores all four parameters (the step type stays 2); the
+// angle is clamped.
 struct ClickCase {
     const char* name;
     int radio;
-    QString angle;
-    QStringList stored;
-    QString shown;
+    QString angle, stored, shown;
 };
 
 const ClickCase kClicks[] = {
-    {"vertical",
-     1030,
-     "45",
-     {"TP_LITYPE=1", "TP_LIRAMP=90.000", "TP_LIRAD=0.000", "TP_STEPTYPE=2"},
-     "90"},
-    {"ramp above the limit",
-     1031,
-     "95",
-     {"TP_LITYPE=2", "TP_LIRAMP=89.999", "TP_LIRAD=0.000", "TP_STEPTYPE=2"},
-     "89.999"},
-    {"negative ramp",
-     1031,
-     "-5",
-     {"TP_LITYPE=2", "TP_LIRAMP=0.000", "TP_LIRAD=0.000", "TP_STEPTYPE=2"},
-     "0"},
-    {"radial keeps both",
-     1032,
-     "12.5",
-     {"TP_LITYPE=3", "TP_LIRAMP=12.500", "TP_LIRAD=6.000", "TP_STEPTYPE=2"},
-     "12.5"},
+    {"vertical", 1030, "45", "TP_LITYPE=1 TP_LIRAMP=90.000 TP_LIRAD=0.000", "90"},
+    {"ramp above the limit", 1031, "95", "TP_LITYPE=2 TP_LIRAMP=89.999 TP_LIRAD=0.000", "89.999"},
+    {"negative ramp", 1031, "-5", "TP_LITYPE=2 TP_LIRAMP=0.000 TP_LIRAD=0.000", "0"},
+    {"radial keeps both", 1032, "12.5", "TP_LITYPE=3 TP_LIRAMP=12.500 TP_LIRAD=6.000", "12.5"},
 };
 
 }  // namespace
@@ -124,8 +108,7 @@ private slots:
         FakeFieldHost host(kRadial);
         Page page(host);
         edit(&page, 1018)->setText(row.angle);
-        click(&page, row.radio);
-        QCOMPARE(parametersOf(host.tool), row.stored);
+        QCOMPARE(afterClick(host, &page, row.radio).join(u' '), row.stored + " TP_STEPTYPE=2");
         QCOMPARE(edit(&page, 1018)->text(), row.shown);
     }
 
@@ -133,11 +116,9 @@ private slots:
         Host host(kRadial);
         host.give({{kTpApproach, 1.0f}});
         Page page(host);
-        click(&page, 1027);
-        QCOMPARE(parametersOf(host.tool), QStringList{"TP_APPROACH=1.000"});
+        QCOMPARE(afterClick(host, &page, 1027), QStringList{"TP_APPROACH=1.000"});
         QVERIFY(!button(&page, 1032)->isEnabled() && !button(&page, 1028)->isEnabled());
-        click(&page, 1027);
-        QCOMPARE(parametersOf(host.tool),
+        QCOMPARE(afterClick(host, &page, 1027),
                  (QStringList{"TP_APPROACH=1.000", "TP_LITYPE=3", "TP_LIRAMP=10.000",
                               "TP_LIRAD=6.000", "TP_STEPTYPE=2"}));
         click(&page, 1028);
@@ -150,8 +131,7 @@ private slots:
         Page page(host);
         const QStringList before = parametersOf(host.tool);
         edit(&page, 1019)->setText(QStringLiteral("100001"));
-        click(&page, 1031);
-        QCOMPARE(parametersOf(host.tool), before);
+        QCOMPARE(afterClick(host, &page, 1031), before);
         QVERIFY(button(&page, 1032)->isChecked());
         click(&page, 1044);
         QVERIFY(!button(&page, 1044)->isChecked());
@@ -169,11 +149,8 @@ private slots:
         FakeFieldHost host;
         host.autoFlags = 0x9;
         Page page(host);
-        QVERIFY(!button(&page, 1044)->isChecked());
         click(&page, 1044);
-        QVERIFY(page.IsModified());
-        QCOMPARE(host.stored, 0);
-        QCOMPARE(host.autoFlags, 0x9);
+        QVERIFY(page.IsModified() && host.stored == 0 && host.autoFlags == 0x9);
         QVERIFY(page.Commit());
         QCOMPARE(host.autoFlags, 0xB);
     }

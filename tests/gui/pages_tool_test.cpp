@@ -9,6 +9,7 @@
 #include "scripted_presenter.h"
 #include "table_rows.h"
 
+using guitest::afterClick;
 using guitest::button;
 using guitest::click;
 using guitest::edit;
@@ -150,15 +151,9 @@ private slots:
         Host host({{kTpCdiam, 10.0f}});
         Page page(host);
         QVERIFY(!button(&page, 1077)->isChecked());
-        const std::pair<int, QStringList> steps[] = {
-            {1077, {"TP_CDIAM=10.000", "TP_CRAD=0.500"}},
-            {1079, {"TP_CDIAM=10.000", "TP_CRAD=0.000"}},
-            {1078, {"TP_CDIAM=10.000", "TP_CRAD=5.000"}},
-        };
-        for (const auto& [id, parameters] : steps) {
-            click(&page, id);
-            QCOMPARE(parametersOf(host.tool), parameters);
-        }
+        QCOMPARE(afterClick(host, &page, 1077), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=0.500"}));
+        QCOMPARE(afterClick(host, &page, 1079), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=0.000"}));
+        QCOMPARE(afterClick(host, &page, 1078), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=5.000"}));
         QVERIFY(!edit(&page, 1008)->isEnabled());
 
         host.tool = ToolParameterSet();
@@ -166,10 +161,8 @@ private slots:
         page.Load();
         QCOMPARE(edit(&page, 1007)->text(), QStringLiteral("3"));
         edit(&page, 1007)->setText(QStringLiteral("4"));
-        click(&page, 1079);
-        QCOMPARE(parametersOf(host.tool), (QStringList{"TP_BRAD=4.000", "TP_CRAD=0.000"}));
-        click(&page, 1077);
-        QCOMPARE(parametersOf(host.tool), QStringList());
+        QCOMPARE(afterClick(host, &page, 1079), (QStringList{"TP_BRAD=4.000", "TP_CRAD=0.000"}));
+        QCOMPARE(afterClick(host, &page, 1077), QStringList());
     }
 
     void checksAddAndRemoveTheirParameter_data() { guitest::addRows(kChecks); }
@@ -179,11 +172,9 @@ private slots:
         Host host;
         Page page(host);
         edit(&page, row.field)->setText(row.typed);
-        click(&page, row.check);
-        QCOMPARE(parametersOf(host.tool), QStringList{row.stored});
+        QCOMPARE(afterClick(host, &page, row.check), QStringList{row.stored});
         QVERIFY(edit(&page, row.field)->isEnabled() && host.stored == 1);
-        click(&page, row.check);
-        QCOMPARE(parametersOf(host.tool), QStringList());
+        QCOMPARE(afterClick(host, &page, row.check), QStringList());
         QVERIFY(!edit(&page, row.field)->isEnabled() && presenter.shown.empty());
     }
 
@@ -196,8 +187,7 @@ private slots:
         const QStringList before = parametersOf(host.tool);
         edit(&page, row.field)->setText(row.typed);
         const bool wasChecked = button(&page, row.clicked)->isChecked();
-        click(&page, row.clicked);
-        QCOMPARE(parametersOf(host.tool), before);
+        QCOMPARE(afterClick(host, &page, row.clicked), before);
         QCOMPARE(button(&page, row.clicked)->isChecked(), wasChecked);
         QVERIFY(checkedCutterType(&page) == 1078 && button(&page, 1031)->isChecked());
         QCOMPARE(presenter.shown.size(), std::size_t(1));
@@ -210,21 +200,17 @@ private slots:
         Page page(host);
         QVERIFY(button(&page, 1025)->isChecked() && button(&page, 1031)->isChecked());
         QCOMPARE(edit(&page, 1015)->text(), QStringLiteral("1.5"));
-        click(&page, 1030);
-        QCOMPARE(parametersOf(host.tool), (QStringList{"TP_ZSTEPTYPE=1", "TP_DZSTEP=0.000"}));
+        QCOMPARE(afterClick(host, &page, 1030), (QStringList{"TP_ZSTEPTYPE=1", "TP_DZSTEP=0.000"}));
         QVERIFY(!edit(&page, 1015)->isEnabled() && !button(&page, 1043)->isEnabled());
-        click(&page, 1032);
-        QCOMPARE(parametersOf(host.tool), (QStringList{"TP_ZSTEPTYPE=3", "TP_DZSTEP=0.000"}));
+        QCOMPARE(afterClick(host, &page, 1032), (QStringList{"TP_ZSTEPTYPE=3", "TP_DZSTEP=0.000"}));
         click(&page, 1031);
         edit(&page, 1015)->setText(QStringLiteral("2"));
-        click(&page, 1043);
-        QCOMPARE(parametersOf(host.tool), QStringList{"TP_ZSTEPTYPE=2"});
+        QCOMPARE(afterClick(host, &page, 1043), QStringList{"TP_ZSTEPTYPE=2"});
         QVERIFY(!edit(&page, 1015)->isEnabled());
         host.autoFlags = 0x10;
         QVERIFY(page.Commit());
         QCOMPARE(host.autoFlags, 0x18);
-        click(&page, 1025);
-        QCOMPARE(parametersOf(host.tool), QStringList());
+        QCOMPARE(afterClick(host, &page, 1025), QStringList());
         QVERIFY(page.Commit());
         QCOMPARE(host.autoFlags, 0x10);
     }
@@ -239,8 +225,8 @@ private slots:
             Page page(host);
             QVERIFY2(button(&page, 1030)->isChecked(), type);
             host.tool = ToolParameterSet();
-            click(&page, 1025);
-            QCOMPARE(parametersOf(host.tool), (QStringList{"TP_ZSTEPTYPE=1", "TP_DZSTEP=0.000"}));
+            QCOMPARE(afterClick(host, &page, 1025),
+                     (QStringList{"TP_ZSTEPTYPE=1", "TP_DZSTEP=0.000"}));
         }
     }
 
