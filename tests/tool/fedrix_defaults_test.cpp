@@ -1,0 +1,138 @@
+#include "tool/fedrix_defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "support/test_support.h"
+#include "tool/level_file_depth.h"
+
+namespace {
+
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+constexpr float kFloatMax = std::numeric_limits<float>::max();
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+struct DefaultsCase {
+    const char* what;
+    FedrixDefaultInputs in;  // diameter, stepover, depth, cutting feed, family 200
+    FedrixDefaults out;      // start depth, maximum depth, minimum feed, maximum feed
+};
+
+const DefaultsCase kDefaultsCases[] = {
+    {"stepover fractions", {10, 2, 1, 1000, false}, {0.16f, 0.8f, 900, 1400}},
+    {"family 200 scales by stepover over diameter",
+     {10, 2, 1, 1000, true},
+     {0.19f, 0.95f, 900, 1400}},
+    {"nothing to go by: a quarter of the diameter",
+     {10, 0, 0, 1000, false},
+     {0.625f, 2.5f, 900, 1400}},
+    {"feeds in whole tens", {10, 2, 1, 1234, false}, {0.16f, 0.8f, 1110, 1730}},
+    {"no stepover: fractions of the depth", {12, 0.001f, 4, 800, false}, {0.95f, 3.8f, 720, 1120}},
+    {"negative stepover counts as none", {12, -3, 2, 800, false}, {0.475f, 1.9f, 720, 1120}},
+    {"family 200 without a size", {0, 2, 1, 1000, true}, {0.16f, 0.8f, 900, 1400}},
+    {"family 200 without a depth", {8, 0, 0, 1000, true}, {0.5f, 2.0f, 900, 1400}},
+    {"start beyond the maximum: a quarter of it",
+     {10, 20, 1, 1000, true},
+     {0.2375f, 0.95f, 900, 1400}},
+    {"start equal to the maximum: a quarter of it",
+     {10, 10, 1, 1000, true},
+     {0.2375f, 0.95f, 900, 1400}},
+    {"a maximum just above almost nothing stays",
+     {6, 0.003f, 0, 1000, false},
+     {0.00024f, 0.0012f, 900, 1400}},
+    {"halves round away from zero", {10, 2, 1, 25, false}, {0.16f, 0.8f, 20, 40}},
+    {"negative feeds too", {10, 2, 1, -25, false}, {0.16f, 0.8f, -20, -40}},
+    {"no feed", {10, 2, 1, 0, false}, {0.16f, 0.8f, 0, 0}},
+    {"a huge feed is clamped", {10, 2, 1, kFloatMax, false}, {0.16f, 0.8f, 2147483640, 2147483640}},
+    {"a huge negative feed too",
+     {10, 2, 1, -kFloatMax, false},
+     {0.16f, 0.8f, -2147483640, -2147483640}},
+    {"no number gives no feed", {10, 2, 1, kNaN, false}, {0.16f, 0.8f, 0, 0}},
+};
+
+TEST(FedrixDefaults, EachRule) {
+    for (const DefaultsCase& c : kDefaultsCases) {
+        SCOPED_TRACE(c.what);
+        const FedrixDefaults out = ComputeFedrixDefaults(c.in);
+        EXPECT_FLOAT_EQ(out.start_depth, c.out.start_depth);
+        EXPECT_FLOAT_EQ(out.max_depth, c.out.max_depth);
+        EXPECT_EQ(out.min_feed_rate, c.out.min_feed_rate);
+        EXPECT_EQ(out.max_feed_rate, c.out.max_feed_rate);
+    }
+}
+
+TEST(FedrixDefaults, RoundingAndTruncationStayInRange) {
+    const struct {
+        float value;
+        std::int32_t tens;
+        std::int32_t truncated;
+    } cases[] = {
+        {1500.9f, 1500, 1500},
+        {-3.7f, 0, -3},
+        {-5.0f, -10, -5},
+        {14.99f, 10, 14},
+        {2147483520.0f, 2147483520, 2147483520},  // the largest float below 2^31
+        {2147483648.0f, 2147483640, kInt32Max},
+        {-2147483648.0f, -2147483640, kInt32Min},
+        {1e20f, 2147483640, kInt32Max},
+        {-1e20f, -2147483640, kInt32Min},
+        {std::numeric_limits<float>::infinity(), 2147483640, kInt32Max},
+        {kNaN, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(RoundToTens(c.value), c.tens);
+        EXPECT_EQ(TruncateToInt32(c.value), c.truncated);
+    }
+}
+
+TEST(FedrixDefaults, DepthFromLevelsOnlyForAVariableZStep) {
+    EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, 2.5, 1.0f), 2.5f);
+    EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, 0.0, 1.0f), 1.0f);
+    EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, -4.0, 1.0f), 1.0f);
+    EXPECT_FLOAT_EQ(FedrixDefaultDepth(false, 2.5, 1.0f), 1.0f);
+    EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, 1e300, 1.0f), kFloatMax);
+}
+
+TEST(LevelFileDepth, LargestThirdNumber) {
+    const struct {
+        const char* text;
+        double depth;
+    } cases[] = {
+        {"", 0.0},
+        {"0 0 -1\n0 0 -5\n", 0.0},
+        {"1.5 2 3.5\n4 5 2.25\n", 3.5},
+        {"1 2 3\r\n\t4  5\t6\r\n", 6.0},
+        {"1 2 3 4 5 7.125", 7.125},      // white space, not lines, parts the numbers
+        {"1 2 3\n4 5\n", 3.0},           // an incomplete point ends the reading
+        {"1 2 3\nx y z\n7 8 9\n", 3.0},  // so does text
+        {"0 0 1e39\n0 0 2\n", 2.0},      // beyond the float range: no value
+        {"0 0 0.1\n", static_cast<double>(0.1f)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(LevelDepthOfText(c.text), c.depth);
+    }
+}
+
+TEST(LevelFileDepth, FileOfTheCommandLineToolpathNumber) {
+    testsupport::TempDir zone;
+    EXPECT_EQ(FedrixLevelFilePath(zone.path(), 0), zone.file("outil0.niv"));
+    EXPECT_EQ(FedrixLevelFilePath(zone.path(), 12), zone.file("outil12.niv"));
+    EXPECT_EQ(FedrixLevelFilePath(zone.path(), -1), zone.file("outil-1.niv"));
+
+    // Toolpath 0 reads outil0.niv, never the current toolpath's outil.niv.
+    zone.write("outil.niv", "0 0 9\n");
+    EXPECT_EQ(LevelFileDepth(FedrixLevelFilePath(zone.path(), 0)), 0.0);
+    zone.write("outil0.niv", "");
+    EXPECT_EQ(LevelFileDepth(FedrixLevelFilePath(zone.path(), 0)), 0.0);
+    zone.write("outil0.niv", "10 20 -2\n10 20 4.5\n");
+    EXPECT_EQ(LevelFileDepth(FedrixLevelFilePath(zone.path(), 0)), 4.5);
+    EXPECT_EQ(LevelFileDepth(zone.path()), 0.0);  // a directory reads as nothing
+}
+
+}  // namespace
