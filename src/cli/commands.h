@@ -18,3 +18,4 @@ int command_apply(const CommandArguments& arguments);
 int command_fedrix(const CommandArguments& arguments);
 int command_records(const CommandArguments& arguments);
 int command_tree(const CommandArguments& arguments);
+int command_list(const CommandArguments& arguments);

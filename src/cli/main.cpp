@@ -30,6 +30,7 @@ const Command kCommands[] = {
     {"fedrix", command_fedrix, "fedrix FILE.ncs"},
     {"records", command_records, "records FILE"},
     {"tree", command_tree, "tree [DIR]"},
+    {"list", command_list, "list DIR [--diameter] [--sort COL]..."},
 };
 
 int usage() {
