@@ -7,6 +7,7 @@
 
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
+#include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/machine_page.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -16,6 +17,7 @@
 #include "language/message_presenter.h"
 #include "pages_fake_host.h"
 #include "pages_language.h"
+#include "tool_library_fixture.h"
 
 namespace {
 
@@ -121,6 +123,33 @@ private slots:
                 save(sheet, "page-security" + suffix);
             }
         }
+    }
+
+    // The small library open down to a selected tool with Fedrix settings.
+    void toolTree() {
+        guitest::ToolLibrary library;
+        CTreeCtrlTool tree;
+        tree.resize(260, 240);
+        tree.rebuildTree(library.root, true);
+        tree.rootItem()->setExpanded(true);
+        tree.selectItem(tree.itemToSelect(library.path("x.wkz/inside.wkz")));
+        tree.selectItem(tree.itemToSelect(library.path("Ball/B6.wkz")));
+        tree.show();
+        save(tree, "tree");
+        // Its five images at the size the tree draws them, enlarged four times.
+        QImage strip(5 * 24, 20, QImage::Format_ARGB32);
+        strip.fill(Qt::white);
+        {
+            QPainter painter(&strip);
+            int left = 2;
+            for (const char* name : {"tree_root", "tree_folder", "tree_folder_open", "tree_tool",
+                                     "tree_tool_fedrix"}) {
+                painter.drawPixmap(left, 2, picturePixmap(QString::fromLatin1(name), {20, 16}));
+                left += 24;
+            }
+        }
+        QVERIFY(
+            strip.scaled(strip.size() * 4).save(folder_ + QStringLiteral("/tree-pictures.png")));
     }
 };
 

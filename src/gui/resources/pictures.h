@@ -1,7 +1,8 @@
 #pragma once
 // The program's pictures, drawn as SVG and compiled into the program: the program icon, the
-// about picture and a flag per language ("flag_" + language code). Windows ask for them here,
-// which also makes sure the resource is registered (the library is static).
+// about picture, a flag per language ("flag_" + language code) and the tool tree's images
+// ("tree_root", "tree_folder", "tree_folder_open", "tree_tool", "tree_tool_fedrix"). Windows
+// ask for them here, which also makes sure the resource is registered (the library is static).
 
 #include <QIcon>
 #include <QPixmap>
