@@ -1,0 +1,567 @@
+#include "gui/main/cutter_base_dlg.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "app/file_chooser.h"
+#include "app/file_utilities.h"
+#include "app/path_parts.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/framework/accessible_names.h"
+#include "gui/framework/control_ids.h"
+#include "gui/framework/data_exchange.h"
+#include "gui/framework/dialog_units.h"
+#include "gui/framework/installation_text.h"
+#include "gui/framework/layout_manager.h"
+#include "gui/main/language_box.h"
+#include "gui/main/main_dialog_controls.h"
+#include "gui/main/tree_ctrl_tool.h"
+#include "gui/pages/machine_page.h"
+#include "gui/pages/sheet_tool.h"
+#include "gui/pages/tool_page.h"
+#include "gui/resources/pictures.h"
+#include "language/language_codes.h"
+#include "language/message_catalogue.h"
+#include "tool/change_file_message.h"
+#include "tool/tool_parameter_set.h"
+#include "tool/tool_path_rules.h"
+#include "tool/tool_reference.h"
+
+namespace {
+
+constexpr char kModule[] = "CutterBaseDlg";
+constexpr char kUnitsText[] = "mm";
+constexpr char kToolFilter[] = "Karvex Tool (*.wkz)|*.wkz||";
+constexpr char kToolExtension[] = "wkz";
+constexpr char kFedrixExtension[] = ".ncs";
+constexpr int kListEditMargin = 5;
+
+// The about entry (string resource 101): German, else English.
+QString aboutEntryText(int languageIndex) {
+    return LanguageCode(languageIndex) == std::string("all")
+               ? QStringLiteral("Inf&o \u00FCber Karvex - CutterBase...")
+               : QStringLiteral("Inf&o about Karvex - CutterBase...");
+}
+
+std::string fedrixPathOf(const std::string& toolPath) {
+    return StripExtension(toolPath) + kFedrixExtension;
+}
+
+// A file the window could not write, named in the catalogue's own words.
+void reportNotSaved(const std::string& path) {
+    Message(kModule, __LINE__, __DATE__, __TIME__, "GENERAL", "GENERAL_CREATION", kButtonsOk, path);
+}
+
+}  // namespace
+
+CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolpathNumber,
+                               const LanguageBox* languageBox, QWidget* parent)
+    : QDialog(parent),
+      outputFile_(outputFile),
+      toolpathNumber_(toolpathNumber),
+      languageBox_(languageBox) {
+    buildControls();
+    exchangeToControls();
+    addAboutEntry();
+    setWindowIcon(programIcon());
+
+    std::string application = QCoreApplication::applicationName().toStdString();
+    startup_ = ConfigureStartup(application.empty() ? kApplicationName : application);
+    if (startup_.cancel) {
+        startupCancelled_ = true;
+        reject();
+        return;
+    }
+    tool_ = std::make_unique<ToolParameterSet>();
+
+    unitsText_ = QString::fromLatin1(kUnitsText);
+    const bool toolpathGiven = toolpathNumber_ > 0;
+    findControl(this, main_ids::kReadFromToolpath)->setEnabled(toolpathGiven);
+    findControl(this, main_ids::kClose)->setEnabled(toolpathGiven);
+    toolModified_ = false;
+    fedrixModified_ = false;
+    RebuildTree();
+    findControl(this, main_ids::kFedrix)->setVisible(fedrixEnabled_);
+    for (int id : {main_ids::kListDirectory, main_ids::kListLastRow}) {
+        findControl<QLineEdit>(this, id)->setTextMargins(kListEditMargin, 0, kListEditMargin, 0);
+    }
+
+    sheet_ = new CSheetTool(*this, this);
+    sheet_->setWindowTitle(QStringLiteral("Sheet Tools "));
+    sheet_->setGeometry(findControl(this, main_ids::kSheetPlace)->geometry());
+    sheet_->show();
+
+    reader_.ReadIndexed(kTpType, toolpathTypeText_);
+    applyLanguageTexts();
+    registerLayout();
+    connectCommands();
+
+    ShowTool(InitialSelection(), true, true);
+    toolChanged_ = false;
+    placeWindow();
+}
+
+CCutterBaseDlg::~CCutterBaseDlg() = default;
+
+void CCutterBaseDlg::buildControls() {
+    setDialogId(this, kMainDialogId, kMainDialogResourceName);
+    setWindowTitle(QStringLiteral("CutterBase"));
+    setSizeGripEnabled(true);
+    const DialogUnits units(font());
+    for (const MainControl& row : MainDialogControls()) {
+        const QString caption = QString::fromLatin1(row.caption);
+        QWidget* control = nullptr;
+        switch (row.kind) {
+            case MainControlKind::Label: {
+                auto* label = new QLabel(caption, this);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                control = label;
+                break;
+            }
+            case MainControlKind::Edit: {
+                auto* edit = new QLineEdit(this);
+                edit->setReadOnly(true);
+                if (row.label != 0) {
+                    findControl<QLabel>(this, row.label)->setBuddy(edit);
+                }
+                control = edit;
+                break;
+            }
+            case MainControlKind::Button:
+            case MainControlKind::DefaultButton: {
+                auto* button = new QPushButton(caption, this);
+                button->setAutoDefault(false);
+                button->setDefault(row.kind == MainControlKind::DefaultButton);
+                control = button;
+                break;
+            }
+            case MainControlKind::CheckBox:
+                control = new QCheckBox(caption, this);
+                break;
+            case MainControlKind::Tree:
+                tree_ = new CTreeCtrlTool(this);
+                control = tree_;
+                break;
+            case MainControlKind::Placeholder:
+                control = new QWidget(this);
+                control->hide();
+                break;
+        }
+        setControlId(control, row.id, row.resourceName);
+        control->setGeometry(units.rect(row.x, row.y, row.width, row.height));
+    }
+    for (int hidden : {main_ids::kOptions, main_ids::kPrint}) {
+        findControl(this, hidden)->hide();
+    }
+    findControl(this, main_ids::kDelete)->setEnabled(false);
+    // The list's two edits have no label; the list helper names them after what they show.
+    findControl(this, main_ids::kListLastRow)->setAccessibleName(QStringLiteral("Last list row"));
+    findControl(this, main_ids::kListDirectory)->setAccessibleName(QStringLiteral("List folder"));
+    renewAccessibleNames(this);
+    resize(units.x(kMainDialogWidthUnits), units.y(kMainDialogHeightUnits));
+}
+
+void CCutterBaseDlg::addAboutEntry() {
+    const int language = languageBox_ != nullptr ? languageBox_->selectedLanguage() : 0;
+    aboutAction_ = new QAction(aboutEntryText(language), this);
+    aboutAction_->setObjectName(QLatin1String(kAboutActionName));
+    // F1 opens it anywhere in the window; the Delete key is left to the tree and the edits.
+    aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    aboutAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(aboutAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(aboutAction_, &QAction::triggered, this, [this] { showAbout(); });
+}
+
+void CCutterBaseDlg::connectCommands() {
+    auto onClick = [this](int id, auto handler) {
+        connect(findControl<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
+    };
+    onClick(main_ids::kClose, [this] { ApplyAndClose(); });
+    onClick(main_ids::kCancel, [this] { reject(); });
+    onClick(main_ids::kSaveAs, [this] { SaveToolAs(); });
+    onClick(main_ids::kDelete, [this] { DeleteTool(); });
+    onClick(main_ids::kReadFromToolpath, [this] { ReadFromToolpath(); });
+    onClick(main_ids::kSetAll, [this] { SetAll(); });
+    onClick(main_ids::kFedrix, [this] { fedrixClicked(); });
+    connect(tree_, &CTreeCtrlTool::selectionChangedTo, this,
+            [this](QTreeWidgetItem* newItem, QTreeWidgetItem* oldItem) {
+                selectionChanged(newItem, oldItem);
+            });
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { treeDoubleClicked(); });
+    connect(tree_, &CTreeCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
+}
+
+void CCutterBaseDlg::applyLanguageTexts() {
+    const LanguageFile* file = Language();
+    if (file == nullptr || !file->Loaded()) {
+        return;
+    }
+    auto caption = [file](const char* key) {
+        return fromInstallationText(file->Caption(kMainDialogSection, key));
+    };
+    setWindowTitle(caption(kMainDialogResourceName));
+    for (const MainControl& row : MainDialogControls()) {
+        if (row.resourceName == nullptr) {
+            continue;
+        }
+        QWidget* control = findControl(this, row.id);
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            button->setText(caption(row.resourceName));
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            label->setText(caption(row.resourceName));
+        }
+    }
+    toolpathTextPrefix_ = caption("sActualToolToolpath");
+    saveAsTitle_ = file->Caption(kMainDialogSection, "sSaveToolAs");
+    renewAccessibleNames(this);
+}
+
+QWidget* CCutterBaseDlg::layoutControl(int id) const {
+    if (id == kSheetEntry) {
+        return sheet_;
+    }
+    if (id == kListEntry) {
+        return nullptr;
+    }
+    return findControl(this, id);
+}
+
+void CCutterBaseDlg::registerLayout() {
+    layout_ = std::make_unique<LayoutManager>(this);
+    for (const MainLayoutEntry& entry : MainDialogLayout()) {
+        layout_->Add(layoutControl(entry.id), entry.mx, entry.my, entry.dx, entry.dy, entry.sx,
+                     entry.sy);
+    }
+}
+
+void CCutterBaseDlg::placeWindow() {
+    QRect area(0, 0, kInitialWidth, kInitialHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    move(area.topLeft());
+    resize(QSize(kInitialWidth, kInitialHeight).boundedTo(area.size()));
+    layout_->Resize(width(), height());
+}
+
+void CCutterBaseDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (layout_) {
+        layout_->Resize(event->size().width(), event->size().height());
+    }
+}
+
+void CCutterBaseDlg::exchangeToControls() {
+    findControl<QLineEdit>(this, main_ids::kToolSettings)->setText(toolSettingsText_);
+    showInteger(findControl<QLineEdit>(this, main_ids::kToolpathNumber), toolpathNumber_);
+    findControl<QAbstractButton>(this, main_ids::kFedrix)->setChecked(fedrixChecked_);
+    findControl<QLineEdit>(this, main_ids::kUnits)->setText(unitsText_);
+    findControl<QLineEdit>(this, main_ids::kToolpathType)
+        ->setText(fromInstallationText(toolpathTypeText_));
+}
+
+bool CCutterBaseDlg::exchangeFromControls() {
+    fedrixChecked_ = findControl<QAbstractButton>(this, main_ids::kFedrix)->isChecked();
+    return true;
+}
+
+const LanguageFile* CCutterBaseDlg::Language() const {
+    return languageBox_ != nullptr ? &languageBox_->languageFile() : nullptr;
+}
+
+std::string CCutterBaseDlg::lastToolDirectory() const {
+    return startup_.settings ? startup_.settings->LastToolDirectory() : ToolDirectory();
+}
+
+bool CCutterBaseDlg::IsToolModified() const {
+    return toolModified_ || (sheet_ != nullptr && sheet_->IsModified());
+}
+
+void CCutterBaseDlg::SetToolModified(bool modified) {
+    toolModified_ = modified;
+    if (sheet_ != nullptr) {
+        sheet_->SetModify(modified);
+    }
+}
+
+bool CCutterBaseDlg::IsFedrixModified() const {
+    return fedrixModified_;
+}
+
+void CCutterBaseDlg::SetFedrixModified(bool modified) {
+    fedrixModified_ = modified;
+}
+
+void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool checkConsistency) {
+    std::string shown = path;
+    const bool isTool = LoadTool(shown, checkConsistency);
+    if (selectInTree) {
+        SelectPath(shown);
+    }
+    if (sheet_ != nullptr) {
+        ParameterValue flags;
+        autoFlagsFromFile_ = tool_->GetByIndex(kTpAutoflags, flags);
+        if (!autoFlagsFromFile_) {
+            flags.integer = 0;
+            reader_.ReadIndexed(kTpAutoflags, flags.integer);
+        }
+        autoFlags_ = flags.integer;
+        sheet_->ToolPage()->Load();
+        sheet_->MachinePage()->Load();
+        fedrixChecked_ = fedrixFileExists(shown);
+        sheet_->ShowFedrixPage(fedrixChecked_, false);
+    }
+    SetToolModified(false);
+    SetFedrixModified(false);
+    findControl(this, main_ids::kDelete)->setEnabled(isTool);
+    toolSettingsText_ =
+        isTool ? fromFileName(shown)
+               : toolpathTextPrefix_ + QLatin1Char(' ') + QString::number(toolpathNumber_);
+    exchangeToControls();
+}
+
+bool CCutterBaseDlg::LoadTool(std::string& path, bool checkConsistency) {
+    tool_ = std::make_unique<ToolParameterSet>();
+    if (ValidateDirectory(path, false, false)) {
+        return false;
+    }
+    // A stale last tool directory or a tool another program deleted is no tool to delete.
+    if (!ValidateFile(path, false)) {
+        path = ToolDirectory();
+        return false;
+    }
+    tool_->Load(path);
+    if (checkConsistency && startup_.settings &&
+        !tool_->IsConsistent(toolpath_, startup_.settings->ShowConsistencyMessage() != 0)) {
+        path = startup_.settings->LastToolDirectory();
+        tool_ = std::make_unique<ToolParameterSet>();
+        return false;
+    }
+    return true;
+}
+
+std::string CCutterBaseDlg::InitialSelection() const {
+    std::string reference;
+    if (!reader_.ReadIndexed(kTpIndex82, reference)) {
+        return lastToolDirectory();
+    }
+    if (reference == "**") {
+        return lastToolDirectory();
+    }
+    std::string candidate = ToolReferencePath(ToolDirectory(), reference);
+    if (!candidate.empty() && ValidateFile(candidate, false)) {
+        NormalizePath(candidate);
+        return candidate;
+    }
+    return lastToolDirectory();
+}
+
+void CCutterBaseDlg::SelectPath(const std::string& path) {
+    if (QTreeWidgetItem* item = tree_->itemToSelect(path)) {
+        tree_->selectItem(item);
+        pendingOldItem_ = nullptr;
+        tree_->setFocus();
+    }
+}
+
+void CCutterBaseDlg::RebuildTree() {
+    pendingOldItem_ = nullptr;
+    tree_->rebuildTree(ToolDirectory(), fedrixEnabled_);
+    if (QTreeWidgetItem* root = tree_->rootItem()) {
+        root->setExpanded(true);
+    }
+}
+
+void CCutterBaseDlg::selectionChanged(QTreeWidgetItem* newItem, QTreeWidgetItem* oldItem) {
+    if (newItem == nullptr || selectionGuard_) {
+        return;
+    }
+    selectionGuard_ = true;
+    if (IsToolModified() || IsFedrixModified()) {
+        pendingOldItem_ = oldItem;
+        const SaveOutcome outcome = saveToolAs();
+        if (outcome == SaveOutcome::Saved) {
+            selectionGuard_ = false;
+            return;
+        }
+        if (outcome == SaveOutcome::Failed) {
+            // Nothing typed is lost without a word: the old item stays with its edits.
+            if (oldItem != nullptr) {
+                tree_->selectItem(oldItem);
+            } else {
+                tree_->clearSelection();
+            }
+            pendingOldItem_ = nullptr;
+            selectionGuard_ = false;
+            return;
+        }
+    }
+    sheet_->show();
+    ShowTool(CTreeCtrlTool::itemPath(newItem), true, false);
+    pendingOldItem_ = nullptr;
+    toolChanged_ = true;
+    selectionGuard_ = false;
+}
+
+void CCutterBaseDlg::treeDoubleClicked() {
+    QTreeWidgetItem* selected = tree_->selectedItem();
+    if (selected != nullptr && !CTreeCtrlTool::itemHasChildren(selected)) {
+        ApplyAndClose();
+    }
+}
+
+bool CCutterBaseDlg::SaveToolAs() {
+    return saveToolAs() == SaveOutcome::Saved;
+}
+
+CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
+    if (!exchangeFromControls() || tool_ == nullptr || sheet_ == nullptr ||
+        !sheet_->ToolPage()->Commit() || !sheet_->MachinePage()->Commit()) {
+        return SaveOutcome::Failed;
+    }
+    ParameterValue flags;
+    flags.integer = autoFlags_;
+    StoreField(nullptr, kTpAutoflags, true, flags);
+
+    SaveFileRequest request;
+    request.title = saveAsTitle_;
+    request.folder = ToolDirectory();
+    request.filter = kToolFilter;
+    request.default_extension = kToolExtension;
+    QTreeWidgetItem* item = pendingOldItem_ != nullptr ? pendingOldItem_ : tree_->selectedItem();
+    if (item != nullptr) {
+        const std::string path = CTreeCtrlTool::itemPath(item);
+        request.folder = path;
+        if (!CTreeCtrlTool::itemHasChildren(item)) {
+            request.file_name = FileNamePart(path, true);
+            request.folder = DirectoryPart(path);
+        }
+    }
+    if (request.file_name.empty()) {
+        request.file_name = sheet_->ToolPage()->data().description;
+    }
+    FileChooser* chooser = installed_file_chooser();
+    const std::optional<std::string> chosen =
+        chooser != nullptr ? chooser->choose_save_file(this, request) : std::nullopt;
+    if (!chosen) {
+        return SaveOutcome::Cancelled;
+    }
+    // The tool's path goes into the one-line change file; a line break would split it.
+    if (!IsSingleLinePath(*chosen) || !tool_->Save(*chosen)) {
+        reportNotSaved(*chosen);
+        return SaveOutcome::Failed;
+    }
+    if (!saveFedrixFile(*chosen)) {
+        reportNotSaved(fedrixPathOf(*chosen));
+        return SaveOutcome::Failed;
+    }
+    SetToolModified(false);
+    SetFedrixModified(false);
+    RebuildTree();
+    ShowTool(*chosen, true, false);
+    toolChanged_ = true;
+    return SaveOutcome::Saved;
+}
+
+bool CCutterBaseDlg::saveFedrixFile(const std::string& toolPath) {
+    if (!fedrixEnabled_) {
+        return true;
+    }
+    if (sheet_ == nullptr || toolPath.empty()) {
+        return false;
+    }
+    if (!fedrixChecked_) {
+        DeleteFileAsk(fedrixPathOf(toolPath), false);
+        return true;
+    }
+    return false;
+}
+
+bool CCutterBaseDlg::fedrixFileExists(const std::string& toolPath) const {
+    return fedrixEnabled_ && !toolPath.empty() && ValidateFile(fedrixPathOf(toolPath), false);
+}
+
+void CCutterBaseDlg::DeleteTool() {
+    QTreeWidgetItem* item = tree_->selectedItem();
+    if (item == nullptr || CTreeCtrlTool::itemHasChildren(item)) {
+        return;
+    }
+    const std::string path = CTreeCtrlTool::itemPath(item);
+    const std::string folder = DirectoryPart(path);
+    if (!DeleteFileAsk(path, true)) {
+        return;
+    }
+    DeleteFileAsk(fedrixPathOf(path), false);
+    SetToolModified(false);
+    SetFedrixModified(false);
+    RebuildTree();
+    SelectPath(folder);
+}
+
+bool CCutterBaseDlg::ApplyAndClose() {
+    const bool modified = IsToolModified();
+    const bool fedrixModified = !modified && IsFedrixModified();
+    if ((modified || fedrixModified) && saveToolAs() != SaveOutcome::Saved) {
+        return false;
+    }
+    if (!modified && !toolChanged_) {
+        accept();
+        return true;
+    }
+    if (!outputFile_.empty()) {
+        QTreeWidgetItem* selected = tree_->selectedItem();
+        const std::string toolFile =
+            selected != nullptr && !CTreeCtrlTool::itemHasChildren(selected)
+                ? CTreeCtrlTool::itemPath(selected)
+                : std::string();
+        // The CAM system must never apply an old change file, or none, while the user believes
+        // the tool was sent: the window stays open.
+        if (!IsSingleLinePath(toolFile) ||
+            !tool_->WriteChangeFile(toolpath_, outputFile_, ToolDirectory(), toolFile)) {
+            RaiseChangeFileNotWritten(outputFile_);
+            return false;
+        }
+        if (startup_.settings && selected != nullptr) {
+            startup_.settings->SetLastToolDirectory(
+                DirectoryPart(CTreeCtrlTool::itemPath(selected)));
+            startup_.settings->Save();
+        }
+    }
+    accept();
+    return true;
+}
+
+void CCutterBaseDlg::ReadFromToolpath() {
+    tree_->clearSelection();
+    if (sheet_ != nullptr) {
+        ShowTool(InitialSelection(), true, true);
+        toolChanged_ = false;
+    }
+}
+
+void CCutterBaseDlg::SetAll() {
+    if (sheet_ != nullptr) {
+        sheet_->CheckAll();
+    }
+}
+
+void CCutterBaseDlg::fedrixClicked() {
+    if (!exchangeFromControls() || sheet_ == nullptr) {
+        return;
+    }
+    SetFedrixModified(true);
+    sheet_->ShowFedrixPage(fedrixChecked_, true);
+}
+
+void CCutterBaseDlg::showAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
