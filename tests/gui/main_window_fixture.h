@@ -1,0 +1,61 @@
+#pragma once
+// An installation, a workzone and a tool library for tests of the main window, all in
+// temporary directories: the current toolpath has a bull-nosed cutter R5 r2 and names the tool
+// ".\bull\d10r2.wkz"; the installation's settings switch the consistency message on; the
+// program directory is KVXHOME/bin. Every process-wide table is put back around each use.
+
+#include <QTreeWidgetItem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "gui/main/cutter_base_dlg.h"
+#include "gui/main/language_box.h"
+#include "installation_fixture.h"
+#include "support/test_support.h"
+
+namespace guitest {
+
+class MainWindowFixture {
+public:
+    explicit MainWindowFixture(const std::string& language = "ang");
+    ~MainWindowFixture();
+    MainWindowFixture(const MainWindowFixture&) = delete;
+    MainWindowFixture& operator=(const MainWindowFixture&) = delete;
+
+    // A tool of the toolpath's body radius with this corner radius (2.000 matches the toolpath).
+    std::string tool(const std::string& relative, const std::string& cornerRadius = "2.000");
+    // Writes the current toolpath again with this tool reference.
+    void setToolReference(const std::string& reference);
+    // The user's settings file as Close writes it, with this last tool directory.
+    void writeUserSettings(const std::string& lastToolDirectory);
+
+    // The main window for the toolpath number, writing `changeFile()`; constructed, not shown.
+    std::unique_ptr<CCutterBaseDlg> open(int toolpathNumber = 1);
+
+    std::string library() const { return library_.path(); }
+    std::string libraryFile(const std::string& relative) const { return library_.file(relative); }
+    std::string changeFile() const { return zone_.file("cutter.out"); }
+    std::string userSettings() const;
+    std::optional<std::string> readChangeFile() const;
+
+    testsupport::ScopedEnv& env() { return env_; }
+
+private:
+    Installation installation_;
+    testsupport::TempDir zone_;
+    testsupport::TempDir library_;
+    testsupport::TempDir config_;
+    testsupport::ScopedEnv env_;
+    LanguageBox languageBox_;
+    QString previousName_;
+};
+
+// The selected tree item's path; "" when nothing is selected.
+std::string selectedPath(const CCutterBaseDlg& dialog);
+// Selects the item of `path` as a click would; false when the tree has none.
+bool selectInTree(CCutterBaseDlg& dialog, const std::string& path);
+// The text of the main window's edit or the caption of its button, label or check box.
+QString textOf(const CCutterBaseDlg& dialog, int id);
+
+}  // namespace guitest
