@@ -3,10 +3,13 @@
 // Read From Toolpath, Set All and toolpath 0.
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
+#include "accessibility_check.h"
 #include "gui/framework/control_ids.h"
 #include "gui/main/main_dialog_controls.h"
 #include "gui/main/tree_ctrl_tool.h"
@@ -356,6 +359,86 @@ private slots:
         QCOMPARE(selectedPath(*dialog), fixture.library());
         QVERIFY(!findControl(dialog.get(), kDelete)->isEnabled());
         QCOMPARE(textOf(*dialog, kToolSettings), QStringLiteral("Toolpath 1"));
+    }
+
+    // The Save As button proposes the selected tool's name in its folder, or for a folder the
+    // tool's description in that folder; a cancelled save keeps the edits and TP_AUTOFLAGS.
+    void saveAsButton_data() {
+        QTest::addColumn<bool>("onFolder");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("tool, saved") << false << true;
+        QTest::newRow("tool, cancelled") << false << false;
+        QTest::newRow("folder, saved") << true << true;
+    }
+    void saveAsButton() {
+        QFETCH(bool, onFolder);
+        QFETCH(bool, accept);
+        MainWindowFixture fixture;
+        fixture.tool("bull/d10r2.wkz");
+        if (onFolder) {
+            fixture.setToolReference("**");
+        }
+        const std::string target = fixture.libraryFile("bull/copy.wkz");
+        ScriptedFileChooser chooser;
+        if (accept) {
+            chooser.saveFiles.push_back(target);
+        }
+        auto dialog = fixture.open();
+        if (onFolder) {
+            QVERIFY(selectInTree(*dialog, fixture.libraryFile("bull")));
+        }
+        type(cornerRadius(*dialog), QStringLiteral("1.5"));
+        click(*dialog, kSaveAs);
+        QCOMPARE(chooser.saveRequests.at(0).file_name,
+                 std::string(onFolder ? "bull nose D10 R2" : "d10r2.wkz"));
+        QCOMPARE(chooser.saveRequests.at(0).folder, fixture.libraryFile("bull"));
+        QCOMPARE(exists(target), accept);
+        QCOMPARE(dialog->IsToolModified(), !accept);
+        QCOMPARE(dialog->CurrentTool()->FindByName("TP_AUTOFLAGS") >= 0, !onFolder || accept);
+        QCOMPARE(selectedPath(*dialog), accept ? target : fixture.libraryFile("bull/d10r2.wkz"));
+    }
+
+    // Every control has a name for screen readers; the about entry is in the context menu and
+    // on F1, and opens the about dialog.
+    void accessibleControlsAndAboutEntry() {
+        MainWindowFixture fixture;
+        fixture.tool("bull/d10r2.wkz");
+        auto dialog = fixture.open();
+        dialog->show();
+        QCOMPARE(namelessControls(dialog.get()), QStringList());
+        QCOMPARE(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
+        auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
+        QVERIFY(dialog->actions().contains(about));
+        QCOMPARE(about->text(), QStringLiteral("Inf&o about Karvex - CutterBase..."));
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        about->trigger();
+        QCOMPARE(shown, QStringLiteral("AboutDialog"));
+    }
+
+    // The controls follow the layout table when the window grows.
+    void growingWindow() {
+        MainWindowFixture fixture;
+        auto dialog = fixture.open();
+        dialog->show();
+        QCOMPARE(dialog->size(),
+                 QSize(CCutterBaseDlg::kInitialWidth, CCutterBaseDlg::kInitialHeight));
+        const QRect sheet = dialog->Sheet()->geometry();
+        const QRect tree = dialog->Tree()->geometry();
+        const QRect saveAs = findControl(dialog.get(), kSaveAs)->geometry();
+        const QRect cancel = findControl(dialog.get(), kCancel)->geometry();
+        dialog->resize(dialog->width() + 180, dialog->height() + 100);
+        QCOMPARE(dialog->Sheet()->geometry(), sheet.translated(180, 0).adjusted(0, 0, 0, 50));
+        QCOMPARE(dialog->Tree()->geometry(), tree.adjusted(0, 0, 180, 50));
+        QCOMPARE(findControl(dialog.get(), kSaveAs)->geometry(),
+                 saveAs.translated(0, 100).adjusted(0, 0, 30, 0));
+        QCOMPARE(findControl(dialog.get(), kCancel)->geometry(),
+                 cancel.translated(140, 100).adjusted(0, 0, 40, 0));
     }
 
     // The captions of the language file, the German about entry; a missing key gives an empty

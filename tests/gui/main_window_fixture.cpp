@@ -10,6 +10,7 @@
 
 #include "gui/framework/control_ids.h"
 #include "gui/main/tree_ctrl_tool.h"
+#include "pages_language.h"
 #include "runtime/environment.h"
 #include "workzone/workzone_fixture.h"
 
@@ -70,9 +71,9 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string languageFile(const char* captions) {
+std::string languageFile(const char* captions, const char* pageCaptions) {
     return std::string("[T.A.L.M.O.R.]\r\nPRODUCT=") + kApplication + "\r\n" + kLanguageNames +
-           captions;
+           captions + pageCaptions;
 }
 
 }  // namespace
@@ -86,8 +87,10 @@ MainWindowFixture::MainWindowFixture(const std::string& language)
         installation_.writeText(std::string("TalmorError.") + code, kCatalogue);
         installation_.writeText(std::string("tpvarinfo.") + code, kInfoFile);
     }
-    installation_.writeText(std::string(kApplication) + ".ang", languageFile(kEnglishCaptions));
-    installation_.writeText(std::string(kApplication) + ".all", languageFile(kGermanCaptions));
+    installation_.writeText(std::string(kApplication) + ".ang",
+                            languageFile(kEnglishCaptions, kEnglishPageCaptions));
+    installation_.writeText(std::string(kApplication) + ".all",
+                            languageFile(kGermanCaptions, kGermanPageCaptions));
     writeFile(home + "/bin/CutterBase.INI",
               "[T.A.L.M.O.R.]\r\nCutter-Base=Karvex - CutterBase\r\n"
               "[GENERAL]\r\nShow Consistency Message=1\r\n");

@@ -1,8 +1,31 @@
 #pragma once
-// The captions of the tool and security pages in German, as the program's language file gives
-// them (Windows-1252).
+// The captions of the tool and security pages in English and German, as the program's language
+// file gives them (Windows-1252).
 
 namespace guitest {
+
+inline constexpr char kEnglishPageCaptions[] =
+    "[PAGETOOL]\r\nIDD_PAGE_TOOL=Tool\r\nIDC_TP_COMMENT_CHECK=Toolpath Comment:\r\n"
+    "IDC_TP_CDESC_CHECK=Description:\r\nIDC_TP_CUTTER_GB=Cutter\r\n"
+    "IDC_TP_TYPE_CHECK=Cutter Type\r\nIDC_TP_TYPEBALL=Ball\r\nIDC_TP_TYPEFLAT=Flat\r\n"
+    "IDC_TP_TYPEBULLNOSE=Bullnose\r\nIDC_TP_DIAM_LB=Diameter:\r\n"
+    "IDC_TP_BRAD_LB=Body Radius:\r\nIDC_TP_CRAD_LB=Corner Radius:\r\n"
+    "IDC_TP_CPPNUM_CHECK=Tool Number:\r\nIDC_TP_NCMACHINE_GB=NC Machine Parameters\r\n"
+    "IDC_TP_FRRAPID_CHECK=Rapid Feedrate:\r\nIDC_TP_FRAPPROACH_CHECK=Approach Feedrate:\r\n"
+    "IDC_TP_FRCUT_CHECK=Cutting Feedrate:\r\nIDC_TP_SPINDLE_CHECK=Spindle Speed:\r\n"
+    "IDC_TP_TOLERANCES_GB=Tolerances\r\nIDC_TP_STOCK_CHECK=Stock allowance:\r\n"
+    "IDC_TP_TOL_CHECK=Tolerance:\r\nIDC_TP_STEP_CHECK=Stepover\r\nIDC_TP_STEP_AUTO=Auto\r\n"
+    "IDC_TP_ZSTEP_GB=Z-Step\r\nIDC_TP_DZSTEPTYPE_CHECK=Z-Step Type:\r\n"
+    "IDC_TP_DZSTEPTYPE_NO=No Z-Step\r\nIDC_TP_DZSTEPTYPE_FIXED=Fixed\r\n"
+    "IDC_TP_DZSTEPTYPE_VARIABLE=Variable\r\nIDC_TP_DZSTEP_AUTO=Auto\r\n[PAGEMACHINE]\r\n"
+    "IDD_PAGE_MACHINING=Security\r\nIDC_TP_SECURITYDIST_GB=Security Distances\r\n"
+    "IDC_TP_APPROACH_CHECK=Approach:\r\nIDC_TP_RETRACT_CHECK=Retract:\r\n"
+    "IDC_TP_LITYPE_CHECK=Lead-In Type:\r\nIDC_TP_LITYPE_VERTICAL=Vertical\r\n"
+    "IDC_TP_LITYPE_RAMP=Ramp\r\nIDC_TP_LITYPE_RADIAL=Radial\r\n"
+    "IDC_TP_LITYPE_RAMP_ANGLE_LB=Ramp Angle:\r\n"
+    "IDC_TP_LITYPE_RADIAL_RADIUS_LB=Radial Radius:\r\n"
+    "IDC_TP_LITYPE_RADIAL_APPROACH=Radial Approach\r\nIDC_TP_POCKETSEL_GB=Pocket Selection\r\n"
+    "IDC_TP_POCKETSEL_AUTO=Auto Minimum Width\r\n";
 
 inline constexpr char kGermanPageCaptions[] =
     "[PAGETOOL]\r\nIDD_PAGE_TOOL=Werkzeug\r\nIDC_TP_COMMENT_CHECK=Bahnkommentar:\r\n"

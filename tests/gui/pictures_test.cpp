@@ -15,6 +15,7 @@
 #include "gui_test.h"
 #include "installation_fixture.h"
 #include "language/message_presenter.h"
+#include "main_window_fixture.h"
 #include "pages_fake_host.h"
 #include "pages_language.h"
 #include "tool_library_fixture.h"
@@ -121,6 +122,26 @@ private slots:
                 save(sheet, "page-tool" + suffix);
                 sheet.setCurrentIndex(1);
                 save(sheet, "page-security" + suffix);
+            }
+        }
+    }
+
+    // The main window showing the toolpath's tool at its first size and larger, in English and
+    // German.
+    void mainWindow() {
+        for (const char* language : {"ang", "all"}) {
+            guitest::MainWindowFixture fixture(language);
+            fixture.tool("bull/d10r2.wkz");
+            fixture.tool("bull/d10r2_reground.wkz", "2.500");
+            fixture.tool("flat/f6.wkz", "0.000");
+            auto dialog = fixture.open();
+            dialog->show();
+            for (const QSize size : {QSize(800, 700), QSize(1100, 850)}) {
+                dialog->resize(size);
+                save(*dialog, QStringLiteral("main-%1-%2x%3")
+                                  .arg(QLatin1String(language))
+                                  .arg(size.width())
+                                  .arg(size.height()));
             }
         }
     }
