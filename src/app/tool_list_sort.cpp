@@ -61,15 +61,20 @@ bool ToolListSort::descending(int column) const {
            descending_[static_cast<std::size_t>(column)];
 }
 
-void ToolListSort::HeaderClick(int column, std::vector<ToolListRow>& rows) {
-    const bool in_table = column >= 0 && column < kToolListColumnCount;
-    if (column == sort_column_ && in_table) {
+void ToolListSort::Click(int column) {
+    if (column == sort_column_ && column >= 0 && column < kToolListColumnCount) {
         descending_[static_cast<std::size_t>(column)] =
             !descending_[static_cast<std::size_t>(column)];
     }
     sort_column_ = column;
-    const bool down = descending(column);
-    std::stable_sort(rows.begin(), rows.end(), [&](const ToolListRow& a, const ToolListRow& b) {
-        return CompareToolListRows(a, b, column, down) < 0;
-    });
+}
+
+bool ToolListSort::Before(const ToolListRow& a, const ToolListRow& b) const {
+    return CompareToolListRows(a, b, sort_column_, descending(sort_column_)) < 0;
+}
+
+void ToolListSort::HeaderClick(int column, std::vector<ToolListRow>& rows) {
+    Click(column);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](const ToolListRow& a, const ToolListRow& b) { return Before(a, b); });
 }

@@ -17,9 +17,12 @@ int CompareToolListRows(const ToolListRow& a, const ToolListRow& b, int column, 
 class ToolListSort {
 public:
     // A click on a column header: the second click in a row on the same column reverses its
-    // direction; a column clicked first sorts descending (folders last). Then sorts `rows`,
-    // keeping the order of rows that compare equal. By a column outside the table only the
-    // folder rule orders, folders first.
+    // direction; a column clicked first sorts descending (folders last). By a column outside
+    // the table only the folder rule orders, folders first.
+    void Click(int column);
+    // Whether `a` goes before `b` in the order of the last click.
+    bool Before(const ToolListRow& a, const ToolListRow& b) const;
+    // Click, then sorts `rows`, keeping the order of rows that compare equal.
     void HeaderClick(int column, std::vector<ToolListRow>& rows);
 
     int sort_column() const { return sort_column_; }  // -1 before the first click

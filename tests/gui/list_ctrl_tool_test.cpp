@@ -1,0 +1,304 @@
+// The tool list on its own: titles, folder reading only when the folder changes, sorting on
+// header clicks, and the keys and clicks it passes on to the main window.
+
+#include <QDialog>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "gui/dialogs/options_dialog.h"
+#include "gui/main/list_ctrl_tool.h"
+#include "gui/main/tool_list_model.h"
+#include "gui/resources/pictures.h"
+#include "gui_test.h"
+#include "pages_fake_host.h"
+#include "support/test_support.h"
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+const char kGermanTitles[] =
+    "[LISTCTRLTOOL]\r\nIDC_LISTCTRLTOOL_TOOL=Werkzeuge\r\nIDC_LISTCTRLTOOL_CPP_NUM=Nr.\r\n"
+    "IDC_LISTCTRLTOOL_DIAM=Durchmesser\r\nIDC_LISTCTRLTOOL_BRAD=Radius\r\n"
+    "IDC_LISTCTRLTOOL_CRAD=Eckenradius\r\nIDC_LISTCTRLTOOL_STOCK=Aufma\xDF\r\n"
+    "IDC_LISTCTRLTOOL_STEP=Bahnabstand\r\nIDC_LISTCTRLTOOL_TOL=Toleranz\r\n"
+    "IDC_LISTCTRLTOOL_DZSTEP=Z-Zustellung\r\nIDC_LISTCTRLTOOL_APPROACH=Anfahren\r\n"
+    "IDC_LISTCTRLTOOL_RETRACT=R\xFC"
+    "ckzug\r\n";
+
+std::string line(const std::string& name, const std::string& value) {
+    return "Label                    :       &" + name + "=" + value + "\r\n";
+}
+
+std::string tool(const std::string& radius, const std::string& number) {
+    return line("TP_BRAD", radius) + line("TP_CPPNUM", number);
+}
+
+// A library with the folder "Mills": a subfolder and three tools.
+struct Library {
+    testsupport::TempDir root;
+    std::string lib = root.mkdir("lib");
+    std::string mills = lib + "/Mills";
+    Library() {
+        root.write("lib/Mills/b.wkz", tool("2", "7"));
+        root.write("lib/Mills/a.wkz", tool("3", "12"));
+        root.write("lib/Mills/C.wkz", tool("1", "3"));
+        root.mkdir("lib/Mills/Old");
+    }
+};
+
+// The list in a dialog with a default button, with the main window's two edits.
+struct Window {
+    QDialog dialog;
+    QPushButton* close = new QPushButton(QStringLiteral("Close"), &dialog);
+    QLineEdit* rowIndex = new QLineEdit(&dialog);
+    QLineEdit* directory = new QLineEdit(&dialog);
+    CListCtrlTool* list;
+
+    explicit Window(const std::string& toolDirectory, bool diameterMode = false,
+                    const LanguageFile* language = nullptr)
+        : list(new CListCtrlTool(language, diameterMode, &dialog)) {
+        close->setDefault(true);
+        list->setToolDirectory(toolDirectory);
+        list->setStatusEdits(rowIndex, directory);
+        list->setGeometry(0, 40, 700, 300);
+        dialog.resize(720, 360);
+        dialog.show();
+    }
+    QStringList column(int column) const {
+        QStringList texts;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            texts << list->model()->index(row, column).data().toString();
+        }
+        return texts;
+    }
+    QPoint rowPoint(int row) const {
+        return list->visualRect(list->model()->index(row, 0)).center();
+    }
+    void clickHeader(int column) const {
+        QHeaderView* header = list->header();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+};
+
+}  // namespace
+
+class ListCtrlToolTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<std::string>(); }
+
+    void titlesAndWidthsBuiltInOrFromTheLanguageFile() {
+        guitest::PagesLanguageFile german(kGermanTitles);
+        // language file, diameter mode, titles
+        const std::tuple<const LanguageFile*, bool, QStringList> cases[] = {
+            {nullptr,
+             true,
+             {"Tools", "No.", "Diameter", "Corner Radius", "Stock", "Stepover", "Tolerance",
+              "Z-Step", "Approach", "Retract", "Comment"}},
+            {&german.file(),
+             false,
+             {"Werkzeuge", "Nr.", "Radius", "Eckenradius", "Aufmaß", "Bahnabstand", "Toleranz",
+              "Z-Zustellung", "Anfahren", "Rückzug", ""}},
+            {&german.file(),
+             true,
+             {"Werkzeuge", "Nr.", "Durchmesser", "Eckenradius", "Aufmaß", "Bahnabstand", "Toleranz",
+              "Z-Zustellung", "Anfahren", "Rückzug", ""}},
+        };
+        for (const auto& [file, diameterMode, titles] : cases) {
+            CListCtrlTool list(file, diameterMode);
+            QStringList shown;
+            for (int column = 0; column < kToolListColumnCount; ++column) {
+                shown << list.model()->headerData(column, Qt::Horizontal).toString();
+                QCOMPARE(list.header()->sectionSize(column), list.columnWidth(column));
+            }
+            QCOMPARE(shown, titles);
+            QCOMPARE(list.accessibleName(), titles.front());
+            QVERIFY(!list.isSortingEnabled());
+        }
+    }
+
+    void theFolderIsReadOnlyWhenItChanges() {
+        Library library;
+        Window window(library.lib);
+        CListCtrlTool* list = window.list;
+        list->fill(library.mills + "/b.wkz", true);
+        QCOMPARE(window.column(0), QStringList({"..", "Old", "a.wkz", "b.wkz", "C.wkz"}));
+        QCOMPARE(window.column(1), QStringList({"", "", "12", "7", "3"}));
+        QCOMPARE(window.directory->text(), QString::fromStdString(library.mills));
+        QCOMPARE(window.rowIndex->text(), QStringLiteral("4"));
+        QCOMPARE(list->selectedPath(), library.mills + "/b.wkz");
+
+        // Another tool, the folder itself, another spelling: the rows stay as they were read.
+        library.root.write("lib/Mills/a.wkz", tool("3", "99"));
+        library.root.write("lib/Mills/new.wkz", "");
+        list->fill(library.mills + "/A.WKZ", true);
+        QCOMPARE(list->selectedPath(), library.mills + "/a.wkz");
+        list->fill(library.lib + "/MILLS", false);
+        QCOMPARE(list->selectedPath(), std::string());
+        QCOMPARE(list->folderReads(), 1);
+        QCOMPARE(window.column(1), QStringList({"", "", "12", "7", "3"}));
+
+        list->forgetDirectory();
+        list->fill(library.mills, false);
+        QCOMPARE(list->folderReads(), 2);
+        QCOMPARE(window.column(1), QStringList({"", "", "99", "7", "3", ""}));
+        QCOMPARE(window.rowIndex->text(), QStringLiteral("5"));
+
+        // The library's root: no way up; a missing folder: no rows, the folder still named.
+        list->fill(library.lib, false);
+        QCOMPARE(window.column(0), QStringList({"Mills"}));
+        list->fill(library.lib + "/gone", false);
+        QCOMPARE(list->model()->rowCount(), 0);
+        QCOMPARE(window.directory->text(), QString::fromStdString(library.lib + "/gone"));
+    }
+
+    void headerClicksSortAndTheSelectionFollows() {
+        Library library;
+        Window window(library.lib, true);
+        CListCtrlTool* list = window.list;
+        list->fill(library.mills + "/b.wkz", true);
+        // clicked column, names afterwards
+        const std::pair<int, QStringList> clicks[] = {
+            {1, {"a.wkz", "b.wkz", "C.wkz", "Old", ".."}},
+            {1, {"..", "Old", "C.wkz", "b.wkz", "a.wkz"}},
+            {2, {"a.wkz", "b.wkz", "C.wkz", "Old", ".."}},
+            {0, {"C.wkz", "b.wkz", "a.wkz", "Old", ".."}},
+            {1, {"..", "Old", "C.wkz", "b.wkz", "a.wkz"}},
+        };
+        for (const auto& [column, names] : clicks) {
+            window.clickHeader(column);
+            QCOMPARE(window.column(0), names);
+            QCOMPARE(list->selectedPath(), library.mills + "/b.wkz");
+        }
+        QCOMPARE(window.column(2), QStringList({"", "", "2.000", "4.000", "6.000"}));
+        // A new folder is shown in its own order, whatever was sorted before.
+        library.root.write("lib/Mills/Old/z.wkz", "");
+        library.root.write("lib/Mills/Old/y.wkz", "");
+        list->fill(library.mills + "/Old", false);
+        QCOMPARE(window.column(0), QStringList({"..", "y.wkz", "z.wkz"}));
+    }
+
+    void keysAndClicksArePassedOnAndReturnAndEscapeStayInTheList() {
+        Library library;
+        Window window(library.lib);
+        CListCtrlTool* list = window.list;
+        list->fill(library.mills + "/a.wkz", true);
+        QSignalSpy select(list, &CListCtrlTool::selectFromList);
+        QSignalSpy deleted(list, &CListCtrlTool::deleteKeyPressed);
+        QSignalSpy applied(list, &CListCtrlTool::rowDoubleClicked);
+        // key, whether it selects in the tree, the row selected afterwards
+        const std::tuple<Qt::Key, bool, int> keys[] = {
+            {Qt::Key_Down, true, 3},   {Qt::Key_Up, true, 2},       {Qt::Key_End, true, 4},
+            {Qt::Key_Home, true, 0},   {Qt::Key_PageDown, true, 4}, {Qt::Key_PageUp, true, 0},
+            {Qt::Key_Right, false, 0}, {Qt::Key_Return, false, 0},  {Qt::Key_Escape, false, 0},
+            {Qt::Key_Enter, false, 0}, {Qt::Key_Delete, false, 0},
+        };
+        for (const auto& [key, selects, row] : keys) {
+            select.clear();
+            QTest::keyClick(list, key);
+            QCOMPARE(select.count(), selects ? 1 : 0);
+            QCOMPARE(list->selectedPath(), list->toolModel()->rows()[row].path);
+        }
+        QCOMPARE(deleted.count(), 1);
+        QVERIFY(window.dialog.isVisible());
+        QCOMPARE(window.dialog.result(), 0);
+
+        select.clear();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(3));
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, window.rowPoint(1));
+        QCOMPARE(select.count(), 2);
+        QCOMPARE(list->selectedPath(), library.mills + "/Old");
+
+        // A double-click applies a row whose file exists, and passes the click on as well.
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(3));
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(applied.first().first().value<std::string>(), library.mills + "/b.wkz");
+        std::remove((library.mills + "/a.wkz").c_str());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(2));
+        QTest::mouseDClick(list->viewport(), Qt::RightButton, {}, window.rowPoint(3));
+        QCOMPARE(applied.count(), 1);
+        QVERIFY(select.count() >= 4);
+    }
+};
+
+CUTTERBASE_GUI_TEST(ListCtrlToolTest)
+
+// Pictures of the list, sorted by two columns, and of the Options dialog, in English and German,
+// into the folder named by CUTTERBASE_GUI_PICTURES; skipped without it.
+class ListPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listAndOptions() {
+        const QString folder = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
+        if (folder.isEmpty()) {
+            QSKIP("CUTTERBASE_GUI_PICTURES names no folder");
+        }
+        QDir().mkpath(folder);
+        // The list's images at the size the list draws them, enlarged four times.
+        QImage strip(6 * 24, 19, QImage::Format_ARGB32);
+        strip.fill(Qt::white);
+        {
+            QPainter painter(&strip);
+            int left = 2;
+            for (const int image : {1, 3, 4, 5, 6, 7}) {
+                painter.drawPixmap(left, 1, toolListIcon(image).pixmap(QSize(20, 17)));
+                left += 24;
+            }
+        }
+        QVERIFY(strip.scaled(strip.size() * 4).save(folder + QStringLiteral("/list-images.png")));
+        testsupport::TempDir root;
+        const std::string lib = root.mkdir("lib");
+        root.mkdir("lib/Mills/Long reach");
+        root.mkdir("lib/Mills/Worn");
+        // name, radius, corner radius, number, stock, comment
+        const std::tuple<const char*, const char*, const char*, const char*, const char*,
+                         const char*>
+            tools[] = {
+                {"D10_R2.wkz", "5", "2", "12", "0.2", "Roughing steel"},
+                {"D6_ball.wkz", "3", "3", "7", "0.1", "Finishing"},
+                {"D12_flat.wkz", "6", "", "3", "0.3", "Pocketing"},
+                {"D3_ball.wkz", "1.5", "1.5", "21", "0.05", "Rest machining"},
+                {"D16_R1.wkz", "8", "1", "15", "0.5", "Face milling, aluminium"},
+                {"D8_flat.wkz", "4", "0", "9", "0.2", ""},
+            };
+        for (const auto& [name, radius, corner, number, stock, comment] : tools) {
+            std::string bytes =
+                tool(radius, number) + line("TP_STOCK", stock) + line("TP_COMMENT", comment);
+            if (*corner != '\0') {
+                bytes += line("TP_CRAD", corner);
+            }
+            root.write(std::string("lib/Mills/") + name, bytes);
+        }
+        root.write("lib/Mills/D6_ball.ncs", "");
+        guitest::PagesLanguageFile german(kGermanTitles);
+        for (const bool inGerman : {false, true}) {
+            Window window(lib, inGerman, inGerman ? &german.file() : nullptr);
+            window.list->setFedrixEnabled(true);
+            window.list->setGeometry(0, 0, 760, 200);
+            window.list->fill(lib + "/Mills/D6_ball.wkz", true);
+            const QString suffix = inGerman ? "-all" : "-ang";
+            for (const int column : {2, 4}) {
+                window.clickHeader(column);
+                QVERIFY(window.list->grab().save(
+                    folder + QStringLiteral("/list-column%1").arg(column) + suffix + ".png"));
+            }
+            COptionsDlg options(lib);
+            options.show();
+            QVERIFY(options.grab().save(folder + "/options" + suffix + ".png"));
+        }
+    }
+};
+
+CUTTERBASE_GUI_TEST(ListPictures)
+
+#include "list_ctrl_tool_test.moc"
