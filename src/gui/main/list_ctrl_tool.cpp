@@ -84,7 +84,9 @@ CListCtrlTool::CListCtrlTool(const LanguageFile* language, bool diameterMode, QW
         model_->setTitle(column, title);
         header()->resizeSection(column, columnWidth(column));
     }
-    setAccessibleName(model_->headerData(kColumnName, Qt::Horizontal).toString());
+    // Named by what it shows, the tools; the built-in title when the file gives none.
+    const QString name = model_->headerData(kColumnName, Qt::Horizontal).toString();
+    setAccessibleName(name.isEmpty() ? QString::fromLatin1(kColumns[kColumnName].title) : name);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) {
         const WaitCursor wait;
         model_->headerClick(column);
