@@ -259,11 +259,14 @@ private slots:
     // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder.
     void deleteAsksOnce_data() {
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << int(kAnswerYes);
-        QTest::newRow("no") << int(kAnswerNo);
+        QTest::addColumn<bool>("key");
+        QTest::newRow("yes") << int(kAnswerYes) << false;
+        QTest::newRow("no") << int(kAnswerNo) << false;
+        QTest::newRow("Delete key in the tree") << int(kAnswerYes) << true;
     }
     void deleteAsksOnce() {
         QFETCH(int, answer);
+        QFETCH(bool, key);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
         const std::string fedrix = fixture.libraryFile("bull/d10r2.ncs");
@@ -271,7 +274,11 @@ private slots:
         ScriptedPresenter presenter;
         presenter.buttons.push_back(answer);
         auto dialog = fixture.open();
-        click(*dialog, kDelete);
+        if (key) {
+            QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
+        } else {
+            click(*dialog, kDelete);
+        }
         QCOMPARE(messageIds(presenter), std::vector<std::string>{"GENERAL/GENERAL_DELETE_FILE"});
         const bool deleted = answer == kAnswerYes;
         QCOMPARE(exists(tool), !deleted);
@@ -281,17 +288,46 @@ private slots:
     }
 
     // Read From Toolpath shows the toolpath's tool again and forgets the choice made before.
+    // Edits are offered for saving under the edited tool's name first, never into the
+    // toolpath's tool: a cancelled save drops them, a failed one keeps them.
+    void readFromToolpath_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QString>("saveAs");
+        QTest::newRow("nothing edited") << false << QString();
+        QTest::newRow("edits dropped") << true << QString();
+        QTest::newRow("edits kept") << true << "missing/f6.wkz";
+    }
     void readFromToolpath() {
+        QFETCH(bool, edited);
+        QFETCH(QString, saveAs);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
         const std::string other = fixture.tool("flat/f6.wkz");
+        const std::string toolBytes = testsupport::read_file(tool);
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        if (!saveAs.isEmpty()) {
+            chooser.saveFiles.push_back(fixture.libraryFile(saveAs.toStdString()));
+        }
         auto dialog = fixture.open();
         QVERIFY(selectInTree(*dialog, other));
+        if (edited) {
+            type(cornerRadius(*dialog), QStringLiteral("4"));
+        }
         click(*dialog, kReadFromToolpath);
-        QCOMPARE(selectedPath(*dialog), tool);
-        QVERIFY(!dialog->ToolChanged());
-        click(*dialog, kClose);
-        QCOMPARE(fixture.readChangeFile(), std::nullopt);
+        QCOMPARE(chooser.saveRequests.size(), std::size_t(edited ? 1 : 0));
+        if (edited) {
+            QCOMPARE(chooser.saveRequests[0].file_name, std::string("f6.wkz"));
+        }
+        const bool kept = !saveAs.isEmpty();
+        QCOMPARE(selectedPath(*dialog), kept ? other : tool);
+        QCOMPARE(cornerRadius(*dialog)->text(), kept ? QStringLiteral("4") : QStringLiteral("2"));
+        QCOMPARE(dialog->ToolChanged(), kept);
+        QCOMPARE(testsupport::read_file(tool), toolBytes);
+        if (!kept) {
+            click(*dialog, kClose);
+            QCOMPARE(fixture.readChangeFile(), std::nullopt);
+        }
     }
 
     // Set All applies every field of both pages to the tool.

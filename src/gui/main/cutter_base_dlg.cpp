@@ -540,6 +540,18 @@ bool CCutterBaseDlg::ApplyAndClose() {
 }
 
 void CCutterBaseDlg::ReadFromToolpath() {
+    // Edits belong to the tool they were made on: saved under its name, or dropped, before the
+    // toolpath's tool is loaded; else the save would commit them into that tool.
+    if (IsToolModified() || IsFedrixModified()) {
+        pendingOldItem_ = tree_->selectedItem();
+        const SaveOutcome outcome = saveToolAs();
+        pendingOldItem_ = nullptr;
+        if (outcome == SaveOutcome::Failed) {
+            return;
+        }
+        SetToolModified(false);
+        SetFedrixModified(false);
+    }
     tree_->clearSelection();
     if (sheet_ != nullptr) {
         ShowTool(InitialSelection(), true, true);

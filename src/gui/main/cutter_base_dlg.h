@@ -67,6 +67,8 @@ public:
     // Saves the tool first when it was edited, writes the change file when a tool was chosen or
     // changed and ends the dialog; false when the dialog stays open.
     bool ApplyAndClose();
+    // Shows the toolpath's tool again (or the last tool directory) and forgets the choice; edits
+    // are offered for saving first and kept when that fails.
     void ReadFromToolpath();
     void SetAll();
 
