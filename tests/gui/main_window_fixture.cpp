@@ -159,11 +159,14 @@ std::string selectedPath(const CCutterBaseDlg& dialog) {
 }
 
 bool selectInTree(CCutterBaseDlg& dialog, const std::string& path) {
-    QTreeWidgetItem* item = dialog.Tree()->findTreeItem(dialog.Tree()->rootItem(), path);
+    CTreeCtrlTool* tree = dialog.Tree();
+    QTreeWidgetItem* item = tree->findTreeItem(tree->rootItem(), path);
     if (item == nullptr) {
         return false;
     }
-    dialog.Tree()->setCurrentItem(item);
+    dialog.show();
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
     return true;
 }
 

@@ -53,7 +53,7 @@ private:
 
 // The selected tree item's path; "" when nothing is selected.
 std::string selectedPath(const CCutterBaseDlg& dialog);
-// Selects the item of `path` as a click would; false when the tree has none.
+// Shows the window and clicks the item of `path`; false when the tree has none.
 bool selectInTree(CCutterBaseDlg& dialog, const std::string& path);
 // The text of the main window's edit or the caption of its button, label or check box.
 QString textOf(const CCutterBaseDlg& dialog, int id);
