@@ -45,7 +45,13 @@ const char* const kEnglishCaptions =
     "IDC_ACTUAL_TOOL_LB=Tool Settings:\r\nIDC_SETALL=Set All\r\nIDC_OPTIONS=Options...\r\n"
     "IDC_SAVEAS=Save As...\r\nIDC_DELETE=Delete\r\nIDC_DEFAULT=Read From Toolpath\r\n"
     "IDC_FEDRIX_ENABLE=Fedrix\r\nIDC_CLOSE=Close\r\nID_CANCEL=Cancel\r\n"
-    "sActualToolToolpath=Toolpath\r\nsSaveToolAs=Save Tool As\r\n";
+    "sActualToolToolpath=Toolpath\r\nsSaveToolAs=Save Tool As\r\n"
+    "[LISTCTRLTOOL]\r\nIDC_LISTCTRLTOOL_TOOL=Tools\r\nIDC_LISTCTRLTOOL_CPP_NUM=No.\r\n"
+    "IDC_LISTCTRLTOOL_DIAM=Diameter\r\nIDC_LISTCTRLTOOL_BRAD=Radius\r\n"
+    "IDC_LISTCTRLTOOL_CRAD=Corner Radius\r\nIDC_LISTCTRLTOOL_STOCK=Stock\r\n"
+    "IDC_LISTCTRLTOOL_STEP=Stepover\r\nIDC_LISTCTRLTOOL_TOL=Tolerance\r\n"
+    "IDC_LISTCTRLTOOL_DZSTEP=Z-Step\r\nIDC_LISTCTRLTOOL_APPROACH=Approach\r\n"
+    "IDC_LISTCTRLTOOL_RETRACT=Retract\r\nIDC_LISTCTRLTOOL_COMMENT=Comment\r\n";
 
 // Without the Options caption: a missing key gives an empty caption.
 const char* const kGermanCaptions =
@@ -55,7 +61,10 @@ const char* const kGermanCaptions =
     "IDC_SAVEAS=Speichern unter...\r\nIDC_DELETE=L\xF6schen\r\nIDC_DEFAULT=Aus Bahn lesen\r\n"
     "IDC_FEDRIX_ENABLE=Fedrix\r\nIDC_CLOSE=Schlie\xDF"
     "en\r\nID_CANCEL=Abbrechen\r\n"
-    "sActualToolToolpath=Bahn\r\nsSaveToolAs=Werkzeug speichern unter\r\n";
+    "sActualToolToolpath=Bahn\r\nsSaveToolAs=Werkzeug speichern unter\r\n"
+    "[LISTCTRLTOOL]\r\nIDC_LISTCTRLTOOL_TOOL=Werkzeuge\r\nIDC_LISTCTRLTOOL_CPP_NUM=Nr.\r\n"
+    "IDC_LISTCTRLTOOL_DIAM=Durchmesser\r\nIDC_LISTCTRLTOOL_BRAD=Radius\r\n"
+    "IDC_LISTCTRLTOOL_CRAD=Eckenradius\r\n";
 
 void resetProcessTables() {
     unload_environment();

@@ -14,6 +14,7 @@
 #include "app/file_utilities.h"
 #include "app/path_parts.h"
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/options_dialog.h"
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
@@ -21,6 +22,7 @@
 #include "gui/framework/installation_text.h"
 #include "gui/framework/layout_manager.h"
 #include "gui/main/language_box.h"
+#include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/machine_page.h"
@@ -29,6 +31,7 @@
 #include "gui/resources/pictures.h"
 #include "language/language_codes.h"
 #include "language/message_catalogue.h"
+#include "platform/ascii_case.h"
 #include "tool/change_file_message.h"
 #include "tool/tool_parameter_set.h"
 #include "tool/tool_path_rules.h"
@@ -97,6 +100,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
     sheet_->setWindowTitle(QStringLiteral("Sheet Tools "));
     sheet_->setGeometry(findControl(this, main_ids::kSheetPlace)->geometry());
     sheet_->show();
+    createList();
 
     reader_.ReadIndexed(kTpType, toolpathTypeText_);
     applyLanguageTexts();
@@ -197,6 +201,21 @@ void CCutterBaseDlg::connectCommands() {
             });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { treeDoubleClicked(); });
     connect(tree_, &CTreeCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
+    onClick(main_ids::kOptions, [this] { Options(); });
+    connect(list_, &CListCtrlTool::selectFromList, this, [this] { selectFromList(); });
+    connect(list_, &CListCtrlTool::rowDoubleClicked, this,
+            [this](const std::string& path) { listDoubleClicked(path); });
+    connect(list_, &CListCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
+}
+
+void CCutterBaseDlg::createList() {
+    list_ = new CListCtrlTool(Language(), DiameterMode(), this);
+    list_->setToolDirectory(ToolDirectory());
+    list_->setFedrixEnabled(fedrixEnabled_);
+    list_->setStatusEdits(findControl<QLineEdit>(this, main_ids::kListLastRow),
+                          findControl<QLineEdit>(this, main_ids::kListDirectory));
+    list_->setGeometry(findControl(this, main_ids::kListPlace)->geometry());
+    list_->show();
 }
 
 void CCutterBaseDlg::applyLanguageTexts() {
@@ -229,7 +248,7 @@ QWidget* CCutterBaseDlg::layoutControl(int id) const {
         return sheet_;
     }
     if (id == kListEntry) {
-        return nullptr;
+        return list_;
     }
     return findControl(this, id);
 }
@@ -303,6 +322,9 @@ void CCutterBaseDlg::SetFedrixModified(bool modified) {
 void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool checkConsistency) {
     std::string shown = path;
     const bool isTool = LoadTool(shown, checkConsistency);
+    if (list_ != nullptr) {
+        list_->fill(shown, isTool);
+    }
     if (selectInTree) {
         SelectPath(shown);
     }
@@ -405,6 +427,7 @@ void CCutterBaseDlg::selectionChanged(QTreeWidgetItem* newItem, QTreeWidgetItem*
         }
     }
     sheet_->show();
+    list_->show();
     ShowTool(CTreeCtrlTool::itemPath(newItem), true, false);
     pendingOldItem_ = nullptr;
     toolChanged_ = true;
@@ -463,6 +486,7 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
         reportNotSaved(fedrixPathOf(*chosen));
         return SaveOutcome::Failed;
     }
+    list_->forgetDirectory();
     SetToolModified(false);
     SetFedrixModified(false);
     RebuildTree();
@@ -500,6 +524,7 @@ void CCutterBaseDlg::DeleteTool() {
         return;
     }
     DeleteFileAsk(fedrixPathOf(path), false);
+    list_->forgetDirectory();
     SetToolModified(false);
     SetFedrixModified(false);
     RebuildTree();
@@ -562,6 +587,56 @@ void CCutterBaseDlg::ReadFromToolpath() {
 void CCutterBaseDlg::SetAll() {
     if (sheet_ != nullptr) {
         sheet_->CheckAll();
+    }
+}
+
+void CCutterBaseDlg::Options() {
+    COptionsDlg dialog(ToolDirectory(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    startup_.tool_directory = dialog.toolDirectory();
+    list_->setToolDirectory(ToolDirectory());
+    // The tree is read again from the disk; the list follows it.
+    list_->forgetDirectory();
+    SetToolModified(false);
+    SetFedrixModified(false);
+    RebuildTree();
+    if (QTreeWidgetItem* root = tree_->rootItem()) {
+        tree_->selectItem(root);
+        pendingOldItem_ = nullptr;
+        tree_->setFocus();
+    }
+}
+
+void CCutterBaseDlg::selectFromList() {
+    const std::string path = list_->selectedPath();
+    if (!path.empty() && ValidateFile(path, false)) {
+        SelectPath(path);
+    }
+    list_->setFocus();
+}
+
+void CCutterBaseDlg::listDoubleClicked(const std::string& path) {
+    // A file added after the tree was built has no item: the tree is read again, so that the
+    // tool applied is the row's own and never the one selected before.
+    const auto hasItem = [this, &path] {
+        const QTreeWidgetItem* item = tree_->itemToSelect(path);
+        return item != nullptr &&
+               (item == tree_->rootItem() ||
+                platform::ascii_equal_ignoring_case(CTreeCtrlTool::itemPath(item), path));
+    };
+    if (!hasItem()) {
+        RebuildTree();
+        if (!hasItem()) {
+            return;
+        }
+    }
+    SelectPath(path);
+    const QTreeWidgetItem* selected = tree_->selectedItem();
+    if (selected != nullptr && !CTreeCtrlTool::itemHasChildren(selected) &&
+        platform::ascii_equal_ignoring_case(CTreeCtrlTool::itemPath(selected), path)) {
+        ApplyAndClose();
     }
 }
 

@@ -16,6 +16,7 @@
 #include "tool/toolpath_reader_values.h"
 #include "workzone/toolpath_reader.h"
 
+class CListCtrlTool;
 class CSheetTool;
 class CTreeCtrlTool;
 class LanguageBox;
@@ -71,6 +72,9 @@ public:
     // are offered for saving first and kept when that fails.
     void ReadFromToolpath();
     void SetAll();
+    // Runs the Options dialog; on OK its directory becomes the tool directory and the tree is
+    // built afresh with its root shown, also when the directory did not change.
+    void Options();
 
     bool IsToolModified() const;
     void SetToolModified(bool modified);
@@ -81,6 +85,7 @@ public:
     const std::string& ToolDirectory() const { return startup_.tool_directory; }
     CTreeCtrlTool* Tree() const { return tree_; }
     CSheetTool* Sheet() const { return sheet_; }
+    CListCtrlTool* List() const { return list_; }
 
     // FieldHost
     ToolParameterSet* CurrentTool() override { return tool_.get(); }
@@ -110,6 +115,9 @@ private:
 
     void selectionChanged(QTreeWidgetItem* newItem, QTreeWidgetItem* oldItem);
     void treeDoubleClicked();
+    void createList();
+    void selectFromList();
+    void listDoubleClicked(const std::string& path);
     void fedrixClicked();
     SaveOutcome saveToolAs();
     bool saveFedrixFile(const std::string& toolPath);
@@ -132,6 +140,7 @@ private:
     std::unique_ptr<LayoutManager> layout_;
     CTreeCtrlTool* tree_ = nullptr;
     CSheetTool* sheet_ = nullptr;
+    CListCtrlTool* list_ = nullptr;
     QAction* aboutAction_ = nullptr;
 
     // Exchanged with the controls.

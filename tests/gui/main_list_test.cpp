@@ -1,0 +1,224 @@
+// The tool list inside the main window: it follows the tree, its rows lead the tree, a
+// double-click applies the row's own tool, Return and Escape stay inside it, Delete deletes,
+// and the Options dialog builds the tree afresh.
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "gui/dialogs/options_dialog.h"
+#include "gui/framework/control_ids.h"
+#include "gui/main/list_ctrl_tool.h"
+#include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_list_model.h"
+#include "gui/main/tree_ctrl_tool.h"
+#include "gui_test.h"
+#include "main_window_fixture.h"
+#include "scripted_presenter.h"
+
+using namespace guitest;
+using namespace main_ids;
+
+namespace {
+
+QStringList names(const CListCtrlTool& list) {
+    QStringList texts;
+    for (const ToolListRow& row : list.toolModel()->rows()) {
+        texts << QString::fromStdString(row.columns[kColumnName]);
+    }
+    return texts;
+}
+
+int rowOf(const CListCtrlTool& list, const std::string& name) {
+    const auto& rows = list.toolModel()->rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].columns[kColumnName] == name) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+QPoint rowPoint(const CListCtrlTool& list, const std::string& name) {
+    return list.visualRect(list.model()->index(rowOf(list, name), 0)).center();
+}
+
+// Runs `step` on the Options dialog the next modal loop shows.
+void whenOptionsShown(std::function<void(COptionsDlg*)> step) {
+    QTimer::singleShot(0, [step] {
+        if (auto* dialog = qobject_cast<COptionsDlg*>(QApplication::activeModalWidget())) {
+            step(dialog);
+        }
+    });
+}
+
+// A library with the toolpath's tool, two more tools beside it and a folder.
+struct ListWindow {
+    MainWindowFixture fixture;
+    std::string tool = fixture.tool("bull/d10r2.wkz");
+    std::string reground = fixture.tool("bull/d10r2_reground.wkz", "2.500");
+    std::string small = fixture.tool("bull/d8r1.wkz", "1.000");
+    std::string flat = fixture.tool("flat/f6.wkz", "0.000");
+    std::unique_ptr<CCutterBaseDlg> dialog;
+    CListCtrlTool* list = nullptr;
+
+    explicit ListWindow(const std::string& language = "ang") : fixture(language) {
+        std::filesystem::create_directories(fixture.libraryFile("bull/long"));
+        dialog = fixture.open();
+        dialog->show();
+        list = dialog->List();
+    }
+};
+
+}  // namespace
+
+class MainListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The list shows the selected tool's folder with the tool selected, and follows the tree.
+    void followsTheTree() {
+        ListWindow window;
+        CListCtrlTool* list = window.list;
+        QCOMPARE(names(*list),
+                 QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz", "d8r1.wkz"}));
+        QCOMPARE(list->selectedPath(), window.tool);
+        QCOMPARE(textOf(*window.dialog, kListDirectory),
+                 QString::fromStdString(window.fixture.libraryFile("bull")));
+        QCOMPARE(textOf(*window.dialog, kListLastRow), QStringLiteral("4"));
+        QVERIFY(selectInTree(*window.dialog, window.small));
+        QCOMPARE(list->selectedPath(), window.small);
+        QCOMPARE(list->folderReads(), 1);
+        QVERIFY(selectInTree(*window.dialog, window.flat));
+        QCOMPARE(names(*list), QStringList({"..", "f6.wkz"}));
+        window.dialog->SelectPath(window.fixture.library());
+        QCOMPARE(names(*list), QStringList({"bull", "flat"}));
+        QCOMPARE(list->selectedPath(), std::string());
+        QCOMPARE(list->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Radius"));
+    }
+
+    // Clicks on folder rows lead into folders and back up; keys move the tree's selection.
+    void rowsAndKeysLeadTheTree() {
+        ListWindow window;
+        CListCtrlTool* list = window.list;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, "long"));
+        QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull/long"));
+        QCOMPARE(names(*list), QStringList({".."}));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, ".."));
+        QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, "d8r1.wkz"));
+        QCOMPARE(selectedPath(*window.dialog), window.small);
+        QVERIFY(window.dialog->ToolChanged());
+        // keys in turn, the tool selected in the tree and the list afterwards
+        const std::pair<Qt::Key, std::string> keys[] = {
+            {Qt::Key_Up, window.reground},
+            {Qt::Key_Up, window.tool},
+            {Qt::Key_End, window.small},
+            {Qt::Key_Right, window.small},
+        };
+        for (const auto& [key, path] : keys) {
+            QTest::keyClick(list, key);
+            QCOMPARE(selectedPath(*window.dialog), path);
+            QCOMPARE(list->selectedPath(), path);
+        }
+        QCOMPARE(list->folderReads(), 3);
+    }
+
+    // Return and Escape inside the list neither close nor cancel the window; Delete deletes the
+    // selected tool after the question.
+    void returnEscapeAndDeleteInTheList() {
+        ListWindow window;
+        ScriptedPresenter presenter;
+        presenter.buttons.push_back(kAnswerYes);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QTest::keyClick(window.list, key);
+        }
+        QVERIFY(window.dialog->isVisible());
+        QCOMPARE(window.dialog->result(), 0);
+        QCOMPARE(window.fixture.readChangeFile(), std::nullopt);
+        QTest::keyClick(window.list, Qt::Key_Delete);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QVERIFY(!std::filesystem::exists(window.tool));
+        QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull"));
+        QCOMPARE(names(*window.list),
+                 QStringList({"..", "long", "d10r2_reground.wkz", "d8r1.wkz"}));
+    }
+
+    // A double-click applies the row's tool, also one added after the tree was built: never
+    // the tool selected before.
+    void doubleClickAppliesTheRowsOwnTool_data() {
+        QTest::addColumn<bool>("addedLater");
+        QTest::newRow("in the tree") << false;
+        QTest::newRow("added after the tree was built") << true;
+    }
+    void doubleClickAppliesTheRowsOwnTool() {
+        QFETCH(bool, addedLater);
+        ListWindow window;
+        std::string row = "d8r1.wkz";
+        if (addedLater) {
+            window.fixture.tool("bull/new.wkz", "1.500");
+            // The list reads the folder again when it comes back to it; the tree does not.
+            QVERIFY(selectInTree(*window.dialog, window.flat));
+            QVERIFY(selectInTree(*window.dialog, window.small));
+            QVERIFY(rowOf(*window.list, "new.wkz") >= 0);
+            row = "new.wkz";
+        }
+        const QPoint at = rowPoint(*window.list, row);
+        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
+        const std::string radius = addedLater ? "1.500" : "1.000";
+        QCOMPARE(window.fixture.readChangeFile(),
+                 std::optional<std::string>("!EDIT_LEVEL=4 &TP_CRAD=" + radius +
+                                            " &TP_INDEX82=.\\bull\\" + row + " "));
+    }
+
+    // Options: OK takes the directory (an unchanged one too) and builds the tree afresh with
+    // its root shown; Cancel changes nothing.
+    void optionsOkAndCancel() {
+        ListWindow window;
+        const std::string library = window.fixture.library();
+        window.fixture.tool("added.wkz");
+        whenOptionsShown([](COptionsDlg* dialog) { dialog->reject(); });
+        window.dialog->Options();
+        QCOMPARE(selectedPath(*window.dialog), window.tool);
+
+        whenOptionsShown([](COptionsDlg* dialog) { dialog->accept(); });
+        window.dialog->Options();
+        QCOMPARE(window.dialog->ToolDirectory(), library);
+        QCOMPARE(selectedPath(*window.dialog), library);
+        QCOMPARE(names(*window.list), QStringList({"bull", "flat", "added.wkz"}));
+        QVERIFY(!window.dialog->IsToolModified());
+
+        const std::string bull = window.fixture.libraryFile("bull");
+        whenOptionsShown([bull](COptionsDlg* dialog) {
+            findControl<QLineEdit>(dialog, COptionsDlg::kDirectoryEdit)
+                ->setText(QString::fromStdString(bull));
+            dialog->accept();
+        });
+        window.dialog->Options();
+        QCOMPARE(window.dialog->ToolDirectory(), bull);
+        QCOMPARE(selectedPath(*window.dialog), bull);
+        QCOMPARE(names(*window.list),
+                 QStringList({"long", "d10r2.wkz", "d10r2_reground.wkz", "d8r1.wkz"}));
+        QVERIFY(findControl(window.dialog.get(), kOptions)->isHidden());
+    }
+
+    void germanTitles() {
+        ListWindow window("all");
+        QStringList titles;
+        for (int column = 0; column < 4; ++column) {
+            titles << window.list->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        QCOMPARE(titles, QStringList({"Werkzeuge", "Nr.", "Radius", "Eckenradius"}));
+        QCOMPARE(window.list->model()->headerData(10, Qt::Horizontal).toString(), QString());
+    }
+};
+
+CUTTERBASE_GUI_TEST(MainListTest)
+
+#include "main_list_test.moc"
