@@ -401,30 +401,44 @@ private slots:
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
     }
 
-    // The captions of the language file and the German about entry; a missing key gives an
-    // empty caption.
+    // The captions of the German language file, where a missing key gives an empty caption;
+    // a language file of another program changes no caption. The about entry is German.
+    void germanCaptions_data() {
+        QTest::addColumn<bool>("foreign");
+        QTest::newRow("German file") << false;
+        QTest::newRow("another program's file") << true;
+    }
     void germanCaptions() {
+        QFETCH(bool, foreign);
         MainWindowFixture fixture("all");
         fixture.tool("bull/d10r2.wkz");
         fixture.setToolReference("**");
+        ScriptedPresenter presenter;
+        if (foreign) {
+            fixture.replaceLanguageFile(
+                "[T.A.L.M.O.R.]\r\nPRODUCT=KvxOther\r\n[CUTTERBASEDLG]\r\n");
+        }
         ScriptedFileChooser chooser;
         auto dialog = fixture.open();
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Werkzeugbibliothek"));
         const std::pair<int, const char*> captions[] = {
-            {kToolpathNumberLabel, "Bahn:"}, {kToolSettingsLabel, "Werkzeugeinstellung:"},
-            {kSaveAs, "Speichern unter..."}, {kDelete, "L\u00f6schen"},
-            {kClose, "Schlie\u00dfen"},      {kOptions, ""},
-            {kToolSettings, "Bahn 1"},
+            {0, foreign ? "CutterBase" : "Werkzeugbibliothek"},
+            {kToolSettingsLabel, foreign ? "Tool Settings:" : "Werkzeugeinstellung:"},
+            {kSaveAs, foreign ? "Save As..." : "Speichern unter..."},
+            {kClose, foreign ? "Close" : "Schlie\u00dfen"},
+            {kOptions, foreign ? "Options..." : ""},
+            {kToolSettings, foreign ? " 1" : "Bahn 1"},
         };
         for (const auto& [id, caption] : captions) {
-            QCOMPARE(textOf(*dialog, id), QString::fromUtf8(caption));
+            QCOMPARE(id == 0 ? dialog->windowTitle() : textOf(*dialog, id),
+                     QString::fromUtf8(caption));
         }
         QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
-                 QStringLiteral("Werkzeugeinstellung:"));
+                 textOf(*dialog, kToolSettingsLabel));
         auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
         QCOMPARE(about->text(), QStringLiteral("Inf&o \u00fcber Karvex - CutterBase..."));
         click(*dialog, kSaveAs);
-        QCOMPARE(chooser.saveRequests.at(0).title, std::string("Werkzeug speichern unter"));
+        QCOMPARE(chooser.saveRequests.at(0).title,
+                 std::string(foreign ? "" : "Werkzeug speichern unter"));
     }
 };
 

@@ -88,7 +88,9 @@ std::string languageFile(const char* captions, const char* pageCaptions) {
 }  // namespace
 
 MainWindowFixture::MainWindowFixture(const std::string& language)
-    : languageBox_(kApplication), previousName_(QCoreApplication::applicationName()) {
+    : languageBox_(kApplication),
+      previousName_(QCoreApplication::applicationName()),
+      language_(language) {
     const std::string home = installation_.home();
     writeFile(home + "/config/environ.cfg",
               "[var]\n[path]\nENV = $KVXHOME/config\nTXT = $KVXHOME/texte\n");
@@ -137,6 +139,11 @@ void MainWindowFixture::setToolReference(const std::string& reference) {
     write_parameter_file(zone_.file("outil.par"), items);
     zone_.write("outil.mul", "");
     resetProcessTables();
+}
+
+void MainWindowFixture::replaceLanguageFile(const std::string& bytes) {
+    installation_.writeText(std::string(kApplication) + "." + language_, bytes);
+    languageBox_.create();
 }
 
 std::string MainWindowFixture::userSettings() const {

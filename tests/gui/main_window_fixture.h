@@ -30,6 +30,10 @@ public:
     // The user's settings file as Close writes it, with this last tool directory.
     void writeUserSettings(const std::string& lastToolDirectory);
 
+    // Replaces the program's language file of the fixture's language and selects the language
+    // again.
+    void replaceLanguageFile(const std::string& bytes);
+
     // The main window for the toolpath number, writing `changeFile()`; constructed, not shown.
     std::unique_ptr<CCutterBaseDlg> open(int toolpathNumber = 1);
 
@@ -49,6 +53,7 @@ private:
     testsupport::ScopedEnv env_;
     LanguageBox languageBox_;
     QString previousName_;
+    std::string language_;
 };
 
 // The selected tree item's path; "" when nothing is selected.
