@@ -1,6 +1,7 @@
 #pragma once
 // The main window as the property pages see it, for window tests: a tool, a toolpath made of a
-// table of values, the diameter switch, the AutoFlags and an optional language file.
+// table of values, the diameter switch, the AutoFlags, an optional language file and the workzone
+// with the command line's toolpath number.
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -38,6 +39,8 @@ public:
     void SetAutoFlags(int flags) override { autoFlags = flags; }
     bool AutoFlagsFromTool() const override { return autoFlagsFromTool; }
     const LanguageFile* Language() const override { return language; }
+    std::string WorkzoneDirectory() const override { return workzone; }
+    std::int32_t CommandLineToolpathNumber() const override { return toolpathNumber; }
     void FieldStored() override {
         ++stored;
         if (onStored) {
@@ -57,6 +60,8 @@ public:
     int autoFlags = 0;
     bool autoFlagsFromTool = false;
     const LanguageFile* language = nullptr;
+    std::string workzone;
+    std::int32_t toolpathNumber = 0;
     std::function<void()> onStored;  // the main window marks its pages modified
     int stored = 0;
 };

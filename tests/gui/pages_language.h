@@ -1,6 +1,6 @@
 #pragma once
-// The captions of the tool and security pages in English and German, as the program's language
-// file gives them (Windows-1252).
+// The captions of the property pages in English and German, as the program's language file
+// gives them (Windows-1252).
 
 namespace guitest {
 
@@ -50,5 +50,34 @@ inline constexpr char kGermanPageCaptions[] =
     "IDC_TP_LITYPE_RADIAL_RADIUS_LB=Anfahrradius:\r\n"
     "IDC_TP_LITYPE_RADIAL_APPROACH=Radiales Anfahren\r\nIDC_TP_POCKETSEL_GB=Taschenauswahl\r\n"
     "IDC_TP_POCKETSEL_AUTO=Automatische Mindestbreite\r\n";
+
+// The captions of the three Fedrix pages and the units in German.
+inline constexpr char kGermanFedrixCaptions[] =
+    "[PAGEFEDRIXOPTIMIZE]\r\nIDD_PAGE_FEDRIX_OPTIMIZE=Optimierung\r\n"
+    "IDC_FEDRIX_OPTIMIZE_FEEDRATES=Vorsch\xFC"
+    "be optimieren\r\nIDC_FEDRIX_FEEDRATE_LB=Vorschub:\r\n"
+    "IDC_FEDRIX_DEPTH_LB=Schnitttiefe:\r\nIDC_FEDRIX_MAXCUTHEIGHT_LB=Maximale Schneidenh\xF6he:\r\n"
+    "[PAGEFEDRIXADVANCED]\r\nIDD_PAGE_FEDRIX_ADVANCED=Erweitert 1\r\n"
+    "IDC_FEDRIX_PLUNGE_GB=Eintauchen\r\n"
+    "IDC_FEDRIX_PLUNGE_CONT_ADAPT=Stetige Anpassung des Vorschubs\r\n"
+    "IDC_FEDRIX_PLUNGE_PREDEF_FEEDRATE=Vorgegebener Vorschub\r\n"
+    "IDC_FEDRIX_PLUNGE_ANGLE_LB=Winkel:\r\nIDC_FEDRIX_PLUNGE_FACTOR_LB=Faktor:\r\n"
+    "IDC_FEDRIX_RAMP_ANGLE_LB=Startwinkel:\r\nIDC_FEDRIX_RAMP_FEEDRATE_LB=Vorschub:\r\n"
+    "IDC_FEDRIX_DRAG_GB=Ziehender Schnitt\r\nIDC_FEDRIX_DRAG_ANGLE_LB=Winkel:\r\n"
+    "IDC_FEDRIX_DRAG_FACTOR_LB=Faktor:\r\nIDC_FEDRIX_UNSYMMETRY_GB=Asymmetrie\r\n"
+    "IDC_FEDRIX_UNSYMMETRY_LB=Faktor:\r\nIDC_FEDRIX_CLIMB_FACTOR_GB=Gleichlauf\r\n"
+    "IDC_FEDRIX_CLIMB_FACTOR_LB=Faktor:\r\n"
+    "[PAGEFEDRIXADVANCED2]\r\nIDD_PAGE_FEDRIX_ADVANCED2=Erweitert 2\r\n"
+    "IDC_FEDRIX_ENTANG_GB=Umschlingung\r\nIDC_FEDRIX_ENTANG_ANGLE_LB=Winkel:\r\n"
+    "IDC_FEDRIX_ENTANG_FACTOR_LB=Faktor:\r\nIDC_FEDRIX_AIRCUT_GB=Luftschnitt-Optimierung\r\n"
+    "IDC_FEDRIX_AIRCUT_OPTIMIZE=Luftschnitte "
+    "optimieren\r\nIDC_FEDRIX_AIRCUT_FEEDRATE_LB=Vorschub:\r\n"
+    "IDC_FEDRIX_RETRACT_GB=Optimierung der Verbindungswege\r\n"
+    "IDC_FEDRIX_RETRACT_OPTIMIZE=Verbindungswege optimieren:\r\n"
+    "IDC_FEDRIX_RETRACT_STOCKDIST_LB=Abstand zur Fl\xE4"
+    "che:\r\nIDC_FEDRIX_SPINDLE_GB=Anpassung der Spindeldrehzahl\r\n"
+    "IDC_FEDRIX_SPINDLE_OPTIMIZE=Spindeldrehzahl anpassen\r\n"
+    "IDC_FEDRIX_SPINDLE_FEEDRATE_LB=Vorschub pro Zahn:\r\n"
+    "IDC_FEDRIX_SPINDLE_TEETH_LB=Anzahl Z\xE4hne:\r\n[UNITS]\r\nIDC_DEGREE=Grad\r\n";
 
 }  // namespace guitest

@@ -49,16 +49,12 @@ class ToolSheetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void twoTabsAndNoFedrixPageYet() {
+    void twoTabsStartingOnTheToolPage() {
         FakeFieldHost host;
         CSheetTool sheet(host);
         QCOMPARE(tabTexts(sheet), (QStringList{"Tool", "Security"}));
         QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-        sheet.setCurrentWidget(sheet.MachinePage());
-        sheet.ShowFedrixPage(true, true);
-        QCOMPARE(sheet.count(), 2);
         QVERIFY(!sheet.HasFedrixPage());
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
     }
 
     // A field stored from either page marks both pages modified; Set All covers both pages.

@@ -8,7 +8,9 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
 #include "gui/main/tree_ctrl_tool.h"
+#include "gui/pages/fedrix_page.h"
 #include "gui/pages/machine_page.h"
+#include "gui/pages/sheet_fedrix.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
 #include "gui/resources/pictures.h"
@@ -19,6 +21,7 @@
 #include "pages_fake_host.h"
 #include "pages_language.h"
 #include "tool_library_fixture.h"
+#include "toolfiles/fedrix_tool_info.h"
 
 namespace {
 
@@ -171,6 +174,39 @@ private slots:
         }
         QVERIFY(
             strip.scaled(strip.size() * 4).save(folder_ + QStringLiteral("/tree-pictures.png")));
+    }
+
+    // The three Fedrix pages in English and German, inside the tool sheet.
+    void fedrixSheet() {
+        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions +
+                                          std::string(guitest::kGermanFedrixCaptions));
+        for (bool inGerman : {false, true}) {
+            ExampleHost host;
+            host.language = inGerman ? &german.file() : nullptr;
+            CSheetTool sheet(host);
+            sheet.ToolPage()->Load();
+            sheet.MachinePage()->Load();
+            sheet.ShowFedrixPage(true, true);
+            FedrixToolInfo info;
+            info.min_feed_rate = 900;
+            info.max_feed_rate = 1500;
+            info.start_depth = 0.4f;
+            info.max_depth = 2.0f;
+            info.spindle_speed_optimization = true;
+            info.number_of_teeth = 4;
+            info.feed_rate_per_tooth = 0.05f;
+            sheet.FedrixPage()->LoadPages(info);
+            sheet.resize(sheet.sizeHint());
+            sheet.show();
+            const QString suffix = inGerman ? "-all" : "-ang";
+            CSheetFedrix* inner = sheet.FedrixPage()->Sheet();
+            const char* const names[] = {"page-fedrix-optimize", "page-fedrix-advanced1",
+                                         "page-fedrix-advanced2"};
+            for (int page = 0; page < inner->count(); ++page) {
+                inner->setCurrentIndex(page);
+                save(sheet, names[page] + suffix);
+            }
+        }
     }
 };
 

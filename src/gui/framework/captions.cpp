@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr char kUnitsSection[] = "UNITS";
+constexpr char kDegreeKey[] = "IDC_DEGREE";
+
 void setCaption(QWidget* control, const QString& caption) {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(caption);
@@ -31,7 +34,9 @@ void applyBelow(QWidget* parent, const LanguageFile& file, const std::string& se
         }
         const QString name = widget->objectName();
         if (name.startsWith(QLatin1String("IDC_"))) {
-            setCaption(widget, fromInstallationText(file.Caption(section, name.toStdString())));
+            const std::string key = name.toStdString();
+            const std::string from = key == kDegreeKey ? std::string(kUnitsSection) : section;
+            setCaption(widget, fromInstallationText(file.Caption(from, key)));
         }
         applyBelow(widget, file, section);
     }

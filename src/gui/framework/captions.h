@@ -10,5 +10,6 @@ class LanguageFile;
 class QWidget;
 
 // Sets the caption of every control below `root` (not entering nested pages) whose objectName
-// starts with "IDC_", and renews the accessible names.
+// starts with "IDC_", and renews the accessible names. Unit labels ("IDC_DEGREE") are shared by
+// every page and take their caption from section UNITS.
 void applyCaptions(QWidget* root, const LanguageFile& file, const std::string& section);

@@ -4,6 +4,9 @@
 // main window implements the state; the field operations built on it are the same for every
 // host, so that the pages are built and tested before the main window exists.
 
+#include <cstdint>
+#include <string>
+
 #include "tool/parameter_table.h"
 #include "tool/tool_parameter.h"
 
@@ -29,6 +32,10 @@ public:
     virtual const LanguageFile* Language() const = 0;
     // StoreField changed the tool: the tool is modified, and so are the tool and security pages.
     virtual void FieldStored() = 0;
+    // Where "Default" of the Fedrix page finds the level file: the workzone directory and the
+    // toolpath number of the command line. A host without a workzone has neither.
+    virtual std::string WorkzoneDirectory() const { return {}; }
+    virtual std::int32_t CommandLineToolpathNumber() const { return 0; }
 
     // Whether the tool has the parameter; `value` gets the tool's value, or else the toolpath's
     // (left as it was when the toolpath has none either). `control`, when given, is enabled

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <array>
@@ -25,6 +26,7 @@ constexpr int kGroupMarginY = 3;
 // The column of the page's grid a group sits in.
 constexpr char kGroupColumn[] = "groupColumn";
 constexpr int kSpacing = 3;
+constexpr int kLabelIndent = 6;
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent, const DialogUnits& units) {
     const QString caption = QString::fromLatin1(row.caption);
@@ -45,6 +47,13 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent, const DialogUnits
             auto* edit = new QLineEdit(parent);
             edit->setFixedWidth(units.x(kNumberEditWidth));
             return edit;
+        }
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setObjectName(caption);
+            return picture;
         }
     }
     return nullptr;
@@ -86,8 +95,8 @@ void SetReadingTabOrder(std::span<const ControlRow* const> rows,
     }
     std::vector<std::pair<std::array<int, 5>, QWidget*>> order;
     for (const ControlRow* row : rows) {
-        const bool focusable =
-            row->kind == ControlKind::Check || row->kind == ControlKind::Radio || IsEdit(row->kind);
+        const bool focusable = row->kind == ControlKind::Check || row->kind == ControlKind::Radio ||
+                               row->kind == ControlKind::Button || IsEdit(row->kind);
         if (!focusable) {
             continue;
         }
@@ -133,7 +142,8 @@ void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows) {
         grid->setHorizontalSpacing(units.x(kSpacing));
         grid->setVerticalSpacing(units.y(kSpacing));
         grids.boxes[row->id] = {box, grid};
-        grids.groups->addWidget(box, row->place.row, row->place.column, 1, row->place.span);
+        grids.groups->addWidget(box, row->place.row, row->place.column, row->place.rows,
+                                row->place.span);
         box->setProperty(kGroupColumn, row->place.column);
         created[row->id] = box;
     }
@@ -144,6 +154,11 @@ void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows) {
         QWidget* parent =
             row->place.parent == kTopOfPage ? page : grids.boxes.at(row->place.parent).first;
         QWidget* control = CreateControl(*row, parent, units);
+        // A label after other fields of its line stands off them.
+        if (row->kind == ControlKind::Label && row->place.parent != kTopOfPage &&
+            row->place.column > 0) {
+            static_cast<QLabel*>(control)->setIndent(units.x(kLabelIndent));
+        }
         if (row->id != 0) {
             setControlId(control, row->id, row->name);
             created[row->id] = control;
@@ -163,7 +178,9 @@ void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows) {
         }
         QWidget* edit = created.at(row->id);
         QWidget* source = created.at(row->buddy);
-        if (auto* label = qobject_cast<QLabel*>(source)) {
+        // A label of two edits (from and to) is the buddy of the first and names both.
+        auto* label = qobject_cast<QLabel*>(source);
+        if (label != nullptr && label->buddy() == nullptr) {
             label->setBuddy(edit);
         } else {
             nameAfter(edit, source);
@@ -199,6 +216,10 @@ void AlignGroupColumns(QWidget* page) {
     }
 }
 
+QGridLayout* TopGrid(const QWidget* page) {
+    return qobject_cast<QGridLayout*>(page->layout()->itemAt(0)->layout());
+}
+
 void EnableControl(const QWidget* page, int id, bool enabled) {
     if (QWidget* control = findControl(page, id)) {
         control->setEnabled(enabled);
@@ -223,4 +244,8 @@ bool ReadRange(QLineEdit* edit, double value, const std::optional<Range>& range)
 bool IsEdit(ControlKind kind) {
     return kind == ControlKind::TextEdit || kind == ControlKind::RealEdit ||
            kind == ControlKind::IntegerEdit;
+}
+
+void ReadText(const QLineEdit* edit, std::string& text) {
+    text = toInstallationText(edit->text());
 }

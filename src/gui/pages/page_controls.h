@@ -4,6 +4,7 @@
 // outside its range shows the framework's message, and the variables are left as they were.
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QWidget>
 #include <span>
@@ -22,11 +23,16 @@ void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows);
 // Gives the first column of every group the width of the widest first column among the groups
 // above and below it, so that their fields line up; again after every caption change.
 void AlignGroupColumns(QWidget* page);
+// The grid of the rows above the groups, for a page that arranges them its own way.
+QGridLayout* TopGrid(const QWidget* page);
 void EnableControl(const QWidget* page, int id, bool enabled);
 // Shows or clears a radio button; a group may show none checked before its first load.
 void ShowRadio(QAbstractButton* button, bool checked);
 bool ReadRange(QLineEdit* edit, double value, const std::optional<Range>& range);
 bool IsEdit(ControlKind kind);
+// The edit's text in the installation's code page. Out of line: inlined into pages without text
+// variables, g++ takes the never-taken text branch for a write beyond their variables.
+void ReadText(const QLineEdit* edit, std::string& text);
 
 template <typename Data>
 void BuildPageControls(QWidget* page, PageTableRows<Data> rows) {
@@ -90,7 +96,7 @@ bool ReadRow(const QWidget* page, const PageControl<Data>& row, Data& data) {
                 }
                 data.*member = value;
             } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
-                data.*member = toInstallationText(qobject_cast<QLineEdit*>(control)->text());
+                ReadText(qobject_cast<QLineEdit*>(control), data.*member);
             }
             return true;
         },

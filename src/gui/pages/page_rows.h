@@ -10,13 +10,14 @@
 namespace page_rows {
 
 template <typename Data>
-PageControl<Data> Group(int id, const char* name, const char* caption, int row, int column) {
+PageControl<Data> Group(int id, const char* name, const char* caption, int row, int column,
+                        int span = 1, int rows = 1) {
     PageControl<Data> control;
     control.id = id;
     control.kind = ControlKind::Group;
     control.name = name;
     control.caption = caption;
-    control.place = {kTopOfPage, row, column, 1};
+    control.place = {kTopOfPage, row, column, span, rows};
     return control;
 }
 
@@ -30,12 +31,49 @@ PageControl<Data> Label(int id, const char* name, const char* caption, Place pla
     return control;
 }
 
+// A unit the template does not number, such as "mm/min".
+template <typename Data>
+PageControl<Data> Units(const char* caption, Place place) {
+    PageControl<Data> control;
+    control.kind = ControlKind::Units;
+    control.caption = caption;
+    control.place = place;
+    return control;
+}
+
+// Angles are degrees; the caption is the installation's unit text.
+template <typename Data>
+PageControl<Data> Degrees(int id, Place place) {
+    PageControl<Data> control = Units<Data>("Deg", place);
+    control.id = id;
+    control.name = "IDC_DEGREE";
+    return control;
+}
+
 // Lengths are millimetres whatever unit the workzone uses.
 template <typename Data>
 PageControl<Data> Millimetres(Place place) {
+    return Units<Data>("mm", place);
+}
+
+template <typename Data>
+PageControl<Data> Button(int id, const char* name, const char* caption, Place place, Click click) {
     PageControl<Data> control;
-    control.kind = ControlKind::Units;
-    control.caption = "mm";
+    control.id = id;
+    control.kind = ControlKind::Button;
+    control.name = name;
+    control.caption = caption;
+    control.place = place;
+    control.click = click;
+    return control;
+}
+
+// `picture` names the picture; the page sets its size and draws it.
+template <typename Data>
+PageControl<Data> Picture(const char* picture, Place place) {
+    PageControl<Data> control;
+    control.kind = ControlKind::Picture;
+    control.caption = picture;
     control.place = place;
     return control;
 }

@@ -12,20 +12,33 @@
 
 #include "tool/parameter_table.h"
 
-enum class ControlKind { Group, Label, Units, Check, Radio, TextEdit, RealEdit, IntegerEdit };
+// A picture's caption names it (see pictures.h); the page draws it at the size it needs.
+enum class ControlKind {
+    Group,
+    Label,
+    Units,
+    Check,
+    Radio,
+    TextEdit,
+    RealEdit,
+    IntegerEdit,
+    Button,
+    Picture
+};
 
 // What a click on a check or radio button does; each page handles the kinds it uses.
-enum class Click { None, Field, Stepover, ZStep, Cutter, LeadIn, PageOnly };
+enum class Click { None, Field, Stepover, ZStep, Cutter, LeadIn, PageOnly, Rule, Default };
 
-// Groups sit in the page's grid of groups at row and column. Other controls sit in the grid of
-// their group (`parent` is its id), or with parent kTopOfPage in the grid above the groups.
-// The radio buttons of one row share its cell side by side.
+// Groups sit in the page's grid of groups at row and column, over `span` columns and `rows` rows.
+// Other controls sit in the grid of their group (`parent` is its id), or with parent kTopOfPage
+// in the grid above the groups. The radio buttons of one row share its cell side by side.
 inline constexpr int kTopOfPage = 0;
 struct Place {
     int parent = kTopOfPage;
     int row = 0;
     int column = 0;
     int span = 1;
+    int rows = 1;
 };
 
 // An inclusive range that an edit's value must lie in.

@@ -1,25 +1,37 @@
 #include "gui/pages/sheet_tool.h"
 
-#include <QEvent>
-
+#include "gui/pages/fedrix_page.h"
 #include "gui/pages/machine_page.h"
 #include "gui/pages/tool_page.h"
 
 CSheetTool::CSheetTool(FieldHost& host, QWidget* parent)
-    : QTabWidget(parent),
+    : PropertySheet(parent),
+      host_(host),
       toolPage_(new CPageTool(host, this)),
       machinePage_(new CPageMachine(host, this)) {
-    for (QWidget* page : {static_cast<QWidget*>(toolPage_), static_cast<QWidget*>(machinePage_)}) {
-        addTab(page, page->windowTitle());
-        page->installEventFilter(this);
-    }
+    AddPage(toolPage_);
+    AddPage(machinePage_);
     setCurrentWidget(toolPage_);
 }
 
-void CSheetTool::ShowFedrixPage([[maybe_unused]] bool present, bool activate) {
-    if (activate) {
-        setCurrentWidget(toolPage_);
+void CSheetTool::ShowFedrixPage(bool present, bool activate) {
+    if (present == HasFedrixPage()) {
+        if (activate) {
+            setCurrentWidget(present ? static_cast<QWidget*>(fedrixPage_) : toolPage_);
+        }
+        return;
     }
+    if (present) {
+        fedrixPage_ = new CPageFedrix(host_, toolPage_, this);
+        AddPage(fedrixPage_);
+        setCurrentWidget(fedrixPage_);
+        setCurrentWidget(activate ? static_cast<QWidget*>(fedrixPage_) : toolPage_);
+        return;
+    }
+    removeTab(indexOf(fedrixPage_));
+    delete fedrixPage_;
+    fedrixPage_ = nullptr;
+    setCurrentWidget(toolPage_);
 }
 
 void CSheetTool::CheckAll() {
@@ -35,16 +47,4 @@ bool CSheetTool::IsModified() const {
 void CSheetTool::SetModify(bool modified) {
     toolPage_->SetModify(modified);
     machinePage_->SetModify(modified);
-}
-
-bool CSheetTool::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::WindowTitleChange) {
-        if (auto* page = qobject_cast<QWidget*>(watched)) {
-            const int tab = indexOf(page);
-            if (tab >= 0) {
-                setTabText(tab, page->windowTitle());
-            }
-        }
-    }
-    return QTabWidget::eventFilter(watched, event);
 }

@@ -3,34 +3,38 @@
 // when the current tool has feed-rate optimisation settings. Every page exists before the first
 // load; a page's translated title becomes its tab's text.
 
-#include <QTabWidget>
+#include "gui/pages/property_sheet.h"
 
+class CPageFedrix;
 class CPageMachine;
 class CPageTool;
 class FieldHost;
 
-class CSheetTool : public QTabWidget {
+class CSheetTool : public PropertySheet {
 public:
     explicit CSheetTool(FieldHost& host, QWidget* parent = nullptr);
 
     CPageTool* ToolPage() const { return toolPage_; }
     CPageMachine* MachinePage() const { return machinePage_; }
-    // The Fedrix page's presence, and with `activate` the page to show: the Fedrix page when
-    // present, else the tool page. The Fedrix page is not built yet, so it stays absent.
+    // Null while the Fedrix page is absent.
+    CPageFedrix* FedrixPage() const { return fedrixPage_; }
+
+    // Adds the Fedrix page as the last tab (started from the default settings) or removes and
+    // deletes it; removing it shows the tool page. With `activate` the page shown afterwards is
+    // the Fedrix page when present, else the tool page. An unchanged presence without `activate`
+    // changes nothing.
     void ShowFedrixPage(bool present, bool activate);
-    bool HasFedrixPage() const { return fedrixPresent_; }
+    bool HasFedrixPage() const { return fedrixPage_ != nullptr; }
 
     // Set All: the tool page, then the security page.
     void CheckAll();
-    // Whether the tool or the security page was changed.
+    // Whether the tool or the security page was changed (the Fedrix page answers for itself).
     bool IsModified() const;
     void SetModify(bool modified);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    FieldHost& host_;
     CPageTool* toolPage_;
     CPageMachine* machinePage_;
-    bool fedrixPresent_ = false;
+    CPageFedrix* fedrixPage_ = nullptr;
 };

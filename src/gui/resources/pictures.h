@@ -1,8 +1,9 @@
 #pragma once
 // The program's pictures, drawn as SVG and compiled into the program: the program icon, the
 // about picture, a flag per language ("flag_" + language code), the tool tree's images
-// ("tree_root", "tree_folder", "tree_folder_open", "tree_tool", "tree_tool_fedrix") and the tool
-// list's images (toolListIcon). Windows ask for them here, which also makes sure the resource is
+// ("tree_root", "tree_folder", "tree_folder_open", "tree_tool", "tree_tool_fedrix"), the tool
+// list's images (toolListIcon) and the feed-over-depth curve of the Fedrix Optimization page
+// ("fedrix_feed_depth"). Windows ask for them here, which also makes sure the resource is
 // registered (the library is static).
 
 #include <QIcon>
