@@ -37,20 +37,25 @@ std::string upper(std::string text) {
 // The parameters of one tool file, found as the tool finds them: the first line of a name.
 class ToolValues {
 public:
-    explicit ToolValues(std::vector<ToolFileEntry> entries) : entries_(std::move(entries)) {}
-
-    std::optional<ToolParameter> Get(ParameterIndex index) const {
-        const std::string name = ParameterNameTable(index);
-        for (const ToolFileEntry& entry : entries_) {
-            if (entry.name == name) {
-                return ParseToolParameter(std::string(), entry.name, entry.value);
+    explicit ToolValues(const std::vector<ToolFileEntry>& entries) {
+        for (const ToolFileEntry& entry : entries) {
+            const ParameterIndex index = ParameterIndexOf(entry.name);
+            if (index > 0 && first_[static_cast<std::size_t>(index)] == nullptr) {
+                first_[static_cast<std::size_t>(index)] = &entry;
             }
         }
-        return std::nullopt;
+    }
+
+    std::optional<ToolParameter> Get(ParameterIndex index) const {
+        const ToolFileEntry* entry = first_[static_cast<std::size_t>(index)];
+        if (entry == nullptr) {
+            return std::nullopt;
+        }
+        return ParseToolParameter(std::string(), entry->name, entry->value);
     }
 
 private:
-    std::vector<ToolFileEntry> entries_;
+    std::array<const ToolFileEntry*, kParameterCount> first_{};
 };
 
 // Reals with three decimals. Sizes are doubled and halved in double precision, so the largest
@@ -81,7 +86,7 @@ void ReadToolRowValues(ToolListRow& row, bool diameter_mode) {
     if (!entries) {
         return;
     }
-    const ToolValues tool(std::move(*entries));
+    const ToolValues tool(*entries);
     if (const auto number = tool.Get(kTpCppnum)) {
         row.columns[kColumnNumber] = std::to_string(number->integer);
     }
