@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -118,6 +119,7 @@ std::vector<DirectoryEntry> find_files(const std::string& pattern) {
     }
     const std::vector<Element> elements =
         compile(name_pattern == "*.*" ? std::string_view("*") : std::string_view(name_pattern));
+    const int folder = ::dirfd(dir.get());
     while (const dirent* raw = ::readdir(dir.get())) {
         const std::string_view name(raw->d_name);
         if (!matches(elements, name)) {
@@ -125,14 +127,15 @@ std::vector<DirectoryEntry> find_files(const std::string& pattern) {
         }
         DirectoryEntry entry;
         entry.name = std::string(name);
-        const std::string full = join_path(directory, entry.name);
+        // Relative to the open directory: the kernel need not walk the whole path again for
+        // each of a library's thousands of entries.
         struct stat link_info {};
-        if (::lstat(full.c_str(), &link_info) != 0) {
+        if (::fstatat(folder, raw->d_name, &link_info, AT_SYMLINK_NOFOLLOW) != 0) {
             continue;  // removed while we were reading
         }
         entry.is_symlink = S_ISLNK(link_info.st_mode);
         struct stat info = link_info;
-        if (entry.is_symlink && ::stat(full.c_str(), &info) != 0) {
+        if (entry.is_symlink && ::fstatat(folder, raw->d_name, &info, 0) != 0) {
             info = link_info;  // a dangling link is shown as itself
         }
         entry.is_directory = S_ISDIR(info.st_mode);
