@@ -25,6 +25,8 @@
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
 #include "gui/main/tree_ctrl_tool.h"
+#include "gui/pages/fedrix_optimize_page.h"
+#include "gui/pages/fedrix_page.h"
 #include "gui/pages/machine_page.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -32,10 +34,12 @@
 #include "language/language_codes.h"
 #include "language/message_catalogue.h"
 #include "platform/ascii_case.h"
+#include "platform/filesystem.h"
 #include "tool/change_file_message.h"
 #include "tool/tool_parameter_set.h"
 #include "tool/tool_path_rules.h"
 #include "tool/tool_reference.h"
+#include "toolfiles/fedrix_tool_info.h"
 
 namespace {
 
@@ -43,7 +47,6 @@ constexpr char kModule[] = "CutterBaseDlg";
 constexpr char kUnitsText[] = "mm";
 constexpr char kToolFilter[] = "Karvex Tool (*.wkz)|*.wkz||";
 constexpr char kToolExtension[] = "wkz";
-constexpr char kFedrixExtension[] = ".ncs";
 constexpr int kListEditMargin = 5;
 
 // The about entry (string resource 101): German, else English.
@@ -54,7 +57,7 @@ QString aboutEntryText(int languageIndex) {
 }
 
 std::string fedrixPathOf(const std::string& toolPath) {
-    return StripExtension(toolPath) + kFedrixExtension;
+    return FedrixFilePath(toolPath);
 }
 
 // A file the window could not write, named in the catalogue's own words.
@@ -83,6 +86,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
         return;
     }
     tool_ = std::make_unique<ToolParameterSet>();
+    fedrixEnabled_ = startup_.fedrix_enabled;
 
     unitsText_ = QString::fromLatin1(kUnitsText);
     const bool toolpathGiven = toolpathNumber_ > 0;
@@ -312,11 +316,19 @@ void CCutterBaseDlg::SetToolModified(bool modified) {
 }
 
 bool CCutterBaseDlg::IsFedrixModified() const {
-    return fedrixModified_;
+    return fedrixModified_ || (sheet_ != nullptr && sheet_->FedrixPage() != nullptr &&
+                               sheet_->FedrixPage()->IsModified());
 }
 
 void CCutterBaseDlg::SetFedrixModified(bool modified) {
     fedrixModified_ = modified;
+    if (sheet_ != nullptr && sheet_->FedrixPage() != nullptr) {
+        sheet_->FedrixPage()->SetModify(modified);
+    }
+}
+
+int CCutterBaseDlg::PublicToolpathType() const {
+    return ToolpathTypeNumber(reader_.ReadToolpathType());
 }
 
 void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool checkConsistency) {
@@ -340,6 +352,14 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         sheet_->MachinePage()->Load();
         fedrixChecked_ = fedrixFileExists(shown);
         sheet_->ShowFedrixPage(fedrixChecked_, false);
+        if (fedrixChecked_) {
+            // A file of another kind was announced; the page keeps its defaults.
+            FedrixToolInfo info(fedrixPathOf(shown));
+            info.Check();
+            if (info.ReadSucceeded() && sheet_->FedrixPage() != nullptr) {
+                sheet_->FedrixPage()->LoadPages(info);
+            }
+        }
     }
     SetToolModified(false);
     SetFedrixModified(false);
@@ -450,6 +470,11 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
         !sheet_->ToolPage()->Commit() || !sheet_->MachinePage()->Commit()) {
         return SaveOutcome::Failed;
     }
+    // The Fedrix pages refuse their values before a file is asked for.
+    FedrixToolInfo validated;
+    if (sheet_->FedrixPage() != nullptr && !sheet_->FedrixPage()->StorePages(validated)) {
+        return SaveOutcome::Failed;
+    }
     ParameterValue flags;
     flags.integer = autoFlags_;
     StoreField(nullptr, kTpAutoflags, true, flags);
@@ -502,11 +527,13 @@ bool CCutterBaseDlg::saveFedrixFile(const std::string& toolPath) {
     if (sheet_ == nullptr || toolPath.empty()) {
         return false;
     }
+    const std::string path = fedrixPathOf(toolPath);
     if (!fedrixChecked_) {
-        DeleteFileAsk(fedrixPathOf(toolPath), false);
-        return true;
+        // A file left behind would give the saved tool settings it no longer has.
+        return DeleteFileAsk(path, false) || !platform::exists(path);
     }
-    return false;
+    FedrixToolInfo info(path);
+    return sheet_->FedrixPage() != nullptr && sheet_->FedrixPage()->StorePages(info) && info.Save();
 }
 
 bool CCutterBaseDlg::fedrixFileExists(const std::string& toolPath) const {
@@ -646,6 +673,9 @@ void CCutterBaseDlg::fedrixClicked() {
     }
     SetFedrixModified(true);
     sheet_->ShowFedrixPage(fedrixChecked_, true);
+    if (CPageFedrix* page = sheet_->FedrixPage()) {
+        page->OptimizePage()->Default();
+    }
 }
 
 void CCutterBaseDlg::showAbout() {

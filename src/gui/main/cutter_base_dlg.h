@@ -96,6 +96,9 @@ public:
     bool AutoFlagsFromTool() const override { return autoFlagsFromFile_; }
     const LanguageFile* Language() const override;
     void FieldStored() override { SetToolModified(true); }
+    std::string WorkzoneDirectory() const override { return startup_.workzone_directory; }
+    std::int32_t CommandLineToolpathNumber() const override { return toolpathNumber_; }
+    int PublicToolpathType() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -130,8 +133,7 @@ private:
     const LanguageBox* languageBox_;
     StartupConfiguration startup_;
     bool startupCancelled_ = false;
-    // The window shows no Fedrix settings until it has the pages to edit them: with the switch
-    // on, Save As would delete or refuse a tool's Fedrix file.
+    // FedrixEnabled: the Fedrix check box, the tools' Fedrix files and their tree images.
     bool fedrixEnabled_ = false;
 
     ToolpathReader reader_{0};

@@ -7,7 +7,6 @@
 #include "gui/resources/pictures.h"
 #include "tool/fedrix_defaults.h"
 #include "tool/level_file_depth.h"
-#include "tool/toolpath_values.h"
 #include "workzone/toolpath_reader.h"
 
 namespace {
@@ -82,15 +81,13 @@ void CPageFedrixOptimize::Default() {
     if (variable && !workzone.empty()) {
         levels = LevelFileDepth(FedrixLevelFilePath(workzone, host_.CommandLineToolpathNumber()));
     }
-    ParameterValue type;
-    host_.Toolpath().ReadByIndex(kTpType, type);
 
     FedrixDefaultInputs in;
     in.diameter = tool.bodyRadius * 2.0f;
     in.stepover = tool.stepover;
     in.depth = FedrixDefaultDepth(variable, levels, tool.zStep);
     in.cutting_feed = tool.cuttingFeed;
-    in.family200 = IsFamily200Type(ToolpathTypeNumber(type.text));
+    in.family200 = IsFamily200Type(host_.PublicToolpathType());
     const FedrixDefaults out = ComputeFedrixDefaults(in);
 
     D& d = data_;

@@ -4,6 +4,7 @@
 
 #include "tool/tool_parameter_set.h"
 #include "tool/toolpath_values.h"
+#include "workzone/toolpath_reader.h"
 
 bool FieldHost::LoadField(QWidget* control, ParameterIndex index, ParameterValue& value) {
     ToolParameterSet* tool = CurrentTool();
@@ -42,4 +43,10 @@ void FieldHost::SetFieldValue(ParameterIndex index, const ParameterValue& value)
     if (ToolParameterSet* tool = CurrentTool()) {
         tool->SetValueByIndex(index, value);
     }
+}
+
+int FieldHost::PublicToolpathType() const {
+    ParameterValue type;
+    Toolpath().ReadByIndex(kTpType, type);
+    return ToolpathTypeNumber(type.text);
 }

@@ -36,6 +36,8 @@ public:
     // toolpath number of the command line. A host without a workzone has neither.
     virtual std::string WorkzoneDirectory() const { return {}; }
     virtual std::int32_t CommandLineToolpathNumber() const { return 0; }
+    // The toolpath's public type number; by default its TP_TYPE text read as a number.
+    virtual int PublicToolpathType() const;
 
     // Whether the tool has the parameter; `value` gets the tool's value, or else the toolpath's
     // (left as it was when the toolpath has none either). `control`, when given, is enabled

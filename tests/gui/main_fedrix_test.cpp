@@ -1,0 +1,258 @@
+// The Fedrix settings in the main window: the Fedrix tab following the selected tool, the check
+// box adding the page with "Default" proposals and removing it, Save As writing and deleting the
+// tool's Fedrix file, refusals and failures stopping the save, and Close saving Fedrix changes.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "gui/framework/control_ids.h"
+#include "gui/main/main_dialog_controls.h"
+#include "gui/main/tree_ctrl_tool.h"
+#include "gui/pages/fedrix_advanced_page.h"
+#include "gui/pages/fedrix_optimize_page.h"
+#include "gui/pages/fedrix_page.h"
+#include "gui/pages/sheet_tool.h"
+#include "gui/pages/tool_page.h"
+#include "gui_test.h"
+#include "main_window_fixture.h"
+#include "scripted_file_chooser.h"
+#include "scripted_presenter.h"
+#include "support/test_support.h"
+
+using namespace guitest;
+
+namespace {
+
+// A tool with a stepover, a fixed Z-step and a cutting feed, for "Default".
+const char* const kFlatTool =
+    "Body Radius              :       &TP_BRAD=5.000\r\n"
+    "Corner Radius            :       &TP_CRAD=0.000\r\n"
+    "Stepover                 :       &TP_STEP=2.000\r\n"
+    "Z-Step                   :       &TP_DZSTEP=1.000\r\n"
+    "Z-Step Type              :       &TP_ZSTEPTYPE=2\r\n"
+    "Cutting Feedrate         :       &TP_FRCUT=1000.000\r\n";
+
+// The Fedrix file of a tool, written by hand.
+const char* const kBullFedrix =
+    "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
+    "[BASICS]\r\nOptimize Feed Rates=y\r\nMin Feed Rate=1800\r\nMax Feed Rate=2800\r\n"
+    "Start Depth=0.250\r\nMax Depth=1.500\r\nMax Cut Height=0.000\r\n"
+    "[ADVANCED]\r\nPlunge Continous Adaptation=0\r\nRamp Feed Rate=600\r\n";
+
+// What Save As writes after "Default" for the flat tool (family-200 toolpath) and the minimum
+// feed rate typed as 850.
+const char* const kSavedFedrix =
+    "[T.A.L.M.O.R.]\r\n"
+    "Fedrix=Fedrix Tool Information\r\n"
+    "[BASICS]\r\n"
+    "Optimize Feed Rates=y\r\n"
+    "Min Feed Rate=850\r\n"
+    "Max Feed Rate=1400\r\n"
+    "Start Depth=0.190\r\n"
+    "Max Depth=0.950\r\n"
+    "Max Cut Height=0.000\r\n"
+    "[ADVANCED]\r\n"
+    "Plunge Continous Adaptation=1\r\n"
+    "Plunge Factor=1.000\r\n"
+    "Plunge Start Angle=1.000\r\n"
+    "Plunge End Angle=70.000\r\n"
+    "Ramp Feed Rate=0\r\n"
+    "Ramp Angle=0.000\r\n"
+    "Unsymmetry Factor=1.000\r\n"
+    "Drag Factor=1.000\r\n"
+    "Drag Start Angle=1.000\r\n"
+    "Drag End Angle=70.000\r\n"
+    "Climb Factor=1.000\r\n"
+    "Entangulation Start Angle=10.000\r\n"
+    "Entangulation End Angle=90.000\r\n"
+    "Entangulation Factor=1.000\r\n"
+    "Air Cut Feed Rate=0\r\n"
+    "Air Cut Optimization=n\r\n"
+    "Retraction Optimization=n\r\n"
+    "Stock Distance=0.000\r\n"
+    "Feed Rate Per Tooth=0.000\r\n"
+    "Number Of Teeth=0\r\n"
+    "Spindle Speed Optimization=n\r\n";
+
+// The main window over a library of the toolpath's tool with Fedrix settings and a flat tool
+// without, Fedrix switched on.
+struct FedrixWindow {
+    FedrixWindow() {
+        fixture.env().set("KVX_FEDRIX", "1");
+        bull = fixture.tool("bull/d10r2.wkz");
+        bullFedrix = fixture.libraryFile("bull/d10r2.ncs");
+        write(bullFedrix, kBullFedrix);
+        flat = fixture.libraryFile("flat/f10.wkz");
+        write(flat, kFlatTool);
+        dialog = fixture.open();
+    }
+    static void write(const std::string& path, const std::string& bytes) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    QAbstractButton* box() const {
+        return findControl<QAbstractButton>(dialog.get(), main_ids::kFedrix);
+    }
+    CPageFedrix* fedrix() const { return dialog->Sheet()->FedrixPage(); }
+    QLineEdit* optimizeEdit(int id) const {
+        return findControl<QLineEdit>(fedrix()->OptimizePage(), id);
+    }
+
+    MainWindowFixture fixture;
+    std::string bull;
+    std::string bullFedrix;
+    std::string flat;
+    std::unique_ptr<CCutterBaseDlg> dialog;
+};
+
+// What the user types over an edit's text.
+void type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+class MainWindowFedrixTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The toolpath's tool has Fedrix settings: its tab, box and tree image; a tool without
+    // has neither, and the tab comes back with the first tool.
+    void fedrixTabFollowsTheSelectedTool() {
+        ScriptedPresenter presenter;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        QVERIFY(window.box()->isVisible() || !dialog.isVisible());
+        QVERIFY(window.box()->isChecked() && window.fedrix() != nullptr);
+        QCOMPARE(dialog.Sheet()->count(), 3);
+        QCOMPARE(dialog.Sheet()->currentWidget(),
+                 static_cast<QWidget*>(dialog.Sheet()->ToolPage()));
+        QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("1800"));
+        QCOMPARE(window.optimizeEdit(1022)->text(), QStringLiteral("0.25"));
+        QVERIFY(findControl<QAbstractButton>(window.fedrix()->AdvancedPage(), 1032)->isChecked());
+        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
+        QVERIFY(!dialog.IsFedrixModified());
+
+        QVERIFY(selectInTree(dialog, window.flat));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        QCOMPARE(dialog.Sheet()->count(), 2);
+        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 3);
+        QVERIFY(selectInTree(dialog, window.bull));
+        QCOMPARE(dialog.Sheet()->count(), 3);
+        QVERIFY(presenter.shown.empty());
+    }
+
+    // A click adds the page with the proposals of "Default" and shows it; the next removes it.
+    void checkBoxAddsAndRemovesThePage() {
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        QVERIFY(selectInTree(dialog, window.flat));
+        window.box()->click();
+        QVERIFY(window.fedrix() != nullptr);
+        QCOMPARE(dialog.Sheet()->currentWidget(), static_cast<QWidget*>(window.fedrix()));
+        QStringList shown;
+        for (int id : {1023, 1022, 1020, 1021}) {
+            shown << window.optimizeEdit(id)->text();
+        }
+        QCOMPARE(shown, (QStringList{"0.95", "0.19", "900", "1400"}));
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        window.box()->click();
+        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
+        QCOMPARE(dialog.Sheet()->currentWidget(),
+                 static_cast<QWidget*>(dialog.Sheet()->ToolPage()));
+    }
+
+    // Save As writes the Fedrix file beside the tool, and deletes it once the box is clear.
+    void saveAsWritesAndDeletesTheFedrixFile() {
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        QVERIFY(selectInTree(dialog, window.flat));
+        window.box()->click();
+        type(window.optimizeEdit(1020), QStringLiteral("850"));
+        const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
+        const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
+        chooser.saveFiles.push_back(target);
+        QVERIFY(dialog.SaveToolAs());
+        QCOMPARE(testsupport::read_file(fedrixFile), std::string(kSavedFedrix));
+        QCOMPARE(selectedPath(dialog), target);
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
+
+        window.box()->click();
+        chooser.saveFiles.push_back(target);
+        QVERIFY(dialog.SaveToolAs());
+        QVERIFY(!std::filesystem::exists(fedrixFile));
+        QVERIFY(std::filesystem::exists(target));
+        QVERIFY(presenter.shown.empty());
+    }
+
+    // A refused value stops the save before the file is asked for; nothing is written.
+    void refusedValueStopsTheSave() {
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        type(findControl<QLineEdit>(window.fedrix()->AdvancedPage(), 1039), QStringLiteral("0.5"));
+        chooser.saveFiles.push_back(window.fixture.libraryFile("bull/copy.wkz"));
+        QVERIFY(!dialog.SaveToolAs());
+        QVERIFY(chooser.saveRequests.empty());
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 1 and 10."));
+        QVERIFY(!std::filesystem::exists(window.fixture.libraryFile("bull/copy.wkz")));
+        QVERIFY(dialog.IsFedrixModified());
+    }
+
+    // A Fedrix file that cannot be written or deleted is named to the user; the edits stay.
+    void failedFedrixFileIsReported_data() {
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("write") << true;
+        QTest::newRow("delete") << false;
+    }
+    void failedFedrixFileIsReported() {
+        QFETCH(bool, checked);
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        // A directory where the Fedrix file would be can be neither replaced nor deleted.
+        std::filesystem::create_directories(window.fixture.libraryFile("bull/blocked.ncs"));
+        if (!checked) {
+            window.box()->click();
+        } else {
+            type(window.optimizeEdit(1020), QStringLiteral("900"));
+        }
+        chooser.saveFiles.push_back(window.fixture.libraryFile("bull/blocked.wkz"));
+        QVERIFY(!dialog.SaveToolAs());
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(presenter.shown[0].id, std::string("GENERAL/GENERAL_CREATION"));
+        QVERIFY(presenter.shown[0].text.find(window.fixture.libraryFile("bull/blocked.ncs")) !=
+                std::string::npos);
+        QVERIFY(dialog.IsFedrixModified());
+        QCOMPARE(selectedPath(dialog), window.bull);
+    }
+
+    // Close with nothing but Fedrix changes saves them, then writes the change file.
+    void closeSavesFedrixChanges() {
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        type(window.optimizeEdit(1021), QStringLiteral("30000"));
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        chooser.saveFiles.push_back(window.bull);
+        QVERIFY(dialog.ApplyAndClose());
+        QCOMPARE(chooser.saveRequests.size(), std::size_t(1));
+        const std::string saved = testsupport::read_file(window.bullFedrix);
+        QVERIFY(saved.find("Max Feed Rate=30000\r\n") != std::string::npos);
+        QVERIFY(saved.find("Ramp Feed Rate=600\r\n") != std::string::npos);
+        QVERIFY(window.fixture.readChangeFile().has_value());
+    }
+};
+
+CUTTERBASE_GUI_TEST(MainWindowFedrixTest)
+
+#include "main_fedrix_test.moc"
