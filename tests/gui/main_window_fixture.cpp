@@ -80,7 +80,7 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string languageFile(const char* captions, const char* pageCaptions) {
+std::string languageFile(const char* captions, const std::string& pageCaptions) {
     return std::string("[T.A.L.M.O.R.]\r\nPRODUCT=") + kApplication + "\r\n" + kLanguageNames +
            captions + pageCaptions;
 }
@@ -98,10 +98,12 @@ MainWindowFixture::MainWindowFixture(const std::string& language)
         installation_.writeText(std::string("TalmorError.") + code, kCatalogue);
         installation_.writeText(std::string("tpvarinfo.") + code, kInfoFile);
     }
-    installation_.writeText(std::string(kApplication) + ".ang",
-                            languageFile(kEnglishCaptions, kEnglishPageCaptions));
-    installation_.writeText(std::string(kApplication) + ".all",
-                            languageFile(kGermanCaptions, kGermanPageCaptions));
+    installation_.writeText(
+        std::string(kApplication) + ".ang",
+        languageFile(kEnglishCaptions, std::string(kEnglishPageCaptions) + kEnglishFedrixCaptions));
+    installation_.writeText(
+        std::string(kApplication) + ".all",
+        languageFile(kGermanCaptions, std::string(kGermanPageCaptions) + kGermanFedrixCaptions));
     writeFile(home + "/bin/CutterBase.INI",
               "[T.A.L.M.O.R.]\r\nCutter-Base=Karvex - CutterBase\r\n"
               "[GENERAL]\r\nShow Consistency Message=1\r\n");

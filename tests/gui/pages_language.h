@@ -80,4 +80,31 @@ inline constexpr char kGermanFedrixCaptions[] =
     "IDC_FEDRIX_SPINDLE_FEEDRATE_LB=Vorschub pro Zahn:\r\n"
     "IDC_FEDRIX_SPINDLE_TEETH_LB=Anzahl Z\xE4hne:\r\n[UNITS]\r\nIDC_DEGREE=Grad\r\n";
 
+// The captions of the three Fedrix pages and the units in English.
+inline constexpr char kEnglishFedrixCaptions[] =
+    "[PAGEFEDRIXOPTIMIZE]\r\nIDD_PAGE_FEDRIX_OPTIMIZE=Optimization\r\n"
+    "IDC_FEDRIX_OPTIMIZE_FEEDRATES=Optimize Feedrates\r\nIDC_FEDRIX_FEEDRATE_LB=Feedrate:\r\n"
+    "IDC_FEDRIX_DEPTH_LB=Depth of Cut:\r\nIDC_FEDRIX_MAXCUTHEIGHT_LB=Maximal Tool Cut Height:\r\n"
+    "[PAGEFEDRIXADVANCED]\r\nIDD_PAGE_FEDRIX_ADVANCED=Advanced 1\r\n"
+    "IDC_FEDRIX_PLUNGE_GB=Plunge Cutting\r\n"
+    "IDC_FEDRIX_PLUNGE_CONT_ADAPT=Continous Adaptation of Feedrate\r\n"
+    "IDC_FEDRIX_PLUNGE_PREDEF_FEEDRATE=Predefined Feedrate\r\n"
+    "IDC_FEDRIX_PLUNGE_ANGLE_LB=Angle:\r\nIDC_FEDRIX_PLUNGE_FACTOR_LB=Factor:\r\n"
+    "IDC_FEDRIX_RAMP_ANGLE_LB=Start Angle:\r\nIDC_FEDRIX_RAMP_FEEDRATE_LB=Feedrate:\r\n"
+    "IDC_FEDRIX_DRAG_GB=Drag Cutting\r\nIDC_FEDRIX_DRAG_ANGLE_LB=Angle:\r\n"
+    "IDC_FEDRIX_DRAG_FACTOR_LB=Factor:\r\nIDC_FEDRIX_UNSYMMETRY_GB=Asymmetry\r\n"
+    "IDC_FEDRIX_UNSYMMETRY_LB=Factor:\r\nIDC_FEDRIX_CLIMB_FACTOR_GB=Down Milling\r\n"
+    "IDC_FEDRIX_CLIMB_FACTOR_LB=Factor:\r\n"
+    "[PAGEFEDRIXADVANCED2]\r\nIDD_PAGE_FEDRIX_ADVANCED2=Advanced 2\r\n"
+    "IDC_FEDRIX_ENTANG_GB=Entangulation\r\nIDC_FEDRIX_ENTANG_ANGLE_LB=Angle:\r\n"
+    "IDC_FEDRIX_ENTANG_FACTOR_LB=Factor:\r\nIDC_FEDRIX_AIRCUT_GB=Empty-Cut Optimization\r\n"
+    "IDC_FEDRIX_AIRCUT_OPTIMIZE=Optimize Empty Cuts\r\nIDC_FEDRIX_AIRCUT_FEEDRATE_LB=Feedrate:\r\n"
+    "IDC_FEDRIX_RETRACT_GB=Optimization of Path Connections\r\n"
+    "IDC_FEDRIX_RETRACT_OPTIMIZE=Optimize Path Connections:\r\n"
+    "IDC_FEDRIX_RETRACT_STOCKDIST_LB=Distance to Surface:\r\n"
+    "IDC_FEDRIX_SPINDLE_GB=Adaptation of Spindle Speed\r\n"
+    "IDC_FEDRIX_SPINDLE_OPTIMIZE=Adapt Spindle Speed\r\n"
+    "IDC_FEDRIX_SPINDLE_FEEDRATE_LB=Feedrate per Tooth:\r\n"
+    "IDC_FEDRIX_SPINDLE_TEETH_LB=Number of Teeth:\r\n[UNITS]\r\nIDC_DEGREE=Deg\r\n";
+
 }  // namespace guitest

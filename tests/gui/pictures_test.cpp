@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QTest>
+#include <fstream>
 
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
@@ -145,6 +146,29 @@ private slots:
                                   .arg(QLatin1String(language))
                                   .arg(size.width())
                                   .arg(size.height()));
+            }
+        }
+    }
+
+    // The main window on a tool with Fedrix settings, showing them, in English and German.
+    void mainWindowFedrix() {
+        for (const char* language : {"ang", "all"}) {
+            guitest::MainWindowFixture fixture(language);
+            fixture.env().set("KVX_FEDRIX", "1");
+            fixture.tool("bull/d10r2.wkz");
+            std::ofstream(fixture.libraryFile("bull/d10r2.ncs"), std::ios::binary)
+                << ("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
+                    "[BASICS]\r\nMin Feed Rate=1080\r\n"
+                    "Max Feed Rate=1680\r\nStart Depth=0.26\r\n"
+                    "Max Depth=1.3\r\n");
+            auto dialog = fixture.open();
+            dialog->show();
+            dialog->Sheet()->setCurrentWidget(dialog->Sheet()->FedrixPage());
+            CSheetFedrix* inner = dialog->Sheet()->FedrixPage()->Sheet();
+            for (int page = 0; page < inner->count(); ++page) {
+                inner->setCurrentIndex(page);
+                save(*dialog,
+                     QStringLiteral("main-fedrix%1-%2").arg(page + 1).arg(QLatin1String(language)));
             }
         }
     }
