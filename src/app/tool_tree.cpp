@@ -35,9 +35,9 @@ public:
             return;
         }
         open_.push_back(*identity);
-        // One listing serves the folders, the tools and the Fedrix files of this level.
-        std::vector<platform::DirectoryEntry> entries =
-            platform::find_files(platform::join_path(directory, "*"));
+        // One listing serves the folders, the tools and the Fedrix files of this level; the
+        // kinds suffice, so no file's attributes are read.
+        std::vector<platform::DirectoryEntry> entries = platform::list_entry_kinds(directory);
         // Names equal but for case ("Bull", "bull") in one order every time.
         std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
             const int order = platform::ascii_compare_ignoring_case(a.name, b.name);
