@@ -5,11 +5,14 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "gui/framework/control_ids.h"
+#include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_list_model.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/fedrix_advanced_page.h"
 #include "gui/pages/fedrix_optimize_page.h"
@@ -120,7 +123,7 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The toolpath's tool has Fedrix settings: its tab, box and tree image; a tool without
+    // The toolpath's tool has Fedrix settings: its tab, box, tree and list images; a tool without
     // has neither, and the tab comes back with the first tool.
     void fedrixTabFollowsTheSelectedTool() {
         ScriptedPresenter presenter;
@@ -135,6 +138,9 @@ private slots:
         QCOMPARE(window.optimizeEdit(1022)->text(), QStringLiteral("0.25"));
         QVERIFY(findControl<QAbstractButton>(window.fedrix()->AdvancedPage(), 1032)->isChecked());
         QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
+        const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
+        QVERIFY(std::any_of(rows.begin(), rows.end(),
+                            [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
         QVERIFY(!dialog.IsFedrixModified());
 
         QVERIFY(selectInTree(dialog, window.flat));
@@ -144,6 +150,27 @@ private slots:
         QVERIFY(selectInTree(dialog, window.bull));
         QCOMPARE(dialog.Sheet()->count(), 3);
         QVERIFY(presenter.shown.empty());
+    }
+
+    // A Fedrix file of another kind is announced; the page keeps its start values.
+    void fileOfAnotherKindIsAnnounced() {
+        ScriptedPresenter presenter;
+        MainWindowFixture fixture;
+        fixture.env().set("KVX_FEDRIX", "1");
+        fixture.tool("bull/d10r2.wkz");
+        const std::string other = fixture.libraryFile("bull/d10r2.ncs");
+        FedrixWindow::write(other,
+                            "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n"
+                            "[BASICS]\r\nMin Feed Rate=1800\r\n");
+        auto dialog = fixture.open();
+        // The start shows the tool once for the toolpath and once for the tree's selection.
+        QVERIFY(!presenter.shown.empty());
+        for (const ShownMessage& shown : presenter.shown) {
+            QCOMPARE(shown.text, "'" + other + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
+        }
+        CPageFedrix* page = dialog->Sheet()->FedrixPage();
+        QVERIFY(page != nullptr);
+        QCOMPARE(findControl<QLineEdit>(page->OptimizePage(), 1020)->text(), QStringLiteral("250"));
     }
 
     // A click adds the page with the proposals of "Default" and shows it; the next removes it.
