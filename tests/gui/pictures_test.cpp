@@ -78,14 +78,16 @@ private slots:
     }
 
     void dialogs() {
-        // The flags and the icon at the size the windows draw them, enlarged four times.
-        QImage strip(6 * 24, 20, QImage::Format_ARGB32);
+        // The flags, the icon and the tree's images at the size the windows draw them, enlarged
+        // four times.
+        QImage strip(11 * 24, 20, QImage::Format_ARGB32);
         strip.fill(Qt::white);
         {
             QPainter painter(&strip);
             int left = 2;
-            for (const char* name :
-                 {"flag_ang", "flag_all", "flag_fra", "flag_esp", "flag_sue", "cutterbase"}) {
+            for (const char* name : {"flag_ang", "flag_all", "flag_fra", "flag_esp", "flag_sue",
+                                     "cutterbase", "tree_root", "tree_folder", "tree_folder_open",
+                                     "tree_tool", "tree_tool_fedrix"}) {
                 painter.drawPixmap(left, 1, picturePixmap(QString::fromLatin1(name), {20, 17}));
                 left += 24;
             }
@@ -184,20 +186,6 @@ private slots:
         tree.selectItem(tree.itemToSelect(library.path("Ball/B6.wkz")));
         tree.show();
         save(tree, "tree");
-        // Its five images at the size the tree draws them, enlarged four times.
-        QImage strip(5 * 24, 20, QImage::Format_ARGB32);
-        strip.fill(Qt::white);
-        {
-            QPainter painter(&strip);
-            int left = 2;
-            for (const char* name : {"tree_root", "tree_folder", "tree_folder_open", "tree_tool",
-                                     "tree_tool_fedrix"}) {
-                painter.drawPixmap(left, 2, picturePixmap(QString::fromLatin1(name), {20, 16}));
-                left += 24;
-            }
-        }
-        QVERIFY(
-            strip.scaled(strip.size() * 4).save(folder_ + QStringLiteral("/tree-pictures.png")));
     }
 
     // The three Fedrix pages in English and German, inside the tool sheet.
