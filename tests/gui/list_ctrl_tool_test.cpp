@@ -221,8 +221,9 @@ private slots:
 
 CUTTERBASE_GUI_TEST(ListCtrlToolTest)
 
-// Pictures of the list, sorted by two columns, and of the Options dialog, in English and German,
-// into the folder named by CUTTERBASE_GUI_PICTURES; skipped without it.
+// Pictures of the list showing the demo library's Workshop folder sorted by two columns (sizes as
+// radii in English, as diameters in German), and of the Options dialog, into the folder named by
+// CUTTERBASE_GUI_PICTURES; skipped without it.
 class ListPictures : public QObject {
     Q_OBJECT
 
@@ -245,36 +246,14 @@ private slots:
             }
         }
         QVERIFY(strip.scaled(strip.size() * 4).save(folder + QStringLiteral("/list-images.png")));
-        testsupport::TempDir root;
-        const std::string lib = root.mkdir("lib");
-        root.mkdir("lib/Mills/Long reach");
-        root.mkdir("lib/Mills/Worn");
-        // name, radius, corner radius, number, stock, comment
-        const std::tuple<const char*, const char*, const char*, const char*, const char*,
-                         const char*>
-            tools[] = {
-                {"D10_R2.wkz", "5", "2", "12", "0.2", "Roughing steel"},
-                {"D6_ball.wkz", "3", "3", "7", "0.1", "Finishing"},
-                {"D12_flat.wkz", "6", "", "3", "0.3", "Pocketing"},
-                {"D3_ball.wkz", "1.5", "1.5", "21", "0.05", "Rest machining"},
-                {"D16_R1.wkz", "8", "1", "15", "0.5", "Face milling, aluminium"},
-                {"D8_flat.wkz", "4", "0", "9", "0.2", ""},
-            };
-        for (const auto& [name, radius, corner, number, stock, comment] : tools) {
-            std::string bytes =
-                tool(radius, number) + line("TP_STOCK", stock) + line("TP_COMMENT", comment);
-            if (*corner != '\0') {
-                bytes += line("TP_CRAD", corner);
-            }
-            root.write(std::string("lib/Mills/") + name, bytes);
-        }
-        root.write("lib/Mills/D6_ball.ncs", "");
+        // The demo library's Workshop folder, read where it lies (the list only reads).
+        const std::string lib = std::string(CUTTERBASE_DEMO_DIR) + "/kvxhome/tools";
         guitest::PagesLanguageFile german(kGermanTitles);
         for (const bool inGerman : {false, true}) {
             Window window(lib, inGerman, inGerman ? &german.file() : nullptr);
             window.list->setFedrixEnabled(true);
-            window.list->setGeometry(0, 0, 760, 200);
-            window.list->fill(lib + "/Mills/D6_ball.wkz", true);
+            window.list->setGeometry(0, 0, 900, 420);
+            window.list->fill(lib + "/Workshop/D6_ball.wkz", true);
             const QString suffix = inGerman ? "-all" : "-ang";
             for (const int column : {2, 4}) {
                 window.clickHeader(column);
