@@ -163,11 +163,11 @@ private slots:
                             "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n"
                             "[BASICS]\r\nMin Feed Rate=1800\r\n");
         auto dialog = fixture.open();
-        // The start shows the tool once for the toolpath and once for the tree's selection.
-        QVERIFY(!presenter.shown.empty());
-        for (const ShownMessage& shown : presenter.shown) {
-            QCOMPARE(shown.text, "'" + other + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
-        }
+        // The start shows the tool for the toolpath and again for the tree's selection, with
+        // one message.
+        QCOMPARE(presenter.shown.size(), size_t{1});
+        QCOMPARE(presenter.shown[0].text,
+                 "'" + other + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
         CPageFedrix* page = dialog->Sheet()->FedrixPage();
         QVERIFY(page != nullptr);
         QCOMPARE(findControl<QLineEdit>(page->OptimizePage(), 1020)->text(), QStringLiteral("250"));

@@ -332,6 +332,11 @@ int CCutterBaseDlg::PublicToolpathType() const {
 }
 
 void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool checkConsistency) {
+    // Selecting in the tree shows the same tool once more from inside this call; a Fedrix file
+    // of another kind is announced once for both.
+    if (showDepth_++ == 0) {
+        fedrixRejected_.clear();
+    }
     std::string shown = path;
     const bool isTool = LoadTool(shown, checkConsistency);
     if (list_ != nullptr) {
@@ -354,8 +359,14 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         sheet_->ShowFedrixPage(fedrixChecked_, false);
         if (fedrixChecked_) {
             // A file of another kind was announced; the page keeps its defaults.
-            FedrixToolInfo info(fedrixPathOf(shown));
-            info.Check();
+            const std::string fedrixPath = fedrixPathOf(shown);
+            FedrixToolInfo info(fedrixPath);
+            if (fedrixPath != fedrixRejected_) {
+                info.Check();
+                if (!info.ReadSucceeded()) {
+                    fedrixRejected_ = fedrixPath;
+                }
+            }
             if (info.ReadSucceeded() && sheet_->FedrixPage() != nullptr) {
                 sheet_->FedrixPage()->LoadPages(info);
             }
@@ -368,6 +379,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         isTool ? fromFileName(shown)
                : toolpathTextPrefix_ + QLatin1Char(' ') + QString::number(toolpathNumber_);
     exchangeToControls();
+    --showDepth_;
 }
 
 bool CCutterBaseDlg::LoadTool(std::string& path, bool checkConsistency) {

@@ -163,4 +163,8 @@ private:
     QTreeWidgetItem* pendingOldItem_ = nullptr;
     // Set while a selection change is handled: the selections it makes itself are ignored.
     bool selectionGuard_ = false;
+    // ShowTool's nesting through the tree's selection, and the Fedrix file of another kind it has
+    // announced in this run.
+    int showDepth_ = 0;
+    std::string fedrixRejected_;
 };

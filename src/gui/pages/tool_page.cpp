@@ -71,8 +71,8 @@ const PageControl<D> kToolPage[] = {
 
     Check<D>(1025, "IDC_TP_DZSTEPTYPE_CHECK", "Z-Step Type:", {kZStepGroup, 0, 0, 3},
              &D::zStepCheck, Click::ZStep, kTpZsteptype),
-    // The value and its Auto box beside the type they belong to.
-    Radio<D>(1030, "IDC_TP_DZSTEPTYPE_NO", "No Z-Step", {kZStepGroup, 1, 0}, &D::zStepType,
+    // The value and its Auto box beside the type they belong to; "No Z-Step" has the row alone.
+    Radio<D>(1030, "IDC_TP_DZSTEPTYPE_NO", "No Z-Step", {kZStepGroup, 1, 0, 3}, &D::zStepType,
              kZStepNone, Click::ZStep),
     Radio<D>(1031, "IDC_TP_DZSTEPTYPE_FIXED", "Fixed", {kZStepGroup, 2, 0}, &D::zStepType,
              kZStepFixed, Click::ZStep),
