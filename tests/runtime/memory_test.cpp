@@ -6,6 +6,7 @@
 #include "runtime/dynamic_storage.h"
 #include "runtime/fatal_text.h"
 #include "runtime/memory.h"
+#include "runtime/message_files.h"
 
 namespace {
 
@@ -122,6 +123,19 @@ TEST(AllocatorMisuse, EndsTheProcessWithItsText) {
         EXPECT_EXIT(misuse(), ::testing::ExitedWithCode(255), "^" + literal_pattern(text) + "$");
     }
     Kfree(live_temporary);
+}
+
+// A database that lives to the end of the process, as the environment's does, must not look
+// leaked to the leak checker of the asan build when one of its sections is empty.
+TEST(EmptyBlocks, AnEmptySectionKeptToTheEndIsStillReferenced) {
+    static MessageDatabase* kept = nullptr;
+    MessageFiles files;
+    kept = files.load("[var]\nA = 1\n[empty]\n");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(get_value(kept, find_section(kept, "var"), "A"), "1");
+    void* empty = Kmallocp(0);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(Kfree(empty), 0);
 }
 
 }  // namespace
