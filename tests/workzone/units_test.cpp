@@ -1,10 +1,10 @@
 #include "workzone/units.h"
 
 #include <cmath>
+#include <cstring>
 
-#include "runtime/record_file.h"
+#include "runtime/record_bytes.h"
 #include "runtime/report.h"
-#include "runtime/status.h"
 #include "workzone_fixture.h"
 
 namespace {
@@ -13,27 +13,20 @@ constexpr int kRadius = 4;
 constexpr int kFeed = 23;
 
 // The zone information: five records of other data, the factor, the offset text.
-void write_zone_information(const std::string& path, std::optional<float> factor,
-                            std::optional<std::string> stock_offset) {
-    set_record_program("units-test", true);
-    int unit = 0;
-    int status = -1;
-    record_open(&unit, path, kRecordModeCreate, &status);
-    ASSERT_EQ(status, kStatusOk);
-    for (std::int32_t other = 1; other <= 5; ++other) {
-        record_start(unit);
-        record_write_int(unit, &other);
+std::string zone_information(std::optional<float> factor, std::optional<std::string> offset) {
+    std::string records;
+    for (std::uint16_t key = 1; key <= 5; ++key) {
+        records += recordtest::record(false, key, "001I ", std::string(4, '\0'));
     }
     if (factor) {
-        record_start(unit);
-        record_write_real(unit, &*factor);
+        std::string bytes(4, '\0');
+        std::memcpy(bytes.data(), &*factor, 4);  // this machine is little-endian
+        records += recordtest::record(false, 6, "001R ", bytes);
     }
-    if (factor && stock_offset) {
-        record_start(unit);
-        record_write_text(unit, *stock_offset);
+    if (factor && offset) {
+        records += recordtest::record(false, 7, "001S ", char(offset->size()) + *offset);
     }
-    ASSERT_EQ(record_close(unit), kStatusOk);
-    set_record_program("CutterBase", false);
+    return recordtest::file(false, factor ? (offset ? 7 : 6) : 5, records);
 }
 
 struct Units : WorkzoneTest {
@@ -48,7 +41,9 @@ struct Units : WorkzoneTest {
         WorkzoneTest::TearDown();
         set_quiet_reporting(was_quiet);
     }
-    std::string zone_file() const { return zone_.file("zone0.inf"); }
+    void write_zone(std::optional<float> factor, std::optional<std::string> offset) {
+        zone_.write("zone0.inf", zone_information(factor, offset));
+    }
 };
 
 ParameterItems unit_items() {
@@ -93,7 +88,7 @@ TEST_F(Units, FactorAndOffsetComeFromTheZoneInformation) {
         {0.0f, "1", 1.0f, 1.0f},          {std::nanf(""), "1", 1.0f, 1.0f},
         {1.0f, "abc", 1.0f, 0.0f},        {1.0f, std::string(59, ' ') + "12345", 1.0f, 1.0f}};
     for (const auto& c : cases) {
-        write_zone_information(zone_file(), c.factor, c.offset);
+        write_zone(c.factor, c.offset);
         WorkzoneUnits units = detect_workzone_units();
         EXPECT_EQ(units.factor, c.expected_factor) << c.offset.value_or("-");
         EXPECT_EQ(units.stock_offset, c.expected_offset) << c.offset.value_or("-");
@@ -109,11 +104,11 @@ TEST_F(Units, FactorAndOffsetComeFromTheZoneInformation) {
 TEST_F(Units, AnInchFileMeansInchesAndTheResultIsKeptForTheProcess) {
     env_.set("inch$KVXUNITSPATH", zone_.write("inch.txt", ""));
     unload_environment();
-    write_zone_information(zone_file(), 25.4f, "0");
+    write_zone(25.4f, "0");
     EXPECT_EQ(workzone_units().system, kUnitSystemInches);
     EXPECT_EQ(workzone_units().factor, 25.4f);
 
-    write_zone_information(zone_file(), 2.0f, "0");
+    write_zone(2.0f, "0");
     env_.set("inch$KVXUNITSPATH", zone_.mkdir("a-directory"));
     unload_environment();
     EXPECT_EQ(workzone_units().factor, 25.4f);  // kept
@@ -123,7 +118,7 @@ TEST_F(Units, AnInchFileMeansInchesAndTheResultIsKeptForTheProcess) {
 }
 
 TEST_F(Units, ConvertingReadAndWriteOfAParameterFile) {
-    write_zone_information(zone_file(), 25.4f, "0.5");
+    write_zone(25.4f, "0.5");
     ToolpathDetails plain;
     plain.CopyFromItems(unit_items(), zone_.path());
     std::string path = zone_.file("outil.par");
