@@ -47,8 +47,7 @@ TEST(AxisMatrix, InverseOfRegularAndSingularMatrices) {
 using AxisSystems = WorkzoneTest;
 
 TEST_F(AxisSystems, RelationsToTheCalculationSystem) {
-    EXPECT_EQ(axis_system(0), nullptr);
-    EXPECT_EQ(axis_system(9), nullptr);
+    EXPECT_TRUE(axis_system(0) == nullptr && axis_system(9) == nullptr);
     EXPECT_EQ(set_axis_system(9, identity_matrix(), identity_matrix()), -1);
     EXPECT_EQ(load_axis_system(-1, "CAD"), -1);
 

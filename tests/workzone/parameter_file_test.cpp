@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <streambuf>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "workzone/parameter_file.h"
@@ -98,20 +99,18 @@ TEST(ParameterFileReading, NumericFieldsByHandAndBad) {
 }
 
 TEST(ParameterFileReading, ShortFilesLongLinesAndExtraLines) {
-    ParameterItems short_file = parsed(lines(std::vector<std::string>(30, "       3.00000")));
-    EXPECT_TRUE(short_file.valid());
-    EXPECT_EQ(short_file.number(30), 3.0f);
-    EXPECT_EQ(short_file.number(31), 0.0f);
-
+    const std::vector<std::string> short_file(30, "       3.00000");
     // A line over 100 characters does not push the following items down.
-    ParameterItems long_file =
-        parsed(lines({"1" + std::string(300, ' ') + "99", "       7.00000"}));
-    EXPECT_TRUE(long_file.valid());
-    EXPECT_EQ(long_file.number(2), 7.0f);
-
-    ParameterItems many_lines = parsed(lines(std::vector<std::string>(150, "       1.00000")));
-    EXPECT_TRUE(many_lines.valid());
-    EXPECT_EQ(many_lines.number(130), 1.0f);
+    const std::tuple<std::string, int, float> cases[] = {
+        {lines(short_file), 30, 3.0f},
+        {lines(short_file), 31, 0.0f},
+        {lines({"1" + std::string(300, ' ') + "99", "       7.00000"}), 2, 7.0f},
+        {lines(std::vector<std::string>(150, "       1.00000")), 130, 1.0f}};
+    for (const auto& [content, item, value] : cases) {
+        ParameterItems items = parsed(content);
+        EXPECT_TRUE(items.valid()) << item;
+        EXPECT_EQ(items.number(item), value) << item;
+    }
 }
 
 TEST(ParameterFileReading, TextItems) {
