@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -19,16 +18,6 @@ namespace {
 
 using testsupport::read_file;
 using testsupport::run_cli;
-
-std::map<std::string, std::string> records(const std::string& listing) {
-    std::map<std::string, std::string> fields;
-    std::istringstream in(listing);
-    for (std::string line; std::getline(in, line);) {
-        const auto tab = line.find('\t');
-        fields[line.substr(0, tab)] = tab == std::string::npos ? "" : line.substr(tab + 1);
-    }
-    return fields;
-}
 
 // Section -> keys of an initialisation file.
 std::map<std::string, std::set<std::string>> sections_and_keys(const std::string& path) {
@@ -78,13 +67,14 @@ TEST_F(DemoInstallation, StartsWithoutAMessageAndFindsItsLibraryAndSettings) {
     const auto result = run_cli({"startup", "-tpnum", "1", "-o", root_.file("cutter.out")});
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_EQ(result.err, "");
-    auto fields = records(result.out);
-    EXPECT_EQ(fields["toolpath_number"], "1");
-    EXPECT_EQ(fields["tool_directory"], tools_);
-    EXPECT_EQ(fields["program_directory"], home_ + "/bin");
-    EXPECT_EQ(fields["fedrix_enabled"], "1");
-    EXPECT_EQ(fields["show_consistency_message"], "1");
-    EXPECT_EQ(fields["diameter_mode"], "0");
+    EXPECT_EQ(result.out, "output_file\t" + root_.file("cutter.out") +
+                              "\ntoolpath_number\t1\nworkzone_directory\t" +
+                              root_.file("workzone") + "\ntool_directory\t" + tools_ +
+                              "\nfedrix_enabled\t1\nprogram_directory\t" + home_ +
+                              "/bin\nsettings_path\t" + root_.file("CutterBase/CutterBase.INI") +
+                              "\ninstallation_settings_path\t" + home_ + "/bin/CutterBase.INI" +
+                              "\nlast_tool_directory\t" + tools_ +
+                              "\nshow_consistency_message\t1\ndiameter_mode\t0\n");
 }
 
 TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers) {

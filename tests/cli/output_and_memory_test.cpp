@@ -8,24 +8,12 @@
 #include <vector>
 
 #include "runtime/record_bytes.h"
-#include "runtime/record_file.h"
-#include "runtime/status.h"
 #include "support/test_support.h"
 
 namespace {
 
 using testsupport::CliOptions;
 using testsupport::run_cli;
-
-std::string empty_record_file(const testsupport::TempDir& dir) {
-    const std::string path = dir.file("empty.rec");
-    int unit = 0;
-    int status = -1;
-    record_open(&unit, path, kRecordModeCreate, &status);
-    EXPECT_EQ(status, kStatusOk);
-    EXPECT_EQ(record_close(unit), kStatusOk);
-    return path;
-}
 
 TEST(CliOutput, AListingThatCannotBeWrittenFailsTheCommand) {
     testsupport::TempDir dir;
@@ -36,8 +24,9 @@ TEST(CliOutput, AListingThatCannotBeWrittenFailsTheCommand) {
     std::vector<std::string> long_listing = {"expand"};
     long_listing.insert(long_listing.end(), 300, std::string(40, 'x'));
     const std::vector<std::string> commands[] = {
-        {"env", "PATH"}, {"expand", "text"}, long_listing,
-        {"show", tool},  {"fedrix", fedrix}, {"records", empty_record_file(dir)},
+        {"env", "PATH"},    {"expand", "text"},
+        long_listing,       {"show", tool},
+        {"fedrix", fedrix}, {"records", dir.write("empty.rec", recordtest::file(false, 0, ""))},
     };
     CliOptions full;
     full.standard_output = "/dev/full";
