@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "support/test_support.h"
 
@@ -108,6 +108,7 @@ TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers
 TEST_F(DemoInstallation, TheLibraryCoversTheCutterShapesSizeFormsAndFedrixFiles) {
     const auto tree = run_cli({"tree"});
     ASSERT_EQ(tree.exit_code, 0) << tree.err;
+    const std::regex kShownRow("[^\t]*\t([^\t]*)\t[^\t]*\t([^\t]*)\t([^\t]*)");
     int folders = 0;
     int fedrix_tools = 0;
     std::set<std::string> shapes;
@@ -131,17 +132,13 @@ TEST_F(DemoInstallation, TheLibraryCoversTheCutterShapesSizeFormsAndFedrixFiles)
                       "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASI")
                 << ncs;
         }
-        auto parameters = std::map<std::string, std::string>();
+        std::map<std::string, std::string> parameters;
         std::istringstream shown(run_cli({"show", path}).out);
         for (std::string row; std::getline(shown, row);) {
-            std::vector<std::string> cells;
-            std::istringstream cell_stream(row);
-            for (std::string cell; std::getline(cell_stream, cell, '\t');) {
-                cells.push_back(cell);
-            }
-            ASSERT_EQ(cells.size(), 5u) << path << ": " << row;
-            EXPECT_EQ(cells[3], "1") << path << ": " << row;
-            parameters[cells[1]] = cells[4];
+            std::smatch cells;  // label, name, kind, known, value
+            ASSERT_TRUE(std::regex_match(row, cells, kShownRow)) << path << ": " << row;
+            EXPECT_EQ(cells[2], "1") << path << ": " << row;
+            parameters[cells[1]] = cells[3];
         }
         ASSERT_TRUE(parameters.count("TP_CRAD")) << path;
         const bool diameter_form = parameters.count("TP_CDIAM") != 0;
