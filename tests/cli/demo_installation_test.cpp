@@ -7,7 +7,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "platform/profile.h"
 #include "support/test_support.h"
 
 // The demo installation that scripts/demo starts the program on, checked through the
@@ -19,21 +21,13 @@ namespace {
 using testsupport::read_file;
 using testsupport::run_cli;
 
-// Section -> keys of an initialisation file.
+// Section -> keys of an initialisation file, read as the program reads it.
 std::map<std::string, std::set<std::string>> sections_and_keys(const std::string& path) {
+    const auto file = platform::ProfileDocument::load(path).value_or(platform::ProfileDocument());
     std::map<std::string, std::set<std::string>> keys;
-    std::istringstream in(read_file(path));
-    std::string section;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (!line.empty() && line.front() == '[') {
-            section = line.substr(1, line.find(']') - 1);
-            keys[section];
-        } else if (const auto equals = line.find('='); equals != std::string::npos) {
-            keys[section].insert(line.substr(0, equals));
-        }
+    for (const std::string& section : file.section_names()) {
+        const std::vector<std::string> names = file.keys(section);
+        keys[section].insert(names.begin(), names.end());
     }
     return keys;
 }
