@@ -1,9 +1,9 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <stdexcept>
 
-#include "runtime/fatal_text.h"
 #include "runtime/memory.h"
 #include "runtime/message_database_internal.h"
 #include "runtime/message_files.h"
@@ -166,7 +166,7 @@ struct MessageLoading : MessageTest {
         set_memory_budget(std::nullopt);
     }
     void expect_fatal(const std::function<void()>& load, const std::string& text) {
-        EXPECT_EXIT(load(), ::testing::ExitedWithCode(255), "^" + literal_pattern(text) + "$");
+        EXPECT_EXIT(load(), ::testing::ExitedWithCode(255), ::testing::StrEq(text));
     }
 };
 
@@ -300,9 +300,10 @@ TEST_F(MessageLoading, ExhaustedStorageFailsTheLoadAndAThrowingHandlerSeesNoLeak
             load_messages(nullptr, path);
         },
         ::testing::ExitedWithCode(255),
-        "Dynamic storage: no more memory, could not expand from [0-9]+ to [0-9]+ bytes\n" +
-            literal_pattern("load_messages: file '" + path + "', line 0 : Error loading file.") +
-            "$");
+        ::testing::AllOf(
+            ::testing::StartsWith("Dynamic storage: no more memory, could not expand from "),
+            ::testing::EndsWith(" bytes\nload_messages: file '" + path +
+                                "', line 0 : Error loading file.")));
 
     FatalHandler previous =
         set_fatal_handler([](const std::string& text) { throw std::runtime_error(text); });
