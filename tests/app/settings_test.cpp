@@ -16,58 +16,18 @@ namespace {
 
 const std::string kMarker = "[T.A.L.M.O.R.]\r\nCutter-Base=Karvex - CutterBase\r\n";
 
-TEST(CutterBaseSettings, ReadsOnlyFilesWithTheExactMarker) {
-    apptest::Installation install;
-    CutterBaseSettings settings(install.root.write(
-        "a.INI",
-        kMarker + "[general]\r\nlast tool dir =  /t \r\nSHOW CONSISTENCY MESSAGE=-7x\r\n"));
-    EXPECT_EQ(settings.Check(), 1);
-    EXPECT_EQ(settings.LastToolDirectory(), "/t");
-    EXPECT_EQ(settings.ShowConsistencyMessage(), -7);
-    // Another product's file: only the exact marker counts.
-    const std::string other =
-        install.root.write("b.INI",
-                           "[T.A.L.M.O.R.]\r\nCutter-Base=\"Karvex - CutterBase \"\r\n[general]\r\n"
-                           "Last Tool Dir=/x\r\nShow Consistency Message=1\r\n");
-    CutterBaseSettings foreign(other);
-    EXPECT_EQ(foreign.Check(), 1);
-    EXPECT_EQ(foreign.LastToolDirectory(), "");
-    EXPECT_EQ(install.ids(), std::vector<std::string>{"/"});
-    EXPECT_EQ(install.ids(true),
-              std::vector<std::string>{"'" + other + "' ist nicht eine 'Fedrix Tool' Ini-Datei!"});
-}
-
-TEST(CutterBaseSettings, WriteReplacesTheFileAndReadsBack) {
-    apptest::Installation install;
-    const std::string path = install.root.write(
-        "CutterBase.INI", "; old\r\n" + kMarker + "[GENERAL]\r\nShow Consistency Message=1\r\n");
-    CutterBaseSettings settings(path);
-    settings.Check();
-    settings.SetLastToolDirectory("/tools/mills");
-    ASSERT_TRUE(settings.ResetFile(true));
-    EXPECT_EQ(
-        testsupport::read_file(path),
-        kMarker + "[GENERAL]\r\nLast Tool Dir=/tools/mills\r\nShow Consistency Message=1\r\n");
-    CutterBaseSettings again(path);
-    EXPECT_EQ(again.Check(), 1);
-    EXPECT_EQ(again.LastToolDirectory(), "/tools/mills");
-
-    CutterBaseSettings missing(install.path("program/CutterBase.INI"));
-    EXPECT_EQ(missing.Check(), 0);
-    EXPECT_TRUE(missing.ResetFile(true));
-    EXPECT_TRUE(CutterBaseSettings(missing.Path()).Check());
-    EXPECT_TRUE(install.presenter.shown.empty());
-}
-
 TEST(CutterBaseSettings, TheUsersFileOverTheInstallationsDefaults) {
     apptest::Installation install;
     const std::string installation = install.path("prog/CutterBase.INI");
     const std::string user = install.user_settings();
+    // Another product's file: only the exact marker counts, not one quoted or with a blank.
     const std::string foreign =
-        "[T.A.L.M.O.R.]\r\nCutter-Base=Other\r\n[GENERAL]\r\nLast Tool Dir=/f\r\n";
+        "[T.A.L.M.O.R.]\r\nCutter-Base=\"Karvex - CutterBase \"\r\n[GENERAL]\r\n"
+        "Last Tool Dir=/f\r\nShow Consistency Message=2\r\n";
     const std::string defaults =
         kMarker + "[GENERAL]\r\nLast Tool Dir=/inst\r\nShow Consistency Message=1\r\n";
-    const std::string own = kMarker + "[GENERAL]\r\nLast Tool Dir=/user\r\n";
+    // Names in other cases, the value with blanks around it.
+    const std::string own = kMarker + "[general]\r\nlast tool dir =  /user \r\n";
     using Shown = std::vector<std::string>;
     // installation's file, user's file, last tool directory, consistency message, shown
     const std::tuple<const std::string*, const std::string*, const char*, int, Shown> cases[] = {
@@ -120,6 +80,10 @@ TEST(CutterBaseSettings, SaveWritesTheUsersFileAndCreatesItsFolders) {
     EXPECT_EQ(testsupport::read_file(installation), defaults);
     EXPECT_EQ(platform::find_files(install.path("prog/*")).size(), 3u);  // ".", ".." and the file
     ::chmod(install.path("prog").c_str(), 0755);
+    CutterBaseSettings again(user);
+    EXPECT_EQ(again.Check(), 1);
+    EXPECT_EQ(again.LastToolDirectory(), "/tools/mills");
+    EXPECT_TRUE(install.presenter.shown.empty());
 
     // A file in the way of the folder: nothing is written.
     install.root.write("blocked", "");

@@ -63,8 +63,6 @@ TEST_F(Startup, ProgramDirectoryComesFromTheHookCommand) {
         install.env.set("KVX_CUTTER_HOOK_COMMAND", hook);
         const StartupConfiguration configuration = ConfigureStartup();
         EXPECT_EQ(configuration.program_directory, directory);
-        EXPECT_EQ(configuration.settings->InstallationPath(), directory + "/CutterBase.INI");
-        EXPECT_EQ(configuration.settings->Path(), install.user_settings());
         EXPECT_EQ(configuration.settings->LastToolDirectory(), path("tools"));  // no file yet
         EXPECT_EQ(install.ids(), reported ? Ids{"CUTTERBASE/CUTBASE_NOCUTTER_HOOK"} : Ids{});
         EXPECT_EQ(install.ids(true),
