@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,78 +12,60 @@
 
 namespace {
 
-std::string tool_file(const std::vector<std::pair<std::string, std::string>>& values) {
+// A tool file of the blank-separated "NAME=VALUE" entries.
+std::string tool_file(const std::string& entries) {
     std::string bytes = "Tool **\r\n";
-    for (const auto& [name, value] : values) {
-        bytes += "Label                    :       &" + name + "=" + value + "\r\n";
+    std::istringstream words(entries);
+    for (std::string entry; words >> entry;) {
+        bytes += "Label                    :       &" + entry + "\r\n";
     }
     return bytes;
 }
 
-// Columns 1 to 10 joined by '|', then the shape.
+// Columns 1 and 3 to 10 joined by '|', then the shape: all but the size.
 std::string values(const ToolListRow& row) {
     std::string text;
     for (int c = 1; c < kToolListColumnCount; ++c) {
-        text += row.columns[static_cast<std::size_t>(c)] + "|";
+        text += c == kColumnSize ? "" : row.columns[static_cast<std::size_t>(c)] + "|";
     }
     return text + std::to_string(row.shape);
 }
 
 TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
     testsupport::TempDir dir;
-    // tool file values, expected in radius mode, expected in diameter mode
-    const std::tuple<std::vector<std::pair<std::string, std::string>>, std::string, std::string>
-        cases[] = {
-            {{{"TP_BRAD", "5"}}, "|5.000|||||||||5", "|10.000|||||||||5"},
-            {{{"TP_BRAD", "0"}, {"TP_CDIAM", "12"}}, "|6.000|||||||||5", "|12.000|||||||||5"},
-            {{{"TP_CDIAM", "12"}}, "|6.000|||||||||5", "|12.000|||||||||5"},
-            {{{"TP_BRAD", "0"}}, "|0.000|||||||||5", "|0.000|||||||||5"},
-            {{{"TP_BRAD", "5"}, {"TP_CRAD", "5"}},
-             "|5.000|5.000||||||||6",
-             "|10.000|5.000||||||||6"},
-            // 4.9995 reads as 4.999: still a ball, the difference is just below 0.001.
-            {{{"TP_BRAD", "5"}, {"TP_CRAD", "4.9995"}},
-             "|5.000|4.999||||||||6",
-             "|10.000|4.999||||||||6"},
-            {{{"TP_BRAD", "5"}, {"TP_CRAD", "2"}},
-             "|5.000|2.000||||||||7",
-             "|10.000|2.000||||||||7"},
-            {{{"TP_BRAD", "5"}, {"TP_CRAD", "0"}},
-             "|5.000|0.000||||||||5",
-             "|10.000|0.000||||||||5"},
-            // No size at all: the shown size is 0, so any corner radius is a bull nose.
-            {{{"TP_CRAD", "1"}}, "||1.000||||||||7", "||1.000||||||||7"},
-            // The first line of a name counts, as for the tool itself.
-            {{{"TP_CDIAM", "8"}, {"TP_CRAD", "4"}, {"TP_CRAD", "1"}},
-             "|4.000|4.000||||||||6",
-             "|8.000|4.000||||||||6"},
-            {{{"TP_COMMENT", "rough, long"},
-              {"TP_RETRACT", "7"},
-              {"TP_APPROACH", "6"},
-              {"TP_DZSTEP", "0.5"},
-              {"TP_TOL", "0.01"},
-              {"TP_STEP", "3"},
-              {"TP_STOCK", "0.2"},
-              {"TP_CPPNUM", "12"},
-              {"TP_CDESC", "ignored"}},
-             "12|||0.200|3.000|0.010|0.500|6.000|7.000|rough, long|5",
-             "12|||0.200|3.000|0.010|0.500|6.000|7.000|rough, long|5"},
-        };
-    for (const auto& [file, radius, diameter] : cases) {
+    // tool file, size in radius mode, in diameter mode, the other values
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"TP_BRAD=5", "5.000", "10.000", "|||||||||5"},
+        {"TP_BRAD=0 TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
+        {"TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
+        {"TP_BRAD=0", "0.000", "0.000", "|||||||||5"},
+        {"TP_BRAD=5 TP_CRAD=5", "5.000", "10.000", "|5.000||||||||6"},
+        // 4.9995 reads as 4.999: still a ball, the difference is just below 0.001.
+        {"TP_BRAD=5 TP_CRAD=4.9995", "5.000", "10.000", "|4.999||||||||6"},
+        {"TP_BRAD=5 TP_CRAD=2", "5.000", "10.000", "|2.000||||||||7"},
+        {"TP_BRAD=5 TP_CRAD=0", "5.000", "10.000", "|0.000||||||||5"},
+        // No size at all: the shown size is 0, so any corner radius is a bull nose.
+        {"TP_CRAD=1", "", "", "|1.000||||||||7"},
+        // The first line of a name counts, as for the tool itself.
+        {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000", "8.000", "|4.000||||||||6"},
+        {"TP_COMMENT=rough,long TP_RETRACT=7 TP_APPROACH=6 TP_DZSTEP=0.5 TP_TOL=0.01 TP_STEP=3 "
+         "TP_STOCK=0.2 TP_CPPNUM=12 TP_CDESC=ignored",
+         "", "", "12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
+    };
+    for (const auto& [file, radius, diameter, others] : cases) {
         for (const bool diameter_mode : {false, true}) {
+            SCOPED_TRACE(std::string(file) + (diameter_mode ? " as diameter" : " as radius"));
             ToolListRow row;
             row.path = dir.write("t.wkz", tool_file(file));
             ReadToolRowValues(row, diameter_mode);
-            EXPECT_EQ(values(row), diameter_mode ? diameter : radius)
-                << file.front().first << " " << diameter_mode;
+            EXPECT_EQ(row.columns[kColumnSize], diameter_mode ? diameter : radius);
+            EXPECT_EQ(values(row), others);
         }
     }
     // The largest float of a damaged file: doubled it stays a number, and halved again it
     // still equals the corner radius.
     ToolListRow row;
-    row.path = dir.write(
-        "t.wkz",
-        tool_file({{"TP_BRAD", "3.4e38"}, {"TP_CRAD", "3.4e38"}, {"TP_CPPNUM", "99999999999"}}));
+    row.path = dir.write("t.wkz", tool_file("TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999"));
     ReadToolRowValues(row, true);
     EXPECT_EQ(row.columns[kColumnSize], "679999990428872849815464827598728593408.000");
     EXPECT_EQ(row.columns[kColumnNumber], "2147483647");
@@ -94,8 +77,8 @@ struct ToolListFolder : ::testing::Test {
     std::string lib = root.file("lib");
 
     void SetUp() override {
-        root.write("lib/Ball/b2.wkz", tool_file({{"TP_BRAD", "1"}, {"TP_CRAD", "1"}}));
-        root.write("lib/Ball/B1.WKZ", tool_file({{"TP_BRAD", "2"}}));
+        root.write("lib/Ball/b2.wkz", tool_file("TP_BRAD=1 TP_CRAD=1"));
+        root.write("lib/Ball/B1.WKZ", tool_file("TP_BRAD=2"));
         root.write("lib/Ball/b1.ncs", "");
         root.write("lib/Ball/notes.txt", "");
         root.write("lib/Ball/x.wkz/inside.wkz", "");
