@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "platform/number_text.h"
 #include "tool/parameter_table.h"
@@ -9,17 +10,14 @@
 namespace {
 
 TEST(ToolValueParsing, RealsCarryThreeDecimals) {
-    struct Case {
-        const char* text;
-        const char* written;
-    };
-    const Case cases[] = {
+    // text, written back
+    const std::pair<const char*, const char*> cases[] = {
         {"0.0006", "0.001"}, {"-0.0006", "-0.001"}, {"12.3456", "12.346"}, {"0.0005", "0.000"},
         {"12,5", "12.000"},  {"  7.25", "7.250"},   {"abc", "0.000"},      {"-0", "0.000"},
         {"nan", "0.000"},    {"inf", "0.000"},      {"1e39", "0.000"},     {"2.5e1", "25.000"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(platform::format_fixed(ParseToolReal(c.text), 3), c.written) << c.text;
+    for (const auto& [text, written] : cases) {
+        EXPECT_EQ(platform::format_fixed(ParseToolReal(text), 3), written) << text;
     }
     // A value that rounds to no thousandths has no sign left.
     EXPECT_FALSE(std::signbit(ParseToolReal("-0.0004")));
@@ -28,13 +26,8 @@ TEST(ToolValueParsing, RealsCarryThreeDecimals) {
 }
 
 TEST(ToolValueParsing, KindFollowsTheName) {
-    struct Case {
-        const char* name;
-        const char* value;
-        ParameterKind kind;
-        bool applied;
-    };
-    const Case cases[] = {
+    // name, value, kind, applied
+    const std::tuple<const char*, const char*, ParameterKind, bool> cases[] = {
         {"TP_COMMENT", "  a=b & c", ParameterKind::Text, true},
         {"TP_BRAD", "5", ParameterKind::Real, true},
         {"TP_CPPNUM", "12", ParameterKind::Integer, true},
@@ -42,13 +35,11 @@ TEST(ToolValueParsing, KindFollowsTheName) {
         {"TP_INDEX82", ".\\a.wkz", ParameterKind::Text, false},
         {"tp_brad", "5", ParameterKind::Text, false},  // names compare with case
     };
-    for (const auto& c : cases) {
-        ToolParameter p = ParseToolParameter("L", c.name, c.value);
-        EXPECT_EQ(p.kind, c.kind) << c.name;
-        EXPECT_EQ(p.applied, c.applied) << c.name;
-        if (c.kind == ParameterKind::Text) {
-            EXPECT_EQ(p.text, c.value) << c.name;
-        }
+    for (const auto& [name, value, kind, applied] : cases) {
+        const ToolParameter p = ParseToolParameter("L", name, value);
+        EXPECT_EQ(p.kind, kind) << name;
+        EXPECT_EQ(p.applied, applied) << name;
+        EXPECT_EQ(p.text, kind == ParameterKind::Text ? value : "") << name;
     }
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", " 42x").integer, 42);
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", "").integer, 0);
