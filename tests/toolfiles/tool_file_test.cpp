@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "support/test_support.h"
 #include "toolfiles/change_file.h"
 #include "toolfiles/tool_file.h"
@@ -24,23 +27,13 @@ TEST(ToolFile, WritesTheLayoutByteForByte) {
         {"Exactly twenty-five chars", "TP_TOL", "0.010"},
     };
     EXPECT_EQ(format_tool_file(entries), kGoldenTool);
+    EXPECT_EQ(format_tool_file(parse_tool_file(kGoldenTool)), kGoldenTool);
     EXPECT_EQ(format_tool_file({}), "");
-    auto back = parse_tool_file(kGoldenTool);
-    ASSERT_EQ(back.size(), 5u);
-    for (std::size_t i = 0; i < back.size(); ++i) {
-        EXPECT_EQ(back[i].label, entries[i].label);
-        EXPECT_EQ(back[i].name, entries[i].name);
-        EXPECT_EQ(back[i].value, entries[i].value);
-    }
 }
 
 TEST(ToolFile, LineRules) {
-    struct Case {
-        const char* line;
-        bool parsed;
-        const char *label, *name, *value;
-    };
-    const Case cases[] = {
+    // line, parsed, label, name, value
+    const std::tuple<const char*, bool, const char*, const char*, const char*> cases[] = {
         // the line ends right after "=" or right after the name
         {"Comment:       &TP_COMMENT=", true, "Comment", "TP_COMMENT", ""},
         {"Comment:       &TP_COMMENT", true, "Comment", "TP_COMMENT", ""},
@@ -53,13 +46,12 @@ TEST(ToolFile, LineRules) {
         {"no separators at all", false, "", "", ""},
         {"Label:       ", false, "", "", ""},
     };
-    for (const auto& c : cases) {
-        auto entry = parse_tool_file_line(c.line);
-        ASSERT_EQ(entry.has_value(), c.parsed) << c.line;
-        if (c.parsed) {
-            EXPECT_EQ(entry->label, c.label) << c.line;
-            EXPECT_EQ(entry->name, c.name) << c.line;
-            EXPECT_EQ(entry->value, c.value) << c.line;
+    for (const auto& [line, parsed, label, name, value] : cases) {
+        const auto entry = parse_tool_file_line(line);
+        ASSERT_EQ(entry.has_value(), parsed) << line;
+        if (parsed) {
+            EXPECT_EQ(entry->label + "|" + entry->name + "|" + entry->value,
+                      std::string(label) + "|" + name + "|" + value);
         }
     }
 }
