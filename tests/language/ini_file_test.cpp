@@ -17,7 +17,6 @@ class SampleFile : public IniFile {
 public:
     using IniFile::IniFile;
 
-    int found = 0;
     std::string profile_while_found;
     std::string name = "unset";
     double depth = 0.8;
@@ -25,7 +24,6 @@ public:
 
 protected:
     int OnFileFound() override {
-        ++found;
         profile_while_found = current_profile();
         name = read_profile_string("GENERAL", "Name", name);
         depth = read_profile_real("GENERAL", "Depth", depth);
