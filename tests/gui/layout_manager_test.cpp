@@ -1,5 +1,5 @@
-// The layout manager on real dialogs: the truncation and minimum-size rules, and the main
-// dialog's table.
+// The layout manager on real dialogs: the truncation and minimum-size rules (the main window's
+// own table is checked on the main window).
 
 #include <QDialog>
 #include <QFrame>
@@ -52,25 +52,6 @@ const Placement kPlacements[] = {
     {"top below 0, height < 0", {0, 1, 1, 1, 0, 1}, {10, 30, 50, 20}, {0, -100}, {10, 0, 50, 10}},
     {"half the height", {0, 1, 1, 2, 0, 1}, {10, 30, 50, 20}, {0, 51}, {10, 55, 50, 45}},
     {"huge factors in range", {INT_MAX, 0, 1, 1, INT_MAX, 0}, {10, 10, 50, 20}, {100, 0}, {}},
-};
-
-// The main dialog's registrations in their order, and how each control changes when the dialog
-// grows 180 pixels wider and 100 higher: the bottom row shares the width 3 : 3 : 4 : 4 : 4.
-struct MainEntry {
-    int id;
-    int mx, my, dx, dy, sx, sy;
-    int moveX, moveY, growX, growY;
-};
-
-const MainEntry kMainDialog[] = {
-    {1010, 0, 0, 1, 1, 1, 0, 0, 0, 180, 0},      {1003, 0, 0, 1, 1, 1, 0, 0, 0, 180, 0},
-    {1007, 1, 0, 1, 1, 0, 0, 180, 0, 0, 0},      {1001, 0, 0, 1, 2, 1, 1, 0, 0, 180, 50},
-    {0, 1, 0, 1, 2, 0, 1, 180, 0, 0, 50},        {1088, 0, 1, 1, 2, 0, 0, 0, 50, 0, 0},
-    {1089, 0, 1, 1, 2, 1, 0, 0, 50, 180, 0},     {1014, 1, 1, 1, 2, 0, 0, 180, 50, 0, 0},
-    {1, 0, 1, 1, 2, 1, 1, 0, 50, 180, 50},       {1006, 0, 1, 18, 1, 3, 0, 0, 100, 30, 0},
-    {1009, 3, 1, 18, 1, 3, 0, 30, 100, 30, 0},   {1002, 6, 1, 18, 1, 4, 0, 60, 100, 40, 0},
-    {1027, 10, 1, 18, 1, 0, 0, 100, 100, 0, 0},  {1000, 10, 1, 18, 1, 4, 0, 100, 100, 40, 0},
-    {1004, 14, 1, 18, 1, 4, 0, 140, 100, 40, 0},
 };
 
 }  // namespace
@@ -144,28 +125,6 @@ private slots:
         QVERIFY(manager.Entries().empty());
         manager.Resize(500, 300);
         QCOMPARE(a->geometry(), QRect(0, 0, 30, 10));
-    }
-
-    void mainDialogTable() {
-        ManagedDialog dialog;
-        std::vector<QWidget*> controls;
-        LayoutManager manager(&dialog);
-        for (const MainEntry& entry : kMainDialog) {
-            const int left = 20 * int(controls.size());
-            controls.push_back(control(&dialog, QRect(left, 10 + left / 4, 20, 10)));
-            manager.Add(controls.back(), entry.mx, entry.my, entry.dx, entry.dy, entry.sx,
-                        entry.sy);
-        }
-        dialog.layout = &manager;
-        dialog.show();
-        dialog.resize(580, 400);
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            const LayoutEntry& entry = manager.Entries()[i];
-            const MainEntry& change = kMainDialog[i];
-            QCOMPARE(controls[i]->geometry(),
-                     QRect(entry.left + change.moveX, entry.top + change.moveY, 20 + change.growX,
-                           10 + change.growY));
-        }
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include "accessibility_check.h"
 #include "gui/framework/control_ids.h"
+#include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/sheet_tool.h"
@@ -369,7 +370,10 @@ private slots:
         const std::pair<QWidget*, QRect> grown[] = {
             {dialog->Sheet(), {180, 0, 0, 50}},
             {dialog->Tree(), {0, 0, 180, 50}},
+            {dialog->List(), {0, 50, 180, 50}},
             {findControl(dialog.get(), kSaveAs), {0, 100, 30, 0}},
+            {findControl(dialog.get(), kReadFromToolpath), {60, 100, 40, 0}},
+            {findControl(dialog.get(), kFedrix), {100, 100, 0, 0}},
             {findControl(dialog.get(), kCancel), {140, 100, 40, 0}},
         };
         std::vector<QRect> before;
@@ -401,8 +405,9 @@ private slots:
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
     }
 
-    // The captions of the German language file, where a missing key gives an empty caption;
-    // a language file of another program changes no caption. The about entry is German.
+    // The captions of the German language file (the list's titles too), where a missing key gives
+    // an empty caption; a language file of another program changes no caption. The about entry
+    // is German.
     void germanCaptions_data() {
         QTest::addColumn<bool>("foreign");
         QTest::newRow("German file") << false;
@@ -434,6 +439,10 @@ private slots:
         }
         QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
                  textOf(*dialog, kToolSettingsLabel));
+        const QAbstractItemModel* list = dialog->List()->model();
+        QCOMPARE(list->headerData(0, Qt::Horizontal).toString() + '|' +
+                     list->headerData(10, Qt::Horizontal).toString(),
+                 QString::fromUtf8(foreign ? "Tools|Comment" : "Werkzeuge|"));
         auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
         QCOMPARE(about->text(), QStringLiteral("Inf&o \u00fcber Karvex - CutterBase..."));
         click(*dialog, kSaveAs);
