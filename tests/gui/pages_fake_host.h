@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <functional>
 #include <initializer_list>
@@ -94,6 +95,27 @@ inline void click(const QWidget* page, int id) {
 inline QStringList afterClick(FakeFieldHost& host, const QWidget* page, int id) {
     click(page, id);
     return parametersOf(host.tool);
+}
+
+inline QStringList tabTexts(const QTabWidget& sheet) {
+    QStringList texts;
+    for (int i = 0; i < sheet.count(); ++i) {
+        texts << sheet.tabText(i);
+    }
+    return texts;
+}
+
+// The controls of a shown page that stick out of it or are narrower than their caption needs.
+inline QStringList cutControls(const QWidget* page) {
+    QStringList cut;
+    for (const QWidget* control : page->findChildren<QWidget*>()) {
+        const QRect inPage(control->mapTo(page, QPoint(0, 0)), control->size());
+        if (!page->rect().contains(inPage) ||
+            control->width() < control->minimumSizeHint().width()) {
+            cut << control->objectName();
+        }
+    }
+    return cut;
 }
 
 // A language file of the program in a temporary folder, loaded.

@@ -1,5 +1,6 @@
-// The sheet of the tool and security pages: its tabs, Set All and the modified state over both
-// pages, the captions from the language file, accessible names and the keyboard order.
+// The sheet of the tool and security pages (its tabs: FedrixPagesTest): Set All and the modified
+// state over both pages, the captions from the language file, accessible names and the keyboard
+// order.
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +22,7 @@ using guitest::click;
 using guitest::edit;
 using guitest::FakeFieldHost;
 using guitest::parametersOf;
+using guitest::tabTexts;
 
 namespace {
 
@@ -35,28 +37,12 @@ QString captionOf(const QWidget* page, int id) {
     return qobject_cast<QAbstractButton*>(control)->text();
 }
 
-QStringList tabTexts(const QTabWidget& sheet) {
-    QStringList texts;
-    for (int i = 0; i < sheet.count(); ++i) {
-        texts << sheet.tabText(i);
-    }
-    return texts;
-}
-
 }  // namespace
 
 class ToolSheetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void twoTabsStartingOnTheToolPage() {
-        FakeFieldHost host;
-        CSheetTool sheet(host);
-        QCOMPARE(tabTexts(sheet), (QStringList{"Tool", "Security"}));
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-        QVERIFY(!sheet.HasFedrixPage());
-    }
-
     // A field stored from either page marks both pages modified; Set All covers both pages.
     void modifiedAndSetAllOverBothPages() {
         FakeFieldHost host;
@@ -168,13 +154,7 @@ private slots:
                 const DialogUnits units(page->font());
                 QVERIFY(german || page->minimumSizeHint().width() <= units.x(kPageWidthUnits));
                 QVERIFY(german || page->minimumSizeHint().height() <= units.y(kPageHeightUnits));
-                for (QWidget* control : page->findChildren<QWidget*>()) {
-                    const QRect inPage(control->mapTo(page, QPoint(0, 0)), control->size());
-                    const QByteArray name =
-                        control->objectName().toLatin1() + (german ? " de" : "");
-                    QVERIFY2(page->rect().contains(inPage), name);
-                    QVERIFY2(control->width() >= control->minimumSizeHint().width(), name);
-                }
+                QCOMPARE(guitest::cutControls(page), QStringList());
             }
         }
     }

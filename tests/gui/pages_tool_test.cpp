@@ -1,5 +1,6 @@
 // The "Tool" page against a fake main window: what it shows for a tool, what its checks and
-// radio buttons do to the tool, the Auto boxes, validation, Set All and the modified state.
+// radio buttons do to the tool, the Auto boxes, validation and Set All (the modified state:
+// ToolSheetTest and the main window's edits).
 
 #include <QTest>
 
@@ -275,31 +276,14 @@ private slots:
         const int stored = host.stored;
         QVERIFY(page.CheckAll());
         QCOMPARE(host.stored, stored);
-    }
 
-    void setAllStopsAtARefusedValue() {
         guitest::ScriptedPresenter presenter;
-        Host host;
-        Page page(host);
-        edit(&page, 1017)->setText(QStringLiteral("100001"));
-        QVERIFY(!page.CheckAll());
-        QCOMPARE(parametersOf(host.tool), QStringList());
+        Host refused;
+        Page other(refused);
+        edit(&other, 1017)->setText(QStringLiteral("100001"));
+        QVERIFY(!other.CheckAll());
+        QCOMPARE(parametersOf(refused.tool), QStringList());
         QCOMPARE(presenter.shown.size(), std::size_t(1));
-    }
-
-    // Typing or a click marks the page; loading a tool and SetModify(false) clear it.
-    void modifiedState() {
-        Host host({{kTpCdesc, "ball 10"}});
-        Page page(host);
-        QVERIFY(!page.IsModified());
-        QTest::keyClicks(edit(&page, 1026), "x");
-        QVERIFY(page.IsModified());
-        page.SetModify(false);
-        QVERIFY(!page.IsModified());
-        click(&page, 1023);
-        QVERIFY(page.IsModified());
-        page.Load();
-        QVERIFY(!page.IsModified());
     }
 };
 
