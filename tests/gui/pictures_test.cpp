@@ -109,9 +109,19 @@ private slots:
         }
     }
 
-    // Both pages in English and German, radii and diameters.
+    // The tool, security and three Fedrix pages in English and German, the first two with radii
+    // and with diameters.
     void toolSheet() {
-        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions);
+        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions +
+                                          std::string(guitest::kGermanFedrixCaptions));
+        FedrixToolInfo info;
+        info.min_feed_rate = 900;
+        info.max_feed_rate = 1500;
+        info.start_depth = 0.4f;
+        info.max_depth = 2.0f;
+        info.spindle_speed_optimization = true;
+        info.number_of_teeth = 4;
+        info.feed_rate_per_tooth = 0.05f;
         for (bool inGerman : {false, true}) {
             for (bool diameterMode : {false, true}) {
                 ExampleHost host;
@@ -120,6 +130,8 @@ private slots:
                 CSheetTool sheet(host);
                 sheet.ToolPage()->Load();
                 sheet.MachinePage()->Load();
+                sheet.ShowFedrixPage(true, false);
+                sheet.FedrixPage()->LoadPages(info);
                 sheet.resize(sheet.sizeHint());
                 sheet.show();
                 const QString suffix =
@@ -128,18 +140,35 @@ private slots:
                 save(sheet, "page-tool" + suffix);
                 sheet.setCurrentIndex(1);
                 save(sheet, "page-security" + suffix);
+                if (diameterMode) {
+                    continue;
+                }
+                sheet.setCurrentIndex(2);
+                CSheetFedrix* inner = sheet.FedrixPage()->Sheet();
+                const char* const names[] = {"page-fedrix-optimize", "page-fedrix-advanced1",
+                                             "page-fedrix-advanced2"};
+                for (int page = 0; page < inner->count(); ++page) {
+                    inner->setCurrentIndex(page);
+                    save(sheet, names[page] + suffix);
+                }
             }
         }
     }
 
-    // The main window showing the toolpath's tool at its first size and larger, in English and
-    // German.
+    // The main window showing the toolpath's tool, which has Fedrix settings, at its first size
+    // and larger, then its Fedrix pages, in English and German.
     void mainWindow() {
         for (const char* language : {"ang", "all"}) {
             guitest::MainWindowFixture fixture(language);
+            fixture.env().set("KVX_FEDRIX", "1");
             fixture.tool("bull/d10r2.wkz");
             fixture.tool("bull/d10r2_reground.wkz", "2.500");
             fixture.tool("flat/f6.wkz", "0.000");
+            std::ofstream(fixture.libraryFile("bull/d10r2.ncs"), std::ios::binary)
+                << ("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
+                    "[BASICS]\r\nMin Feed Rate=1080\r\n"
+                    "Max Feed Rate=1680\r\nStart Depth=0.26\r\n"
+                    "Max Depth=1.3\r\n");
             auto dialog = fixture.open();
             dialog->show();
             for (const QSize size : {QSize(800, 700), QSize(1100, 850)}) {
@@ -149,22 +178,7 @@ private slots:
                                   .arg(size.width())
                                   .arg(size.height()));
             }
-        }
-    }
-
-    // The main window on a tool with Fedrix settings, showing them, in English and German.
-    void mainWindowFedrix() {
-        for (const char* language : {"ang", "all"}) {
-            guitest::MainWindowFixture fixture(language);
-            fixture.env().set("KVX_FEDRIX", "1");
-            fixture.tool("bull/d10r2.wkz");
-            std::ofstream(fixture.libraryFile("bull/d10r2.ncs"), std::ios::binary)
-                << ("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-                    "[BASICS]\r\nMin Feed Rate=1080\r\n"
-                    "Max Feed Rate=1680\r\nStart Depth=0.26\r\n"
-                    "Max Depth=1.3\r\n");
-            auto dialog = fixture.open();
-            dialog->show();
+            dialog->resize(800, 700);
             dialog->Sheet()->setCurrentWidget(dialog->Sheet()->FedrixPage());
             CSheetFedrix* inner = dialog->Sheet()->FedrixPage()->Sheet();
             for (int page = 0; page < inner->count(); ++page) {
@@ -186,39 +200,6 @@ private slots:
         tree.selectItem(tree.itemToSelect(library.path("Ball/B6.wkz")));
         tree.show();
         save(tree, "tree");
-    }
-
-    // The three Fedrix pages in English and German, inside the tool sheet.
-    void fedrixSheet() {
-        guitest::PagesLanguageFile german(guitest::kGermanPageCaptions +
-                                          std::string(guitest::kGermanFedrixCaptions));
-        for (bool inGerman : {false, true}) {
-            ExampleHost host;
-            host.language = inGerman ? &german.file() : nullptr;
-            CSheetTool sheet(host);
-            sheet.ToolPage()->Load();
-            sheet.MachinePage()->Load();
-            sheet.ShowFedrixPage(true, true);
-            FedrixToolInfo info;
-            info.min_feed_rate = 900;
-            info.max_feed_rate = 1500;
-            info.start_depth = 0.4f;
-            info.max_depth = 2.0f;
-            info.spindle_speed_optimization = true;
-            info.number_of_teeth = 4;
-            info.feed_rate_per_tooth = 0.05f;
-            sheet.FedrixPage()->LoadPages(info);
-            sheet.resize(sheet.sizeHint());
-            sheet.show();
-            const QString suffix = inGerman ? "-all" : "-ang";
-            CSheetFedrix* inner = sheet.FedrixPage()->Sheet();
-            const char* const names[] = {"page-fedrix-optimize", "page-fedrix-advanced1",
-                                         "page-fedrix-advanced2"};
-            for (int page = 0; page < inner->count(); ++page) {
-                inner->setCurrentIndex(page);
-                save(sheet, names[page] + suffix);
-            }
-        }
     }
 };
 
