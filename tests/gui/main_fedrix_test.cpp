@@ -80,14 +80,14 @@ const char* const kSavedFedrix =
     "Number Of Teeth=0\r\n"
     "Spindle Speed Optimization=n\r\n";
 
-// The main window over a library of the toolpath's tool with Fedrix settings and a flat tool
-// without, Fedrix switched on.
+// The main window over a library of the toolpath's tool with Fedrix settings (of these bytes)
+// and a flat tool without, Fedrix switched on.
 struct FedrixWindow {
-    FedrixWindow() {
+    explicit FedrixWindow(const char* bullFedrixBytes = kBullFedrix) {
         fixture.env().set("KVX_FEDRIX", "1");
         bull = fixture.tool("bull/d10r2.wkz");
         bullFedrix = fixture.libraryFile("bull/d10r2.ncs");
-        write(bullFedrix, kBullFedrix);
+        write(bullFedrix, bullFedrixBytes);
         flat = fixture.libraryFile("flat/f10.wkz");
         write(flat, kFlatTool);
         dialog = fixture.open();
@@ -154,22 +154,16 @@ private slots:
     // A Fedrix file of another kind is announced; the page keeps its start values.
     void fileOfAnotherKindIsAnnounced() {
         ScriptedPresenter presenter;
-        MainWindowFixture fixture;
-        fixture.env().set("KVX_FEDRIX", "1");
-        fixture.tool("bull/d10r2.wkz");
-        const std::string other = fixture.libraryFile("bull/d10r2.ncs");
-        FedrixWindow::write(other,
-                            "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n"
-                            "[BASICS]\r\nMin Feed Rate=1800\r\n");
-        auto dialog = fixture.open();
+        FedrixWindow window(
+            "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n"
+            "[BASICS]\r\nMin Feed Rate=1800\r\n");
         // The start shows the tool for the toolpath and again for the tree's selection, with
         // one message.
         QCOMPARE(presenter.shown.size(), size_t{1});
         QCOMPARE(presenter.shown[0].text,
-                 "'" + other + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
-        CPageFedrix* page = dialog->Sheet()->FedrixPage();
-        QVERIFY(page != nullptr);
-        QCOMPARE(findControl<QLineEdit>(page->OptimizePage(), 1020)->text(), QStringLiteral("250"));
+                 "'" + window.bullFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
+        QVERIFY(window.fedrix() != nullptr);
+        QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("250"));
     }
 
     // A click adds the page with the proposals of "Default" (all of them in the file Save As
