@@ -38,10 +38,6 @@ const char* const kGermanCatalogue =
     "berschreiben?\r\n"
     "REPORT=W %s\r\nNOTE=I %s\r\n";
 
-const char* const kLanguageNames =
-    "ang=English\r\nall=Deutsch\r\nfra=Fran\xE7"
-    "ais\r\nesp=Espa\xF1ol\r\nsue=Svenska\r\n";
-
 }  // namespace
 
 Installation::Installation() {

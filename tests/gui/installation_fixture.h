@@ -10,6 +10,10 @@
 namespace guitest {
 
 inline constexpr char kApplication[] = "KvxCutterBase";
+// The language names of a language file's first section.
+inline constexpr char kLanguageNames[] =
+    "ang=English\r\nall=Deutsch\r\nfra=Fran\xE7"
+    "ais\r\nesp=Espa\xF1ol\r\nsue=Svenska\r\n";
 
 class Installation {
 public:

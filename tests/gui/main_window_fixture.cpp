@@ -35,10 +35,6 @@ const char* const kCatalogue =
     "KARVEX_ZONEINF_NOZONE=E No workzone.\r\n"
     "KARVEX_TOOL_INCONSISTENT=W '%s' differs:\\n%s\r\n";
 
-const char* const kLanguageNames =
-    "ang=English\r\nall=Deutsch\r\nfra=Fran\xE7"
-    "ais\r\nesp=Espa\xF1ol\r\nsue=Svenska\r\n";
-
 const char* const kEnglishCaptions =
     "[CUTTERBASEDLG]\r\nIDD_CUTTERBASE_DIALOG=CutterBase\r\nIDC_TOOLPATH_NUMB_LB=Toolpath:\r\n"
     "IDC_TOOLPATH_TYPE_LB=Toolpath Type:\r\nIDC_UNITS_LB=Units:\r\n"
