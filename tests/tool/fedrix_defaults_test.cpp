@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
-#include <string>
 
 #include "support/test_support.h"
 #include "tool/level_file_depth.h"
