@@ -16,21 +16,18 @@ std::string write_sample(const testsupport::TempDir& dir, bool formatted) {
     int status = -1;
     record_open(&unit, path, kRecordModeCreate, &status);
     EXPECT_EQ(status, kStatusOk);
-    record_start(unit);
     bool flags[2] = {true, false};
     std::int16_t w = -7;
     std::int32_t i = 123456;
     float r = 25.4f;
     double d = 0.1;
-    record_write_logical(unit, flags, 2);
-    record_write_char(unit, "\t", 1);
-    record_write_short(unit, &w);
-    record_write_int(unit, &i);
-    record_write_real(unit, &r);
-    record_write_double(unit, &d);
-    record_write_text(unit, "a\\b\nc");
-    record_start(unit);
-    EXPECT_EQ(record_close(unit), kStatusOk);
+    for (int written :
+         {record_start(unit), record_write_logical(unit, flags, 2),
+          record_write_char(unit, "\t", 1), record_write_short(unit, &w),
+          record_write_int(unit, &i), record_write_real(unit, &r), record_write_double(unit, &d),
+          record_write_text(unit, "a\\b\nc"), record_start(unit), record_close(unit)}) {
+        EXPECT_EQ(written, kStatusOk);
+    }
     set_record_program("CutterBase", false);
     return path;
 }
