@@ -115,7 +115,7 @@ TEST_F(MessageDatabaseTest, OriginsNameFileAndLineOrTheProgram) {
     db = load_messages(nullptr, base);
     db = load_messages(db, files.write("over.cfg", "[var]\n\nB = +3\n"));
     EXPECT_EQ(origin_description(db, 0, "A"), "from '" + base + "' line 7");
-    EXPECT_EQ(origin_description(db, 0, "B"), "from '" + files.dir().file("over.cfg") + "' line 3");
+    EXPECT_EQ(origin_description(db, 0, "B"), "from '" + files.dir.file("over.cfg") + "' line 3");
     EXPECT_EQ(origin_description(db, 0, "SKIPPED"), std::nullopt);
 
     EXPECT_TRUE(set_storable_mode(false));
@@ -171,8 +171,7 @@ struct MessageLoading : MessageTest {
 };
 
 TEST_F(MessageLoading, ConditionsChooseTheLinesThatAreRead) {
-    files.env()
-        .set("CB_WINDOWS", "1")
+    files.env.set("CB_WINDOWS", "1")
         .set("CB_LANG", "all")
         .set("CB_EMPTY", "")
         .set("CB_UNDEFINED", std::nullopt);
@@ -218,7 +217,7 @@ TEST_F(MessageLoading, LongLinesAreReadInPiecesOf254Characters) {
     EXPECT_EQ(messages(), (Lines{exact, piece, piece, std::string(92, 'l'), "A = 1",
                                  "  " + std::string(252, 'b'), std::string(48, 'b')}));
     EXPECT_EQ(origin_description(db, 0, "A"),
-              "from '" + files.dir().file("messages.txt") + "' line 6");
+              "from '" + files.dir.file("messages.txt") + "' line 6");
 }
 
 TEST_F(MessageLoading, BytesThatAreNotTextDoNotBreakTheLoad) {
@@ -234,24 +233,24 @@ TEST_F(MessageLoading, BytesThatAreNotTextDoNotBreakTheLoad) {
 }
 
 TEST_F(MessageLoading, MissingFilesAreSkippedAndUnreadableOnesAreFatal) {
-    EXPECT_EQ(load_messages(nullptr, files.dir().file("missing.cfg")), nullptr);
+    EXPECT_EQ(load_messages(nullptr, files.dir.file("missing.cfg")), nullptr);
     db = files.load("[s]\nA = 1\n");
-    EXPECT_EQ(load_messages(db, files.dir().file("missing.cfg")), db);
+    EXPECT_EQ(load_messages(db, files.dir.file("missing.cfg")), db);
     EXPECT_EQ(get_value(db, 0, "A"), "1");
     // Installations moved from Windows spell names in any case.
     files.write("Upper/Messages.TXT", "[s]\nU = 1\n");
-    MessageDatabase* spelled = load_messages(nullptr, files.dir().file("upper/messages.txt"));
+    MessageDatabase* spelled = load_messages(nullptr, files.dir.file("upper/messages.txt"));
     EXPECT_EQ(get_value(spelled, 0, "U"), "1");
     free_database(spelled);
 
-    std::string directory = files.dir().mkdir("a_directory");
+    std::string directory = files.dir.mkdir("a_directory");
     expect_fatal(
         [&] { load_messages(nullptr, directory); },
         "load_messages: file '" + directory + "', line 0 : Error opening file - Is a directory");
 }
 
 TEST_F(MessageLoading, BrokenFilesEndTheProcessWithTheirText) {
-    files.env().set("CB_DEFINED", "yes").set("CB_UNDEFINED", std::nullopt);
+    files.env.set("CB_DEFINED", "yes").set("CB_UNDEFINED", std::nullopt);
     std::string nest;
     for (int i = 0; i < 8; ++i) {
         nest += "/if CB_DEFINED\n";

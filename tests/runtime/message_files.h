@@ -10,31 +10,27 @@
 #include "runtime/message_database.h"
 #include "support/test_support.h"
 
-class MessageFiles {
-public:
+struct MessageFiles {
     // CB_CONFIGURED is defined by the configuration only, for conditions that must look there.
     MessageFiles() {
-        std::string home = dir_.mkdir("home");
-        dir_.write("home/config/environ.cfg",
-                   "[var]\nCB_CONFIGURED = from config\n[path]\nENV = " + home + "/config\n");
-        env_.set("KVXHOME", home).set("ENVPATH", std::nullopt);
+        std::string home = dir.mkdir("home");
+        dir.write("home/config/environ.cfg",
+                  "[var]\nCB_CONFIGURED = from config\n[path]\nENV = " + home + "/config\n");
+        env.set("KVXHOME", home).set("ENVPATH", std::nullopt);
         unload_environment();
     }
     ~MessageFiles() { unload_environment(); }
 
     std::string write(const std::string& name, const std::string& bytes) {
-        return dir_.write(name, bytes);
+        return dir.write(name, bytes);
     }
     MessageDatabase* load(const std::string& bytes, MessageDatabase* db = nullptr,
                           const std::string& name = "messages.txt") {
         return load_messages(db, write(name, bytes));
     }
-    const testsupport::TempDir& dir() const { return dir_; }
-    testsupport::ScopedEnv& env() { return env_; }
 
-private:
-    testsupport::TempDir dir_;
-    testsupport::ScopedEnv env_;
+    testsupport::TempDir dir;
+    testsupport::ScopedEnv env;
 };
 
 struct MessageTest : ::testing::Test {
