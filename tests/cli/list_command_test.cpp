@@ -40,9 +40,7 @@ TEST(ListCommand, PrintsTheRowsAfterTheHeaderClicksWithoutAWorkzone) {
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(result.out, up + old + ball + bull + flat);
 
-    // Two clicks on the number column: descending with folders last, then ascending.
-    result = run_cli({"list", "--sort", "1", lib + "/Mills"});
-    EXPECT_EQ(result.out, ball + flat + bull + old + up);
+    // Each --sort is one header click, in order (the clicks' effect is the sort's own test).
     result = run_cli({"list", "--sort", "1", lib + "/Mills", "--sort", "1"});
     EXPECT_EQ(result.out, up + old + bull + flat + ball);
 
