@@ -56,10 +56,6 @@ QString aboutEntryText(int languageIndex) {
                : QStringLiteral("Inf&o about Karvex - CutterBase...");
 }
 
-std::string fedrixPathOf(const std::string& toolPath) {
-    return FedrixFilePath(toolPath);
-}
-
 // A file the window could not write, named in the catalogue's own words.
 void reportNotSaved(const std::string& path) {
     Message(kModule, __LINE__, __DATE__, __TIME__, "GENERAL", "GENERAL_CREATION", kButtonsOk, path);
@@ -359,7 +355,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         sheet_->ShowFedrixPage(fedrixChecked_, false);
         if (fedrixChecked_) {
             // A file of another kind was announced; the page keeps its defaults.
-            const std::string fedrixPath = fedrixPathOf(shown);
+            const std::string fedrixPath = FedrixFilePath(shown);
             FedrixToolInfo info(fedrixPath);
             if (fedrixPath != fedrixRejected_) {
                 info.Check();
@@ -520,7 +516,7 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
         return SaveOutcome::Failed;
     }
     if (!saveFedrixFile(*chosen)) {
-        reportNotSaved(fedrixPathOf(*chosen));
+        reportNotSaved(FedrixFilePath(*chosen));
         return SaveOutcome::Failed;
     }
     list_->forgetDirectory();
@@ -539,7 +535,7 @@ bool CCutterBaseDlg::saveFedrixFile(const std::string& toolPath) {
     if (sheet_ == nullptr || toolPath.empty()) {
         return false;
     }
-    const std::string path = fedrixPathOf(toolPath);
+    const std::string path = FedrixFilePath(toolPath);
     if (!fedrixChecked_) {
         // A file left behind would give the saved tool settings it no longer has.
         return DeleteFileAsk(path, false) || !platform::exists(path);
@@ -549,7 +545,7 @@ bool CCutterBaseDlg::saveFedrixFile(const std::string& toolPath) {
 }
 
 bool CCutterBaseDlg::fedrixFileExists(const std::string& toolPath) const {
-    return fedrixEnabled_ && !toolPath.empty() && ValidateFile(fedrixPathOf(toolPath), false);
+    return fedrixEnabled_ && !toolPath.empty() && ValidateFile(FedrixFilePath(toolPath), false);
 }
 
 void CCutterBaseDlg::DeleteTool() {
@@ -562,7 +558,7 @@ void CCutterBaseDlg::DeleteTool() {
     if (!DeleteFileAsk(path, true)) {
         return;
     }
-    DeleteFileAsk(fedrixPathOf(path), false);
+    DeleteFileAsk(FedrixFilePath(path), false);
     list_->forgetDirectory();
     SetToolModified(false);
     SetFedrixModified(false);
