@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -32,13 +31,28 @@ std::map<std::string, std::set<std::string>> sections_and_keys(const std::string
     return keys;
 }
 
-class DemoInstallation : public ::testing::Test {
-protected:
+// The fields of each line of a listing, the indentation left out.
+std::vector<std::vector<std::string>> rows(const std::string& listing) {
+    std::vector<std::vector<std::string>> result;
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);) {
+        auto& fields = result.emplace_back(1);
+        for (const char c : line.substr(line.find_first_not_of(' '))) {
+            c == '\t' ? fields.emplace_back() : fields.back() += c;
+        }
+    }
+    return result;
+}
+
+struct DemoInstallation : ::testing::Test {
+    testsupport::TempDir root_;
+    testsupport::ScopedEnv env_;
+    std::string home_ = root_.file("kvxhome");
+    std::string tools_ = home_ + "/tools";
+
     void SetUp() override {
         std::filesystem::copy(CUTTERBASE_DEMO_DIR, root_.path(),
                               std::filesystem::copy_options::recursive);
-        home_ = root_.file("kvxhome");
-        tools_ = home_ + "/tools";
         // Everything else comes from the installation's own configuration.
         env_.set("KVXHOME", home_)
             .set("KVXZONE", root_.file("workzone"))
@@ -50,11 +64,6 @@ protected:
             env_.set(name, std::nullopt);
         }
     }
-
-    testsupport::TempDir root_;
-    testsupport::ScopedEnv env_;
-    std::string home_;
-    std::string tools_;
 };
 
 TEST_F(DemoInstallation, StartsWithoutAMessageAndFindsItsLibraryAndSettings) {
@@ -102,49 +111,36 @@ TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers
 TEST_F(DemoInstallation, TheLibraryCoversTheCutterShapesSizeFormsAndFedrixFiles) {
     const auto tree = run_cli({"tree"});
     ASSERT_EQ(tree.exit_code, 0) << tree.err;
-    const std::regex kShownRow("[^\t]*\t([^\t]*)\t[^\t]*\t([^\t]*)\t([^\t]*)");
-    int folders = 0;
-    int fedrix_tools = 0;
+    std::map<std::string, int> images;
     std::set<std::string> shapes;
     std::set<std::string> size_forms;
-    std::istringstream in(tree.out);
-    for (std::string line; std::getline(in, line);) {
-        const auto fields = line.substr(line.find_first_not_of(' '));
-        const std::string image = fields.substr(0, fields.find('\t'));
-        const std::string path = fields.substr(fields.rfind('\t') + 1);
-        if (image == "1") {
-            ++folders;
+    for (const auto& item : rows(tree.out)) {
+        const std::string& path = item.back();
+        if (++images[item[0]] && item[0] == "4") {
+            EXPECT_EQ(
+                run_cli({"fedrix", path.substr(0, path.rfind('.')) + ".ncs"}).out.substr(0, 48),
+                "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASI")
+                << path;
+        }
+        if (item[0] != "3" && item[0] != "4") {
             continue;
         }
-        if (image != "3" && image != "4") {
-            continue;
+        std::map<std::string, std::string> values;  // label, name, kind, known, value
+        for (const auto& parameter : rows(run_cli({"show", path}).out)) {
+            ASSERT_EQ(parameter.size(), 5u) << path;
+            EXPECT_EQ(parameter[3], "1") << path << ": " << parameter[1];
+            values[parameter[1]] = parameter[4];
         }
-        fedrix_tools += image == "4";
-        if (image == "4") {
-            const std::string ncs = path.substr(0, path.rfind('.')) + ".ncs";
-            EXPECT_EQ(run_cli({"fedrix", ncs}).out.substr(0, 48),
-                      "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASI")
-                << ncs;
-        }
-        std::map<std::string, std::string> parameters;
-        std::istringstream shown(run_cli({"show", path}).out);
-        for (std::string row; std::getline(shown, row);) {
-            std::smatch cells;  // label, name, kind, known, value
-            ASSERT_TRUE(std::regex_match(row, cells, kShownRow)) << path << ": " << row;
-            EXPECT_EQ(cells[2], "1") << path << ": " << row;
-            parameters[cells[1]] = cells[3];
-        }
-        ASSERT_TRUE(parameters.count("TP_CRAD")) << path;
-        const bool diameter_form = parameters.count("TP_CDIAM") != 0;
+        const bool diameter_form = values.count("TP_CDIAM") != 0;
         size_forms.insert(diameter_form ? "TP_CDIAM" : "TP_BRAD");
-        const double radius = diameter_form ? std::stod(parameters["TP_CDIAM"]) / 2
-                                            : std::stod(parameters.at("TP_BRAD"));
-        const double corner = std::stod(parameters["TP_CRAD"]);
+        const double radius =
+            diameter_form ? std::stod(values["TP_CDIAM"]) / 2 : std::stod(values["TP_BRAD"]);
+        const double corner = std::stod(values.at("TP_CRAD"));
         shapes.insert(corner == 0 ? "flat" : corner == radius ? "ball" : "bull-nose");
     }
-    EXPECT_GE(folders, 4);
-    EXPECT_GE(std::count(tree.out.begin(), tree.out.end(), '\n') - folders - 1, 15);
-    EXPECT_GE(fedrix_tools, 2);
+    EXPECT_GE(images["1"], 4);
+    EXPECT_GE(images["3"] + images["4"], 15);
+    EXPECT_GE(images["4"], 2);
     EXPECT_EQ(shapes, (std::set<std::string>{"ball", "bull-nose", "flat"}));
     EXPECT_EQ(size_forms, (std::set<std::string>{"TP_BRAD", "TP_CDIAM"}));
 }
@@ -166,21 +162,20 @@ TEST_F(DemoInstallation, BothLanguagesHoldEveryTextTheProgramReads) {
     }
     EXPECT_EQ(language.at("CUTTERBASEDLG").size(), 15u);
 
-    const std::pair<const char*, const char*> messages[] = {
-        {"GENERAL", "GENERAL_DIR_NOT_VALID"},
-        {"GENERAL", "GENERAL_FILE_NOT_VALID"},
-        {"GENERAL", "GENERAL_DELETE_FILE"},
-        {"GENERAL", "GENERAL_CREATE_DIR"},
-        {"GENERAL", "GENERAL_CREATION"},
-        {"CUTTERBASE", "CUTBASE_TPNUM_UNKNOWN"},
-        {"CUTTERBASE", "CUTBASE_NOTOOL_DIR"},
-        {"CUTTERBASE", "CUTBASE_NOCUTTER_HOOK"},
-        {"LIB_TALMOR_GMBH", "KARVEX_ZONEINF_NOZONE"},
-        {"LIB_TALMOR_GMBH", "KARVEX_TOOL_INCONSISTENT"},
-    };
+    // Each message the program raises, after its [SECTION].
+    const std::string messages =
+        "[GENERAL] GENERAL_DIR_NOT_VALID GENERAL_FILE_NOT_VALID GENERAL_DELETE_FILE "
+        "GENERAL_CREATE_DIR GENERAL_CREATION [CUTTERBASE] CUTBASE_TPNUM_UNKNOWN CUTBASE_NOTOOL_DIR "
+        "CUTBASE_NOCUTTER_HOOK [LIB_TALMOR_GMBH] KARVEX_ZONEINF_NOZONE KARVEX_TOOL_INCONSISTENT";
     for (const char* code : {"ang", "all"}) {
         env_.set("KVXLANG", code);
-        for (const auto& [section, key] : messages) {
+        std::istringstream words(messages);
+        std::string section;
+        for (std::string key; words >> key;) {
+            if (key.front() == '[') {
+                section = key.substr(1, key.size() - 2);
+                continue;
+            }
             const auto result = run_cli({"message", section, key, "a", "b"});
             EXPECT_EQ(result.exit_code, 0) << code << " " << key;
             EXPECT_EQ(result.out.find("???"), std::string::npos) << code << " " << result.out;

@@ -1,0 +1,301 @@
+// The tool library as the tree and the list show it, and the list's sort.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/tool_list_rows.h"
+#include "app/tool_list_sort.h"
+#include "app/tool_tree.h"
+#include "support/test_support.h"
+
+namespace {
+
+// The tree as lines "LEVEL IMAGE TEXT PATH", the paths below the library's folder.
+std::string lines(const ToolTreeItem& item, const std::string& top, int level = 0) {
+    std::string text = std::to_string(level) + " " + std::to_string(item.image) + " " +
+                       (item.kind == ToolTreeKind::Root ? std::string("ROOT") : item.text) + " " +
+                       (item.path.rfind(top, 0) == 0 ? item.path.substr(top.size()) : "?") + "\n";
+    for (const ToolTreeItem& child : item.children) {
+        text += lines(child, top, level + 1);
+    }
+    return text;
+}
+
+struct ToolLibrary : ::testing::Test {
+    testsupport::TempDir root;
+    std::string lib = root.file("lib");
+
+    void SetUp() override {
+        for (const char* file :
+             {"lib/b.wkz", "lib/a.wkz", "lib/A.ncs", "lib/notes.txt", "lib/ball/z.wkz",
+              "lib/ball/z.NCS", "lib/Bull/r2.wkz", "lib/Bull/deep/d.wkz", "lib/x.wkz/inside.wkz",
+              "shared/s.wkz", "shared/s.ncs"}) {
+            root.write(file, "");
+        }
+        root.mkdir("lib/empty");
+        const std::pair<std::string, const char*> links[] = {{root.file("shared"), "lib/shared"},
+                                                             {lib, "lib/Bull/up"},
+                                                             {root.file("missing"), "lib/gone.wkz"},
+                                                             {root.file("missing"), "lib/gone"}};
+        for (const auto& [target, link] : links) {
+            ASSERT_EQ(::symlink(target.c_str(), root.file(link).c_str()), 0);
+        }
+    }
+};
+
+TEST_F(ToolLibrary, TreeFoldersWithTheirSubtreesBeforeTheToolsOfALevel) {
+    // The link loop "up" is an empty folder; dangling links and other files are left out.
+    std::string expected =
+        "0 0 ROOT \n1 1 ball /ball\n2 4 z.wkz /ball/z.wkz\n1 1 Bull /Bull\n2 1 deep /Bull/deep\n"
+        "3 3 d.wkz /Bull/deep/d.wkz\n2 1 up /Bull/up\n2 3 r2.wkz /Bull/r2.wkz\n1 1 empty /empty\n"
+        "1 1 shared /shared\n2 4 s.wkz /shared/s.wkz\n1 1 x.wkz /x.wkz\n"
+        "2 3 inside.wkz /x.wkz/inside.wkz\n1 4 a.wkz /a.wkz\n1 3 b.wkz /b.wkz\n1 3 x.wkz /x.wkz\n";
+    const ToolTreeItem tree = ScanToolTree(lib, true);
+    EXPECT_EQ(lines(tree, lib), expected);
+    EXPECT_EQ(tree.text, lib);
+    // Without Fedrix every tool has the plain image.
+    for (std::size_t at = expected.find(" 4 "); at != std::string::npos;
+         at = expected.find(" 4 ")) {
+        expected[at + 1] = '3';
+    }
+    EXPECT_EQ(lines(ScanToolTree(lib, false), lib), expected);
+}
+
+TEST_F(ToolLibrary, TreeALinkBackToTheRootIsEnteredOnceAnUnreadableFolderNotAtAll) {
+    // From "Bull" the link "up" leads to the library, which holds "Bull" again: that one is
+    // open on the path from the root and stays empty; the rest of the library is there.
+    const std::string bull = lib + "/Bull";
+    const ToolTreeItem tree = ScanToolTree(bull, false);
+    EXPECT_EQ(tree.children.size(), 3u);  // deep, up, r2.wkz
+    const ToolTreeItem* again = FindTreeItem(tree, bull + "/up/Bull");
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->children.empty());
+    EXPECT_NE(FindTreeItem(tree, bull + "/up/shared/s.wkz"), nullptr);
+    EXPECT_NE(FindTreeItem(tree, bull + "/up/x.wkz/inside.wkz"), nullptr);
+    EXPECT_TRUE(ScanToolTree(root.file("missing"), false).children.empty());
+    if (::geteuid() == 0) {
+        return;  // the superuser reads every folder
+    }
+    ASSERT_EQ(::chmod(root.file("lib/ball").c_str(), 0), 0);
+    const ToolTreeItem closed = ScanToolTree(lib, false);
+    ::chmod(root.file("lib/ball").c_str(), 0700);
+    const ToolTreeItem* ball = FindTreeItem(closed, lib + "/ball");
+    ASSERT_NE(ball, nullptr);
+    EXPECT_TRUE(ball->children.empty());
+}
+
+TEST_F(ToolLibrary, TreeFindAndSelectByPathIgnoringCase) {
+    root.mkdir("lib/BALL");
+    const ToolTreeItem tree = ScanToolTree(lib, true);
+    // path, text of the item found, or nullptr for none
+    const std::tuple<std::string, const char*> cases[] = {
+        {lib + "/BALL/Z.WKZ", "z.wkz"}, {lib + "/bull/DEEP", "deep"}, {lib + "/bull", "Bull"},
+        {lib + "/Ball", "BALL"},  // two spellings: the first in display order
+        {lib + "/x.wkz", "x.wkz"},      {lib + "/none.wkz", nullptr}, {lib, nullptr},
+    };
+    for (const auto& [path, text] : cases) {
+        const ToolTreeItem* item = FindTreeItem(tree, path);
+        EXPECT_EQ(item != nullptr ? item->text : "(none)", text != nullptr ? text : "(none)")
+            << path;
+    }
+    // A folder named "x.wkz" is found as the folder, which comes first.
+    EXPECT_TRUE(FindTreeItem(tree, lib + "/x.wkz")->HasChildren());
+    EXPECT_EQ(ItemToSelect(tree, lib), &tree);
+    EXPECT_EQ(ItemToSelect(tree, root.file("LIB")), &tree);
+    EXPECT_EQ(ItemToSelect(tree, root.file("a")), &tree);
+    EXPECT_EQ(ItemToSelect(tree, lib + "/B.wkz")->path, lib + "/b.wkz");
+    EXPECT_EQ(ItemToSelect(tree, lib + "/none.wkz"), nullptr);
+}
+
+TEST_F(ToolLibrary, ListRowsFoldersAndTheWayUpFirstThenToolsWithTheirFedrixImage) {
+    // One row a line: kind, image, column 0, path below the library, shape; each row counted
+    // before the next one is made.
+    const auto listing = [&](const ToolListSource& source) {
+        std::string text;
+        std::size_t counted = 0;
+        const auto rows =
+            ReadToolListRows(source, [&](std::size_t index) { EXPECT_EQ(index, counted++); });
+        EXPECT_EQ(counted, rows.size());
+        for (const ToolListRow& row : rows) {
+            const char* kind = row.kind == ToolListRowKind::Folder   ? "folder"
+                               : row.kind == ToolListRowKind::Parent ? "parent"
+                                                                     : "tool";
+            text += std::string(kind) + " " + std::to_string(row.image) + " " +
+                    row.columns[kColumnName] + " " + row.path.substr(lib.size()) + " " +
+                    std::to_string(row.shape) + "\n";
+        }
+        return text;
+    };
+    // The library's root has no way up; the Fedrix image only when switched on.
+    const std::string top =
+        "folder 1 ball /ball 0\nfolder 1 Bull /Bull 0\nfolder 1 empty /empty 0\n"
+        "folder 1 shared /shared 0\nfolder 1 x.wkz /x.wkz 0\ntool FEDRIX a.wkz /a.wkz 5\n"
+        "tool 3 b.wkz /b.wkz 5\ntool 3 x.wkz /x.wkz 5\n";
+    for (const char* image : {"3", "4"}) {
+        EXPECT_EQ(listing({lib + "/", lib, image[0] == '4', false}),
+                  std::string(top).replace(top.find("FEDRIX"), 6, image));
+    }
+    // The tool directory given with other letter cases still allows the way up to it.
+    const std::string bull =
+        "parent 1 ..  0\nfolder 1 deep /Bull/deep 0\nfolder 1 up /Bull/up 0\n"
+        "tool 3 r2.wkz /Bull/r2.wkz 5\n";
+    EXPECT_EQ(listing({lib + "/Bull/", lib, false, false}), bull);
+    EXPECT_EQ(listing({lib + "/Bull", root.file("LIB"), false, false}), bull);
+    EXPECT_EQ(listing({lib + "/Bull/deep", lib + "/Bull", false, false}),
+              "parent 1 .. /Bull 0\ntool 3 d.wkz /Bull/deep/d.wkz 5\n");
+    // Above the library there is no way up either.
+    EXPECT_EQ(listing({lib, lib + "/Bull", false, false}).substr(0, 13), "folder 1 ball");
+    EXPECT_EQ(listing({root.file("none"), lib, false, false}), "");
+    EXPECT_EQ(listing({lib + "/b.wkz", lib, false, false}), "");
+}
+
+// A tool file of the blank-separated "NAME=VALUE" entries.
+std::string tool_file(const std::string& entries) {
+    std::string bytes = "Tool **\r\n";
+    std::istringstream words(entries);
+    for (std::string entry; words >> entry;) {
+        bytes += "Label                    :       &" + entry + "\r\n";
+    }
+    return bytes;
+}
+
+// Columns 1 and 3 to 10 joined by '|', then the shape: all but the size.
+std::string values(const ToolListRow& row) {
+    std::string text;
+    for (int c = 1; c < kToolListColumnCount; ++c) {
+        text += c == kColumnSize ? "" : row.columns[static_cast<std::size_t>(c)] + "|";
+    }
+    return text + std::to_string(row.shape);
+}
+
+TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
+    testsupport::TempDir dir;
+    // tool file, size in radius mode, in diameter mode, the other values
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"TP_BRAD=5", "5.000", "10.000", "|||||||||5"},
+        {"TP_BRAD=0 TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
+        {"TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
+        {"TP_BRAD=0", "0.000", "0.000", "|||||||||5"},
+        // Reals read with three decimals: 4.9995 is 4.999. A ball while the corner radius lies
+        // less than 0.001 from the radius, on either side.
+        {"TP_BRAD=5 TP_CRAD=4.9995", "5.000", "10.000", "|4.999||||||||6"},
+        {"TP_BRAD=5.001 TP_CRAD=5", "5.001", "10.002", "|5.000||||||||7"},
+        {"TP_BRAD=4.999 TP_CRAD=5", "4.999", "9.998", "|5.000||||||||6"},
+        {"TP_BRAD=5 TP_CRAD=5.001", "5.000", "10.000", "|5.001||||||||7"},
+        {"TP_BRAD=5 TP_CRAD=0", "5.000", "10.000", "|0.000||||||||5"},
+        // No size at all: the shown size is 0, so any corner radius is a bull nose.
+        {"TP_CRAD=1", "", "", "|1.000||||||||7"},
+        // The first line of a name counts, as for the tool itself.
+        {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000", "8.000", "|4.000||||||||6"},
+        {"TP_COMMENT=rough,long TP_RETRACT=7 TP_APPROACH=6 TP_DZSTEP=0.5 TP_TOL=0.01 TP_STEP=3 "
+         "TP_STOCK=0.2 TP_CPPNUM=12 TP_CDESC=ignored",
+         "", "", "12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
+    };
+    for (const auto& [file, radius, diameter, others] : cases) {
+        for (const bool diameter_mode : {false, true}) {
+            SCOPED_TRACE(std::string(file) + (diameter_mode ? " as diameter" : " as radius"));
+            ToolListRow row;
+            row.path = dir.write("t.wkz", tool_file(file));
+            ReadToolRowValues(row, diameter_mode);
+            EXPECT_EQ(row.columns[kColumnSize], diameter_mode ? diameter : radius);
+            EXPECT_EQ(values(row), others);
+        }
+    }
+    // The largest float of a damaged file: doubled it stays a number, and halved again it
+    // still equals the corner radius.
+    ToolListRow row;
+    row.path = dir.write("t.wkz", tool_file("TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999"));
+    ReadToolRowValues(row, true);
+    EXPECT_EQ(row.columns[kColumnSize], "679999990428872849815464827598728593408.000");
+    EXPECT_EQ(row.columns[kColumnNumber], "2147483647");
+    EXPECT_EQ(row.shape, kImageBall);
+}
+
+// A folder is "NAME/"; a tool "NAME=VALUE" puts VALUE into every column but 0.
+std::vector<ToolListRow> rows(const std::vector<std::string>& row_texts) {
+    std::vector<ToolListRow> result;
+    for (const std::string& row_text : row_texts) {
+        ToolListRow& row = result.emplace_back();
+        const bool folder = row_text.back() == '/';
+        const std::size_t end = std::min(row_text.find(folder ? '/' : '='), row_text.size());
+        row.columns.fill(row_text.substr(std::min(end + 1, row_text.size())));
+        row.columns[kColumnName] = row_text.substr(0, end);
+        if (folder) {
+            row.kind = ToolListRowKind::Folder;
+            row.image = kImageFolder;
+        }
+    }
+    return result;
+}
+
+TEST(ToolListSort, ClicksAlternateEachColumnsDirectionAndFoldersFollowIt) {
+    const std::vector<std::string> start = {"c=3", "Up/", "a=1.0004", "B=12", "down/", "d=1.0001"};
+    // clicks, rows afterwards
+    const std::pair<std::vector<int>, std::string> cases[] = {
+        {{0}, "d c B a Up/ down/ "},
+        {{0, 0}, "down/ Up/ a B c d "},
+        {{0, 0, 0}, "d c B a Up/ down/ "},
+        // Column 2 compares thousandths: 1.0004 and 1.0001 are equal and keep their order.
+        {{2}, "B c a d Up/ down/ "},
+        {{2, 2}, "down/ Up/ a d c B "},
+        {{0, 2}, "B c d a Up/ down/ "},
+        // Back to column 0 after column 2: column 0 still remembers its own direction.
+        {{0, 0, 2, 0}, "down/ Up/ a B c d "},
+        // Column 1 compares integers: 1.0004 and 1.0001 are both 1.
+        {{1, 1}, "down/ Up/ a d c B "},
+        {{10, 10}, "down/ Up/ d a B c "},
+    };
+    for (const auto& [clicks, expected] : cases) {
+        std::vector<ToolListRow> list = rows(start);
+        ToolListSort sort;
+        for (const int column : clicks) {
+            sort.HeaderClick(column, list);
+        }
+        std::string names;
+        for (const ToolListRow& row : list) {
+            names += row.columns[kColumnName] + (row.IsFolder() ? "/ " : " ");
+        }
+        EXPECT_EQ(names, expected) << clicks.size() << " clicks, last " << clicks.back();
+        EXPECT_EQ(sort.sort_column(), clicks.back());
+    }
+}
+
+TEST(ToolListSort, NumbersOfAnySizeCompareWithoutOverflowTextsIgnoringCase) {
+    // column, row A, row B, A compared with B ascending
+    const std::tuple<int, const char*, const char*, int> cases[] = {
+        {1, "low=-2147483648", "high=2147483647", -1},
+        {1, "over=99999999999", "high=2147483647", 0},
+        {1, "seven=7", "twelve=12", -1},
+        {1, "none=", "text=x7", 0},
+        {2, "low=-1e300", "high=1e300", -1},
+        {2, "over=1e999", "high=1e300", 1},
+        {2, "float=3.4e38", "high=1e300", -1},
+        {2, "nine=9", "ten=10", -1},
+        {2, "small=0.0004", "none=", 0},
+        {2, "half=0.0005", "thousandth=0.001", 0},
+        {2, "half=-0.0005", "thousandth=-0.001", 0},
+        {9, "lead=  2.5mm", "three=3", -1},
+        {0, "B=", "b=", 0},
+        {0, "a=", "B=", -1},
+        {0, "Ball=", "Ball2=", -1},
+        {10, "z=Zeta", "a=alpha", 1},
+        {2, "folder/", "a=-1", -1},
+        {7, "folder/", "Folder/", 0},
+        {7, "Ball/", "ball2/", -1}};
+    for (const auto& [column, a, b, expected] : cases) {
+        const auto pair = rows({a, b});
+        EXPECT_EQ(CompareToolListRows(pair[0], pair[1], column, false), expected)
+            << column << " " << a << " " << b;
+        EXPECT_EQ(CompareToolListRows(pair[1], pair[0], column, false), -expected);
+        EXPECT_EQ(CompareToolListRows(pair[0], pair[1], column, true), -expected);
+    }
+}
+
+}  // namespace
