@@ -28,18 +28,6 @@ bool names_directory(const std::string& directory) {
     return !entries.empty() && entries.front().is_directory;
 }
 
-// The directory a search pattern lists, for joining the names it returns.
-std::string search_directory(const std::string& pattern) {
-    const auto slash = pattern.rfind(platform::kPathSeparator);
-    if (slash == std::string::npos) {
-        return {};
-    }
-    if (slash == 0) {
-        return std::string(1, platform::kPathSeparator);
-    }
-    return platform::resolve_case(pattern.substr(0, slash));
-}
-
 bool delete_with_attributes_cleared(const std::string& path) {
     platform::make_writable(path);
     return platform::delete_file(path);
@@ -96,36 +84,6 @@ bool DeleteFileAsk(const std::string& path, bool ask) {
         return false;
     }
     return delete_with_attributes_cleared(on_disk);
-}
-
-bool DeletePattern(const std::string& pattern) {
-    const std::string directory = search_directory(pattern);
-    for (const auto& entry : platform::find_files(pattern)) {
-        if (entry.is_directory) {
-            continue;
-        }
-        const std::string path =
-            directory.empty() ? entry.name : platform::join_path(directory, entry.name);
-        // A link is removed itself; its target's permissions are none of our business.
-        const bool deleted =
-            entry.is_symlink ? platform::delete_file(path) : delete_with_attributes_cleared(path);
-        if (!deleted) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool CreateDirectoryAsk(const std::string& directory, bool ask) {
-    std::string checked = directory;
-    if (ValidateDirectory(checked, false, false)) {
-        return true;
-    }
-    if (ask && Message(kModule, 550, __DATE__, __TIME__, kSection, "GENERAL_CREATE_DIR",
-                       kButtonsYesNo, directory) != kAnswerYes) {
-        return false;
-    }
-    return !checked.empty() && platform::create_directory(checked);
 }
 
 bool BrowseForDirectory(void* owner, const std::string& title, std::string& directory) {

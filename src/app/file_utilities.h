@@ -21,14 +21,6 @@ bool ValidateFile(const std::string& path, bool report);
 // writable first. True when the file was deleted.
 bool DeleteFileAsk(const std::string& path, bool ask);
 
-// Deletes every file (not directory) the wildcard pattern matches, stopping at the first
-// failure. True when nothing failed, also when nothing matched.
-bool DeletePattern(const std::string& pattern);
-
-// True when the directory exists afterwards. Creates one level only, after a Yes to
-// GENERAL_CREATE_DIR when `ask`.
-bool CreateDirectoryAsk(const std::string& directory, bool ask);
-
 // Asks the installed file chooser for a directory. False without an owner, without a chooser,
 // when the user cancels or chooses an empty path.
 bool BrowseForDirectory(void* owner, const std::string& title, std::string& directory);

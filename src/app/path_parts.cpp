@@ -39,22 +39,9 @@ std::string FileNamePart(const std::string& path, bool with_extension) {
     return path.substr(start);
 }
 
-std::string ExtensionPart(const std::string& path) {
-    const auto point = path.rfind('.');
-    return point == std::string::npos ? path : path.substr(point + 1);
-}
-
 std::string StripExtension(const std::string& path) {
     const auto point = path.rfind('.');
     return point == std::string::npos ? path : path.substr(0, point);
-}
-
-bool MakeRelativePath(const std::string& base, std::string& path) {
-    if (path.compare(0, base.size(), base) != 0) {
-        return false;
-    }
-    path = "." + path.substr(base.size());
-    return true;
 }
 
 bool NormalizePath(std::string& path) {

@@ -9,15 +9,9 @@ std::string DirectoryPart(const std::string& path);
 // and when a point follows the last separator, the text between that separator and the last
 // point.
 std::string FileNamePart(const std::string& path, bool with_extension);
-// The text after the last point anywhere in the path; the whole path when there is none.
-std::string ExtensionPart(const std::string& path);
 // The text before the last point anywhere in the path (also inside a directory name); the whole
 // path when there is none.
 std::string StripExtension(const std::string& path);
-
-// When `path` begins with `base` (case-sensitive): path := "." + the rest, true. Otherwise
-// false and `path` is left alone.
-bool MakeRelativePath(const std::string& base, std::string& path);
 
 // Removes "/./" and resolves "/.." against the component before it. Returns false when a
 // "/.." has nothing before it; `path` then holds the text with only the "/./" removed.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <tuple>
 
 #include "app_fixture.h"
 #include "platform/filesystem.h"
@@ -13,13 +14,10 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-class FileUtilities : public testing::Test {
-protected:
+struct FileUtilities : testing::Test {
     void SetUp() override {
-        for (const char* name :
-             {"tools/Mills/T1.wkz", "tools/Mills/t2.wkz", "tools/Mills/t2.ncs"}) {
-            install.root.write(name, "x");
-        }
+        install.root.write("tools/Mills/T1.wkz", "x");
+        install.root.write("tools/Mills/t2.wkz", "x");
         install.root.mkdir("tools/Mills/sub.wkz");
         ASSERT_EQ(::chmod(path("tools/Mills/T1.wkz").c_str(), 0444), 0);
     }
@@ -33,7 +31,7 @@ TEST_F(FileUtilities, ValidateDirectoryAndFile) {
     const std::tuple<std::string, std::string, bool, bool> cases[] = {
         {"tools/Mills//", "tools/Mills", true, false},
         {"tools/mills/t1.WKZ", "tools/mills/t1.WKZ", false, true},
-        {"tools/Mills/*.ncs", "tools/Mills/*.ncs", false, true},
+        {"tools/Mills/*2.wkz", "tools/Mills/*2.wkz", false, true},
         {"tools/missing/", "tools/missing", false, false},
     };
     for (const auto& [relative, stripped, directory_valid, file_valid] : cases) {
@@ -50,34 +48,21 @@ TEST_F(FileUtilities, ValidateDirectoryAndFile) {
     EXPECT_EQ(install.ids(true), (Ids{"dir " + path("missing"), "file " + path("missing")}));
 }
 
-TEST_F(FileUtilities, DeletingAndCreatingAskFirst) {
+TEST_F(FileUtilities, DeletingAsksFirstAndLeavesDirectoriesAndLinkTargets) {
     install.presenter.answers = {kAnswerNo, kAnswerYes};
     EXPECT_FALSE(DeleteFileAsk(path("tools/Mills/T1.wkz"), true));
     EXPECT_TRUE(platform::is_read_only(path("tools/Mills/T1.wkz")));
     EXPECT_TRUE(DeleteFileAsk(path("tools/mills/T2.WKZ"), true));
+    EXPECT_FALSE(platform::exists(path("tools/Mills/t2.wkz")));
+    EXPECT_EQ(install.ids(), (Ids{"GENERAL/GENERAL_DELETE_FILE", "GENERAL/GENERAL_DELETE_FILE"}));
     EXPECT_EQ(install.presenter.shown[1].text, "delete " + path("tools/mills/T2.WKZ"));
     EXPECT_FALSE(DeleteFileAsk(path("tools/Mills/sub.wkz"), false));
     // A link goes, its read-only target stays as it was.
     ASSERT_EQ(::symlink(path("tools/Mills/T1.wkz").c_str(), path("link.wkz").c_str()), 0);
     EXPECT_TRUE(DeleteFileAsk(path("link.wkz"), false));
     EXPECT_TRUE(platform::is_read_only(path("tools/Mills/T1.wkz")));
-
-    EXPECT_TRUE(DeletePattern(path("tools/MILLS/*.WKZ")));
+    EXPECT_TRUE(DeleteFileAsk(path("tools/Mills/T1.wkz"), false));
     EXPECT_FALSE(platform::exists(path("tools/Mills/T1.wkz")));
-    EXPECT_TRUE(platform::is_directory(path("tools/Mills/sub.wkz")));
-    EXPECT_TRUE(platform::exists(path("tools/Mills/t2.ncs")));
-    EXPECT_TRUE(DeletePattern(path("nowhere/*")));
-
-    install.presenter.answers = {kAnswerNo, kAnswerYes};
-    EXPECT_TRUE(CreateDirectoryAsk(path("tools/mills/"), true));
-    EXPECT_FALSE(CreateDirectoryAsk(path("tools/new"), true));
-    EXPECT_FALSE(platform::exists(path("tools/new")));
-    EXPECT_TRUE(CreateDirectoryAsk(path("tools/new//"), true));
-    EXPECT_TRUE(platform::is_directory(path("tools/new")));
-    EXPECT_EQ(install.ids(), (Ids{"GENERAL/GENERAL_DELETE_FILE", "GENERAL/GENERAL_DELETE_FILE",
-                                  "GENERAL/GENERAL_CREATE_DIR", "GENERAL/GENERAL_CREATE_DIR"}));
-    EXPECT_FALSE(CreateDirectoryAsk(path("a/b"), false));
-    EXPECT_FALSE(CreateDirectoryAsk(path("tools/Mills/t2.ncs"), false));
 }
 
 TEST(PathParts, NormalizePath) {
