@@ -80,27 +80,14 @@ TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     EXPECT_EQ(run_cli({"message", "TEST"}).exit_code, 2);
 }
 
-TEST(ToolCommands, ShowListsEveryParameterInFileOrderFedrixInWriteOrder) {
+TEST(FedrixCommand, ListsEverySettingInWriteOrder) {
     testsupport::TempDir dir;
     testsupport::ScopedEnv env;
     env.set("KVXHOME", dir.path()).set("KVXLANG", "ang");
-    const std::string path =
-        dir.write("t.wkz",
-                  "Comment                  :       &TP_COMMENT=rough & ready\r\n"
-                  "Body Radius              :       &TP_BRAD=5\r\n"
-                  "Tool Number              :       &TP_CPPNUM=12\r\n"
-                  "Mine                     :       &MY_NOTE=a=b\r\n");
-    auto result = run_cli({"show", path});
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out,
-              "Comment\tTP_COMMENT\tText\t1\trough & ready\n"
-              "Body Radius\tTP_BRAD\tReal\t1\t5.000\n"
-              "Tool Number\tTP_CPPNUM\tInteger\t1\t12\n"
-              "Mine\tMY_NOTE\tText\t0\ta=b\n");
-
-    result = run_cli({"fedrix", dir.write("t.ncs",
-                                          "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-                                          "[ADVANCED]\r\nNumber Of Teeth=4\r\n")});
+    auto result =
+        run_cli({"fedrix", dir.write("t.ncs",
+                                     "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
+                                     "[ADVANCED]\r\nNumber Of Teeth=4\r\n")});
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_EQ(result.out.substr(0, 73),
               "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n");
@@ -194,24 +181,16 @@ TEST(TreeCommand, PrintsTheLibraryOneIndentedItemALineWithoutAWorkzone) {
     EXPECT_EQ(run_cli({"tree", lib, lib}).exit_code, 2);
 }
 
-// A tool file of the entries "NAME=VALUE" separated by one blank.
-std::string tool(const std::string& values) {
-    std::string bytes;
-    for (std::size_t start = 0; start < values.size();) {
-        const auto end = values.find(' ', start);
-        bytes += "Label                    :       &" + values.substr(start, end - start) + "\r\n";
-        start = end == std::string::npos ? values.size() : end + 1;
-    }
-    return bytes;
-}
-
 TEST(ListCommand, PrintsTheRowsAfterTheHeaderClicksWithoutAWorkzone) {
     apptest::Installation install;
     const std::string lib = install.path("lib");
-    install.root.write("lib/Mills/flat.wkz", tool("TP_BRAD=5 TP_CPPNUM=3 TP_COMMENT=a\tb"));
-    install.root.write("lib/Mills/ball.wkz", tool("TP_CDIAM=6 TP_CRAD=3 TP_CPPNUM=12"));
+    install.root.write("lib/Mills/flat.wkz",
+                       "B : &TP_BRAD=5\r\nN : &TP_CPPNUM=3\r\nC : &TP_COMMENT=a\tb");
+    install.root.write("lib/Mills/ball.wkz",
+                       "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12");
     install.root.write("lib/Mills/ball.ncs", "");
-    install.root.write("lib/Mills/bull.wkz", tool("TP_BRAD=4 TP_CRAD=1 TP_STOCK=0.2"));
+    install.root.write("lib/Mills/bull.wkz",
+                       "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nS : &TP_STOCK=0.2");
     install.root.mkdir("lib/Mills/Old");
     install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "1");
     const std::string up = "1\t..\t\t\t\t\t\t\t\t\t\t\t\n";

@@ -37,30 +37,18 @@ struct ToolLibraryTest : WorkzoneTest {
 
     // A tool of the toolpath's body radius with this corner radius.
     std::string tool(const std::string& relative, const std::string& corner_radius = "2.500") {
-        return library.write(relative,
-                             "Body Radius              :       &TP_BRAD=5.000\r\n"
-                             "Corner Radius            :       &TP_CRAD=" +
-                                 corner_radius + "\r\n");
+        return library.write(relative, "B : &TP_BRAD=5.000\r\nC : &TP_CRAD=" + corner_radius);
     }
 };
 
-using ToolpathCommand = ToolLibraryTest;
 using ToolAgainstWorkzone = ToolLibraryTest;
 using NonRegularFiles = ToolLibraryTest;
 
-TEST_F(ToolpathCommand, NamedVariablesAndToolParameters) {
-    env_.set("KVXLANG", "en");
-    auto result =
-        run_cli({"toolpath", "TP_LITYPE.short", "TP_RADS", "TP_NOPE", "TP_CPPNUM", "<user-start>"});
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out,
-              "TP_LITYPE.short\tchar\t0\tRad\nTP_RADS\tdist\t0\t5.00000;2.00000\n"
-              "TP_NOPE\tnone\t0\t\nTP_CPPNUM\tint\t0\t7\n<user-start>\tchar\t1\t?\?<user-start>("
-              "char)?\?\n");
-
+TEST_F(ToolAgainstWorkzone, ToolpathListsTheToolParametersOfAnyToolpath) {
     // Without names: one line per tool parameter in index order, as a tool file writes them.
     write_toolpath(12, sample_items());
-    result = run_cli({"toolpath", "--tp", "+12"});
+    env_.set("KVXLANG", "en");
+    auto result = run_cli({"toolpath", "--tp", "+12"});
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_EQ(result.out.substr(0, 68),
               "1\tTP_COMMENT\troughing\n2\tTP_CDESC\tbull nose D10 R2\n3\tTP_CDIAM\t10.000\n");
@@ -194,19 +182,29 @@ TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWit
               "0\t" + zone_.path() + "/workzone.num\n");
 }
 
-TEST_F(ToolAgainstWorkzone, TabsAndLineBreaksInFieldsAreEscapedInEveryListing) {
+// One record a line, fields separated by a tab; tabs and line breaks inside a field escaped.
+TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
+    env_.set("KVXLANG", "en").set("CB_FIELD", "a\tb\nc\rd\\e");
     ParameterItems items = sample_items();
     items.set_text(61, "rough\tpass\\1");
     write_toolpath(0, items);
-    env_.set("CB_FIELD", "a\tb\nc\rd\\e");
     const std::string tool_file =
-        library.write("t.wkz", "Com\tment      :       &TP_COMMENT=x\ry\tz\r\n");
+        library.write("t.wkz",
+                      "Com\tment : &TP_COMMENT=x\ry\tz\r\nB : &TP_BRAD=5\r\nN : &TP_CPPNUM=12\r\n"
+                      "Mine : &MY_NOTE=a=b\r\n");
     const std::pair<Arguments, std::string> cases[] = {
         {{"env", "CB_FIELD"}, "CB_FIELD\ta\\tb\\nc\\rd\\e\n"},
         {{"expand", "x\ty\\z"}, "0\tx\\ty\\z\n"},
-        {{"toolpath", "TP_COMMENT"}, "TP_COMMENT\tchar\t0\trough\\tpass\\1\n"},
-        {{"show", tool_file}, "Com\\tment\tTP_COMMENT\tText\t1\tx\\ry\\tz\n"},
-        {{"check", tool_file}, "Com\\tment\t\trough\\tpass\\1\t\t\tx\\ry\\tz\n"},
+        {{"toolpath", "TP_COMMENT", "TP_LITYPE.short", "TP_RADS", "TP_NOPE", "TP_CPPNUM",
+          "<user-start>"},
+         "TP_COMMENT\tchar\t0\trough\\tpass\\1\nTP_LITYPE.short\tchar\t0\tRad\n"
+         "TP_RADS\tdist\t0\t5.00000;2.00000\nTP_NOPE\tnone\t0\t\nTP_CPPNUM\tint\t0\t7\n"
+         "<user-start>\tchar\t1\t?\?<user-start>(char)?\?\n"},
+        // show: in file order, with the kind and whether the program knows the parameter.
+        {{"show", tool_file},
+         "Com\\tment\tTP_COMMENT\tText\t1\tx\\ry\\tz\nB\tTP_BRAD\tReal\t1\t5.000\n"
+         "N\tTP_CPPNUM\tInteger\t1\t12\nMine\tMY_NOTE\tText\t0\ta=b\n"},
+        {{"check", tool_file}, "Com\\tment\t\trough\\tpass\\1\t\t\tx\\ry\\tz\nN\t\t7\t\t\t12\n"},
     };
     for (const auto& [arguments, expected] : cases) {
         EXPECT_EQ(run_cli(arguments).out, expected) << arguments[0];
