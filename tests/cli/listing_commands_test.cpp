@@ -5,14 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/app_fixture.h"
 #include "runtime/record_bytes.h"
-#include "runtime/record_file.h"
-#include "runtime/status.h"
 #include "support/test_support.h"
 
 namespace {
@@ -97,45 +96,31 @@ TEST(FedrixCommand, ListsEverySettingInWriteOrder) {
     EXPECT_NE(result.err.find("ist nicht eine 'Fedrix Tool' Ini-Datei!"), std::string::npos);
 }
 
-std::string write_records(const testsupport::TempDir& dir, bool formatted) {
-    std::string path = dir.file(formatted ? "zone0.inf" : "plain.rec");
-    set_record_program("CutterBase", formatted);
-    int unit = 0;
-    int status = -1;
-    record_open(&unit, path, kRecordModeCreate, &status);
-    EXPECT_EQ(status, kStatusOk);
-    bool flags[2] = {true, false};
-    std::int16_t w = -7;
-    std::int32_t i = 123456;
-    float r = 25.4f;
-    double d = 0.1;
-    for (int written :
-         {record_start(unit), record_write_logical(unit, flags, 2),
-          record_write_char(unit, "\t", 1), record_write_short(unit, &w),
-          record_write_int(unit, &i), record_write_real(unit, &r), record_write_double(unit, &d),
-          record_write_text(unit, "a\\b\nc"), record_start(unit), record_close(unit)}) {
-        EXPECT_EQ(written, kStatusOk);
-    }
-    set_record_program("CutterBase", false);
-    return path;
-}
-
 TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
     testsupport::TempDir dir;
-    auto result = run_cli({"records", write_records(dir, true)});
+    // Two logicals, a character, a short, an int, a real, a double and a text, little-endian.
+    const std::string data(
+        "\1\0\t\xF9\xFF\x40\xE2\1\0\x33\x33\xCB\x41\x9A\x99\x99\x99\x99\x99\xB9\x3F\5a\\b\nc", 27);
+    const std::string bytes =
+        recordtest::file(false, 2,
+                         recordtest::record(false, 1, "002L 001C 001W 001I 001R 001D 001S ", data) +
+                             recordtest::record(false, 2, "", ""));
+    auto result = run_cli({"records", dir.write("zone0.inf", bytes)});
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(result.out,
-              "header\torder=native\ttag=CutterBase\trecords=2\tfirst=160\tend=232\tformatted=1"
+              "header\torder=native\ttag=crafted\trecords=2\tfirst=160\tend=232\tformatted=1"
               "\tword4=-1\tword20=0\tflags=1,1,1\n"
               "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4\tD:0.1"
               "\tS:a\\\\b\\nc\n"
               "record\t2\tkey=2\tlength=1\n");
-    result = run_cli({"records", write_records(dir, false)});
+    // Without formats each record is listed as its bytes.
+    std::string plain = recordtest::file(false, 1, std::string("\x1B\0\1\0", 4) + data);
+    plain[155] = '\0';
+    result = run_cli({"records", dir.write("plain.rec", plain)});
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_NE(result.out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"), std::string::npos);
 
     // The second record's header cut off, a negative record count, none named.
-    std::string bytes = testsupport::read_file(write_records(dir, true));
     result = run_cli({"records", dir.write("cut.inf", bytes.substr(0, bytes.size() - 3))});
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_NE(result.out.find("record\t1\t"), std::string::npos);
@@ -150,41 +135,15 @@ TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
     EXPECT_EQ(run_cli({"records"}).exit_code, 2);
 }
 
-TEST(TreeCommand, PrintsTheLibraryOneIndentedItemALineWithoutAWorkzone) {
+// tree: IMAGE, TEXT and PATH of each item, two blanks of indentation a level; list: IMAGE, the
+// eleven columns and the SHAPE of each row, in the order of the header clicks given.
+TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
     apptest::Installation install;
     const std::string lib = install.path("lib");
-    for (const char* file : {"lib/t.wkz", "lib/t.ncs", "lib/Mills/a\tb.wkz", "lib/Mills/x.txt"}) {
-        install.root.write(file, "");
-    }
-    install.root.mkdir("lib/drills");
-    install.env.set("KVX_FEDRIX", "1");
-    const std::string listing = "0\t" + lib + "\t" + lib + "\n  1\tdrills\t" + lib +
-                                "/drills\n  1\tMills\t" + lib + "/Mills\n    3\ta\\tb.wkz\t" + lib +
-                                "/Mills/a\\tb.wkz\n  4\tt.wkz\t" + lib + "/t.wkz\n";
-    auto result = run_cli({"tree", lib + "//"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, listing);
-
-    // Without a directory, the one the program would use; Fedrix images only when switched on.
-    install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "0");
-    result = run_cli({"tree"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, std::string(listing).replace(listing.rfind("4\t"), 1, "3"));
-
-    install.env.set("KVX_CUTTER_DIR", install.path("none"));
-    for (const Arguments& arguments : {Arguments{"tree", install.path("lib/t.wkz")}, {"tree"}}) {
-        result = run_cli(arguments);
-        EXPECT_EQ(result.exit_code, 1);
-        EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("not a tool directory"), std::string::npos);
-    }
-    EXPECT_EQ(run_cli({"tree", lib, lib}).exit_code, 2);
-}
-
-TEST(ListCommand, PrintsTheRowsAfterTheHeaderClicksWithoutAWorkzone) {
-    apptest::Installation install;
-    const std::string lib = install.path("lib");
-    install.root.write("lib/Mills/flat.wkz",
+    const std::string mills = lib + "/Mills";
+    install.root.write("lib/t.wkz", "");
+    install.root.write("lib/t.ncs", "");
+    install.root.write("lib/Mills/f\tl.wkz",
                        "B : &TP_BRAD=5\r\nN : &TP_CPPNUM=3\r\nC : &TP_COMMENT=a\tb");
     install.root.write("lib/Mills/ball.wkz",
                        "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12");
@@ -192,34 +151,52 @@ TEST(ListCommand, PrintsTheRowsAfterTheHeaderClicksWithoutAWorkzone) {
     install.root.write("lib/Mills/bull.wkz",
                        "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nS : &TP_STOCK=0.2");
     install.root.mkdir("lib/Mills/Old");
-    install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "1");
+    install.env.set("KVX_FEDRIX", "1");
+    const std::string tree =
+        "0\t" + lib + "\t" + lib + "\n  1\tMills\t" + mills + "\n    1\tOld\t" + mills +
+        "/Old\n    4\tball.wkz\t" + mills + "/ball.wkz\n    3\tbull.wkz\t" + mills +
+        "/bull.wkz\n    3\tf\\tl.wkz\t" + mills + "/f\\tl.wkz\n  4\tt.wkz\t" + lib + "/t.wkz\n";
+    auto result = run_cli({"tree", lib + "//"});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.out, tree);
     const std::string up = "1\t..\t\t\t\t\t\t\t\t\t\t\t\n";
     const std::string old = "1\tOld\t\t\t\t\t\t\t\t\t\t\t\n";
     const std::string ball = "4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\t\t6\n";
     const std::string bull = "3\tbull.wkz\t\t4.000\t1.000\t0.200\t\t\t\t\t\t\t7\n";
-    const std::string flat = "3\tflat.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
-    auto result = run_cli({"list", lib + "/Mills"});
+    const std::string flat = "3\tf\\tl.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
+    install.env.set("KVX_CUTTER_DIR", lib);
+    result = run_cli({"list", mills});
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(result.out, up + old + ball + bull + flat);
+    // The library's root has no way up; KVX_CUTTER_DIR decides where the root is.
+    EXPECT_EQ(run_cli({"list", lib}).out,
+              "1\tMills\t\t\t\t\t\t\t\t\t\t\t\n4\tt.wkz\t\t\t\t\t\t\t\t\t\t\t5\n");
+    install.env.set("KVX_CUTTER_DIR", mills);
+    EXPECT_EQ(run_cli({"list", mills}).out, old + ball + bull + flat);
 
-    // Each --sort is one header click, in order (the clicks' effect is the sort's own test);
-    // sizes as diameters; the Fedrix image only when switched on.
-    install.env.set("KVX_FEDRIX", "0");
-    result = run_cli({"list", "--sort", "1", lib + "/Mills", "--diameter", "--sort", "1"});
+    // Without a directory the tree is the one the program would use. The Fedrix images only
+    // when switched on; each --sort is one header click, in order (the clicks' effect is the
+    // sort's own test); sizes as diameters.
+    install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "0");
+    result = run_cli({"tree"});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.out, std::regex_replace(tree, std::regex("  4\t"), "  3\t"));
+    result = run_cli({"list", "--sort", "1", mills, "--diameter", "--sort", "1"});
     EXPECT_EQ(result.out, up + old +
                               "3\tbull.wkz\t\t8.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
-                              "3\tflat.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
+                              "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
                               "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
 
-    // The library's root has no way up; KVX_CUTTER_DIR decides where the root is.
-    EXPECT_EQ(run_cli({"list", lib}).out, "1\tMills\t\t\t\t\t\t\t\t\t\t\t\n");
-    install.env.set("KVX_CUTTER_DIR", lib + "/Mills").set("KVX_FEDRIX", "1");
-    EXPECT_EQ(run_cli({"list", lib + "/Mills"}).out, old + ball + bull + flat);
-
-    result = run_cli({"list", lib + "/Mills/flat.wkz"});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_NE(result.err.find("not a directory"), std::string::npos);
-    for (const Arguments& arguments : {Arguments{"list"},
+    install.env.set("KVX_CUTTER_DIR", install.path("none"));
+    for (const Arguments& arguments :
+         {Arguments{"tree", lib + "/t.wkz"}, {"tree"}, {"list", lib + "/t.wkz"}}) {
+        result = run_cli(arguments);
+        EXPECT_EQ(result.exit_code, 1) << arguments.back();
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("not a"), std::string::npos) << result.err;
+    }
+    for (const Arguments& arguments : {Arguments{"tree", lib, lib},
+                                       {"list"},
                                        {"list", lib, lib},
                                        {"list", lib, "--sort"},
                                        {"list", lib, "--sort", "11"},
