@@ -66,44 +66,43 @@ TEST_F(ToolAgainstWorkzone, ToolpathListsTheToolParametersOfAnyToolpath) {
     EXPECT_EQ(run_cli({"toolpath", "--tp"}).exit_code, 2);
 }
 
-// check and apply on the toolpath's own tool and its regrinding: the demo installation's test.
-TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectory) {
+// check and apply on the toolpath's own tool and its regrinding are the demo installation's
+// test.
+TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysWhatWentWrong) {
     tool("bull/d10r2.wkz");
     // A tool path or a tool directory relative to the working directory: each names the
     // toolpath's own tool, so no reference is sent (links and "." steps are the reference's own
     // test).
     const std::string name = library.path().substr(library.path().rfind('/') + 1);
     // KVX_CUTTER_DIR, working directory, tool argument
-    const std::tuple<std::string, std::string, std::string> cases[] = {
+    const std::tuple<std::string, std::string, std::string> relative[] = {
         {library.path(), zone_.path(), "../" + name + "/bull/d10r2.wkz"},
         {name, library.path() + "/..", library.file("bull/d10r2.wkz")},
     };
-    for (const auto& [directory, working, tool_file] : cases) {
+    for (const auto& [directory, working, given] : relative) {
         env_.set("KVX_CUTTER_DIR", directory);
-        const auto result = run_cli({"apply", tool_file, "-o", out}, working);
+        const auto result = run_cli({"apply", given, "-o", out}, working);
         EXPECT_EQ(result.exit_code, 0) << result.err;
-        EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ") << directory << " " << tool_file;
+        EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ") << directory << " " << given;
     }
     // Another tool of the library: its reference is sent along, to cutter.out by default.
     env_.set("KVX_CUTTER_DIR", library.path());
     tool("flat/R&D.wkz", "2.000");
-    const auto result = run_cli({"apply", library.file("flat/R&D.wkz")}, zone_.path());
-    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(run_cli({"apply", library.file("flat/R&D.wkz")}, zone_.path()).exit_code, 0);
     EXPECT_EQ(read_file(out), "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\R\\&D.wkz ");
-}
+    std::remove(out.c_str());
 
-TEST_F(ToolAgainstWorkzone, ApplySaysOnStandardErrorWhatWentWrong) {
     // A tool path holding a line break cannot go into a change file.
-    for (const auto& [name, shown] : {std::pair{"bull/d10\nr2.wkz", "bull/d10\\nr2.wkz"},
+    for (const auto& [path, shown] : {std::pair{"bull/d10\nr2.wkz", "bull/d10\\nr2.wkz"},
                                       std::pair{"bull\r/d10r2.wkz", "bull\\r/d10r2.wkz"}}) {
-        const auto result = run_cli({"apply", tool(name), "-o", out});
+        const auto result = run_cli({"apply", tool(path), "-o", out});
         EXPECT_EQ(result.exit_code, 1);
         EXPECT_EQ(result.err, "cutterbase-cli: the tool path holds a line break: '" +
                                   library.file(shown) + "'\n");
     }
     EXPECT_FALSE(platform::exists(out));
 
-    const std::string tool_file = tool("bull/d10r2.wkz");
+    const std::string tool_file = library.file("bull/d10r2.wkz");
     for (const auto& directory :
          {std::optional<std::string>(), std::optional(zone_.file("none"))}) {
         env_.set("KVX_CUTTER_DIR", directory);
@@ -116,12 +115,12 @@ TEST_F(ToolAgainstWorkzone, ApplySaysOnStandardErrorWhatWentWrong) {
     }
 
     const std::string missing = zone_.file("no/cutter.out");
-    const std::tuple<const char*, std::string> cases[] = {
+    const std::tuple<const char*, std::string> messages[] = {
         {"ang", "The change file\n\n\t'" + missing + "'\n\ncould not be written!"},
         {"all", "Die \xC4nderungsdatei\n\n\t'" + missing + "'\n\nkonnte nicht geschrieben werden!"},
         {"fra", "The change file\n\n\t'" + missing + "'\n\ncould not be written!"},
     };
-    for (const auto& [language, text] : cases) {
+    for (const auto& [language, text] : messages) {
         env_.set("KVXLANG", language);
         const auto result = run_cli({"apply", tool_file, "-o", missing});
         EXPECT_EQ(result.exit_code, 1);
