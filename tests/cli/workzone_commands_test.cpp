@@ -22,7 +22,7 @@ using testsupport::read_file;
 using testsupport::run_cli;
 using Arguments = std::vector<std::string>;
 
-struct ToolLibraryTest : WorkzoneTest {
+struct ToolAgainstWorkzone : WorkzoneTest {
     testsupport::TempDir library;
     std::string out = zone_.file("cutter.out");
 
@@ -40,9 +40,6 @@ struct ToolLibraryTest : WorkzoneTest {
         return library.write(relative, "B : &TP_BRAD=5.000\r\nC : &TP_CRAD=" + corner_radius);
     }
 };
-
-using ToolAgainstWorkzone = ToolLibraryTest;
-using NonRegularFiles = ToolLibraryTest;
 
 TEST_F(ToolAgainstWorkzone, ToolpathListsTheToolParametersOfAnyToolpath) {
     // Without names: one line per tool parameter in index order, as a tool file writes them.
@@ -213,7 +210,7 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     EXPECT_EQ(run_cli({"startup", "-o", "o\tx\n"}).out.substr(0, 19), "output_file\to\\tx\\n\n");
 }
 
-TEST_F(NonRegularFiles, FifosAndDevicesAreRefusedAsToolFedrixAndRecordFiles) {
+TEST_F(ToolAgainstWorkzone, FifosAndDevicesAreRefusedAsToolFedrixAndRecordFiles) {
     ASSERT_EQ(::mkfifo(library.file("fifo.wkz").c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", library.file("zero.wkz").c_str()), 0);
     ASSERT_EQ(::mkfifo(library.file("fifo.ncs").c_str(), 0600), 0);
@@ -243,7 +240,7 @@ TEST_F(NonRegularFiles, FifosAndDevicesAreRefusedAsToolFedrixAndRecordFiles) {
 }
 
 // Beyond the file-size limit the write fails and is reported; no temporary file stays behind.
-TEST_F(NonRegularFiles, AFileSizeLimitFailsApplyCleanly) {
+TEST_F(ToolAgainstWorkzone, AFileSizeLimitFailsApplyCleanly) {
     const std::string self = tool("self.wkz");
     const std::size_t entries = platform::find_files(zone_.path() + "/*").size();
     struct rlimit saved {};
