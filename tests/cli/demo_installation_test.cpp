@@ -66,8 +66,8 @@ struct DemoInstallation : ::testing::Test {
     }
 };
 
-TEST_F(DemoInstallation, StartsQuietlyTheToolpathsToolIsConsistentTheReworkedOneDiffers) {
-    auto result = run_cli({"startup", "-tpnum", "1", "-o", root_.file("cutter.out")});
+TEST_F(DemoInstallation, StartsWithoutAMessageAndFindsItsLibraryAndSettings) {
+    const auto result = run_cli({"startup", "-tpnum", "1", "-o", root_.file("cutter.out")});
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, "output_file\t" + root_.file("cutter.out") +
@@ -78,8 +78,10 @@ TEST_F(DemoInstallation, StartsQuietlyTheToolpathsToolIsConsistentTheReworkedOne
                               "\ninstallation_settings_path\t" + home_ + "/bin/CutterBase.INI" +
                               "\nlast_tool_directory\t" + tools_ +
                               "\nshow_consistency_message\t1\ndiameter_mode\t0\n");
+}
 
-    result = run_cli({"toolpath", "TP_INDEX82", "TP_TYPE"});
+TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers) {
+    auto result = run_cli({"toolpath", "TP_INDEX82", "TP_TYPE"});
     EXPECT_EQ(result.out,
               "TP_INDEX82\tchar\t0\t.\\Bullnose\\D10_R2.wkz\nTP_TYPE\tchar\t0\tZ-level roughing\n");
 
