@@ -218,11 +218,10 @@ std::vector<ToolListRow> rows(const std::vector<std::string>& row_texts) {
     std::vector<ToolListRow> result;
     for (const std::string& row_text : row_texts) {
         ToolListRow& row = result.emplace_back();
-        const bool folder = row_text.back() == '/';
-        const std::size_t end = std::min(row_text.find(folder ? '/' : '='), row_text.size());
-        row.columns.fill(row_text.substr(std::min(end + 1, row_text.size())));
+        const std::size_t end = row_text.find_first_of("=/");
+        row.columns.fill(row_text.substr(end + 1));
         row.columns[kColumnName] = row_text.substr(0, end);
-        if (folder) {
+        if (row_text[end] == '/') {
             row.kind = ToolListRowKind::Folder;
             row.image = kImageFolder;
         }
