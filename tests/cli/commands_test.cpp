@@ -83,23 +83,6 @@ TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     EXPECT_EQ(run_cli({"message", "TEST"}).exit_code, 2);
 }
 
-TEST(FedrixCommand, ListsEverySettingInWriteOrder) {
-    testsupport::TempDir dir;
-    testsupport::ScopedEnv env;
-    env.set("KVXHOME", dir.path()).set("KVXLANG", "ang");
-    auto result =
-        run_cli({"fedrix", dir.write("t.ncs",
-                                     "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-                                     "[ADVANCED]\r\nNumber Of Teeth=4\r\n")});
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out.substr(0, 73),
-              "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n");
-    EXPECT_NE(result.out.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
-    result = run_cli({"fedrix", dir.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n")});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_NE(result.err.find("ist nicht eine 'Fedrix Tool' Ini-Datei!"), std::string::npos);
-}
-
 TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
     testsupport::TempDir dir;
     // Two logicals, a character, a short, an int, a real, a double and a text, little-endian.
@@ -448,6 +431,20 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     const std::string listing = run_cli({"toolpath"}).out;
     EXPECT_EQ(listing.substr(0, listing.find('\n') + 1), "1\tTP_COMMENT\trough\\tpass\\1\n");
     EXPECT_EQ(run_cli({"startup", "-o", "o\tx\n"}).out.substr(0, 19), "output_file\to\\tx\\n\n");
+}
+
+TEST_F(ToolAgainstWorkzone, FedrixListsEverySettingInWriteOrder) {
+    auto result =
+        run_cli({"fedrix", library.write("t.ncs",
+                                         "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
+                                         "[ADVANCED]\r\nNumber Of Teeth=4\r\n")});
+    EXPECT_EQ(result.exit_code, 0);
+    EXPECT_EQ(result.out.substr(0, 73),
+              "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n");
+    EXPECT_NE(result.out.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
+    result = run_cli({"fedrix", library.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n")});
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_NE(result.err.find("ist nicht eine 'Fedrix Tool' Ini-Datei!"), std::string::npos);
 }
 
 TEST_F(ToolAgainstWorkzone, FifosAndDevicesAreRefusedAsToolFedrixAndRecordFiles) {
