@@ -72,9 +72,9 @@ TEST_F(Startup, ProgramDirectoryComesFromTheHookCommand) {
     EXPECT_EQ(RunningApplicationName(), "test_app");
 }
 
-TEST(UserSettingsPath, FollowsTheUsersConfigurationFolder) {
+TEST(SettingsPaths, FollowTheConfigurationFolders) {
     apptest::Installation install;
-    // XDG_CONFIG_HOME, the settings file; a relative folder is not taken
+    // XDG_CONFIG_HOME, the user's file; a relative folder is not taken
     const std::tuple<std::optional<std::string>, std::string> cases[] = {
         {install.path("config"), install.path("config/CutterBase/CutterBase.INI")},
         {"", install.user_settings()},
@@ -88,6 +88,17 @@ TEST(UserSettingsPath, FollowsTheUsersConfigurationFolder) {
     install.env.set("XDG_CONFIG_HOME", std::nullopt).set("HOME", std::nullopt);
     const std::string fallback = UserSettingsPath("cb");
     EXPECT_TRUE(fallback.empty() || fallback.ends_with("/.config/CutterBase/cb.INI")) << fallback;
+
+    // XDG_CONFIG_DIRS, the system's files, least important first
+    const std::tuple<std::optional<std::string>, Ids> system[] = {
+        {std::nullopt, {"/etc/xdg/CutterBase/cb.INI"}},
+        {"", {"/etc/xdg/CutterBase/cb.INI"}},
+        {"/a:relative::/b/", {"/b/CutterBase/cb.INI", "/a/CutterBase/cb.INI"}},
+    };
+    for (const auto& [configured, paths] : system) {
+        install.env.set("XDG_CONFIG_DIRS", configured);
+        EXPECT_EQ(SystemSettingsPaths("cb"), paths);
+    }
 }
 
 TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
