@@ -2,9 +2,9 @@
 # AppStream data, the manual pages, bash completion, the documentation and the demo installation,
 # in the places a Linux system looks for them.
 
-# The package's name, not the project's, names the documentation folder on Debian.
-set(CMAKE_INSTALL_DOCDIR share/doc/cutterbase CACHE PATH "Documentation (DATAROOTDIR/doc/cutterbase)")
 include(GNUInstallDirs)
+# The package's name, not the project's, names the documentation folder on Debian.
+set(CUTTERBASE_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/cutterbase)
 
 set(CUTTERBASE_APP_ID com.karvex.CutterBase)
 set(CUTTERBASE_MAINTAINER "Karvex CutterBase <cutterbase@karvex.com>"
@@ -23,6 +23,7 @@ if(NOT CUTTERBASE_RELEASE_DATE OR NOT CUTTERBASE_RELEASE_RFC2822)
   string(TIMESTAMP CUTTERBASE_RELEASE_DATE "%Y-%m-%d" UTC)
   string(TIMESTAMP CUTTERBASE_RELEASE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 endif()
+string(SUBSTRING "${CUTTERBASE_RELEASE_DATE}" 0 4 CUTTERBASE_RELEASE_YEAR)
 set(CUTTERBASE_REVISION_TEXT "${CUTTERBASE_REVISION}")
 if(NOT CUTTERBASE_REVISION_TEXT)
   set(CUTTERBASE_REVISION_TEXT "unknown")
@@ -33,6 +34,7 @@ set(_generated ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${_packaging}/${CUTTERBASE_APP_ID}.metainfo.xml.in
                ${_generated}/${CUTTERBASE_APP_ID}.metainfo.xml @ONLY)
 configure_file(${_packaging}/changelog.in ${_generated}/changelog @ONLY)
+configure_file(${_packaging}/copyright.in ${_generated}/copyright @ONLY)
 
 # Manual pages and the change log compressed as Debian wants them: gzip -9, without name or time.
 set(_compressed "")
@@ -61,9 +63,9 @@ if(CUTTERBASE_GUI)
   install(FILES ${_generated}/${CUTTERBASE_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
-install(FILES README.md ${_packaging}/copyright ${_generated}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES README.md ${_generated}/copyright ${_generated}/changelog.gz
+        DESTINATION ${CUTTERBASE_DOCDIR})
+install(DIRECTORY docs/ DESTINATION ${CUTTERBASE_DOCDIR}/docs)
 install(DIRECTORY demo/ DESTINATION ${CMAKE_INSTALL_DATADIR}/cutterbase/demo)
 
 set(CPACK_GENERATOR DEB)
@@ -76,8 +78,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "milling tool library of a CAM system")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-CutterBase is the tool library of a CAM system for NC milling. The CAM system
+# The summary is the synopsis line; this is the extended description under it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "CutterBase is the tool library of a CAM system for NC milling. The CAM system
 starts it for one toolpath of the current workzone: the machining programmer
 browses a library of milling tools, sees the chosen tool checked against the
 toolpath, edits cutter geometry, tolerances, feeds, security distances and
