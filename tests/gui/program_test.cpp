@@ -89,15 +89,15 @@ private slots:
         const std::string runtime = "The environment variable 'KVXHOME' is not defined\n";
         const std::string english =
             runtime +
-            "\nCutterBase needs the environment of its CAM system (KVXHOME, KVXZONE and "
-            "the installation's environ.cfg): the CAM system starts it through "
-            "KVX_CUTTER_HOOK_COMMAND for a toolpath of the current workzone, so start "
+            "\nCutterBase needs the environment of its CAM system\n(KVXHOME, KVXZONE and "
+            "the installation's environ.cfg):\nthe CAM system starts it through "
+            "KVX_CUTTER_HOOK_COMMAND\nfor a toolpath of the current workzone, so start "
             "it from there.";
         const std::string german =
             runtime +
-            "\nCutterBase braucht die Umgebung seines CAM-Systems (KVXHOME, KVXZONE "
-            "und die environ.cfg der Installation): Das CAM-System startet es \xFC"
-            "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn der aktuellen Arbeitszone; "
+            "\nCutterBase braucht die Umgebung seines CAM-Systems\n(KVXHOME, KVXZONE "
+            "und die environ.cfg der Installation):\nDas CAM-System startet es \xFC"
+            "ber KVX_CUTTER_HOOK_COMMAND\nf\xFCr eine Bahn der aktuellen Arbeitszone; "
             "starten Sie es von dort.";
         // KVXLANG, whether a display is, what the box shows
         const std::tuple<std::optional<std::string>, bool, std::vector<std::string>> cases[] = {
