@@ -7,9 +7,8 @@ namespace {
 constexpr const char* kChangeFileNotWritten =
     "E The change file\n\n\t'%s'\n\ncould not be written!";
 constexpr const char* kStartedWithoutCamSystem =
-    "CutterBase needs the environment of its CAM system\n(KVXHOME, KVXZONE and the "
-    "installation's environ.cfg):\nthe CAM system starts it through KVX_CUTTER_HOOK_COMMAND\n"
-    "for a toolpath of the current workzone, so start it from there.";
+    "CutterBase needs the environment of its CAM system (KVXHOME, KVXZONE):\n"
+    "the CAM system starts it through KVX_CUTTER_HOOK_COMMAND for a toolpath.";
 
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
@@ -28,10 +27,9 @@ const char* const kTexts[][kLanguageCount] = {
     {kChangeFileNotWritten, "E Die \xC4nderungsdatei\n\n\t'%s'\n\nkonnte nicht geschrieben werden!",
      kChangeFileNotWritten, kChangeFileNotWritten, kChangeFileNotWritten},
     {kStartedWithoutCamSystem,
-     "CutterBase braucht die Umgebung seines CAM-Systems\n(KVXHOME, KVXZONE und die environ.cfg "
-     "der Installation):\nDas CAM-System startet es \xFC"
-     "ber KVX_CUTTER_HOOK_COMMAND\nf\xFCr eine Bahn der aktuellen Arbeitszone; starten Sie es "
-     "von dort.",
+     "CutterBase braucht die Umgebung seines CAM-Systems (KVXHOME, KVXZONE):\n"
+     "Das CAM-System startet es \xFC"
+     "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.",
      kStartedWithoutCamSystem, kStartedWithoutCamSystem, kStartedWithoutCamSystem},
 };
 

@@ -50,20 +50,15 @@ TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
     const auto help = run_cli({"--help"});
     EXPECT_EQ(help.exit_code, 0);
     EXPECT_TRUE(help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
-    for (const char* usage : {"  --version ", "  startup [ARGS...]\n", "  list DIR [--diameter"}) {
-        EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
-    }
+    EXPECT_TRUE(help.out.ends_with("\n  list DIR [--diameter] [--sort COL]...\n")) << help.out;
     const auto version = run_cli({"--quiet", "--version"});
-    EXPECT_TRUE(std::regex_match(version.out, std::regex("cutterbase-cli \\d+(\\.\\d+)+"
-                                                         "( \\(revision [0-9a-f]+\\))?\n")))
+    EXPECT_TRUE(std::regex_match(
+        version.out, std::regex("cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n")))
         << version.out;
-    EXPECT_EQ(help.err + version.err, "");
-    for (const char* unknown : {"--bogus", "-h"}) {
-        const auto result = run_cli({unknown});
-        EXPECT_EQ(result.exit_code, 2);
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(result.err.ends_with(help.out)) << result.err;
-    }
+    const auto unknown = run_cli({"-h"});
+    EXPECT_EQ(help.err + version.err + unknown.out, "");
+    EXPECT_EQ(unknown.exit_code, 2);
+    EXPECT_EQ(unknown.err, "cutterbase-cli: unknown command '-h'\n" + help.out);
 }
 
 }  // namespace

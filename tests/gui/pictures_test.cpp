@@ -3,7 +3,6 @@
 // at; skipped without it.
 
 #include <QDir>
-#include <QPainter>
 #include <QTest>
 #include <fstream>
 
@@ -14,7 +13,6 @@
 #include "gui/pages/fedrix_page.h"
 #include "gui/pages/sheet_fedrix.h"
 #include "gui/pages/sheet_tool.h"
-#include "gui/resources/pictures.h"
 #include "gui_test.h"
 #include "installation_fixture.h"
 #include "language/message_presenter.h"
@@ -50,21 +48,6 @@ private slots:
     }
 
     void dialogs() {
-        // The flags, the icon and the tree's images at the size the windows draw them, enlarged
-        // four times.
-        QImage strip(11 * 24, 20, QImage::Format_ARGB32);
-        strip.fill(Qt::white);
-        {
-            QPainter painter(&strip);
-            int left = 2;
-            for (const char* name : {"flag_ang", "flag_all", "flag_fra", "flag_esp", "flag_sue",
-                                     "cutterbase", "tree_root", "tree_folder", "tree_folder_open",
-                                     "tree_tool", "tree_tool_fedrix"}) {
-                painter.drawPixmap(left, 1, picturePixmap(QString::fromLatin1(name), {20, 17}));
-                left += 24;
-            }
-        }
-        QVERIFY(strip.scaled(strip.size() * 4).save(folder_ + QStringLiteral("/pictures.png")));
         QCoreApplication::setApplicationName(QStringLiteral("CutterBase"));
         guitest::Installation installation;
         for (const QString language : {"ang", "all"}) {
