@@ -15,8 +15,7 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-// The full configuration and the missing workzone are checked through the command line. The
-// fixture's catalogue texts name their message ("tooldir", "hook").
+// The fixture's texts name their message ("tooldir", "hook"); the rest: startup_command_test.
 TEST(Startup, ToolAndProgramDirectoriesAndTheirMessages) {
     apptest::Installation install;
     const auto path = [&](const std::string& relative) { return install.path(relative); };
@@ -65,38 +64,33 @@ TEST(Startup, ToolAndProgramDirectoriesAndTheirMessages) {
 
 TEST(SettingsPaths, FollowTheConfigurationFolders) {
     apptest::Installation install;
-    // XDG_CONFIG_HOME, the user's file; a relative folder is not taken
-    const std::tuple<std::optional<std::string>, std::string> cases[] = {
-        {install.path("config"), install.path("config/CutterBase/CutterBase.INI")},
-        {"", install.user_settings()},
-        {"relative/config", install.user_settings()},
-        {std::nullopt, install.user_settings()},
-    };
-    for (const auto& [configured, settings] : cases) {
-        install.env.set("XDG_CONFIG_HOME", configured);
-        EXPECT_EQ(UserSettingsPath("CutterBase"), settings);
+    const std::string home = install.path("user/.config/CutterBase/cb.INI");
+    const Ids etc = {"/etc/xdg/CutterBase/cb.INI"};
+    // XDG_CONFIG_HOME and XDG_CONFIG_DIRS, where relative folders are not taken; the user's
+    // file and the system's, least important first
+    const std::tuple<std::optional<std::string>, std::optional<std::string>, std::string, Ids>
+        cases[] = {
+            {install.path("config"), "", install.path("config/CutterBase/cb.INI"), etc},
+            {"relative/config",
+             "/a:relative::/b/",
+             home,
+             {"/b/CutterBase/cb.INI", "/a/CutterBase/cb.INI"}},
+            {std::nullopt, std::nullopt, home, etc},
+        };
+    for (const auto& [user, system, user_file, system_files] : cases) {
+        install.env.set("XDG_CONFIG_HOME", user).set("XDG_CONFIG_DIRS", system);
+        EXPECT_EQ(UserSettingsPath("cb"), user_file);
+        EXPECT_EQ(SystemSettingsPaths("cb"), system_files);
     }
     install.env.set("XDG_CONFIG_HOME", std::nullopt).set("HOME", std::nullopt);
     const std::string fallback = UserSettingsPath("cb");
     EXPECT_TRUE(fallback.empty() || fallback.ends_with("/.config/CutterBase/cb.INI")) << fallback;
-
-    // XDG_CONFIG_DIRS, the system's files, least important first
-    const std::tuple<std::optional<std::string>, Ids> system[] = {
-        {std::nullopt, {"/etc/xdg/CutterBase/cb.INI"}},
-        {"", {"/etc/xdg/CutterBase/cb.INI"}},
-        {"/a:relative::/b/", {"/b/CutterBase/cb.INI", "/a/CutterBase/cb.INI"}},
-    };
-    for (const auto& [configured, paths] : system) {
-        install.env.set("XDG_CONFIG_DIRS", configured);
-        EXPECT_EQ(SystemSettingsPaths("cb"), paths);
-    }
 }
 
 TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
     const std::string huge(10000, '7');
     // Arguments, output file, toolpath number, texts of CUTBASE_TPNUM_UNKNOWN ("tpnum").
-    using Texts = std::vector<std::string>;
-    const std::tuple<Texts, std::string, std::int32_t, Texts> cases[] = {
+    const std::tuple<Ids, std::string, std::int32_t, Ids> cases[] = {
         {{"/o", "out.txt", "/tpnum", "7"}, "out.txt", 7, {}},
         {{"-TPNUM", "7", "/O"}, "cutter.out", 0, {"tpnum 7", "tpnum /O"}},
         {{"-tpnum", "-4"}, "cutter.out", 0, {}},  // "-4" is a flag

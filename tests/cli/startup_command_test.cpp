@@ -15,13 +15,12 @@ TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
     const auto path = [&](const std::string& relative) { return install.path(relative); };
     install.root.mkdir("zone");
     const std::string marker = "[T.A.L.M.O.R.]\nCutter-Base=Karvex - CutterBase\n";
-    install.root.write("prog/CutterBase.INI", marker +
-                                                  "[GENERAL]\nLast Tool Dir=/tools/drills\n"
-                                                  "Show Consistency Message=2\n");
+    install.root.write(
+        "prog/CutterBase.INI",
+        marker + "[GENERAL]\nLast Tool Dir=/tools/drills\nShow Consistency Message=2\n");
     install.env.set("KVXZONE", path("zone/")).set("KVX_CUTTER_DIR", path("zone"));
     install.env.set("KVX_CUTTER_HOOK_COMMAND", path("prog/CutterBase")).set("KVX_FEDRIX", "1");
-    const std::string system = install.root.write("xdg/CutterBase/CutterBase.INI",
-                                                  marker + "[GENERAL]\nLast Tool Dir=/sys\n");
+    const std::string system = install.root.write("xdg/CutterBase/CutterBase.INI", marker);
     const std::string huge = "/" + std::string(10000, '9');
     auto result = run_cli({"startup", "-tpnum", "7", "-o", huge, huge});
     EXPECT_EQ(result.exit_code, 0);

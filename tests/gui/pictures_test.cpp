@@ -1,6 +1,5 @@
-// Writes pictures of the dialogs and of the main window with each page of its tool sheet, in
-// English and German, into the folder named by CUTTERBASE_GUI_PICTURES, for a person to look
-// at; skipped without it.
+// Pictures of the dialogs and of the main window with each page of its sheet, in English and
+// German, in the folder CUTTERBASE_GUI_PICTURES names, for a person to look at.
 
 #include <QDir>
 #include <QTest>
@@ -17,16 +16,6 @@
 #include "installation_fixture.h"
 #include "language/message_presenter.h"
 #include "main_window_fixture.h"
-
-namespace {
-
-const char* const kReport =
-    "The tool does not fit the toolpath:\n\nParameter\t\tTool\t\tToolpath\n"
-    "TP_DIAMETER\t\t10.000\t\t12.000\nTP_CORNER_RADIUS\t0.500\t\t0.000\n"
-    "TP_LENGTH\t\t75.000\t\t60.000\nTP_STEPOVER\t\t4.000\t\t6.000\n"
-    "TP_FEED_RATE\t\t1200.000\t800.000\n\nUse the tool anyway?";
-
-}  // namespace
 
 class DialogPictures : public QObject {
     Q_OBJECT
@@ -52,13 +41,6 @@ private slots:
         guitest::Installation installation;
         for (const QString language : {"ang", "all"}) {
             installation.useCatalogue(language.toStdString());
-            MessageDialog ok("The tool file was saved.", kButtonsOk, kIconInformation, false);
-            save(ok, "message-set0-" + language);
-            MessageDialog yesNo("Delete the tool file\n\n\t'/tools/mill/D10.wkz'?", kButtonsYesNo,
-                                kIconQuestion, false);
-            save(yesNo, "message-set4-" + language);
-            MessageDialog report(kReport, kButtonsYesNoToAllCancel, kIconExclamation, false);
-            save(report, "message-set7-" + language);
             AboutDialog about;
             save(about, "about-" + language);
             qputenv("KVXLANG", language.toLatin1());
@@ -87,11 +69,9 @@ private slots:
                 dialog->show();
                 for (const QSize size : {QSize(1100, 850), QSize(800, 700)}) {
                     dialog->resize(size);
-                    save(*dialog, QString("main-%1-%2x%3%4")
-                                      .arg(language)
-                                      .arg(size.width())
-                                      .arg(size.height())
-                                      .arg(mode));
+                    save(*dialog, "main-" + language +
+                                      QString::asprintf("-%dx%d", size.width(), size.height()) +
+                                      mode);
                 }
                 dialog->Sheet()->setCurrentIndex(1);
                 save(*dialog, "main-security-" + language + mode);

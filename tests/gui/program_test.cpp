@@ -1,6 +1,4 @@
-// The CutterBase program as a process on the offscreen platform: main() builds the window, the
-// demo picture shows it, and Close ends the process well; --help and --version need nothing; a
-// start the runtime ends is shown once in a box where a display is, and ends as the runtime says.
+// The CutterBase program: as a process on the offscreen platform, and its start-up failure box.
 
 #include <QImage>
 #include <QProcess>
@@ -24,14 +22,8 @@ std::tuple<int, QString, QString> run(const QStringList& arguments,
     program.start(QStringLiteral(CUTTERBASE_PROGRAM), arguments);
     const bool ended = program.waitForFinished(60000) && program.exitStatus() == 0;
     program.kill();
-    return {ended ? program.exitCode() : -1,
-            QString::fromLocal8Bit(program.readAllStandardOutput()),
-            QString::fromLocal8Bit(program.readAllStandardError())};
-}
-
-// Stands for the runtime's own end of the process, which would end the test as well.
-[[noreturn]] void throwText(const std::string& text) {
-    throw text;
+    return {ended ? program.exitCode() : -1, program.readAllStandardOutput(),
+            program.readAllStandardError()};
 }
 
 }  // namespace
@@ -40,7 +32,9 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsDrawsItsWindowAndCloses() {
+    // As the CAM system starts it; then without any environment, where offscreen with DISPLAY
+    // set is no display, and nothing waits.
+    void startsAloneOrEndsAsTheRuntimeSays() {
         guitest::MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
         const QString picture = QString::fromStdString(fixture.libraryFile("window.png"));
@@ -52,16 +46,12 @@ private slots:
         QVERIFY(window.width() >= 640 && window.height() >= 480);
         // Close with the toolpath's own tool unchanged writes nothing.
         QVERIFY(!fixture.readChangeFile());
-    }
 
-    // Without any environment; offscreen with DISPLAY set is no display, and nothing waits.
-    void answersAloneOrEndsAsTheRuntimeSays() {
-        QProcessEnvironment environment;
+        environment.clear();
         environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0"));
         const auto [helpStatus, help, helpErrors] = run({"--help", "-tpnum"}, environment);
-        QVERIFY2(help.startsWith("usage: CutterBase [-tpnum N] [-o FILE]\n") &&
-                     help.contains("\n  --version "),
-                 qPrintable(help));
+        QVERIFY(help.startsWith("usage: CutterBase [-tpnum N] [-o FILE]\n") &&
+                help.contains("\n  --version "));
         const auto [versionStatus, version, versionErrors] = run({"--version"}, environment);
         const QRegularExpression line(
             QStringLiteral("^CutterBase \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n$"));
@@ -76,16 +66,15 @@ private slots:
     }
 
     void aFailedStartIsShownOnceWhereADisplayIs() {
-        const std::string runtime = "The environment variable 'KVXHOME' is not defined\n";
-        const std::string english =
-            runtime +
-            "\nCutterBase needs the environment of its CAM system (KVXHOME, KVXZONE):\n"
-            "the CAM system starts it through KVX_CUTTER_HOOK_COMMAND for a toolpath.";
-        const std::string german =
-            runtime +
-            "\nCutterBase braucht die Umgebung seines CAM-Systems (KVXHOME, KVXZONE):\n"
-            "Das CAM-System startet es \xFC"
-            "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.";
+        const std::string runtime = "The environment variable 'KVXHOME' is not defined\n\n";
+        const std::string english = runtime +
+                                    "CutterBase needs the environment of its CAM system "
+                                    "(KVXHOME, KVXZONE):\nthe CAM system starts it through "
+                                    "KVX_CUTTER_HOOK_COMMAND for a toolpath.";
+        const std::string german = runtime +
+                                   "CutterBase braucht die Umgebung seines CAM-Systems "
+                                   "(KVXHOME, KVXZONE):\nDas CAM-System startet es \xFC"
+                                   "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.";
         // KVXLANG, whether a display is, what the box shows
         const std::tuple<std::optional<std::string>, bool, std::vector<std::string>> cases[] = {
             {std::nullopt, true, {english}},
@@ -97,16 +86,16 @@ private slots:
         for (const auto& [language, visible, shown] : cases) {
             env.set("KVXLANG", language);
             guitest::ScriptedPresenter presenter;
-            set_fatal_handler(throwText);
+            // Stands for the runtime's end of the process, which would end the test as well.
+            set_fatal_handler([](const std::string& text) { throw text; });
             showStartupFailures(visible);
             unload_environment();
             QVERIFY_THROWS_EXCEPTION(std::string, get_variable("KVXZONE"));
-            std::vector<std::string> texts;
-            for (const auto& message : presenter.shown) {
-                QVERIFY(message.plain && message.buttonSet == kButtonsOk);
-                texts.push_back(message.text);
+            QCOMPARE(presenter.shown.size(), shown.size());
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                QVERIFY(presenter.shown[i].plain && presenter.shown[i].buttonSet == kButtonsOk);
+                QCOMPARE(presenter.shown[i].text, shown[i]);
             }
-            QCOMPARE(texts, shown);
         }
         set_fatal_handler(nullptr);
         unload_environment();
