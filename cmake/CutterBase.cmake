@@ -66,3 +66,17 @@ function(cutterbase_automoc target)
   endif()
   set_target_properties(${target} PROPERTIES AUTOMOC ON)
 endfunction()
+
+# The source revision when the sources are a git checkout, read when the build is configured.
+execute_process(COMMAND git rev-parse --short HEAD WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                OUTPUT_VARIABLE CUTTERBASE_REVISION OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET
+                RESULT_VARIABLE _revision_status)
+if(NOT _revision_status EQUAL 0)
+  set(CUTTERBASE_REVISION "")
+endif()
+
+# The project's version and the source revision, compiled into one source file of a program.
+function(cutterbase_version_definitions source)
+  set_property(SOURCE ${source} APPEND PROPERTY COMPILE_DEFINITIONS
+               "CUTTERBASE_VERSION=\"${PROJECT_VERSION}\"" "CUTTERBASE_REVISION=\"${CUTTERBASE_REVISION}\"")
+endfunction()

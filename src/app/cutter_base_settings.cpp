@@ -1,5 +1,7 @@
 #include "app/cutter_base_settings.h"
 
+#include <algorithm>
+
 #include "app/path_parts.h"
 #include "language/current_profile.h"
 #include "language/message_format.h"
@@ -18,12 +20,25 @@ constexpr const char* kForeignFile = "'%s' ist nicht eine 'Fedrix Tool' Ini-Date
 }  // namespace
 
 int CutterBaseSettings::Read() {
-    if (!installation_path_.empty() && installation_path_ != path_ &&
-        platform::is_regular_file(installation_path_)) {
-        ProfileSwitch use(installation_path_);
-        ReadProfile(installation_path_);
+    layers_read_.clear();
+    std::vector<std::string> defaults = system_paths_;
+    defaults.push_back(installation_path_);
+    for (const std::string& file : defaults) {
+        // One file named twice counts once, and the user's file comes last whatever names it.
+        if (file.empty() || file == path_ ||
+            std::find(layers_read_.begin(), layers_read_.end(), file) != layers_read_.end() ||
+            !platform::is_regular_file(file)) {
+            continue;
+        }
+        ProfileSwitch use(file);
+        ReadProfile(file);
+        layers_read_.push_back(file);
     }
-    return Check();
+    const int found = Check();
+    if (found != 0) {
+        layers_read_.push_back(path_);
+    }
+    return found;
 }
 
 bool CutterBaseSettings::Save() {

@@ -1,5 +1,7 @@
 #include "app/startup_configuration.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "app/file_utilities.h"
@@ -19,6 +21,7 @@ namespace {
 constexpr const char* kModule = "CutterBaseDlg";
 constexpr int kHookCapacity = 260;
 constexpr const char* kSettingsFolder = "CutterBase";
+constexpr const char* kSystemConfigurationDefault = "/etc/xdg";
 
 std::string variable_text(const char* name) {
     return get_variable(name).value_or(std::string());
@@ -83,6 +86,26 @@ std::string ExecutableDirectory() {
     return platform::current_directory().value_or(std::string(1, platform::kPathSeparator));
 }
 
+std::vector<std::string> SystemSettingsPaths(const std::string& application_name) {
+    const char* configured = std::getenv("XDG_CONFIG_DIRS");
+    const std::string list = configured != nullptr && *configured != '\0'
+                                 ? std::string(configured)
+                                 : std::string(kSystemConfigurationDefault);
+    std::vector<std::string> paths;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        const std::string directory = list.substr(start, end - start);
+        if (!directory.empty() && directory.front() == platform::kPathSeparator) {
+            paths.insert(paths.begin(),
+                         platform::join_path(platform::join_path(directory, kSettingsFolder),
+                                             ProfileFileName(application_name)));
+        }
+        start = end + 1;
+    }
+    return paths;
+}
+
 std::string UserSettingsPath(const std::string& application_name) {
     const std::string configuration = platform::user_configuration_directory();
     if (configuration.empty()) {
@@ -106,12 +129,13 @@ StartupConfiguration ConfigureStartup(const std::string& application_name) {
     }
     configuration.fedrix_enabled = library.fedrix_enabled;
     read_program_directory(configuration, application_name);
-    // The installation's file holds the defaults; a user without a home has only that one.
+    // The system's files and then the installation's hold the defaults, so an installation that
+    // ships the program beside its settings keeps them; a user without a home has only those.
     const std::string installation = configuration.program_directory + platform::kPathSeparator +
                                      ProfileFileName(application_name);
     const std::string user = UserSettingsPath(application_name);
-    configuration.settings =
-        std::make_unique<CutterBaseSettings>(user.empty() ? installation : user, 0, installation);
+    configuration.settings = std::make_unique<CutterBaseSettings>(
+        user.empty() ? installation : user, 0, installation, SystemSettingsPaths(application_name));
     configuration.settings->SetLastToolDirectory(configuration.tool_directory);
     configuration.settings->Read();
     configuration.diameter_mode =

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/cutter_base_settings.h"
 
@@ -36,6 +37,10 @@ std::string ProfileFileName(const std::string& application_name);
 std::string RunningApplicationName();
 // The running executable's directory; the current directory when the system does not tell.
 std::string ExecutableDirectory();
+// The system's settings files, least important first: the profile file name in the folder
+// "CutterBase" of each directory of XDG_CONFIG_DIRS (/etc/xdg when unset or empty) in reverse
+// order, relative directories skipped.
+std::vector<std::string> SystemSettingsPaths(const std::string& application_name);
 // The settings file Close writes, one per user: the profile file name in the folder
 // "CutterBase" of the user's configuration folder; "" for a user without a home.
 std::string UserSettingsPath(const std::string& application_name);

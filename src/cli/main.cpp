@@ -10,6 +10,13 @@
 #include "platform/filesystem.h"
 #include "runtime/report.h"
 
+#ifndef CUTTERBASE_VERSION
+#define CUTTERBASE_VERSION ""
+#endif
+#ifndef CUTTERBASE_REVISION
+#define CUTTERBASE_REVISION ""
+#endif
+
 namespace {
 
 struct Command {
@@ -33,12 +40,34 @@ const Command kCommands[] = {
     {"list", command_list, "list DIR [--diameter] [--sort COL]..."},
 };
 
-int usage() {
-    std::fputs("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\ncommands:\n", stderr);
+void print_usage(std::FILE* stream) {
+    std::fputs(
+        "usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"
+        "       cutterbase-cli --help | --version\n"
+        "options:\n"
+        "  --verbose  print the runtime's traces on standard output\n"
+        "  --quiet    keep the runtime's warnings off standard error\n"
+        "  --help     print this help and exit\n"
+        "  --version  print the version and exit\n"
+        "commands:\n",
+        stream);
     for (const auto& command : kCommands) {
-        std::fprintf(stderr, "  %s\n", command.usage);
+        std::fprintf(stream, "  %s\n", command.usage);
     }
+}
+
+int usage() {
+    print_usage(stderr);
     return 2;
+}
+
+// The program's name and version, with the source revision when the build knew it.
+void print_version() {
+    std::string line = std::string("cutterbase-cli ") + CUTTERBASE_VERSION;
+    if (*CUTTERBASE_REVISION != '\0') {
+        line += std::string(" (revision ") + CUTTERBASE_REVISION + ")";
+    }
+    std::puts(line.c_str());
 }
 
 // The exit status once the command has run: a listing that could not be written whole is a
@@ -67,6 +96,14 @@ int run(int argc, char** argv) {
     }
     if (i >= argc) {
         return usage();
+    }
+    if (std::strcmp(argv[i], "--help") == 0) {
+        print_usage(stdout);
+        return finish_output(0);
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+        print_version();
+        return finish_output(0);
     }
     for (const auto& command : kCommands) {
         if (std::strcmp(argv[i], command.name) == 0) {

@@ -66,6 +66,9 @@ int command_startup(const CommandArguments& arguments) {
         print_flag("show_consistency_message",
                    configuration.settings->ShowConsistencyMessage() != 0);
         print_flag("diameter_mode", configuration.diameter_mode);
+        for (const std::string& layer : configuration.settings->LayersRead()) {
+            print_field("settings_layer", layer);
+        }
     }
     std::fflush(stdout);
     install_message_presenter(previous);

@@ -6,9 +6,12 @@ namespace {
 
 constexpr const char* kChangeFileNotWritten =
     "E The change file\n\n\t'%s'\n\ncould not be written!";
+constexpr const char* kStartedWithoutCamSystem =
+    "CutterBase needs the environment of its CAM system (KVXHOME, KVXZONE):\n"
+    "the CAM system starts it through KVX_CUTTER_HOOK_COMMAND for a toolpath.";
 
 // German texts are in the installation's code page (Windows-1252).
-const char* const kTexts[5][kLanguageCount] = {
+const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
      "E Die Initialisierungsdatei\n\n\t'%s'\n\nexistiert nicht!", "", "", ""},
     {"E The message entry\n\n\t[%s]\n\t%s = ???\n\ncould not be found in\n\n\t'%s'",
@@ -23,6 +26,11 @@ const char* const kTexts[5][kLanguageCount] = {
      "", "", ""},
     {kChangeFileNotWritten, "E Die \xC4nderungsdatei\n\n\t'%s'\n\nkonnte nicht geschrieben werden!",
      kChangeFileNotWritten, kChangeFileNotWritten, kChangeFileNotWritten},
+    {kStartedWithoutCamSystem,
+     "CutterBase braucht die Umgebung seines CAM-Systems (KVXHOME, KVXZONE):\n"
+     "Das CAM-System startet es \xFC"
+     "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.",
+     kStartedWithoutCamSystem, kStartedWithoutCamSystem, kStartedWithoutCamSystem},
 };
 
 }  // namespace

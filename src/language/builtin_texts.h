@@ -3,11 +3,12 @@
 // only where a failure must never pass unseen (the English one), else empty.
 
 enum class BuiltinText {
-    IniFileMissing,         // argument: the path
-    MessageEntryMissing,    // arguments: section, key, catalogue path
-    CatalogueWrongType,     // arguments: path, expected entry
-    LanguageFileWrongType,  // arguments: path, expected entry
-    ChangeFileNotWritten,   // argument: the change file's path
+    IniFileMissing,           // argument: the path
+    MessageEntryMissing,      // arguments: section, key, catalogue path
+    CatalogueWrongType,       // arguments: path, expected entry
+    LanguageFileWrongType,    // arguments: path, expected entry
+    ChangeFileNotWritten,     // argument: the change file's path
+    StartedWithoutCamSystem,  // after a failed start: what is missing and who starts the program
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

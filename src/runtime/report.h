@@ -10,8 +10,8 @@ void report_warning(const std::string& text);
 // Fatal: standard output while verbose, else standard error; then the process ends with -1.
 [[noreturn]] void report_fatal(const std::string& text);
 
-// For tests and fuzz harnesses only: a handler that receives the fatal text instead of the
-// channel. It must not return (throwing is how a harness gets back control); if it does return,
+// A handler that receives the fatal text first (tests and harnesses; the window program shows it
+// at start). A harness gets back control by throwing; when the handler returns,
 // the text is reported and the process ends as usual. nullptr restores the default.
 using FatalHandler = void (*)(const std::string& text);
 FatalHandler set_fatal_handler(FatalHandler handler);

@@ -29,6 +29,7 @@ public:
         env.set("KVXHOME", root.file("home"));
         // Settings a test writes land in its own folder, never in the real user's.
         env.set("HOME", root.file("user")).set("XDG_CONFIG_HOME", std::nullopt);
+        env.set("XDG_CONFIG_DIRS", root.file("xdg"));
         GetCatalogue()->Init("ang");
     }
     ~Installation() { unload_environment(); }

@@ -57,7 +57,8 @@ struct DemoInstallation : ::testing::Test {
         env_.set("KVXHOME", home_)
             .set("KVXZONE", root_.file("workzone"))
             .set("HOME", root_.path())
-            .set("XDG_CONFIG_HOME", root_.path());
+            .set("XDG_CONFIG_HOME", root_.path())
+            .set("XDG_CONFIG_DIRS", root_.file("xdg"));
         for (const char* name :
              {"KVXLANG", "KVX_CUTTER_DIR", "KVX_CUTTER_HOOK_COMMAND", "KVX_FEDRIX", "KVXUSERAD",
               "KVXTMPDIR", "KVXDATA", "ENVPATH", "TXTPATH"}) {
@@ -77,7 +78,8 @@ TEST_F(DemoInstallation, StartsWithoutAMessageAndFindsItsLibraryAndSettings) {
                               "/bin\nsettings_path\t" + root_.file("CutterBase/CutterBase.INI") +
                               "\ninstallation_settings_path\t" + home_ + "/bin/CutterBase.INI" +
                               "\nlast_tool_directory\t" + tools_ +
-                              "\nshow_consistency_message\t1\ndiameter_mode\t0\n");
+                              "\nshow_consistency_message\t1\ndiameter_mode\t0\nsettings_layer\t" +
+                              home_ + "/bin/CutterBase.INI\n");
 }
 
 TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers) {

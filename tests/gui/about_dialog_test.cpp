@@ -1,9 +1,7 @@
 // The about dialog: its texts in English and German, its picture and icon.
 
 #include <QLabel>
-#include <QRegularExpression>
 #include <QTest>
-#include <algorithm>
 
 #include "accessibility_check.h"
 #include "gui/dialogs/about_dialog.h"
@@ -18,12 +16,10 @@ QString textOf(const QWidget& dialog, int id) {
     return findControl<QLabel>(&dialog, id)->text();
 }
 
-// Whether the picture drew anything: some pixel is not transparent.
-bool drawn(const QPixmap& pixmap) {
-    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-    return std::any_of(pixels, pixels + image.width() * image.height(),
-                       [](QRgb pixel) { return qAlpha(pixel) != 0; });
+// Whether the label's picture drew anything where its middle is.
+bool drawn(const QWidget& dialog, int id) {
+    const QImage image = findControl<QLabel>(&dialog, id)->pixmap().toImage();
+    return !image.isNull() && image.pixelColor(image.rect().center()).alpha() != 0;
 }
 
 }  // namespace
@@ -41,17 +37,15 @@ private slots:
             {AboutDialog::kVersionLabel, "Version:"},
             {AboutDialog::kBuildLabel, "Build:"},
             {AboutDialog::kProductField, " Karvex - CutterBase"},
+            {AboutDialog::kVersionField, " " + QString::fromStdString(programVersion().version)},
             {AboutDialog::kBuildField, " " + QString::fromStdString(programVersion().build)},
             {AboutDialog::kRightsField, " " + QString::fromStdString(programVersion().rights)},
         };
         for (const auto& [id, text] : texts) {
             QCOMPARE(textOf(about, id), text);
         }
-        const QString version = textOf(about, AboutDialog::kVersionField);
-        QVERIFY2(QRegularExpression(QStringLiteral("^ \\d+(\\.\\d+)+$")).match(version).hasMatch(),
-                 qPrintable(version));
-        QVERIFY(drawn(findControl<QLabel>(&about, AboutDialog::kPictureControl)->pixmap()));
-        QVERIFY(drawn(findControl<QLabel>(&about, AboutDialog::kIconControl)->pixmap()));
+        QVERIFY(drawn(about, AboutDialog::kPictureControl) &&
+                drawn(about, AboutDialog::kIconControl));
         QCOMPARE(guitest::namelessControls(&about), QStringList());
 
         installation.useCatalogue("all");

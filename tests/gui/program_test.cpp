@@ -1,40 +1,104 @@
-// The CutterBase program as the CAM system starts it, as a process on the offscreen platform:
-// main() builds the window, the demo picture shows it, and Close ends the process well.
+// The CutterBase program: as a process on the offscreen platform, and its start-up failure box.
 
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
+#include "gui/dialogs/startup_failure.h"
 #include "gui_test.h"
 #include "main_window_fixture.h"
-#include "support/test_support.h"
+#include "runtime/environment.h"
+#include "scripted_presenter.h"
+
+namespace {
+
+// Exit status (-1 for a crash or a hang), standard output and standard error.
+std::tuple<int, QString, QString> run(const QStringList& arguments,
+                                      QProcessEnvironment environment) {
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CUTTERBASE_PROGRAM), arguments);
+    const bool ended = program.waitForFinished(60000) && program.exitStatus() == 0;
+    program.kill();
+    return {ended ? program.exitCode() : -1, program.readAllStandardOutput(),
+            program.readAllStandardError()};
+}
+
+}  // namespace
 
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsDrawsItsWindowAndCloses() {
+    // As the CAM system starts it; then without any environment, where offscreen with DISPLAY
+    // set is no display, and nothing waits.
+    void startsAloneOrEndsAsTheRuntimeSays() {
         guitest::MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
-        testsupport::TempDir output;
-        const QString picture = QString::fromStdString(output.file("window.png"));
+        const QString picture = QString::fromStdString(fixture.libraryFile("window.png"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("CUTTERBASE_DEMO_PICTURE"), picture);
-        QProcess program;
-        program.setProcessEnvironment(environment);
         const QString changeFile = QString::fromStdString(fixture.changeFile());
-        program.start(QStringLiteral(CUTTERBASE_PROGRAM), {"-tpnum", "1", "-o", changeFile});
-        if (!program.waitForFinished(60000)) {
-            program.kill();
-            QFAIL("CutterBase did not end");
-        }
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(std::get<0>(run({"-tpnum", "1", "-o", changeFile}, environment)), 0);
         const QImage window(picture);
         QVERIFY(window.width() >= 640 && window.height() >= 480);
         // Close with the toolpath's own tool unchanged writes nothing.
         QVERIFY(!fixture.readChangeFile());
+
+        environment.clear();
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0"));
+        const auto [helpStatus, help, helpErrors] = run({"--help", "-tpnum"}, environment);
+        QVERIFY(help.startsWith("usage: CutterBase [-tpnum N] [-o FILE]\n") &&
+                help.contains("\n  --version "));
+        const auto [versionStatus, version, versionErrors] = run({"--version"}, environment);
+        const QRegularExpression line(
+            QStringLiteral("^CutterBase \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n$"));
+        QVERIFY2(line.match(version).hasMatch(), qPrintable(version));
+        QCOMPARE(helpStatus + versionStatus, 0);
+        QCOMPARE(helpErrors + versionErrors, QString());
+        const auto [status, out, errors] = run({"-tpnum", "1"}, environment);
+        QCOMPARE(status, 255);
+        // Qt may have said something of its own first.
+        QVERIFY2(("\n" + errors).endsWith("\nThe environment variable 'KVXHOME' is not defined\n"),
+                 qPrintable(errors));
+    }
+
+    void aFailedStartIsShownOnceWhereADisplayIs() {
+        const std::string runtime = "The environment variable 'KVXHOME' is not defined\n\n";
+        const std::string english = runtime +
+                                    "CutterBase needs the environment of its CAM system "
+                                    "(KVXHOME, KVXZONE):\nthe CAM system starts it through "
+                                    "KVX_CUTTER_HOOK_COMMAND for a toolpath.";
+        const std::string german = runtime +
+                                   "CutterBase braucht die Umgebung seines CAM-Systems "
+                                   "(KVXHOME, KVXZONE):\nDas CAM-System startet es \xFC"
+                                   "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.";
+        // KVXLANG, whether a display is, what the box shows
+        const std::tuple<std::optional<std::string>, bool, std::vector<std::string>> cases[] = {
+            {std::nullopt, true, {english}},
+            {"ALL", true, {german}},
+            {"all", false, {}},
+        };
+        testsupport::ScopedEnv env;
+        env.set("KVXHOME", std::nullopt);
+        for (const auto& [language, visible, shown] : cases) {
+            env.set("KVXLANG", language);
+            guitest::ScriptedPresenter presenter;
+            // Stands for the runtime's end of the process, which would end the test as well.
+            set_fatal_handler([](const std::string& text) { throw text; });
+            showStartupFailures(visible);
+            unload_environment();
+            QVERIFY_THROWS_EXCEPTION(std::string, get_variable("KVXZONE"));
+            QCOMPARE(presenter.shown.size(), shown.size());
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                QVERIFY(presenter.shown[i].plain && presenter.shown[i].buttonSet == kButtonsOk);
+                QCOMPARE(presenter.shown[i].text, shown[i]);
+            }
+        }
+        set_fatal_handler(nullptr);
+        unload_environment();
     }
 };
 
