@@ -137,25 +137,23 @@ TEST_F(MessageDatabaseTest, OriginsNameFileAndLineOrTheProgram) {
     EXPECT_EQ(get_message(db, 0, 5), std::nullopt);
 }
 
-TEST_F(MessageDatabaseTest, NameIndexKeepsTheFirstMatchThroughOverloads) {
+// The index compares a name with the whole name of a record, blanks around it left out, and
+// keeps the first match through overloads.
+TEST_F(MessageDatabaseTest, NameIndexMatchesWholeNamesAndKeepsTheFirstThroughOverloads) {
+    db = files.load("[s]\n  AB = 1\nA\t= 2\nABC=3\nAB = shadowed\n= empty\n");
+    EXPECT_EQ(values(0, {"AB", "A", "ABC", "B", ""}), "1|2|3|-|empty");
+    db = files.load("[s]\nAB = +;x\nB = new\n", db, "over.cfg");
+    EXPECT_EQ(values(0, {"AB", "A", "B"}), "1;x|2|new");
+    free_database(db);
     std::string lines = "[big]\n";
     for (int i = 0; i < 5000; ++i) {
         lines += "NAME" + std::to_string(i) + " = v" + std::to_string(i) + "\n";
     }
     db = files.load(lines + "NAME17 = shadowed\n");
-    EXPECT_EQ(values(0, {"NAME4999", "NAME17"}), "v4999|v17");
     db = files.load("[big]\nNAME17 = +!\nNAME2500 = new\nNAME5000 = added\n", db, "over.cfg");
-    EXPECT_EQ(values(0, {"NAME17", "NAME2500", "NAME5000"}), "v17!|new|added");
+    EXPECT_EQ(values(0, {"NAME4999", "NAME17", "NAME2500", "NAME5000"}), "v4999|v17!|new|added");
     EXPECT_EQ(get_message(db, 0, 5000), "NAME17 = shadowed");
     EXPECT_EQ(get_message(db, 0, 5001), "NAME5000 = added");
-}
-
-// The index compares a name with the whole name of a record, blanks around it left out.
-TEST_F(MessageDatabaseTest, NamesMatchWholeWithBlanksAroundThem) {
-    db = files.load("[s]\n  AB = 1\nA\t= 2\nABC=3\nAB = shadowed\n= empty\n");
-    EXPECT_EQ(values(0, {"AB", "A", "ABC", "B", ""}), "1|2|3|-|empty");
-    db = files.load("[s]\nAB = +;x\nB = new\n", db, "over.cfg");
-    EXPECT_EQ(values(0, {"AB", "A", "B"}), "1;x|2|new");
 }
 
 using Lines = std::vector<std::string>;
@@ -170,6 +168,7 @@ struct MessageLoading : MessageTest {
     }
 };
 
+// An else after a taken branch skips to the matching endif, nested blocks included.
 TEST_F(MessageLoading, ConditionsChooseTheLinesThatAreRead) {
     files.env.set("CB_WINDOWS", "1")
         .set("CB_LANG", "all")
@@ -185,7 +184,6 @@ TEST_F(MessageLoading, ConditionsChooseTheLinesThatAreRead) {
         {"/if CB_LANG != all\nA\n/else\nB\n/endif", {"B"}},
         {"/if CB_EMPTY ==\nA\n/endif", {"A"}},
         {"/if CB_CONFIGURED == from config\nA\n/endif", {"A"}},
-        // An else after a taken branch skips to the matching endif, nested blocks included.
         {"/if CB_WINDOWS\nA\n/else\nB\n/if CB_UNDEFINED\nC\n/else\nD\n/endif\nE\n/endif\nF",
          {"A", "F"}},
         {"/if CB_UNDEFINED\nA\n  /if CB_WINDOWS\nB\n/else\nC\n/endif\n/else\nD\n/endif", {"D"}},
