@@ -268,32 +268,4 @@ TEST_F(Expansion, ExpandsIntoTheBlankPaddedBuffer) {
     }
 }
 
-TEST_F(Expansion, FilesAreSearchedInTheirPathList) {
-    env.set("LIBPATH", fill("@/lib1;@\\lib2\\"));
-    root.write("lib2/tool.dat", "x");
-    root.mkdir("lib1");
-    std::string destination;
-    int status = 99;
-    const std::tuple<const char*, const char*, int, int> searches[] = {
-        {"?LIB/tool.dat", "@/lib2/tool.dat", kStatusOk, 384},
-        {"?LIB/none.dat", "@/lib1/none.dat", kStatusFileNotFound, 384},
-        {"@//lib2/tool.dat", "@/lib2/tool.dat", kStatusOk, 384},
-        {"dir/file?", nullptr, kStatusNoSearchPart, 384},
-        {"?LIB/tool.dat", nullptr, kStatusBufferTooSmall, 10}};
-    for (const auto& [text, expected, expected_status, capacity] : searches) {
-        std::string source = fill(text) + "   ";
-        destination.assign(static_cast<std::size_t>(capacity), '#');
-        search_file_fixed(source.data(), static_cast<int>(source.size()), destination.data(),
-                          capacity, &status);
-        EXPECT_EQ(status, expected_status) << text;
-        EXPECT_EQ(destination, expected ? padded(fill(expected), destination.size())
-                                        : std::string(destination.size(), '#'));
-    }
-    std::string upper = fill("@/LIB2/Tool.DAT");  // installations moved from Windows
-    check_path_fixed(upper.data(), static_cast<int>(upper.size()), &status);
-    EXPECT_EQ(status, kStatusOk);
-    std::string text = "?LIB/" + std::string(377, 'a');
-    EXPECT_EQ(search_file(text, 384), kStatusTextTooLong);
-}
-
 }  // namespace

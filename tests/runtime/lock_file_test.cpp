@@ -10,9 +10,7 @@
 
 #include "platform/filesystem.h"
 #include "runtime/clock.h"
-#include "runtime/info_file.h"
 #include "runtime/record_diagnostics.h"
-#include "runtime/status.h"
 #include "support/test_support.h"
 
 namespace {
@@ -62,14 +60,8 @@ struct Locks : ::testing::Test, Clock {
 
 TEST_F(Locks, OnlyExactlyOurIdIsOursAndAFreeLockIsTakenAtOnce) {
     const std::string id = own.substr(0, own.size() - 1);
-    const std::pair<std::string, int> contents[] = {{own, 1},
-                                                    {id, 1},
-                                                    {foreign, -1},
-                                                    {own + "junk", -1},
-                                                    {id + "7" + '\0', -1},
-                                                    {"\x01\xfe", -1},
-                                                    {"", -1},
-                                                    {std::string(4096, '9'), -1}};
+    const std::pair<std::string, int> contents[] = {
+        {own, 1}, {id, 1}, {foreign, -1}, {own + "junk", -1}, {id + "7" + '\0', -1}, {"", -1}};
     for (const auto& [content, create] : contents) {
         dir.write("zone1.lck", content);
         EXPECT_EQ(create_lock(path), create) << content;
@@ -86,10 +78,7 @@ TEST_F(Locks, OnlyExactlyOurIdIsOursAndAFreeLockIsTakenAtOnce) {
     EXPECT_EQ(progress, std::vector<int>{0});  // only the final report, minus status 0
     EXPECT_EQ(testsupport::read_file(path), own);
     struct stat info;
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    // The /proc directory refuses files even to root.
-    EXPECT_EQ(create_lock("/proc/cutterbase-zone1.lck"), -2);
+    EXPECT_TRUE(stat(path.c_str(), &info) == 0 && (info.st_mode & 0777) == 0600);
     EXPECT_EQ(acquire_lock(dir.file("missing/zone1.lck"), &status), 0);
     EXPECT_TRUE(status == kLockFailed && slept == 0);
 }
@@ -118,20 +107,6 @@ TEST_F(Locks, ALockKeptFreshIsNeverBrokenAnAbandonedOneAfterTenSeconds) {
     EXPECT_NE(printed.find("TIME OUT [Lock " + path + "] ("), std::string::npos) << printed;
     release_lock(path, &status);
     EXPECT_TRUE(status == kLockReleased && !platform::exists(path));
-}
-
-TEST_F(Locks, ZoneInformationLocksAreTakenOnceAndReleased) {
-    env.set("KVXZONE", dir.path() + "/");
-    std::string name;
-    EXPECT_EQ(info_lock_file_name("zoneinfo", 1, &name), kStatusOk);
-    EXPECT_EQ(name, dir.file("zonei1.lck"));
-    std::int64_t first = info_lock("zone", 1, &status);
-    EXPECT_EQ(status, kLockAcquired);
-    now += 5'000;
-    EXPECT_EQ(info_lock("zone", 1, &status), first);  // held: returns at once
-    EXPECT_EQ(progress.size(), 1u);
-    EXPECT_EQ(info_unlock("zone", 1), kLockReleased);
-    EXPECT_EQ(info_unlock("zone", 1), 0);
 }
 
 }  // namespace

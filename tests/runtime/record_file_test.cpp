@@ -235,12 +235,12 @@ TEST_F(RecordFiles, UnitsAndMisuseHaveTheirStatus) {
     std::string padded = dir.file("pad.rec") + "      ";  // the blank-padded form of the name
     unit = 0;
     record_open(&unit, padded.c_str(), static_cast<int>(padded.size()), kRecordModeCreate, &status);
-    EXPECT_EQ(status, kStatusOk);
     std::int32_t v = 1;
-    EXPECT_EQ(record_write_int(unit, &v) + record_read_int(unit, &v), 2 * kStatusBadMode);
-    record_close_all();  // the write needed a started record, the read a readable file
+    // The write needs a started record, the read a readable file; an empty file still opens.
+    EXPECT_EQ(status + record_write_int(unit, &v) + record_read_int(unit, &v), 2 * kStatusBadMode);
+    record_close_all();
     EXPECT_EQ(record_read_int(unit, &v), kStatusUnitNotOpen);
-    unit = open_ok(dir.file("pad.rec"));  // no records: still opens
+    unit = open_ok(dir.file("pad.rec"));
     EXPECT_EQ(record_start(unit), kStatusBadMode);
     EXPECT_EQ(record_next(unit) + record_read_int(unit, &v), 2 * kStatusEndOfRecord);
 }

@@ -39,7 +39,7 @@ TEST(AxisMatrix, ToleranceFromTheFirstValueAndInverses) {
 
 using AxisSystems = WorkzoneTest;
 
-TEST_F(AxisSystems, RelationsToTheCalculationSystemAndLoadsByName) {
+TEST_F(AxisSystems, RelationsToTheCalculationSystem) {
     EXPECT_TRUE(axis_system(0) == nullptr && axis_system(9) == nullptr);
     EXPECT_EQ(set_axis_system(9, identity_matrix(), identity_matrix()), -1);
     EXPECT_EQ(load_axis_system(-1, "CAD"), -1);
@@ -59,19 +59,6 @@ TEST_F(AxisSystems, RelationsToTheCalculationSystemAndLoadsByName) {
     EXPECT_TRUE(nearly_equal(axis_system(1)->to_calculation, translation(0, 0, -10)));
     ASSERT_EQ(set_axis_system(6, k, translation(0, 0, -10)), 0);
     EXPECT_TRUE(axis_system(6)->flags & kAxisRelationIdentity);
-
-    EXPECT_EQ(load_axis_system(5, "CAO"), 0);
-    EXPECT_TRUE(axis_system(5)->flags & kAxisIdentity);
-    std::string ref = zone_.write("part.ref", "\n2 0 0\n0 2 0\n0 0 2\n.5 0 0\n0 .5 0\n0 0 .5\n");
-    EXPECT_EQ(load_axis_system(6, ref), 0);
-    EXPECT_EQ(axis_system(6)->matrix.m[1][1], 2.0f);
-    EXPECT_FALSE(axis_system(6)->flags & kAxisIdentity);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(load_axis_system(7, zone_.file("missing.ref")), -1);
-    std::string directory = zone_.mkdir("folder.ref");
-    EXPECT_EQ(load_axis_system(7, directory), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot open " + directory);
-    EXPECT_FALSE(axis_system(7)->flags & kAxisLoaded);
 }
 
 TEST_F(AxisSystems, MachineFileFullShortAndBroken) {
