@@ -163,27 +163,6 @@ TEST_F(ToolpathLoad, MachiningAngleAndNamedViewSetTheCalculationSystem) {
     EXPECT_TRUE(is_identity(multiply(calculation->matrix, calculation->inverse)));
 }
 
-TEST_F(ToolpathLoad, DerivedModes) {
-    // type, sub-mode 1, drive curve, points, curve mode, point mode
-    const int cases[][6] = {{305, 2, 1, 0, 2, 0}, {305, 2, 0, 0, 1, 0}, {305, 2, 0, 1, 3, 0},
-                            {305, 1, 0, 1, 0, 0}, {773, 0, 0, 0, 0, 2}, {773, 0, 0, 1, 0, 1}};
-    for (const auto& c : cases) {
-        ParameterItems items = valid_items();
-        items.set_number(28, static_cast<float>(c[0]));
-        items.set_number(29, static_cast<float>(c[1]));
-        items.set_text(64, c[2] ? "drive" : "");
-        write_toolpath(0, items);
-        platform::delete_file(zone_.file("outil.per"));
-        if (c[3]) {
-            zone_.write("outil.per", "1 1 1\n2 2 2\n");
-        }
-        ToolpathDetails details;
-        ASSERT_EQ(details.Load(0, zone_.path(), nullptr), 0);
-        EXPECT_EQ(details.curve_mode, c[4]) << c[0] << " " << c[2];
-        EXPECT_EQ(details.point_mode, c[5]) << c[0];
-    }
-}
-
 // The zone information: five records of other data, record 6 the factor, record 7 the offset,
 // a text of 60 characters: one that fills it is read whole, a longer one cut.
 TEST_F(ToolpathDetailsFiles, UnitFactorAndOffsetComeFromTheZoneInformation) {
