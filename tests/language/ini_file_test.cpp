@@ -12,15 +12,12 @@ namespace {
 
 using testsupport::read_file;
 
-// A settings-like file: reads a marker and a value, writes them back.
+// A settings-like file: reads a name and a depth, writes them back.
 class SampleFile : public IniFile {
 public:
     using IniFile::IniFile;
-
-    std::string profile_while_found;
-    std::string name = "unset";
+    std::string profile_while_found, name = "unset", name_while_writing;
     double depth = 0.8;
-    std::string name_while_writing;
 
 protected:
     int OnFileFound() override {
@@ -38,7 +35,8 @@ protected:
 
 using IniFileTest = CatalogueTest;
 
-TEST_F(IniFileTest, CheckReadsAFileFoundIgnoringCaseAndTheRewriteKeepsTheNameGiven) {
+// The file found ignoring case is read; the rewrite goes under the name given beside it.
+TEST_F(IniFileTest, CheckReadsAFileFoundIgnoringCaseAndAnnouncesAMissingOneWhenAsked) {
     const std::string path =
         temp_.write("Settings/App.INI", "[GENERAL]\nName=mill\nDepth=0.12345\n");
     set_current_profile("before.ini");
@@ -50,23 +48,17 @@ TEST_F(IniFileTest, CheckReadsAFileFoundIgnoringCaseAndTheRewriteKeepsTheNameGiv
     set_current_profile("");
     file.name = "changed";
     EXPECT_TRUE(file.ResetFile(false));
-    // Written under the name given, beside the file that was found ignoring case.
     EXPECT_EQ(read_file(temp_.file("Settings/app.ini")), "[GENERAL]\nName=changed\nDepth=0.123\n");
     EXPECT_EQ(read_file(path), "[GENERAL]\nName=mill\nDepth=0.12345\n");
     EXPECT_TRUE(presenter_.shown.empty());
-}
 
-TEST_F(IniFileTest, AMissingFileIsAnnouncedOnlyWhenAsked) {
-    const std::string path = temp_.file("missing.ini");
-    SampleFile quiet(path, 0);
-    EXPECT_EQ(quiet.Check(), 0);
+    const std::string missing = temp_.file("missing.ini");
+    EXPECT_EQ(SampleFile(missing, 0).Check(), 0);
     EXPECT_TRUE(presenter_.shown.empty());
-
-    SampleFile loud(path, 1);
-    EXPECT_EQ(loud.Check(), 0);
+    EXPECT_EQ(SampleFile(missing, 1).Check(), 0);
     ASSERT_EQ(presenter_.shown.size(), 1u);
     EXPECT_EQ(presenter_.shown[0].text,
-              "The Initialization File\n\n\t'" + path + "'\n\ndoes not exist!");
+              "The Initialization File\n\n\t'" + missing + "'\n\ndoes not exist!");
 }
 
 TEST_F(IniFileTest, ResetFileRewritesAllOrOnlyItsOwnEntries) {
@@ -80,26 +72,19 @@ TEST_F(IniFileTest, ResetFileRewritesAllOrOnlyItsOwnEntries) {
     EXPECT_TRUE(file.ResetFile(true));
     EXPECT_EQ(read_file(path), "[GENERAL]\r\nName=new\r\nDepth=0.800\r\n");
     EXPECT_EQ(file.name_while_writing, "new");
-
     temp_.write("app.ini", old);
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    EXPECT_FALSE(file.ResetFile(true));
-    EXPECT_FALSE(file.ResetFile(false));
+    EXPECT_FALSE(file.ResetFile(true) || file.ResetFile(false));
     EXPECT_EQ(read_file(path), old);
-
-    // A fresh file with nothing written is removed.
+    // A fresh file with nothing written is removed; of missing directories only the last one
+    // is created.
     const std::string plain_path = temp_.write("plain.ini", old);
-    IniFile plain(plain_path, 0);
-    EXPECT_TRUE(plain.ResetFile(true));
+    EXPECT_TRUE(IniFile(plain_path, 0).ResetFile(true));
     EXPECT_FALSE(platform::exists(plain_path));
-
-    // Of missing directories only the last one is created.
-    SampleFile fresh(temp_.file("settings/app.ini"), 0);
-    EXPECT_TRUE(fresh.ResetFile(true));
+    EXPECT_TRUE(SampleFile(temp_.file("settings/app.ini"), 0).ResetFile(true));
     EXPECT_EQ(read_file(temp_.file("settings/app.ini")),
               "[GENERAL]\r\nName=unset\r\nDepth=0.800\r\n");
-    SampleFile deep(temp_.file("a/b/app.ini"), 0);
-    EXPECT_FALSE(deep.ResetFile(true));
+    EXPECT_FALSE(SampleFile(temp_.file("a/b/app.ini"), 0).ResetFile(true));
     EXPECT_FALSE(platform::exists(temp_.file("a")));
 }
 

@@ -17,12 +17,10 @@ using ClassifyCase = std::tuple<const char*, FormatArguments, std::string, int, 
 TEST_F(CatalogueTest, CategoryComesFromTheFormattedText) {
     using A = FormatArguments;
     const ClassifyCase cases[] = {
-        {"WARN", A{std::string("x")}, "Careful with x", kIconExclamation, "Warning"},
         {"ONLY", A{std::string("Q  Continue?")}, "Continue?", kIconQuestion, "Question"},
         {"ONLY", A{std::string(" \t E bad")}, "bad", kIconStop, "Error"},
         {"ONLY", A{std::string("")}, "", kIconInformation, "Information"},
         {"OTHER", A{}, "shown as information", kIconInformation, "Information"},
-        {"COUNT", A{std::int64_t{3}, 2.5}, "3 tools,  2.50 mm", kIconInformation, "Information"},
         {"BACKSLASH", A{}, "a\\\nb c:\\\tmp", kIconInformation, "Information"},
         {"HOSTILE", A{std::string("x")}, "%nx%s%1000000d %p", kIconStop, "Error"},
     };

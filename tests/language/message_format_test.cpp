@@ -24,9 +24,10 @@ void expect_like_printf(const std::vector<const char*>& formats, const std::vect
 }
 
 TEST(MessageFormat, WellFormedConversionsMatchPrintf) {
-    expect_like_printf<int>({"%d", "%-5d|", "%05d", "%+d", "% d", "%.3d", "%.0d", "%#x", "%X",
-                             "%#o", "%u", "%hd", "%hhd", "%hu", "%i", "%+.0d", "%#.0o", "%08.3d"},
-                            {0, 1, 42, -42, 300, 70000, -70000, INT_MIN, INT_MAX});
+    expect_like_printf<int>(
+        {"%d", "%-5d|", "%05d", "%+d", "% d", "%.3d", "%.0d", "%#x", "%X", "%#o", "%u", "%hd",
+         "%hhd", "%hu", "%i", "%+.0d", "%#.0o", "%08.3d", "%05.0d"},
+        {0, 1, 42, -42, 300, 70000, -70000, INT_MIN, INT_MAX});
     expect_like_printf<long long>({"%lld", "%llx", "%llu", "%-+22lld|"},
                                   {0, -1, 1LL << 40, LLONG_MIN, LLONG_MAX});
     expect_like_printf<double>(

@@ -1,11 +1,17 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <cerrno>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/filesystem.h"
+#include "platform/profile.h"
 #include "support/test_support.h"
 
 namespace {
@@ -34,29 +40,15 @@ TEST(ResolveCase, ResolvesEachComponentAndKeepsTheMissingRest) {
     EXPECT_TRUE(platform::is_regular_file(dir.file("tools/mill.wkz")));
 }
 
-TEST(FileOperations, ReadOnlyDirectoriesExclusiveCreationAndReading) {
+// Read-only files and single directories are the file utilities' own tests.
+TEST(FileOperations, DirectoryTreesAndReading) {
     TempDir dir;
-    const std::string file = dir.write("t.wkz", "x");
-    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
-    EXPECT_TRUE(platform::is_read_only(dir.file("T.WKZ")));
-    EXPECT_FALSE(platform::delete_file(file));
-    EXPECT_TRUE(platform::make_writable(file));
-    EXPECT_TRUE(platform::delete_file(dir.file("T.wkz")));
     EXPECT_FALSE(platform::delete_file(dir.path()));
-
-    EXPECT_FALSE(platform::create_directory(dir.file("a/b")));
     EXPECT_TRUE(platform::create_directory(dir.file("a")));
     EXPECT_FALSE(platform::create_directory(dir.file("A")));
     EXPECT_TRUE(platform::create_directories(dir.file("A/b/c/d/")));
     EXPECT_TRUE(platform::remove_directory(dir.file("a/B/C/D")));
     EXPECT_FALSE(platform::exists(dir.file("a/b/c/d")));
-
-    const int fd = platform::create_exclusive(dir.file("Lock"));
-    ASSERT_GE(fd, 0);
-    ::close(fd);
-    EXPECT_EQ(platform::create_exclusive(dir.file("LOCK")), -1);
-    EXPECT_EQ(errno, EEXIST);
-
     std::string bytes(200000, 'x');
     bytes[7] = '\0';
     dir.write("Big", bytes);
@@ -138,6 +130,130 @@ TEST(ReplaceFile, RefusesWithoutTouchingAnything) {
     EXPECT_FALSE(platform::replace_file(dir.path(), "new"));
     EXPECT_FALSE(platform::replace_file(dir.file("ro.ini/x"), "new"));
     EXPECT_EQ(entry_count(dir.path()), 1u);
+}
+
+// FIFOs, devices, directories that can only grow and the file-size limit: none may hang a
+// reader, kill a writer or leave a temporary file behind.
+TEST(RegularFiles, OnlyRegularFilesAreOpenedAndNothingWaits) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", dir.file("zero").c_str()), 0);
+    dir.mkdir("folder");
+    const struct {
+        const char* name;
+        int error;
+    } cases[] = {{"fifo", EINVAL}, {"zero", EINVAL}, {"folder", EISDIR}, {"none", ENOENT}};
+    for (const auto& c : cases) {
+        errno = 0;
+        EXPECT_EQ(platform::open_regular_file(dir.file(c.name)), -1) << c.name;
+        EXPECT_EQ(errno, c.error) << c.name;
+        EXPECT_EQ(platform::open_regular_stream(dir.file(c.name)), nullptr) << c.name;
+        EXPECT_FALSE(platform::read_file(dir.file(c.name)).has_value()) << c.name;
+        EXPECT_FALSE(platform::ProfileDocument::load(dir.file(c.name)).has_value()) << c.name;
+    }
+    dir.write("Real.ini", "[s]\nk=v\n");
+    std::FILE* stream = platform::open_regular_stream(dir.file("real.INI"));
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(std::fgetc(stream), '[');
+    std::fclose(stream);
+}
+
+// An append-only directory refuses the rename and the removal of the temporary file: the
+// write must fail before it creates one.
+TEST(ReplaceFile, AnAppendOnlyDirectoryFailsWithoutATemporaryFile) {
+    TempDir dir;
+    dir.write("t.ini", "old");
+    const int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(fd, 0);
+    int flags = 0;
+    ASSERT_EQ(::ioctl(fd, FS_IOC_GETFLAGS, &flags), 0);
+    int append_only = flags | FS_APPEND_FL;
+    if (::ioctl(fd, FS_IOC_SETFLAGS, &append_only) != 0) {
+        ::close(fd);
+        GTEST_SKIP() << "append-only flag not available here";
+    }
+    const bool replaced = platform::replace_file(dir.file("t.ini"), "new");
+    const bool created = platform::replace_file(dir.file("n.ini"), "new");
+    const std::size_t entries = entry_count(dir.path());
+    ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    ::close(fd);
+    EXPECT_FALSE(replaced);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(entries, 1u);
+    EXPECT_EQ(read_file(dir.file("t.ini")), "old");
+}
+
+// Without the signal ignored, the limit ends the process in the middle of the write.
+TEST(ReplaceFileDeathTest, TheFileSizeLimitFailsTheWriteInsteadOfEndingTheProcess) {
+    TempDir dir;
+    dir.write("t.ini", "old");
+    EXPECT_EXIT(
+        {
+            platform::ignore_file_size_signal();
+            struct rlimit small {};
+            ::getrlimit(RLIMIT_FSIZE, &small);
+            small.rlim_cur = 1000;
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            const bool written = platform::replace_file(dir.file("t.ini"), std::string(5000, 'n'));
+            std::_Exit(!written && entry_count(dir.path()) == 1 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(read_file(dir.file("t.ini")), "old");
+}
+
+using Names = std::vector<std::string>;
+
+TEST(WildcardMatch, WindowsMeaningOfStarQuestionAndPoint) {
+    // Pattern and name in pairs.
+    const char* const matching[] = {"*.*",    "README", "*.",    "README", "*.",    "..",
+                                    "a?.txt", "a.txt",  "a??",   "a",      "*.WKZ", "mill.wkz",
+                                    "*.wkz",  ".wkz",   "a*b*c", "aXbYc",  "[a]",   "[A]"};
+    const char* const differing[] = {"*.",  "a.txt", "*.",    ".profile",   "a?.txt", "abc.txt",
+                                     "a?c", "a.c",   "*.wkz", "mill.wkz.1", "*.t?t",  "x.tt"};
+    for (std::size_t i = 0; i < std::size(matching); i += 2) {
+        EXPECT_TRUE(platform::wildcard_match(matching[i], matching[i + 1])) << matching[i];
+    }
+    for (std::size_t i = 0; i < std::size(differing); i += 2) {
+        EXPECT_FALSE(platform::wildcard_match(differing[i], differing[i + 1])) << differing[i];
+    }
+}
+
+TEST(WildcardMatch, ManyStarsOnALongNameFinishQuickly) {
+    const std::string name(5000, 'a');
+    std::string pattern;
+    while (pattern.size() < 400) {
+        pattern += "*a";
+    }
+    EXPECT_TRUE(platform::wildcard_match(pattern, name));
+    EXPECT_FALSE(platform::wildcard_match(pattern + "b", name));
+}
+
+Names names(const std::vector<platform::DirectoryEntry>& entries) {
+    Names out;
+    for (const auto& e : entries) {
+        out.push_back(e.name);
+    }
+    return out;
+}
+
+TEST(FindFiles, SortsIgnoringCaseAndFillsAttributes) {
+    TempDir dir;
+    for (const char* name : {"Lib/b.wkz", "Lib/A.wkz", "Lib/c.txt", "Lib/README", "Lib/_x.wkz"}) {
+        dir.write(name, "bb");
+    }
+    dir.mkdir("Lib/sub");
+    ASSERT_EQ(::symlink(dir.file("Lib").c_str(), dir.file("Lib/loop").c_str()), 0);
+    EXPECT_EQ(names(platform::find_files(dir.file("Lib/*"))),
+              (Names{".", "..", "A.wkz", "b.wkz", "c.txt", "loop", "README", "sub", "_x.wkz"}));
+    const auto entries = platform::find_files(dir.file("lib/?.wkz"));
+    ASSERT_EQ(names(entries), (Names{"A.wkz", "b.wkz"}));
+    EXPECT_EQ(entries[1].size, 2);
+    const auto loop = platform::find_files(dir.file("LIB/LOOP"));
+    ASSERT_EQ(loop.size(), 1u);
+    EXPECT_TRUE(loop[0].is_directory);
+    EXPECT_TRUE(loop[0].is_symlink);
+    EXPECT_TRUE(platform::find_files(dir.file("nowhere/*")).empty());
+    EXPECT_TRUE(platform::find_files(dir.file("Lib/")).empty());
 }
 
 }  // namespace

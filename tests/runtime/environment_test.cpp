@@ -7,7 +7,6 @@
 
 #include "runtime/environment.h"
 #include "runtime/expansion.h"
-#include "runtime/message_database.h"
 #include "runtime/report.h"
 #include "runtime/status.h"
 #include "support/test_support.h"
@@ -22,7 +21,7 @@ struct Installation : ::testing::Test {
                                  "PC", "WINDOWS", "LIBPATH"}) {
             env.set(name, std::nullopt);
         }
-        env.set("KVXHOME", home());
+        env.set("KVXHOME", root.file("home"));
         unload_environment();
         quiet = set_quiet_reporting(true);
     }
@@ -31,8 +30,6 @@ struct Installation : ::testing::Test {
         set_quiet_reporting(quiet);
         set_verbose_reporting(false);
     }
-
-    std::string home() const { return root.file("home"); }
     // The values of the variables joined by "|"; "-" for one that is not defined.
     static std::string variables(std::initializer_list<const char*> names) {
         std::string joined;
@@ -41,7 +38,6 @@ struct Installation : ::testing::Test {
         }
         return joined;
     }
-    std::string base_file() const { return home() + "/config/environ.cfg"; }
     std::string fill(std::string text) const {  // "@" stands for the temporary root
         for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at + 1)) {
             text.replace(at, 1, root.path());
@@ -63,31 +59,21 @@ using Environment = Installation;
 
 const char kBase[] = "[path]\nENV = $KVXHOME/config\n";
 
-TEST_F(Environment, ProcessEnvironmentWinsAndOriginsSayWhere) {
+// Built-in variables name this platform, so later files take the Linux branch. While the base
+// file is read there is no database: its conditions see only the process environment.
+TEST_F(Environment, ProcessEnvironmentWinsAndConditionsSeeWhatIsLoaded) {
     base(
-        "[var]\nCB_SHADOWED = base\nCB_CONFIGURED = base value   \n"
+        "[var]\nCB_SHADOWED = base\nCB_EARLY = 1\n/if CB_EARLY\nCB_SEEN = configured\n/endif\n"
+        "/if CB_FROM_PROCESS\n/if CB_LEVEL == 2\nCB_NESTED = yes\n/endif\n/endif\n"
         "/if WINDOWS\nCB_OS = windows\n/endif\n[path]\nENV = @/site\nLIB = @/lib\n");
     config("site", "[var]\nCB_SHADOWED = site\n/if (LINUX)\nCB_OS = linux\n/endif\n");
-    env.set("CB_SHADOWED", "process");
-    // Built-in variables name this platform, so later files take the Linux branch.
-    EXPECT_EQ(variables({"CB_SHADOWED", "CB_CONFIGURED", "CB_NOWHERE", "CB_OS", "PC"}),
-              "process|base value|-|linux|1");
-    EXPECT_EQ(variable_origin("CB_CONFIGURED", ""), "from '" + base_file() + "' line 3");
+    env.set("CB_SHADOWED", "process").set("CB_FROM_PROCESS", "1").set("CB_LEVEL", "2");
+    EXPECT_EQ(variables({"CB_SHADOWED", "CB_NOWHERE", "CB_OS", "PC", "CB_SEEN", "CB_NESTED"}),
+              "process|-|linux|1|-|yes");
     EXPECT_EQ(get_path_variable("LIB"), fill("@/lib"));
     env.set("LIBPATH", "/from/process");
     EXPECT_EQ(get_path_variable("LIB"), "/from/process");
     EXPECT_EQ(path_origin("LIB", ""), "from environment 'LIBPATH'");
-}
-
-// While the base file is read there is no database: its conditions see only the process
-// environment, and must not start the load a second time.
-TEST_F(Environment, BaseFileConditionsSeeOnlyTheProcessEnvironment) {
-    base(
-        "[var]\nCB_EARLY = 1\n/if CB_EARLY\nCB_SEEN = configured\n/endif\n"
-        "/if CB_FROM_PROCESS\n/if CB_LEVEL == 2\nCB_NESTED = yes\n/endif\n/endif\n" +
-        std::string(kBase));
-    env.set("CB_FROM_PROCESS", "1").set("CB_LEVEL", "2");
-    EXPECT_EQ(variables({"CB_SEEN", "CB_NESTED"}), "-|yes");
     base(kBase);  // without a variable section no built-ins either
     unload_environment();
     EXPECT_EQ(get_variable("LINUX"), std::nullopt);
@@ -100,7 +86,6 @@ TEST_F(Environment, EnvironmentPathLoadsItsFirstDirectoryLastAndMayBeMoved) {
     config("three", "[var]\nCB_ORDER = +,three\n");
     EXPECT_EQ(get_variable("CB_ORDER"), "base,three,two,one");
     EXPECT_EQ(variable_origin("CB_ORDER", ""), "from '" + fill("@/one/environ.cfg") + "' line 2");
-
     unload_environment();
     base("[path]\nENV = @/second\n[var]\nCB_FROM = base\n");
     config("second", "[path]\nENV = @/extra; @/second\n[var]\nCB_FROM = second\n");
@@ -120,7 +105,7 @@ TEST_F(Environment, BaseFileIsLoadedOnceWhateverTheEnvironmentPath) {
                                                          {"@/more;$KVXHOME/config;@/site", "\n"}};
     config("site", "[var]\nCB_X = site\n");
     config("more", "[var]\nCB_X = more\n");
-    env.set("KVXHOME", home() + "/");
+    env.set("KVXHOME", root.file("home/"));
     for (const auto& [path, dots] : walks) {
         base(std::string("[var]\nplain line\n[path]\nENV = ") + path + "\n");
         unload_environment();
@@ -135,13 +120,8 @@ TEST_F(Environment, BaseFileIsLoadedOnceWhateverTheEnvironmentPath) {
 }
 
 TEST_F(Environment, BrokenInstallationsEndTheProcessWithTheirText) {
-    const struct {
-        const char* unset;
-        const char* base;  // nullptr: no base file
-        const char* number_file;
-        const char* lookup;
-        const char* text;  // "@" is the temporary root
-    } cases[] = {
+    // unset, base file (nullptr: none), workzone number file, lookup, text ("@" the root)
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"KVXHOME", nullptr, nullptr, "X", "The environment variable 'KVXHOME' is not defined\n"},
         {"", nullptr, nullptr, "X", "Error loading '@/home/config/environ.cfg'\n"},
         {"", "[var]\nX = 1\n", nullptr, "X", "Error loading 'environ.cfg' files\n"},
@@ -155,19 +135,19 @@ TEST_F(Environment, BrokenInstallationsEndTheProcessWithTheirText) {
         {"KVXZONE", kBase, "9\n", "TMP", "KVXZONE is not defined\n"}};
     env.set("KVXZONE", root.file("zone")).set("KVXTMP", root.file("tmp"));
     root.write("tmp/9", "a file where the directory should be");
-    for (const auto& c : cases) {
+    for (const auto& [unset, base_file, number_file, lookup, text] : cases) {
         EXPECT_EXIT(
             {
-                env.set(c.unset, std::nullopt);
-                if (c.base) {
-                    base(c.base);
+                env.set(unset, std::nullopt);
+                if (base_file) {
+                    base(base_file);
                 }
-                if (c.number_file) {
-                    root.write("zone/workzone.num", c.number_file);
+                if (number_file) {
+                    root.write("zone/workzone.num", number_file);
                 }
-                get_variable(c.lookup);
+                get_variable(lookup);
             },
-            testing::ExitedWithCode(255), HasSubstr(fill(c.text)));
+            testing::ExitedWithCode(255), HasSubstr(fill(text)));
     }
 }
 
@@ -180,7 +160,6 @@ TEST_F(Environment, TemporaryDirectoryIsTheWorkzoneNumberBelowKvxTmp) {
     env.set("KVXTMP", root.file("tmp")).set("TMP", "/unused");
     root.write("zone/workzone.num", "$TMP\n");
     EXPECT_EQ(get_variable("TMP"), std::nullopt);  // and no loop
-
     root.write("zone/workzone.num", "42  \r\nsecond line\n");
     const std::string expected = root.file("tmp/42");
     EXPECT_EQ(get_variable("TMP"), expected);
@@ -228,49 +207,38 @@ struct Expansion : Installation {
     }
 };
 
+// A "$" name runs over "?" (and the other way round); unclosed brackets are reported while the
+// rest of the text is still copied; a buffer exactly full keeps its last character in reserve.
 TEST_F(Expansion, ExpandsIntoTheBlankPaddedBuffer) {
-    const struct {
-        const char* text;
-        int length;
-        const char* expected;  // nullptr: the buffer keeps its previous content
-        int status;
-        bool path = false;  // through expand_path, which also normalises separators
-    } cases[] = {{"$$KVXZONE", 40, "$KVXZONE", kStatusOk},
-                 {"a??b", 40, "a?b", kStatusOk},
-                 {"$(CB_HOME)x", 40, "/opt/kvxx", kStatusOk},
-                 {"${CB_HOME}.txt", 40, "/opt/kvx.txt", kStatusOk},
-                 {"$CB_CFG,?DOC;?LIB", 40, "cfg,/doc;/lib1;/lib2", kStatusOk},
-                 {"$CB_OUTER", 40, "in/x", kStatusOk},
-                 {"$CB_NOPE/a", 40, "Undefined_CB_NOPE/a", kStatusUndefined},
-                 // A "$" name runs over "?" (and the other way round).
-                 {"$CB_HOME?LIB", 40, "Undefined_CB_HOME/lib1;/lib2", kStatusUndefined},
-                 {"x$", 40, "xUndefined_", kStatusUndefined},
-                 {"x?", 40, "x/from/path", kStatusOk},
-                 {"abcdefghij", 11, "abcdefghij", kStatusOk},
-                 {"$CB_LONG$$", 42, "0123456789012345678901234567890123456789$", kStatusOk},
-                 // Unclosed brackets are reported; the rest of the text is still copied.
-                 {"a${CB_HOME $CB_NOPE", 40, "aCB_HOME Undefined_CB_NOPE", kStatusSyntaxError},
-                 // Exactly full: the last character stays reserved.
-                 {"abcdefghij", 10, nullptr, kStatusBufferTooSmall},
-                 {"$CB_LONG", 40, nullptr, kStatusBufferTooSmall},
-                 {"$CB_LONG$$", 41, nullptr, kStatusBufferTooSmall},
-                 {"?LONG??", 41, nullptr, kStatusBufferTooSmall},
-                 {"$CB_TOO_LONG", 20, nullptr, kStatusBufferTooSmall},
-                 // References that never end.
-                 {"$CB_SELF", 384, nullptr, kStatusSyntaxError},
-                 {"x$CB_A", 384, nullptr, kStatusSyntaxError},
-                 {"$CB_GROW", 384, nullptr, kStatusSyntaxError},
-                 {"$CB_E1", 384, nullptr, kStatusSyntaxError},
-                 {"a//b\\./c\\\\\\d", 64, "a/b/c/d", kStatusOk, true},
-                 {"../x\\.\\y/.hidden", 64, "../x/y/.hidden", kStatusOk, true},
-                 {"$CB_WIN\\sub", 64, "C:/kvx/data/sub", kStatusOk, true},
-                 {"$CB_NOPE//x", 64, "Undefined_CB_NOPE/x", kStatusUndefined, true},
-                 {"$(A//b", 64, "A//b", kStatusSyntaxError, true}};  // left as expanded
-    for (const auto& c : cases) {
+    // text, length, result (nullptr: the buffer keeps its content), status, through expand_path
+    const std::tuple<const char*, int, const char*, int, bool> cases[] = {
+        {"a??b", 40, "a?b", kStatusOk, false},
+        {"$(CB_HOME)x", 40, "/opt/kvxx", kStatusOk, false},
+        {"${CB_HOME}.txt", 40, "/opt/kvx.txt", kStatusOk, false},
+        {"$CB_CFG,?DOC;?LIB", 40, "cfg,/doc;/lib1;/lib2", kStatusOk, false},
+        {"$CB_OUTER", 40, "in/x", kStatusOk, false},
+        {"$CB_HOME?LIB", 40, "Undefined_CB_HOME/lib1;/lib2", kStatusUndefined, false},
+        {"x$", 40, "xUndefined_", kStatusUndefined, false},
+        {"x?", 40, "x/from/path", kStatusOk, false},
+        {"$CB_LONG$$", 42, "0123456789012345678901234567890123456789$", kStatusOk, false},
+        {"a${CB_HOME $CB_NOPE", 40, "aCB_HOME Undefined_CB_NOPE", kStatusSyntaxError, false},
+        {"$CB_LONG", 40, nullptr, kStatusBufferTooSmall, false},
+        {"$CB_LONG$$", 41, nullptr, kStatusBufferTooSmall, false},
+        {"?LONG??", 41, nullptr, kStatusBufferTooSmall, false},
+        {"$CB_TOO_LONG", 20, nullptr, kStatusBufferTooSmall, false},
+        {"$CB_SELF", 384, nullptr, kStatusSyntaxError, false},
+        {"x$CB_A", 384, nullptr, kStatusSyntaxError, false},
+        {"$CB_GROW", 384, nullptr, kStatusSyntaxError, false},
+        {"$CB_E1", 384, nullptr, kStatusSyntaxError, false},
+        {"../x\\.\\y/.hidden", 64, "../x/y/.hidden", kStatusOk, true},
+        {"$CB_WIN\\sub", 64, "C:/kvx/data/sub", kStatusOk, true},
+        {"$CB_NOPE//x", 64, "Undefined_CB_NOPE/x", kStatusUndefined, true},
+        {"$(A//b", 64, "A//b", kStatusSyntaxError, true}};  // left as expanded
+    for (const auto& [text, length, expected, expected_status, path] : cases) {
         int status = 99;
-        std::string buffer = expanded(c.text, c.length, status, c.path);
-        EXPECT_EQ(status, c.status) << c.text;
-        EXPECT_EQ(buffer, padded(c.expected ? c.expected : c.text, buffer.size())) << c.text;
+        std::string buffer = expanded(text, length, status, path);
+        EXPECT_EQ(status, expected_status) << text;
+        EXPECT_EQ(buffer, padded(expected ? expected : text, buffer.size())) << text;
     }
     const char* kvxnull[][2] = {{"<$>", "<CB_NOPE>/a"}, {"none", "none/a"}, {"$$", nullptr}};
     for (const auto& [pattern, expected] : kvxnull) {
@@ -286,51 +254,18 @@ TEST_F(Expansion, ExpandsIntoTheBlankPaddedBuffer) {
     std::string text = std::string(21, 'a');
     EXPECT_EQ(expand_text(text, 20), kStatusTextTooLong);
     EXPECT_EQ(text, std::string(21, 'a'));
-}
 
-TEST_F(Expansion, ReportsUseTheirTextsAsTheyStand) {
     set_quiet_reporting(false);
-    const std::tuple<const char*, int, std::string> cases[] = {
-        {"$CB_NOPE", 41, "Undefined variable : '$CB_NOPE'"},
+    const std::tuple<const char*, int, std::string> reports[] = {
         {"?{LIB", 41, " expchaine(?{LIB) : syntax error !"},
         {"$CB_LONG$$", 41,
          " expchaine(" + std::string(70, ' ') + "$CB_LONG$$...) : buffer too small !"},
         {"$CB_TOO_LONG", 20, ""}};
-    for (const auto& [text, length, report] : cases) {
-        int status = 0;
+    for (const auto& [report_text, length, report] : reports) {
         testing::internal::CaptureStderr();
-        expanded(text, length, status);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), report) << text;
+        expanded(report_text, length, status);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), report) << report_text;
     }
-}
-
-TEST_F(Expansion, FilesAreSearchedInTheirPathList) {
-    env.set("LIBPATH", fill("@/lib1;@\\lib2\\"));
-    root.write("lib2/tool.dat", "x");
-    root.mkdir("lib1");
-    std::string destination;
-    int status = 99;
-
-    const std::tuple<const char*, const char*, int, int> searches[] = {
-        {"?LIB/tool.dat", "@/lib2/tool.dat", kStatusOk, 384},
-        {"?LIB/none.dat", "@/lib1/none.dat", kStatusFileNotFound, 384},
-        {"@//lib2/tool.dat", "@/lib2/tool.dat", kStatusOk, 384},
-        {"dir/file?", nullptr, kStatusNoSearchPart, 384},
-        {"?LIB/tool.dat", nullptr, kStatusBufferTooSmall, 10}};
-    for (const auto& [text, expected, expected_status, capacity] : searches) {
-        std::string source = fill(text) + "   ";
-        destination.assign(static_cast<std::size_t>(capacity), '#');
-        search_file_fixed(source.data(), static_cast<int>(source.size()), destination.data(),
-                          capacity, &status);
-        EXPECT_EQ(status, expected_status) << text;
-        EXPECT_EQ(destination, expected ? padded(fill(expected), destination.size())
-                                        : std::string(destination.size(), '#'));
-    }
-    std::string upper = fill("@/LIB2/Tool.DAT");  // installations moved from Windows
-    check_path_fixed(upper.data(), static_cast<int>(upper.size()), &status);
-    EXPECT_EQ(status, kStatusOk);
-    std::string text = "?LIB/" + std::string(377, 'a');
-    EXPECT_EQ(search_file(text, 384), kStatusTextTooLong);
 }
 
 }  // namespace

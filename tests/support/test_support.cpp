@@ -39,8 +39,7 @@ std::string TempDir::file(const std::string& relative) const {
 std::string TempDir::write(const std::string& relative, const std::string& bytes) const {
     std::string full = file(relative);
     fs::create_directories(fs::path(full).parent_path());
-    std::ofstream out(full, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(full, std::ios::binary | std::ios::trunc) << bytes;
     return full;
 }
 
@@ -51,19 +50,22 @@ std::string TempDir::mkdir(const std::string& relative) const {
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
+namespace {
+
+void put(const std::string& name, const std::optional<std::string>& value) {
+    value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+}
+
+}  // namespace
+
 ScopedEnv::~ScopedEnv() {
     for (const auto& [name, value] : saved_) {
-        if (value) {
-            setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            unsetenv(name.c_str());
-        }
+        put(name, value);
     }
 }
 
@@ -72,18 +74,8 @@ ScopedEnv& ScopedEnv::set(const std::string& name, const std::optional<std::stri
         const char* old = std::getenv(name.c_str());
         saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
     }
-    if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-    } else {
-        unsetenv(name.c_str());
-    }
+    put(name, value);
     return *this;
-}
-
-CliResult run_cli(const std::vector<std::string>& arguments, const std::string& working_directory) {
-    CliOptions options;
-    options.working_directory = working_directory;
-    return run_cli(arguments, options);
 }
 
 CliResult run_cli(const std::vector<std::string>& arguments, const CliOptions& options) {

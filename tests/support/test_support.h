@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -51,18 +52,17 @@ struct CliResult {
     std::string err;
 };
 
-// Runs cutterbase-cli (path from CUTTERBASE_CLI) with the arguments, in `working_directory`
-// when given, and captures its output. A run ended by a signal has exit code -1.
-CliResult run_cli(const std::vector<std::string>& arguments,
-                  const std::string& working_directory = {});
-
 struct CliOptions {
+    CliOptions(std::string directory = {}) : working_directory(std::move(directory)) {}
     std::string working_directory;
     // A file that receives the standard output instead of the capture ("/dev/full").
     std::string standard_output;
     // A limit of the address space in bytes (no core file is written then); 0: none.
     std::size_t address_space = 0;
 };
-CliResult run_cli(const std::vector<std::string>& arguments, const CliOptions& options);
+
+// Runs cutterbase-cli (path from CUTTERBASE_CLI) with the arguments, in the working directory
+// when one is given, and captures its output. A run ended by a signal has exit code -1.
+CliResult run_cli(const std::vector<std::string>& arguments, const CliOptions& options = {});
 
 }  // namespace testsupport

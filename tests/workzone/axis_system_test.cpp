@@ -13,7 +13,7 @@ Matrix4 translation(float x, float y, float z) {
     return m;
 }
 
-TEST(AxisMatrix, FloatComparisonTakesItsToleranceFromTheFirstValue) {
+TEST(AxisMatrix, ToleranceFromTheFirstValueAndInverses) {
     const std::tuple<float, float, bool> cases[] = {
         {0.0f, 5e-7f, true},        {5e-7f, 0.0f, true},  {1.0f, 1.000002f, false},
         {1.0f, 1.0000005f, true},   {2e-6f, 0.0f, false}, {0.0f, 2e-6f, false},
@@ -22,20 +22,13 @@ TEST(AxisMatrix, FloatComparisonTakesItsToleranceFromTheFirstValue) {
     for (const auto& [a, b, equal] : cases) {
         EXPECT_EQ(nearly_equal(a, b), equal) << a << " vs " << b;
     }
-}
-
-TEST(AxisMatrix, InverseOfRegularAndSingularMatrices) {
     Matrix4 m = multiply(translation(10, -5, 2), rotation_from_angles(15, 30, 45));
     Matrix4 inverse;
     ASSERT_TRUE(invert(m, inverse));
-    EXPECT_TRUE(is_identity(multiply(m, inverse)));
-    EXPECT_TRUE(is_identity(multiply(inverse, m)));
-
-    Matrix4 singular = identity_matrix();
+    EXPECT_TRUE(is_identity(multiply(m, inverse)) && is_identity(multiply(inverse, m)));
+    Matrix4 singular = identity_matrix(), nan_matrix = identity_matrix(), tiny = identity_matrix();
     singular.m[2][2] = 0.0f;
-    Matrix4 nan_matrix = identity_matrix();
     nan_matrix.m[0][1] = NAN;
-    Matrix4 tiny = identity_matrix();
     tiny.m[0][0] = 1e-39f;  // its inverse is beyond the float range
     for (const Matrix4& bad : {singular, nan_matrix, tiny, Matrix4{}}) {
         Matrix4 result = translation(1, 2, 3);
@@ -46,78 +39,38 @@ TEST(AxisMatrix, InverseOfRegularAndSingularMatrices) {
 
 using AxisSystems = WorkzoneTest;
 
-TEST_F(AxisSystems, RelationsToTheCalculationSystem) {
-    EXPECT_TRUE(axis_system(0) == nullptr && axis_system(9) == nullptr);
-    EXPECT_EQ(set_axis_system(9, identity_matrix(), identity_matrix()), -1);
-    EXPECT_EQ(load_axis_system(-1, "CAD"), -1);
-
-    Matrix4 m = translation(1, 2, 3);
-    ASSERT_EQ(set_axis_system(5, m, translation(-1, -2, -3)), 0);
-    ASSERT_EQ(set_axis_system(3, identity_matrix(), identity_matrix()), 0);
-    EXPECT_TRUE(axis_system(3)->flags & kAxisRelationIdentity);
-    EXPECT_TRUE(nearly_equal(axis_system(5)->to_calculation, m));
-    EXPECT_FALSE(axis_system(5)->flags & kAxisRelationIdentity);
-    // No machine file: the machine slot is the identity, named by the path it looked for.
-    const AxisSystem* machine = axis_system(2);
-    EXPECT_EQ(machine->flags & (kAxisLoaded | kAxisIdentity), kAxisLoaded | kAxisIdentity);
-    EXPECT_EQ(machine->name, zone_.file("transfo.dat"));
-
-    // A slot set after the calculation system gets its relations at once.
-    Matrix4 k = translation(0, 0, 10);
-    ASSERT_EQ(set_axis_system(3, k, translation(0, 0, -10)), 0);
-    EXPECT_TRUE(nearly_equal(axis_system(1)->to_calculation, translation(0, 0, -10)));
-    ASSERT_EQ(set_axis_system(6, k, translation(0, 0, -10)), 0);
-    EXPECT_TRUE(axis_system(6)->flags & kAxisRelationIdentity);
-}
-
+// No machine file: the machine slot is the identity, named by the path it looked for.
 TEST_F(AxisSystems, MachineFileFullShortAndBroken) {
-    struct Case {
-        std::string content;
-        bool loaded;
-        float element_03, element_10;
-    };
-    const Case cases[] = {
+    ASSERT_EQ(load_axis_system(kAxisSystemCad, "CAD"), 0);
+    const AxisSystem* none = axis_system(kAxisSystemMachine);
+    ASSERT_NE(none, nullptr);
+    EXPECT_EQ(none->flags & (kAxisLoaded | kAxisIdentity), kAxisLoaded | kAxisIdentity);
+    EXPECT_EQ(none->name, zone_.file("transfo.dat"));
+    // content, loaded, elements [0][3] and [1][0]; a fourth number beyond the 128 characters of
+    // the line makes the short form.
+    const std::tuple<std::string, bool, float, float> cases[] = {
         {"machine\n1 4 0 0\n0 1 0 0\n0 0 1 0\n7 8 9 1\n1 0 0 0\n0 1 0 0\n0 0 1 0\n-7 -8 -9 1\n",
          true, 7.0f, 4.0f},
         {"short\n1 2 0\n0 1 0\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", true, 0.0f, 2.0f},
         {"short\n1 0 0\n0 1\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", false, 0, 0},
         {"x\n1 0 nan 0\n", false, 0, 0},
         {"h\n1e39 0 0\n0 1 0\n0 0 1\n1 0 0\n0 1 0\n0 0 1\n", false, 0, 0},
-        // The fourth number stands beyond the 128 characters of the line: short form.
         {"head\n+1 0 0 " + std::string(200, ' ') +
              "5\n0 1 0 0\n0 0 1 0\n0 0 0 1\n1 0 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n",
-         true, 0, 0},
-    };
-    for (const Case& c : cases) {
+         true, 0, 0}};
+    for (const auto& [content, loaded, element_03, element_10] : cases) {
         reset_axis_systems();
-        std::string path = zone_.write("transfo.dat", c.content);
+        std::string path = zone_.write("transfo.dat", content);
         testing::internal::CaptureStderr();
         ASSERT_EQ(load_axis_system(kAxisSystemCad, "CAD"), 0);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.loaded ? "" : "read error " + path);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), loaded ? "" : "read error " + path);
         const AxisSystem* machine = axis_system(kAxisSystemMachine);
-        EXPECT_EQ((machine->flags & kAxisLoaded) != 0, c.loaded) << c.content;
-        if (c.loaded) {
-            EXPECT_EQ(machine->matrix.m[0][3], c.element_03);
-            EXPECT_EQ(machine->matrix.m[1][0], c.element_10);
-            EXPECT_EQ(machine->matrix.m[3][3], 1.0f);
-        }
+        EXPECT_EQ((machine->flags & kAxisLoaded) != 0, loaded) << content;
+        EXPECT_TRUE(!loaded ||
+                    (machine->matrix.m[0][3] == element_03 &&
+                     machine->matrix.m[1][0] == element_10 && machine->matrix.m[3][3] == 1.0f))
+            << content;
     }
-}
-
-TEST_F(AxisSystems, LoadByName) {
-    EXPECT_EQ(load_axis_system(5, "CAO"), 0);
-    EXPECT_TRUE(axis_system(5)->flags & kAxisIdentity);
-    std::string ref = zone_.write("part.ref", "\n2 0 0\n0 2 0\n0 0 2\n.5 0 0\n0 .5 0\n0 0 .5\n");
-    EXPECT_EQ(load_axis_system(6, ref), 0);
-    EXPECT_EQ(axis_system(6)->matrix.m[1][1], 2.0f);
-    EXPECT_FALSE(axis_system(6)->flags & kAxisIdentity);
-
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(load_axis_system(7, zone_.file("missing.ref")), -1);
-    std::string directory = zone_.mkdir("folder.ref");
-    EXPECT_EQ(load_axis_system(7, directory), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot open " + directory);
-    EXPECT_FALSE(axis_system(7)->flags & kAxisLoaded);
 }
 
 }  // namespace

@@ -1,4 +1,8 @@
+#include <climits>
 #include <sstream>
+
+#include "platform/filesystem.h"
+#include "workzone/toolpath_reader.h"
 
 #include "workzone/toolpath_variable_fields.h"
 #include "workzone_fixture.h"
@@ -37,29 +41,22 @@ TEST(ToolpathTypeRules, MachiningDirectionFollowsTheTypeAndTheMode) {
     }
 }
 
-using EnumTexts = WorkzoneTest;
+using ToolpathVariables = WorkzoneTest;
 
-TEST_F(EnumTexts, KeysWithSuffixesThenTheBareValueThenTheFallback) {
-    struct Case {
-        std::int32_t id, value;
-        std::optional<std::string> suffix;
-        bool no_fallback;
-        std::optional<std::string> text;
-    };
-    const Case cases[] = {
-        {75, 3, std::nullopt, false, "Radial"},
-        {75, 3, "INT", true, "3"},
-        {75, 3, "x; abbr", false, "R."},
-        // Only 19 characters of a suffix list take part: "short" lies beyond them.
-        {75, 3, "aaaaaaaaaaaaaaaaaa;short", false, "Radial"},
-        {75, 5, std::nullopt, false, "TP_LITYPE-5"},
-        {75, 5, "short", true, std::nullopt},
-        {500, 1, std::nullopt, false, "VarId-500-1"},
-        {9999, 2, ".int", false, "VarId-9999-2"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EnumText(c.id, c.value, c.suffix, c.no_fallback), c.text)
-            << c.id << " " << c.value << " " << c.suffix.value_or("(none)");
+TEST_F(ToolpathVariables, EnumTextsTryTheSuffixesThenTheBareValueThenTheFallback) {
+    // Only 19 characters of a suffix list take part: "short" lies beyond them.
+    const std::tuple<std::int32_t, std::int32_t, std::optional<std::string>, bool,
+                     std::optional<std::string>>
+        cases[] = {{75, 3, std::nullopt, false, "Radial"},
+                   {75, 3, "INT", true, "3"},
+                   {75, 3, "x; abbr", false, "R."},
+                   {75, 3, "aaaaaaaaaaaaaaaaaa;short", false, "Radial"},
+                   {75, 5, std::nullopt, false, "TP_LITYPE-5"},
+                   {75, 5, "short", true, std::nullopt},
+                   {500, 1, std::nullopt, false, "VarId-500-1"},
+                   {9999, 2, ".int", false, "VarId-9999-2"}};
+    for (const auto& [id, value, suffix, no_fallback, text] : cases) {
+        EXPECT_EQ(EnumText(id, value, suffix, no_fallback), text) << id << " " << value;
     }
     const std::tuple<std::int32_t, const char*, std::int32_t> values[] = {
         {75, "Rad", 3},   {75, " -12abc", -12}, {75, "ramp", -1},
@@ -77,118 +74,78 @@ TEST_F(EnumTexts, KeysWithSuffixesThenTheBareValueThenTheFallback) {
     EXPECT_EQ(EnumText(75, 3, std::nullopt, false), "Radial");
 }
 
-using UserVariables = WorkzoneTest;
-
-TEST_F(UserVariables, UnitNeedsNoToolpathAndTheTableTakes103More) {
-    env_.set("KVXDEBUG", "1");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(shown(read("UNIT")), "5:mm");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(FindVariable("UNIT")->id, 1001);
-    for (int i = 0; i < 103; ++i) {
-        const VariableDescriptor* row =
-            DefineUserVariable("U" + std::to_string(i), MakeIntegerValue(i));
-        ASSERT_NE(row, nullptr) << i;
-        EXPECT_EQ(row->id, 1002 + i);
-    }
-    EXPECT_EQ(DefineUserVariable("ONE_TOO_MANY", MakeIntegerValue(0)), nullptr);
-    EXPECT_NE(DefineUserVariable("U5", MakeIntegerValue(0)), nullptr);
-    EXPECT_EQ(read("U102").integer(), 102);
-    EXPECT_EQ(VariableRow(kVariableTableRows - 1).id, kVariableIdEnd);
-}
-
-TEST_F(UserVariables, ValuesByTypeAndRedefinitionKeepsTheFirst) {
-    DefineUserVariable("LEN", MakeRealValue(kVariableTypeDist, 2.5f));
-    DefineUserVariable("COUNT", MakeIntegerValue(12));
-    DefineUserVariable("NAME", MakeTextValue("first"));
-    EXPECT_EQ(DefineUserVariable("NAME", MakeTextValue("second"))->id, FindVariable("NAME")->id);
-    testing::internal::CaptureStderr();
-    DefineUserVariable("TILT", MakeRealValue(kVariableTypeAngle, 3.0f));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Internal error setting [TILT] to type 3\n");
-    const std::tuple<const char*, int, const char*> cases[] = {
-        {"LEN", 0, "1:2.5f"},
-        {"COUNT", 0, "4:#12"},
-        {"NAME", 0, "5:first"},
-        {"TILT", 3, "5:Whoops!!"},
-        {"<user-start>", 1, "5:?\?<user-start>(char)?\?"}};
-    for (const auto& [name, status, expected] : cases) {
-        EXPECT_EQ(shown(read(name)), expected) << name;
-        EXPECT_EQ(last_status_, status) << name;
-    }
-}
-
-using ToolpathVariables = WorkzoneTest;
-
 TEST_F(ToolpathVariables, ReadsThroughTheRulesOfEachVariable) {
-    write_toolpath(0, sample_items());
+    ParameterItems items = sample_items();
+    write_toolpath(0, items);
     // Item 6 is 0, so the second cutter is a ball: one value.
     const std::pair<const char*, const char*> cases[] = {
-        {"TP_NOPE", "0:"},         {"tp_cdiam", "0:"},           {"TP_CDIAM_", "0:"},
-        {"TP_CDIAM", "1:10f"},     {"TP_RADS", "1:5f;2f"},       {"TP_RCRADS", "1:1.5f"},
-        {"TP_MANGLE", "3:30f"},    {"TP_CPPNUM", "4:#7"},        {"TP_AUTOFLAGS", "4:#9"},
-        {"TP_NUM", "4:#0"},        {"TP_COMMENT", "5:roughing"}, {"TP_TYPE", "5:Pencil three"},
-        {"TP_LITYPE", "5:Radial"}, {"TP_LITYPE.short", "5:Rad"}, {"TP_STEPTYPE.int", "5:2"},
-        {"TP_MDIR", "5:Climb"},    {"TP_AUTOZSTEP.int", "5:1"},  {"TP_CSHAPE", "5:TP_CSHAPE-0"},
-    };
+        {"tp_cdiam", "0:"},           {"TP_CDIAM_", "0:"},         {"TP_RCRADS", "1:1.5f"},
+        {"TP_MANGLE", "3:30f"},       {"TP_AUTOFLAGS", "4:#9"},    {"TP_NUM", "4:#0"},
+        {"TP_COMMENT", "5:roughing"}, {"TP_LITYPE", "5:Radial"},   {"TP_STEPTYPE.int", "5:2"},
+        {"TP_MDIR", "5:Climb"},       {"TP_AUTOZSTEP.int", "5:1"}, {"TP_CSHAPE", "5:TP_CSHAPE-0"}};
     for (const auto& [name, expected] : cases) {
         EXPECT_EQ(shown(read(name)), expected) << name;
         EXPECT_EQ(last_status_, 0) << name;
     }
-}
-
-TEST_F(ToolpathVariables, DiameterModeAndDirectionModeTwo) {
-    ParameterItems items = sample_items();
+    // Direction mode 2, and sizes as diameters only for the exact word.
     items.set_number(8, 0.0f);
     write_toolpath(0, items);
+    forget_toolpath_details_load();
     EXPECT_EQ(read("TP_MANGLE").real(), 90.0f);
     EXPECT_EQ(read("TP_MDIR").text(), "Conventional");
     env_.set("KVXUSERAD", "diameter");
-    EXPECT_EQ(shown(read("TP_DIMS")), "1:10f;2f");
-    EXPECT_EQ(shown(read("TP_RCDIMS")), "1:3f");
+    EXPECT_EQ(shown(read("TP_DIMS")) + " " + shown(read("TP_RCDIMS")), "1:10f;2f 1:3f");
     env_.set("KVXUSERAD", "Diameter");
     EXPECT_EQ(shown(read("TP_DIMS")), "1:5f;2f");
 }
 
-TEST_F(ToolpathVariables, WritesReadBackAsWritten) {
+// UNIT needs no toolpath; user variables take the 103 rows behind it and keep their first
+// definition. Writes read back as written; not writable: status 2; refused: status 3 (a type
+// 305 has a fixed machining direction).
+TEST_F(ToolpathVariables, UserVariablesAndWritesReadBackAsWrittenOrAreRefused) {
+    env_.set("KVXDEBUG", "1");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(shown(read("UNIT")), "5:mm");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");  // no toolpath load
+    EXPECT_EQ(FindVariable("UNIT")->id, 1001);
     write_toolpath(0, sample_items());
-    env_.set("KVXUSERAD", "diameter");
     DefineUserVariable("LEN", MakeRealValue(kVariableTypeDist, 1.0f));
+    DefineUserVariable("COUNT", MakeIntegerValue(1));
+    EXPECT_EQ(DefineUserVariable("COUNT", MakeTextValue("x"))->id, 1003);
+    testing::internal::CaptureStderr();
+    DefineUserVariable("TILT", MakeRealValue(kVariableTypeAngle, 3.0f));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Internal error setting [TILT] to type 3\n");
+    EXPECT_EQ(shown(read("TILT")), "5:Whoops!!");
+    EXPECT_EQ(last_status_, 3);
+    for (int i = 4; i <= 103; ++i) {
+        ASSERT_NE(DefineUserVariable("U" + std::to_string(i), MakeIntegerValue(i)), nullptr) << i;
+    }
+    EXPECT_EQ(DefineUserVariable("ONE_TOO_MANY", MakeIntegerValue(0)), nullptr);
+    EXPECT_EQ(FindVariable("U103")->id, 1104);
+    EXPECT_EQ(VariableRow(kVariableTableRows - 1).id, kVariableIdEnd);
+
+    env_.set("KVXUSERAD", "diameter");
     const VariableValue points{kVariableTypeCoord, 6, {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}};
+    const VariableValue steps{kVariableTypeStep, 3, {0.0f, 0.0f, -4.0f}};
     const std::tuple<const char*, VariableValue, const char*, const char*> cases[] = {
         {"TP_CDIAM", MakeRealValue(1, 12.0f), "TP_BRAD", "1:6f"},
-        {"TP_RCDIAM", MakeIntegerValue(8), "TP_RCBRAD", "1:4f"},
         {"TP_LITYPE", MakeIntegerValue(1), "TP_LITYPE.int", "5:1"},
         {"TP_LITYPE", MakeTextValue("3"), "TP_LITYPE.short", "5:Rad"},
         {"TP_TYPE", MakeIntegerValue(20305), "TP_TYPE.int", "5:20305"},
         {"TP_TYPE", MakeTextValue("Pencil three"), "TP_TYPE.int", "5:30204"},
         {"TP_MANGLE", MakeRealValue(3, 90.0f), "TP_MDIR.int", "5:2"},
-        {"TP_MDIR", MakeTextValue("Conventional"), "TP_MDIR", "5:Conventional"},
         {"TP_AUTOPKTW", MakeIntegerValue(1), "TP_AUTOFLAGS", "4:#11"},
-        {"TP_DIMS", MakeRealValue(1, 8.0f), "TP_RADS", "1:4f"},
         {"TP_ENTRYPTS", points, "TP_ENTRYPTS", "101:1f;2f;3f;4f;5f;6f"},
-        {"TP_VARZSTEPS",
-         {kVariableTypeStep, 3, {0.0f, 0.0f, -4.0f}},
-         "TP_VARZSTEPS",
-         "102:0f;0f;-4f"},
-        {"LEN", MakeIntegerValue(3), "LEN", "1:3f"},
-    };
+        {"TP_VARZSTEPS", steps, "TP_VARZSTEPS", "102:0f;0f;-4f"},
+        {"LEN", MakeIntegerValue(3), "LEN", "1:3f"}};
     for (const auto& [name, written, read_as, expected] : cases) {
         EXPECT_EQ(write(name, written), 0) << name;
         EXPECT_EQ(shown(read(read_as)), expected) << name << " -> " << read_as;
     }
-}
-TEST_F(ToolpathVariables, RefusedWrites) {
-    ParameterItems items = sample_items();
-    items.set_number(28, 305.0f);
-    write_toolpath(0, items);
-    DefineUserVariable("COUNT", MakeIntegerValue(1));
-    testing::internal::CaptureStderr();
-    DefineUserVariable("TILT", MakeRealValue(kVariableTypeAngle, 1.0f));
-    testing::internal::GetCapturedStderr();
-    // Not writable: status 2; a value the variable refuses: status 3.
     for (const char* name : {"TP_NUM", "TP_NOPE", "<user-start>"}) {
         EXPECT_EQ(write(name, MakeIntegerValue(3)), 2) << name;
     }
+    ASSERT_EQ(write("TP_TYPE", MakeIntegerValue(305)), 0);
     const std::pair<const char*, VariableValue> refused[] = {
         {"TP_MDIR", MakeIntegerValue(1)},
         {"TP_CDIAM", MakeTextValue("10")},
@@ -204,19 +161,16 @@ TEST_F(ToolpathVariables, RefusedWrites) {
     for (const auto& [name, value] : refused) {
         EXPECT_EQ(write(name, value), 3) << name;
     }
-    EXPECT_EQ(read("TP_MDIR.int").text(), "4");
-    EXPECT_EQ(read("TP_CDIAM").real(), 10.0f);
-    EXPECT_EQ(read("COUNT").integer(), 1);
+    EXPECT_EQ(read("TP_MDIR.int").text() + shown(read("COUNT")), "44:#1");
 }
 
 TEST_F(ToolpathVariables, BadDirectoriesAndNumbersReadDefaultsWithoutHarm) {
     write_toolpath(0, sample_items());
-    const std::string long_directory = zone_.path() + "/" + std::string(611, 'd');
-    const std::pair<std::string, int> cases[] = {{long_directory, 0},
+    const std::pair<std::string, int> cases[] = {{zone_.path() + "/" + std::string(611, 'd'), 0},
                                                  {std::string(2000, '/'), 0},
                                                  {zone_.path(), -1},
-                                                 {zone_.path(), 2147483647},
-                                                 {zone_.path(), -2147483647 - 1}};
+                                                 {zone_.path(), INT32_MAX},
+                                                 {zone_.path(), INT32_MIN}};
     for (const auto& [directory, number] : cases) {
         const std::pair<const char*, std::string> reads[] = {
             {"TP_CDIAM", "1:0f"},
@@ -228,9 +182,74 @@ TEST_F(ToolpathVariables, BadDirectoriesAndNumbersReadDefaultsWithoutHarm) {
             EXPECT_EQ(shown(value), expected) << number;
         }
     }
-    VariableValue value;
-    EXPECT_EQ(GetToolpathVariable(std::string(5000, 'T'), zone_.path(), 0, value), 0);
-    EXPECT_EQ(value.type, 0);
+    EXPECT_EQ(read(std::string(5000, 'T')).type, 0);
+    EXPECT_EQ(last_status_, 0);
+}
+
+TEST(ToolpathReaderTable, Family200Types) {
+    const std::pair<int, bool> cases[] = {{200, false},   {201, true},    {299, true},
+                                          {300, false},   {10204, true},  {30204, true},
+                                          {10205, false}, {40204, false}, {-201, false}};
+    for (const auto& [type, family] : cases) {
+        EXPECT_EQ(IsFamily200Type(type), family) << type;
+    }
+}
+
+TEST_F(ToolpathVariables, ReadsByKindRoundsIndexedRealsAndLeavesTheOutputOnFailure) {
+    ParameterItems items = sample_items();
+    items.set_number(3, -2.0004f);
+    items.set_number(4, 4.999755f);
+    items.set_number(26, 8000.4996f);
+    items.set_number(36, 2.0625f);  // an exact half
+    items.set_number(42, -0.0625f);
+    write_toolpath(0, items);
+    const ToolpathReader reader(0);
+    const std::pair<int, float> reals[] = {{3, 10.0f},   {5, -2.0f},    {16, 8000.5f},
+                                           {20, 2.063f}, {19, -0.063f}, {13, 5000.0f}};
+    for (const auto& [index, expected] : reals) {
+        float value = -1.0f;
+        EXPECT_TRUE(reader.ReadIndexed(index, value)) << index;
+        EXPECT_FLOAT_EQ(value, expected) << index;
+    }
+    std::string text;
+    float real = -1.0f;
+    std::int32_t integer = -1;
+    EXPECT_TRUE(reader.ReadText("TP_LITYPE", text));
+    EXPECT_EQ(text, "3");
+    EXPECT_EQ(reader.ReadToolpathType(), "30204");
+    text = "untouched";
+    EXPECT_FALSE(reader.ReadText("TP_CDIAM", text) || reader.ReadReal("TP_CPPNUM", real) ||
+                 reader.ReadReal("TP_RADS.int", real) || reader.ReadInteger("TP_FRCUT", integer));
+    for (int index : {0, 25, -1, INT_MAX, INT_MIN}) {
+        EXPECT_FALSE(reader.ReadIndexed(index, text) || reader.ReadIndexed(index, real) ||
+                     reader.ReadIndexed(index, integer))
+            << index;
+    }
+    EXPECT_FALSE(reader.ReadIndexed(3, text) || reader.ReadIndexed(1, real) ||
+                 reader.ReadIndexed(10, integer));
+    EXPECT_TRUE(text == "untouched" && real == -1.0f && integer == -1);
+}
+
+TEST_F(ToolpathVariables, WorkzoneIsLookedUpAtEveryRead) {
+    write_toolpath(0, sample_items());
+    const ToolpathReader reader(0);
+    float feed = 0.0f;
+    ASSERT_TRUE(reader.ReadReal("TP_FRCUT", feed));
+    testsupport::TempDir other;
+    ParameterItems items = sample_items();
+    items.set_number(23, 321.0f);
+    ASSERT_TRUE(write_parameter_file(other.file("outil.par"), items));
+    other.write("outil.mul", "");
+    env_.set("KVXZONE", other.path());
+    EXPECT_TRUE(reader.ReadReal("TP_FRCUT", feed));
+    EXPECT_EQ(feed, 321.0f);
+    // Undefined: the current directory.
+    env_.set("KVXZONE", std::nullopt);
+    const std::optional<std::string> previous = platform::current_directory();
+    ASSERT_TRUE(platform::set_current_directory(zone_.path()));
+    const bool read = reader.ReadReal("TP_FRCUT", feed);
+    platform::set_current_directory(previous.value_or("/"));
+    EXPECT_TRUE(read && feed == 1200.0f);
 }
 
 }  // namespace
