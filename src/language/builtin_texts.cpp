@@ -7,8 +7,15 @@ namespace {
 constexpr const char* kChangeFileNotWritten =
     "E The change file\n\n\t'%s'\n\ncould not be written!";
 
+constexpr const char* kReplaceForeignFedrixFile =
+    "Q The file\n\n\t'%s'\n\nis no Fedrix tool file that this program can read.\n"
+    "Replace it with the tool's Fedrix settings?";
+constexpr const char* kDeleteForeignFedrixFile =
+    "Q The file\n\n\t'%s'\n\nis no Fedrix tool file that this program can read.\n"
+    "Delete it, as the tool has no Fedrix settings now?";
+
 // German texts are in the installation's code page (Windows-1252).
-const char* const kTexts[5][kLanguageCount] = {
+const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
      "E Die Initialisierungsdatei\n\n\t'%s'\n\nexistiert nicht!", "", "", ""},
     {"E The message entry\n\n\t[%s]\n\t%s = ???\n\ncould not be found in\n\n\t'%s'",
@@ -23,6 +30,14 @@ const char* const kTexts[5][kLanguageCount] = {
      "", "", ""},
     {kChangeFileNotWritten, "E Die \xC4nderungsdatei\n\n\t'%s'\n\nkonnte nicht geschrieben werden!",
      kChangeFileNotWritten, kChangeFileNotWritten, kChangeFileNotWritten},
+    {kReplaceForeignFedrixFile,
+     "Q Die Datei\n\n\t'%s'\n\nist keine Fedrix-Werkzeugdatei, die dieses Programm lesen "
+     "kann.\nDurch die Fedrix-Einstellungen des Werkzeugs ersetzen?",
+     kReplaceForeignFedrixFile, kReplaceForeignFedrixFile, kReplaceForeignFedrixFile},
+    {kDeleteForeignFedrixFile,
+     "Q Die Datei\n\n\t'%s'\n\nist keine Fedrix-Werkzeugdatei, die dieses Programm lesen "
+     "kann.\nL\xF6schen, da das Werkzeug nun keine Fedrix-Einstellungen hat?",
+     kDeleteForeignFedrixFile, kDeleteForeignFedrixFile, kDeleteForeignFedrixFile},
 };
 
 }  // namespace
@@ -32,4 +47,32 @@ const char* builtin_text(BuiltinText which, int language_index) {
         language_index = 0;
     }
     return kTexts[static_cast<int>(which)][language_index];
+}
+
+namespace {
+
+// English and German, as the installation's catalogues have them (German in Windows-1252).
+const char* const kLabels[][2] = {
+    {"OK", "OK"},
+    {"Cancel", "Abbrechen"},
+    {"&Retry", "&Wiederholen"},
+    {"&Abort", "&Abbrechen"},
+    {"&Ignore", "&Ignorieren"},
+    {"&Yes", "&Ja"},
+    {"&No", "&Nein"},
+    {"Yes to &All", "Ja, &alle"},
+    {"N&o to All", "N&ein, alle"},
+    {"OK to &All", "OK, &alle"},
+    {"Information", "Information"},
+    {"Question", "Frage"},
+    {"Warning", "Warnung"},
+    {"Error", "Fehler"},
+    {"&More...", "&Mehr..."},
+    {"Do not display this message again", "Diese Meldung nicht mehr anzeigen"},
+};
+
+}  // namespace
+
+const char* builtin_label(BuiltinLabel which, int language_index) {
+    return kLabels[static_cast<int>(which)][language_index == 1 ? 1 : 0];
 }
