@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -108,8 +109,14 @@ private slots:
         for (const auto& [file, titles] : cases) {
             CListCtrlTool list(file, true);
             QStringList shown;
+            // Each title fits its column, with the header's margins on both sides.
+            const QFontMetrics metrics(list.header()->font());
+            const int margins = 2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin);
             for (int column = 0; column < kToolListColumnCount; ++column) {
                 shown << list.model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(list.header()->sectionSize(column) >=
+                             metrics.horizontalAdvance(shown.back()) + margins,
+                         qPrintable(shown.back()));
             }
             QCOMPARE(shown, titles);
             QCOMPARE(list.accessibleName(), titles.front());
