@@ -179,7 +179,9 @@ private slots:
         window.box()->click();
         QVERIFY(window.fedrix() != nullptr);
         QCOMPARE(dialog.Sheet()->currentWidget(), static_cast<QWidget*>(window.fedrix()));
+        // The family rule reads the type's code; the type itself shows by name.
         QCOMPARE(window.optimizeEdit(1023)->text(), QStringLiteral("0.95"));
+        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
         QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
         window.box()->click();
         QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
