@@ -44,44 +44,26 @@ const ButtonSet kButtonSets[] = {
     {"-1 is OK", -1, {1}, {"OK"}},
 };
 
-// The catalogue's language and bytes (nullptr: the installation's), and the title and the
-// captions of Yes, "No to All" and "More...". What a catalogue lacks or garbles (nothing but
-// blanks, a control character) is built in; blanks around an entry are dropped.
+// The catalogue's language, the icon, the title and the captions of Yes, "No to All" and
+// "More..." (parted by '|'), and the catalogue's bytes (nullptr: the installation's). What a
+// catalogue lacks or garbles (nothing but blanks, a control character) is built in; blanks
+// around an entry are dropped.
 struct LabelCase {
     const char* name;
     const char* language;
-    const char* bytes;
     int icon;
-    QStringList shown;
+    const char* shown;
+    const char* bytes;
 };
 
 const LabelCase kLabels[] = {
-    {"English",
-     "ang",
-     nullptr,
-     kIconQuestion,
-     {"CutterBase - Question", "&Yes", "N&o to All", "&More..."}},
-    {"German",
-     "all",
-     nullptr,
-     kIconStop,
-     {"CutterBase - Fehler", "&Ja", "N&ein, alle", "&Mehr..."}},
-    {"garbage",
-     "ang",
-     "\x01\xFFgarbage\r\n",
-     kIconStop,
-     {"CutterBase - Error", "&Yes", "N&o to All", "&More..."}},
-    {"German garbage",
-     "all",
-     "garbage",
-     kIconQuestion,
-     {"CutterBase - Frage", "&Ja", "N&ein, alle", "&Mehr..."}},
-    {"garbled entries",
-     "ang",
+    {"English", "ang", kIconQuestion, "CutterBase - Question|&Yes|N&o to All|&More...", nullptr},
+    {"German", "all", kIconStop, "CutterBase - Fehler|&Ja|N&ein, alle|&Mehr...", nullptr},
+    {"garbage", "ang", kIconStop, "CutterBase - Error|&Yes|N&o to All|&More...", "\x01\xFFg\r\n"},
+    {"German garbage", "all", kIconQuestion, "CutterBase - Frage|&Ja|N&ein, alle|&Mehr...", "x"},
+    {"garbled entries", "ang", kIconStop, "CutterBase - Oops|&Yes|N&o to All|&More...",
      "[T.A.L.M.O.R.]\r\nCATEGORY=TalmorError\r\n[ERROR_INTERNAL]\r\nERROR= Oops\t\r\n"
-     "IDYES=\t \r\nIDNOTOALL=N\x01o\r\nIDC_EG_ERROR_DLG_MORE=\x1B[1mMore\r\n",
-     kIconStop,
-     {"CutterBase - Oops", "&Yes", "N&o to All", "&More..."}},
+     "IDYES=\t \r\nIDNOTOALL=N\x01o\r\nIDC_EG_ERROR_DLG_MORE=\x1B[1mMore\r\n"},
 };
 
 QList<QPushButton*> shownButtons(const MessageDialog& dialog) {
@@ -171,13 +153,11 @@ private slots:
         for (QPushButton* button : shownButtons(tall)) {
             QVERIFY(button->y() >= tall.templateTextRect().top() + needed);
         }
-        // The hidden check box and "More..." keep their captions and move down as well.
+        // The hidden check box and "More..." move down as well.
         auto* check = findControl<QCheckBox>(&tall, MessageDialog::kCheckControl);
         auto* more = findControl<QPushButton>(&tall, MessageDialog::kMoreControl);
-        QCOMPARE(check->text(), QStringLiteral("Do not display this message again"));
-        QCOMPARE(more->text(), QStringLiteral("&More..."));
         QVERIFY(!check->isVisibleTo(&tall) && !more->isVisibleTo(&tall));
-        QCOMPARE(more->y(), shownButtons(tall).front()->y());
+        QVERIFY(more->y() == shownButtons(tall).front()->y() && check->y() == more->y());
 
         // Tabs are expanded when the text is measured.
         const QString report = QStringLiteral("TP_DIAMETER\t\t\t\t\t\t10.000\t\t12.000");
@@ -210,11 +190,11 @@ private slots:
         }
         installation.useCatalogue(row.language);
         MessageDialog dialog(QStringLiteral("?"), kButtonsYesNoToAll, row.icon, false);
-        QCOMPARE((QStringList{
-                     dialog.windowTitle(), findControl<QPushButton>(&dialog, kAnswerYes)->text(),
-                     findControl<QPushButton>(&dialog, kControlNoToAll)->text(),
-                     findControl<QPushButton>(&dialog, MessageDialog::kMoreControl)->text()}),
-                 row.shown);
+        QStringList shown{dialog.windowTitle()};
+        for (int id : {kAnswerYes, kControlNoToAll, MessageDialog::kMoreControl}) {
+            shown << findControl<QPushButton>(&dialog, id)->text();
+        }
+        QCOMPARE(shown.join(u'|'), QString::fromUtf8(row.shown));
     }
 
     void plainMessagesHaveTheStandardCaptions() {
