@@ -75,10 +75,13 @@ QList<QPushButton*> shownButtons(const MessageDialog& dialog) {
 }
 
 // Presses a button of the message dialog that the next modal loop shows.
-void pressWhenShown(int control, bool* pressed) {
-    QTimer::singleShot(0, [control, pressed] {
+void pressWhenShown(int control, bool* pressed, QString* text = nullptr) {
+    QTimer::singleShot(0, [control, pressed, text] {
         if (auto* dialog = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
             *pressed = true;
+            if (text != nullptr) {
+                *text = findControl<MessageText>(dialog, MessageDialog::kTextControl)->text();
+            }
             QTest::mouseClick(findControl<QPushButton>(dialog, control), Qt::LeftButton);
         }
     });
@@ -225,11 +228,15 @@ private slots:
         QVERIFY(!pressed);
         QCoreApplication::processEvents();
 
-        // Plain messages remember nothing.
+        // Plain messages remember nothing. A name shows as UTF-8 where it is, else as the
+        // installation's code page, as the text around it.
         const std::size_t remembered = GetCatalogue()->RememberedAnswers().size();
-        pressWhenShown(kControlOkToAll, &pressed);
-        QCOMPARE(presenter.PresentPlain("plain", kButtonsOkToAllCancel, kIconInformation),
+        QString shown;
+        pressWhenShown(kControlOkToAll, &pressed, &shown);
+        QCOMPARE(presenter.PresentPlain("'/M\xC3\xBChle/Fr\xE4se.ncs' \xC4rger",
+                                        kButtonsOkToAllCancel, kIconInformation),
                  kAnswerOk);
+        QCOMPARE(shown, QStringLiteral("'/Mühle/Fräse.ncs' Ärger"));
         QCOMPARE(GetCatalogue()->RememberedAnswers().size(), remembered);
         install_message_presenter(previous);
     }
