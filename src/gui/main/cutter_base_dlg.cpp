@@ -572,7 +572,7 @@ bool CCutterBaseDlg::saveFedrixFile(const std::string& toolPath) {
     }
     if (!fedrixChecked_) {
         // A file left behind would give the saved tool settings it no longer has.
-        return !something || DeleteFileAsk(path, false);
+        return !something || DeleteFileAsk(path, false) || !platform::exists(path);
     }
     FedrixToolInfo info(path);
     return sheet_->FedrixPage() != nullptr && sheet_->FedrixPage()->StorePages(info) && info.Save();
