@@ -169,33 +169,21 @@ private slots:
                     .starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"));
     }
 
-    // A click adds the page with the proposals of "Default" (all of them in the file Save As
-    // writes) and shows it; the next removes it.
-    void checkBoxAddsAndRemovesThePage() {
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        QVERIFY(selectInTree(dialog, window.flat));
-        window.box()->click();
-        QVERIFY(window.fedrix() != nullptr);
-        QCOMPARE(dialog.Sheet()->currentWidget(), static_cast<QWidget*>(window.fedrix()));
-        // The family rule reads the type's code; the type itself shows by name.
-        QCOMPARE(window.optimizeEdit(1023)->text(), QStringLiteral("0.95"));
-        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
-        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
-        window.box()->click();
-        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
-        QCOMPARE(dialog.Sheet()->currentWidget(),
-                 static_cast<QWidget*>(dialog.Sheet()->ToolPage()));
-    }
-
-    // Save As writes the Fedrix file beside the tool, and deletes it once the box is clear.
-    void saveAsWritesAndDeletesTheFedrixFile() {
+    // A click on the box adds the page with the proposals of "Default" (all of them in the file
+    // Save As writes beside the tool) and shows it; the next removes it, and Save As deletes the
+    // file.
+    void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
         QVERIFY(selectInTree(dialog, window.flat));
         window.box()->click();
+        QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        // The family rule reads the type's code; the type itself shows by name.
+        QCOMPARE(window.optimizeEdit(1023)->text(), QStringLiteral("0.95"));
+        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
         type(window.optimizeEdit(1020), QStringLiteral("850"));
         const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
         const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
@@ -206,6 +194,8 @@ private slots:
         QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
 
         window.box()->click();
+        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
         chooser.saveFiles.push_back(target);
         QVERIFY(dialog.SaveToolAs());
         QVERIFY(!std::filesystem::exists(fedrixFile));
