@@ -10,6 +10,13 @@ constexpr const char* kStartedWithoutCamSystem =
     "CutterBase needs the environment of its CAM system (KVXHOME, KVXZONE):\n"
     "the CAM system starts it through KVX_CUTTER_HOOK_COMMAND for a toolpath.";
 
+constexpr const char* kReplaceForeignFedrixFile =
+    "Q The file\n\n\t'%s'\n\nis no Fedrix tool file that this program can read.\n"
+    "Replace it with the tool's Fedrix settings?";
+constexpr const char* kDeleteForeignFedrixFile =
+    "Q The file\n\n\t'%s'\n\nis no Fedrix tool file that this program can read.\n"
+    "Delete it, as the tool has no Fedrix settings now?";
+
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
@@ -31,6 +38,14 @@ const char* const kTexts[][kLanguageCount] = {
      "Das CAM-System startet es \xFC"
      "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.",
      kStartedWithoutCamSystem, kStartedWithoutCamSystem, kStartedWithoutCamSystem},
+    {kReplaceForeignFedrixFile,
+     "Q Die Datei\n\n\t'%s'\n\nist keine Fedrix-Werkzeugdatei, die dieses Programm lesen "
+     "kann.\nDurch die Fedrix-Einstellungen des Werkzeugs ersetzen?",
+     kReplaceForeignFedrixFile, kReplaceForeignFedrixFile, kReplaceForeignFedrixFile},
+    {kDeleteForeignFedrixFile,
+     "Q Die Datei\n\n\t'%s'\n\nist keine Fedrix-Werkzeugdatei, die dieses Programm lesen "
+     "kann.\nL\xF6schen, da das Werkzeug nun keine Fedrix-Einstellungen hat?",
+     kDeleteForeignFedrixFile, kDeleteForeignFedrixFile, kDeleteForeignFedrixFile},
 };
 
 }  // namespace
@@ -40,4 +55,32 @@ const char* builtin_text(BuiltinText which, int language_index) {
         language_index = 0;
     }
     return kTexts[static_cast<int>(which)][language_index];
+}
+
+namespace {
+
+// English and German, as the installation's catalogues have them (German in Windows-1252).
+const char* const kLabels[][2] = {
+    {"OK", "OK"},
+    {"Cancel", "Abbrechen"},
+    {"&Retry", "&Wiederholen"},
+    {"&Abort", "&Abbrechen"},
+    {"&Ignore", "&Ignorieren"},
+    {"&Yes", "&Ja"},
+    {"&No", "&Nein"},
+    {"Yes to &All", "Ja, &alle"},
+    {"N&o to All", "N&ein, alle"},
+    {"OK to &All", "OK, &alle"},
+    {"Information", "Information"},
+    {"Question", "Frage"},
+    {"Warning", "Warnung"},
+    {"Error", "Fehler"},
+    {"&More...", "&Mehr..."},
+    {"Do not display this message again", "Diese Meldung nicht mehr anzeigen"},
+};
+
+}  // namespace
+
+const char* builtin_label(BuiltinLabel which, int language_index) {
+    return kLabels[static_cast<int>(which)][language_index == 1 ? 1 : 0];
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The catalogue's own texts for its failures, per language index. Languages 2 to 4 have texts
-// only where a failure must never pass unseen (the English one), else empty.
+// The catalogue's own texts for its failures and for the program's messages that the
+// installation's catalogues do not hold, per language index. Languages 2 to 4 have texts only
+// where a message must never pass unseen (the English one), else empty.
 
 enum class BuiltinText {
     IniFileMissing,           // argument: the path
@@ -9,7 +10,34 @@ enum class BuiltinText {
     LanguageFileWrongType,    // arguments: path, expected entry
     ChangeFileNotWritten,     // argument: the change file's path
     StartedWithoutCamSystem,  // after a failed start: what is missing and who starts the program
+    // Questions before a save destroys a Fedrix file it could not read; argument: its path.
+    ReplaceForeignFedrixFile,
+    DeleteForeignFedrixFile,
 };
 
 // The text in the language; an index outside 0..4 gives the English text.
 const char* builtin_text(BuiltinText which, int language_index);
+
+// The message dialog's own labels, for what the catalogue lacks or garbles: the ten button
+// captions in the order of ButtonCaption, the four category names, "More..." and the check box.
+enum class BuiltinLabel {
+    Ok,
+    Cancel,
+    Retry,
+    Abort,
+    Ignore,
+    Yes,
+    No,
+    YesToAll,
+    NoToAll,
+    OkToAll,
+    Information,
+    Question,
+    Warning,
+    Error,
+    More,
+    Check,
+};
+
+// German for language 1, English for every other index.
+const char* builtin_label(BuiltinLabel which, int language_index);

@@ -1,5 +1,7 @@
 #include "language/message_catalogue.h"
 
+#include <algorithm>
+
 #include "language/builtin_texts.h"
 #include "language/current_profile.h"
 #include "language/installation.h"
@@ -60,6 +62,7 @@ void TalmorError::Init(const std::string& language) {
     const int index = ::LanguageIndex(language);
     SetPath(installation_text_file(std::string("TalmorError.") + LanguageCode(index)), 0);
     SetLanguageIndex(index);
+    labels_loaded_ = false;
     if (!Check()) {
         return;
     }
@@ -98,6 +101,7 @@ void TalmorError::LoadLabels() {
     for (std::size_t i = 0; i < about_labels_.size(); ++i) {
         about_labels_[i] = read_profile_string(kAboutSection, kAboutKeys[i], "");
     }
+    labels_loaded_ = true;
 }
 
 void TalmorError::StoreOrigin(const std::string& file, int line, const std::string& date,
@@ -213,6 +217,51 @@ const std::string& TalmorError::CategoryNameForIcon(int icon) const {
         default:
             return information_name_;
     }
+}
+
+std::string TalmorError::DialogLabel(const std::string& text, int builtin) const {
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    const std::string trimmed =
+        first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    const bool garbled = trimmed.empty() || std::any_of(trimmed.begin(), trimmed.end(), [](char c) {
+                             const auto byte = static_cast<unsigned char>(c);
+                             return byte < 0x20 || byte == 0x7F;
+                         });
+    if (!labels_loaded_ || garbled) {
+        return builtin_label(static_cast<BuiltinLabel>(builtin), language_index_);
+    }
+    return trimmed;
+}
+
+std::string TalmorError::DialogButtonCaption(ButtonCaption caption) const {
+    return DialogLabel(ButtonCaptionText(caption), static_cast<int>(caption));
+}
+
+std::string TalmorError::DialogCategoryName(int icon) const {
+    BuiltinLabel builtin = BuiltinLabel::Information;
+    switch (icon) {
+        case kIconStop:
+            builtin = BuiltinLabel::Error;
+            break;
+        case kIconQuestion:
+            builtin = BuiltinLabel::Question;
+            break;
+        case kIconExclamation:
+            builtin = BuiltinLabel::Warning;
+            break;
+        default:
+            break;
+    }
+    return DialogLabel(CategoryNameForIcon(icon), static_cast<int>(builtin));
+}
+
+std::string TalmorError::DialogMoreCaption() const {
+    return DialogLabel(more_caption_, static_cast<int>(BuiltinLabel::More));
+}
+
+std::string TalmorError::DialogCheckCaption() const {
+    return DialogLabel(check_caption_, static_cast<int>(BuiltinLabel::Check));
 }
 
 TalmorError* GetCatalogue() {

@@ -47,6 +47,14 @@ public:
     // The category name an icon value stands for (ERROR, QUESTION, WARNING, else INFORMATION).
     const std::string& CategoryNameForIcon(int icon) const;
 
+    // The message dialog's texts: the catalogue's, without surrounding blanks, or the built-in
+    // text of the catalogue's language where the catalogue was not loaded or its entry is
+    // garbled (nothing but blanks, or a control character left inside).
+    std::string DialogButtonCaption(ButtonCaption caption) const;
+    std::string DialogCategoryName(int icon) const;
+    std::string DialogMoreCaption() const;
+    std::string DialogCheckCaption() const;
+
     void SetDetail(int detail) { detail_ = detail; }
     int Detail() const { return detail_; }
 
@@ -65,9 +73,11 @@ protected:
 
 private:
     void LoadLabels();
+    std::string DialogLabel(const std::string& text, int builtin) const;
     void StoreOrigin(const std::string& file, int line, const std::string& date,
                      const std::string& time);
 
+    bool labels_loaded_ = false;
     std::array<std::string, 10> button_captions_;
     std::array<std::string, 6> about_labels_;
     std::string more_caption_;

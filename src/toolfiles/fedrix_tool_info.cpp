@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "language/builtin_texts.h"
 #include "language/current_profile.h"
+#include "language/message_catalogue.h"
 #include "language/message_presenter.h"
 #include "language/typed_profile.h"
 #include "platform/filesystem.h"
@@ -136,4 +138,30 @@ std::string FedrixFilePath(const std::string& tool_file_path) {
         return tool_file_path + ".ncs";
     }
     return tool_file_path.substr(0, point) + ".ncs";
+}
+
+FedrixFileKind ProbeFedrixFile(const std::string& path) {
+    if (path.empty() || !platform::exists(path)) {
+        return FedrixFileKind::None;
+    }
+    if (!platform::is_regular_file(path)) {
+        return FedrixFileKind::NotAFile;
+    }
+    ProfileReading once(path);
+    if (!once.Readable()) {
+        return FedrixFileKind::Foreign;
+    }
+    ProfileSwitch use(path);
+    return read_profile_string(kMarkerSection, kMarkerKey, "") == kExpectedMarker
+               ? FedrixFileKind::Fedrix
+               : FedrixFileKind::Foreign;
+}
+
+bool AskToDestroyForeignFedrixFile(const std::string& path, bool replace) {
+    TalmorError* catalogue = GetCatalogue();
+    const BuiltinText text =
+        replace ? BuiltinText::ReplaceForeignFedrixFile : BuiltinText::DeleteForeignFedrixFile;
+    return catalogue->InternalMessage("FedrixToolInfo", 0, __DATE__, __TIME__,
+                                      builtin_text(text, catalogue->LanguageIndex()), kButtonsYesNo,
+                                      make_format_arguments(path)) == kAnswerYes;
 }

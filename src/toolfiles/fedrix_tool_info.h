@@ -77,3 +77,16 @@ private:
 
 // The Fedrix file of a tool file: its path up to the last point, then ".ncs".
 std::string FedrixFilePath(const std::string& tool_file_path);
+
+// What lies at a Fedrix file's path (found ignoring case); read without a word to the user.
+enum class FedrixFileKind {
+    None,      // nothing
+    NotAFile,  // something that is not a regular file: a folder, a device, a dangling link
+    Foreign,   // a regular file that cannot be read or is of another kind
+    Fedrix,    // a Fedrix file
+};
+FedrixFileKind ProbeFedrixFile(const std::string& path);
+
+// Asks whether the file at `path`, not a Fedrix file we could read, may be replaced by the
+// tool's settings (`replace`) or deleted; true for Yes.
+bool AskToDestroyForeignFedrixFile(const std::string& path, bool replace);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -31,12 +32,8 @@ const char kGermanTitles[] =
     "IDC_LISTCTRLTOOL_RETRACT=R\xFC"
     "ckzug\r\n";
 
-std::string line(const std::string& name, const std::string& value) {
-    return "Label                    :       &" + name + "=" + value + "\r\n";
-}
-
 std::string tool(const std::string& radius, const std::string& number) {
-    return line("TP_BRAD", radius) + line("TP_CPPNUM", number);
+    return "R:       &TP_BRAD=" + radius + "\r\nN:       &TP_CPPNUM=" + number + "\r\n";
 }
 
 // A library with the folder "Mills": a subfolder and three tools.
@@ -108,12 +105,17 @@ private slots:
         for (const auto& [file, titles] : cases) {
             CListCtrlTool list(file, true);
             QStringList shown;
+            // Each title fits its column, with the header's margins on both sides.
+            const QFontMetrics metrics(list.header()->font());
+            const int margins = 2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin);
             for (int column = 0; column < kToolListColumnCount; ++column) {
                 shown << list.model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(list.header()->sectionSize(column) >=
+                             metrics.horizontalAdvance(shown.back()) + margins,
+                         qPrintable(shown.back()));
             }
             QCOMPARE(shown, titles);
-            QCOMPARE(list.accessibleName(), titles.front());
-            QVERIFY(!list.isSortingEnabled());
+            QVERIFY(list.accessibleName() == titles.front() && !list.isSortingEnabled());
         }
     }
 
@@ -217,14 +219,11 @@ private slots:
         // The list's images at the size the list draws them, enlarged four times.
         QImage strip(6 * 24, 19, QImage::Format_ARGB32);
         strip.fill(Qt::white);
-        {
-            QPainter painter(&strip);
-            int left = 2;
-            for (const int image : {1, 3, 4, 5, 6, 7}) {
-                painter.drawPixmap(left, 1, toolListIcon(image).pixmap(QSize(20, 17)));
-                left += 24;
-            }
+        QPainter painter(&strip);
+        for (int i = 0; const int image : {1, 3, 4, 5, 6, 7}) {
+            painter.drawPixmap(2 + 24 * i++, 1, toolListIcon(image).pixmap(QSize(20, 17)));
         }
+        painter.end();
         QVERIFY(strip.scaled(strip.size() * 4).save(folder + QStringLiteral("/list-images.png")));
         // The demo library's Workshop folder, read where it lies (the list only reads).
         const std::string lib = std::string(CUTTERBASE_DEMO_DIR) + "/kvxhome/tools";

@@ -48,37 +48,16 @@ const char* const kBullFedrix =
 // What Save As writes after "Default" for the flat tool (family-200 toolpath) and the minimum
 // feed rate typed as 850.
 const char* const kSavedFedrix =
-    "[T.A.L.M.O.R.]\r\n"
-    "Fedrix=Fedrix Tool Information\r\n"
-    "[BASICS]\r\n"
-    "Optimize Feed Rates=y\r\n"
-    "Min Feed Rate=850\r\n"
-    "Max Feed Rate=1400\r\n"
-    "Start Depth=0.190\r\n"
-    "Max Depth=0.950\r\n"
-    "Max Cut Height=0.000\r\n"
-    "[ADVANCED]\r\n"
-    "Plunge Continous Adaptation=1\r\n"
-    "Plunge Factor=1.000\r\n"
-    "Plunge Start Angle=1.000\r\n"
-    "Plunge End Angle=70.000\r\n"
-    "Ramp Feed Rate=0\r\n"
-    "Ramp Angle=0.000\r\n"
-    "Unsymmetry Factor=1.000\r\n"
-    "Drag Factor=1.000\r\n"
-    "Drag Start Angle=1.000\r\n"
-    "Drag End Angle=70.000\r\n"
-    "Climb Factor=1.000\r\n"
-    "Entangulation Start Angle=10.000\r\n"
-    "Entangulation End Angle=90.000\r\n"
-    "Entangulation Factor=1.000\r\n"
-    "Air Cut Feed Rate=0\r\n"
-    "Air Cut Optimization=n\r\n"
-    "Retraction Optimization=n\r\n"
-    "Stock Distance=0.000\r\n"
-    "Feed Rate Per Tooth=0.000\r\n"
-    "Number Of Teeth=0\r\n"
-    "Spindle Speed Optimization=n\r\n";
+    "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=y\r\n"
+    "Min Feed Rate=850\r\nMax Feed Rate=1400\r\nStart Depth=0.190\r\nMax Depth=0.950\r\n"
+    "Max Cut Height=0.000\r\n[ADVANCED]\r\nPlunge Continous Adaptation=1\r\n"
+    "Plunge Factor=1.000\r\nPlunge Start Angle=1.000\r\nPlunge End Angle=70.000\r\n"
+    "Ramp Feed Rate=0\r\nRamp Angle=0.000\r\nUnsymmetry Factor=1.000\r\nDrag Factor=1.000\r\n"
+    "Drag Start Angle=1.000\r\nDrag End Angle=70.000\r\nClimb Factor=1.000\r\n"
+    "Entangulation Start Angle=10.000\r\nEntangulation End Angle=90.000\r\n"
+    "Entangulation Factor=1.000\r\nAir Cut Feed Rate=0\r\nAir Cut Optimization=n\r\n"
+    "Retraction Optimization=n\r\nStock Distance=0.000\r\nFeed Rate Per Tooth=0.000\r\n"
+    "Number Of Teeth=0\r\nSpindle Speed Optimization=n\r\n";
 
 // The main window over a library of the toolpath's tool with Fedrix settings (of these bytes)
 // and a flat tool without, Fedrix switched on.
@@ -130,9 +109,8 @@ private slots:
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
         QVERIFY(window.box()->isChecked() && window.fedrix() != nullptr);
-        QCOMPARE(dialog.Sheet()->count(), 3);
-        QCOMPARE(dialog.Sheet()->currentWidget(),
-                 static_cast<QWidget*>(dialog.Sheet()->ToolPage()));
+        QVERIFY(dialog.Sheet()->count() == 3 &&
+                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
         QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("1800"));
         QCOMPARE(window.optimizeEdit(1022)->text(), QStringLiteral("0.25"));
         QVERIFY(findControl<QAbstractButton>(window.fedrix()->AdvancedPage(), 1032)->isChecked());
@@ -144,53 +122,68 @@ private slots:
 
         QVERIFY(selectInTree(dialog, window.flat));
         QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
-        QCOMPARE(dialog.Sheet()->count(), 2);
-        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 3);
+        QVERIFY(dialog.Sheet()->count() == 2 &&
+                CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
         QVERIFY(selectInTree(dialog, window.bull));
         QCOMPARE(dialog.Sheet()->count(), 3);
         QVERIFY(presenter.shown.empty());
     }
 
-    // A Fedrix file of another kind is announced; the page keeps its start values.
-    void fileOfAnotherKindIsAnnounced() {
+    // A Fedrix file of another kind is announced once (the start shows the tool for the toolpath
+    // and again for the tree's selection) and shows the defaults, never the settings of the tool
+    // shown before; a save that would delete or replace it asks first, naming it.
+    void fileOfAnotherKindShowsTheDefaultsAndIsDestroyedOnlyAfterAsking() {
         ScriptedPresenter presenter;
-        FedrixWindow window(
-            "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n"
-            "[BASICS]\r\nMin Feed Rate=1800\r\n");
-        // The start shows the tool for the toolpath and again for the tree's selection, with
-        // one message.
-        QCOMPARE(presenter.shown.size(), size_t{1});
-        QCOMPARE(presenter.shown[0].text,
-                 "'" + window.bullFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
-        QVERIFY(window.fedrix() != nullptr);
-        QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("250"));
-    }
-
-    // A click adds the page with the proposals of "Default" (all of them in the file Save As
-    // writes) and shows it; the next removes it.
-    void checkBoxAddsAndRemovesThePage() {
+        ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
-        QVERIFY(selectInTree(dialog, window.flat));
-        window.box()->click();
-        QVERIFY(window.fedrix() != nullptr);
-        QCOMPARE(dialog.Sheet()->currentWidget(), static_cast<QWidget*>(window.fedrix()));
-        QCOMPARE(window.optimizeEdit(1023)->text(), QStringLiteral("0.95"));
-        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
-        window.box()->click();
-        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
-        QCOMPARE(dialog.Sheet()->currentWidget(),
-                 static_cast<QWidget*>(dialog.Sheet()->ToolPage()));
+        const std::string other = window.fixture.tool("bull/other.wkz");
+        const std::string otherFedrix = window.fixture.libraryFile("bull/other.ncs");
+        const std::string foreign = "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n";
+        FedrixWindow::write(otherFedrix, foreign);
+        dialog.RebuildTree();
+        QVERIFY(selectInTree(dialog, other));
+        QCOMPARE(presenter.shown.size(), size_t{1});
+        QCOMPARE(presenter.shown[0].text,
+                 "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
+        QVERIFY(window.box()->isChecked() && window.fedrix() != nullptr);
+        QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("250"));
+
+        const std::string question = "The file\n\n\t'" + otherFedrix +
+                                     "'\n\nis no Fedrix tool file that this program can read.\n";
+        for (const char* asked : {"Delete it, as the tool has no Fedrix settings now?",
+                                  "Replace it with the tool's Fedrix settings?"}) {
+            window.box()->click();
+            presenter.buttons = {kAnswerNo};
+            chooser.saveFiles.push_back(other);
+            QVERIFY(!dialog.SaveToolAs());
+            QCOMPARE(presenter.shown.back().text, question + asked);
+            QCOMPARE(testsupport::read_file(otherFedrix), foreign);
+            QVERIFY(dialog.IsFedrixModified());
+        }
+        chooser.saveFiles.push_back(other);
+        QVERIFY(dialog.SaveToolAs());
+        QCOMPARE(presenter.shown.back().text,
+                 question + "Replace it with the tool's Fedrix settings?");
+        QVERIFY(testsupport::read_file(otherFedrix)
+                    .starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"));
     }
 
-    // Save As writes the Fedrix file beside the tool, and deletes it once the box is clear.
-    void saveAsWritesAndDeletesTheFedrixFile() {
+    // A click on the box adds the page with the proposals of "Default" (all of them in the file
+    // Save As writes beside the tool) and shows it; the next removes it, and Save As deletes the
+    // file.
+    void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
         QVERIFY(selectInTree(dialog, window.flat));
         window.box()->click();
+        QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        // The family rule reads the type's code; the type itself shows by name.
+        QCOMPARE(window.optimizeEdit(1023)->text(), QStringLiteral("0.95"));
+        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
         type(window.optimizeEdit(1020), QStringLiteral("850"));
         const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
         const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
@@ -201,6 +194,8 @@ private slots:
         QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
 
         window.box()->click();
+        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
         chooser.saveFiles.push_back(target);
         QVERIFY(dialog.SaveToolAs());
         QVERIFY(!std::filesystem::exists(fedrixFile));
@@ -224,31 +219,33 @@ private slots:
         QVERIFY(dialog.IsFedrixModified());
     }
 
-    // A Fedrix file that cannot be written or deleted is named to the user; the edits stay.
-    void failedFedrixFileIsReported_data() {
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("write") << true;
-        QTest::newRow("delete") << false;
-    }
-    void failedFedrixFileIsReported() {
-        QFETCH(bool, checked);
+    // Only a regular file holds Fedrix settings: a folder of that name gives neither tick nor
+    // page; a save leaves it alone, and one with settings is refused naming it, before anything
+    // is written, the edits kept.
+    void aFolderIsNoFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
-        // A directory where the Fedrix file would be can be neither replaced nor deleted.
-        std::filesystem::create_directories(window.fixture.libraryFile("bull/blocked.ncs"));
-        if (!checked) {
-            window.box()->click();
-        } else {
-            type(window.optimizeEdit(1020), QStringLiteral("900"));
-        }
-        chooser.saveFiles.push_back(window.fixture.libraryFile("bull/blocked.wkz"));
+        const std::string blocked = window.fixture.tool("bull/blocked.wkz");
+        const std::string folder = window.fixture.libraryFile("bull/blocked.ncs");
+        std::filesystem::create_directories(folder);
+        dialog.RebuildTree();
+        QVERIFY(selectInTree(dialog, blocked));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        chooser.saveFiles.push_back(blocked);
+        QVERIFY(dialog.SaveToolAs());
+        QVERIFY(presenter.shown.empty() && std::filesystem::is_directory(folder));
+
+        QVERIFY(selectInTree(dialog, window.bull));
+        type(window.optimizeEdit(1020), QStringLiteral("900"));
+        const std::string copy = window.fixture.libraryFile("bull/blocked.WKZ");
+        chooser.saveFiles.push_back(copy);
         QVERIFY(!dialog.SaveToolAs());
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QCOMPARE(presenter.shown[0].id, std::string("GENERAL/GENERAL_CREATION"));
-        QVERIFY(presenter.shown[0].text.find(window.fixture.libraryFile("bull/blocked.ncs")) !=
-                std::string::npos);
+        QVERIFY(presenter.shown[0].text.find(folder) != std::string::npos);
+        QVERIFY(!std::filesystem::exists(copy) && std::filesystem::is_directory(folder));
         QVERIFY(dialog.IsFedrixModified());
         QCOMPARE(selectedPath(dialog), window.bull);
     }

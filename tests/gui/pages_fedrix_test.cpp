@@ -7,8 +7,6 @@
 
 #include "accessibility_check.h"
 #include "gui/framework/language_change.h"
-#include "gui/pages/fedrix_advanced2_page.h"
-#include "gui/pages/fedrix_advanced_page.h"
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
 #include "gui/pages/machine_page.h"
@@ -48,6 +46,19 @@ QStringList entriesOf(const FedrixToolInfo& info) {
     return list;
 }
 
+// A value other than the default for every setting.
+const char kEverySetting[] =
+    "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=n\r\n"
+    "Min Feed Rate=300\r\nMax Feed Rate=2500\r\nStart Depth=0.250\r\nMax Depth=1.500\r\n"
+    "Max Cut Height=12.000\r\n[ADVANCED]\r\nPlunge Continous Adaptation=0\r\n"
+    "Plunge Factor=0.800\r\nPlunge Start Angle=2.000\r\nPlunge End Angle=60.000\r\n"
+    "Ramp Feed Rate=400\r\nRamp Angle=5.000\r\nUnsymmetry Factor=2.500\r\nDrag Factor=0.900\r\n"
+    "Drag Start Angle=3.000\r\nDrag End Angle=50.000\r\nClimb Factor=1.200\r\n"
+    "Entangulation Start Angle=15.000\r\nEntangulation End Angle=80.000\r\n"
+    "Entangulation Factor=0.700\r\nAir Cut Feed Rate=5000\r\nAir Cut Optimization=y\r\n"
+    "Retraction Optimization=y\r\nStock Distance=0.500\r\nFeed Rate Per Tooth=0.050\r\n"
+    "Number Of Teeth=4\r\nSpindle Speed Optimization=y\r\n";
+
 struct EnablingCase {
     const char* name;
     int page;  // 0 Optimization, 1 Advanced 1, 2 Advanced 2
@@ -69,20 +80,16 @@ struct DefaultCase {
     const char* zStepType;  // TP_ZSTEPTYPE: "2" fixed, "3" variable
     const char* toolpathType;
     const char* levels;  // outil7.niv, or none
-    QStringList shown;   // 1023, 1022, 1020, 1021
+    const char* shown;   // 1023, 1022, 1020, 1021
 };
 
+// A variable Z-step has no Z-step value on the tool page.
 const DefaultCase kDefaults[] = {
-    {"fractions of the stepover", "2", "101", nullptr, {"0.8", "0.16", "900", "1400"}},
-    {"family 200", "2", "205", nullptr, {"0.95", "0.19", "900", "1400"}},
-    {"variable Z-step from the levels",
-     "3",
-     "205",
-     "0 0 2\n0 0 4\n",
-     {"3.8", "0.76", "900", "1400"}},
-    // A variable Z-step has no Z-step value on the tool page.
-    {"variable Z-step without levels", "3", "205", nullptr, {"0.8", "0.16", "900", "1400"}},
-    {"variable Z-step with empty levels", "3", "205", "", {"0.8", "0.16", "900", "1400"}},
+    {"fractions of the stepover", "2", "101", nullptr, "0.8 0.16 900 1400"},
+    {"family 200", "2", "205", nullptr, "0.95 0.19 900 1400"},
+    {"variable Z-step from the levels", "3", "205", "0 0 2\n0 0 4\n", "3.8 0.76 900 1400"},
+    {"variable Z-step without levels", "3", "205", nullptr, "0.8 0.16 900 1400"},
+    {"variable Z-step with empty levels", "3", "205", "", "0.8 0.16 900 1400"},
 };
 
 }  // namespace
@@ -96,8 +103,6 @@ private slots:
         FakeFieldHost host;
         CSheetTool sheet(host);
         sheet.setCurrentWidget(sheet.MachinePage());
-        sheet.ShowFedrixPage(false, false);
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.MachinePage()));
         sheet.ShowFedrixPage(true, false);
         QCOMPARE(tabTexts(sheet), (QStringList{"Tool", "Security", "Fedrix"}));
         QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
@@ -106,14 +111,9 @@ private slots:
         QCOMPARE(inner->currentIndex(), 0);
         CPageFedrix* page = sheet.FedrixPage();
         sheet.ShowFedrixPage(true, true);
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(page));
-        QCOMPARE(sheet.FedrixPage(), page);
+        QVERIFY(sheet.currentWidget() == page && sheet.FedrixPage() == page);
         sheet.ShowFedrixPage(false, false);
-        QCOMPARE(sheet.count(), 2);
-        QVERIFY(!sheet.HasFedrixPage());
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-        sheet.setCurrentWidget(sheet.MachinePage());
-        sheet.ShowFedrixPage(false, true);
+        QVERIFY(sheet.count() == 2 && !sheet.HasFedrixPage());
         QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
     }
 
@@ -156,53 +156,20 @@ private slots:
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // Continuous adaptation is enabled after the defaults; a load applies the rules afresh.
-    void plungeModeFollowsTheSettings() {
-        FakeFieldHost host;
-        FedrixSheet sheet(host);
-        QWidget* page = sheet.page(1);
-        QVERIFY(findControl(page, 1027)->isEnabled() && !findControl(page, 1025)->isEnabled());
-        FedrixToolInfo predefined;
-        predefined.plunge_continuous_adaptation = 0;
-        sheet.fedrix()->LoadPages(predefined);
-        QVERIFY(button(page, 1032)->isChecked());
-        QVERIFY(!findControl(page, 1027)->isEnabled() && findControl(page, 1025)->isEnabled());
-    }
-
-    // Every value through the pages and back, typed edits making the pages modified.
+    // Every value through the pages and back; a load applies the enabling rules afresh, and
+    // typing makes the pages modified.
     void loadAndStoreRoundTrip() {
-        FedrixToolInfo info;
-        info.optimize_feed_rates = false;
-        info.min_feed_rate = 300;
-        info.max_feed_rate = 2500;
-        info.start_depth = 0.25f;
-        info.max_depth = 1.5f;
-        info.max_cut_height = 12.0f;
-        info.plunge_continuous_adaptation = 0;
-        info.ramp_feed_rate = 400;
-        info.ramp_angle = 5.0f;
-        info.plunge_factor = 0.8f;
-        info.plunge_start_angle = 2.0f;
-        info.plunge_end_angle = 60.0f;
-        info.unsymmetry_factor = 2.5f;
-        info.drag_factor = 0.9f;
-        info.drag_start_angle = 3.0f;
-        info.drag_end_angle = 50.0f;
-        info.climb_factor = 1.2f;
-        info.entangulation_start_angle = 15.0f;
-        info.entangulation_end_angle = 80.0f;
-        info.entangulation_factor = 0.7f;
-        info.air_cut_feed_rate = 5000;
-        info.air_cut_optimization = true;
-        info.retraction_optimization = true;
-        info.stock_distance = 0.5f;
-        info.feed_rate_per_tooth = 0.05f;
-        info.number_of_teeth = 4;
-        info.spindle_speed_optimization = true;
         FakeFieldHost host;
         FedrixSheet sheet(host);
+        QVERIFY(findControl(sheet.page(1), 1027)->isEnabled());
+        testsupport::TempDir folder;
+        FedrixToolInfo info(folder.write("t.ncs", kEverySetting));
+        QVERIFY(info.Check() && info.ReadSucceeded());
         sheet.fedrix()->LoadPages(info);
         QVERIFY(!sheet.fedrix()->IsModified());
+        QVERIFY(button(sheet.page(1), 1032)->isChecked());
+        QVERIFY(!findControl(sheet.page(1), 1027)->isEnabled() &&
+                findControl(sheet.page(1), 1025)->isEnabled());
         FedrixToolInfo back;
         QVERIFY(sheet.fedrix()->StorePages(back));
         QCOMPARE(entriesOf(back), entriesOf(info));
@@ -262,7 +229,7 @@ private slots:
         for (int id : {1023, 1022, 1020, 1021}) {
             shown << edit(page, id)->text();
         }
-        QCOMPARE(shown, row.shown);
+        QCOMPARE(shown.join(u' '), QString::fromLatin1(row.shown));
         QCOMPARE(edit(page, 1024)->text(), QStringLiteral("7"));
         QVERIFY(sheet.fedrix()->IsModified());
     }
@@ -292,20 +259,9 @@ private slots:
         QCOMPARE(findControl<QLabel>(fresh.page(1), 1072)->text(), QStringLiteral("Grad"));
     }
 
-    // The layout manager keeps the nested sheet on the page as the tool sheet grows.
-    void nestedSheetFollowsThePage() {
-        FakeFieldHost host;
-        FedrixSheet fedrix(host);
-        fedrix.sheet.resize(fedrix.sheet.sizeHint());
-        fedrix.sheet.setCurrentWidget(fedrix.fedrix());
-        fedrix.sheet.show();
-        const QRect before = fedrix.fedrix()->Sheet()->geometry();
-        fedrix.sheet.resize(fedrix.sheet.size() + QSize(120, 60));
-        QCOMPARE(fedrix.fedrix()->Sheet()->geometry(), before.adjusted(0, 0, 120, 60));
-    }
-
     // In English the Fedrix page needs no more room than the tool page; in both languages every
-    // control lies inside its page and has an accessible name.
+    // control lies inside its page and has an accessible name. The nested sheet grows with the
+    // tool sheet.
     void pagesFitTheSheet() {
         guitest::PagesLanguageFile file(guitest::kGermanPageCaptions +
                                         std::string(guitest::kGermanFedrixCaptions));
@@ -326,6 +282,9 @@ private slots:
                 fedrix.fedrix()->Sheet()->setCurrentWidget(page);
                 QCOMPARE(guitest::cutControls(page), QStringList());
             }
+            const QRect before = fedrix.fedrix()->Sheet()->geometry();
+            sheet.resize(sheet.size() + QSize(120, 60));
+            QCOMPARE(fedrix.fedrix()->Sheet()->geometry(), before.adjusted(0, 0, 120, 60));
         }
     }
 };

@@ -74,18 +74,13 @@ TEST_F(ToolSetTest, IndexOperations) {
     EXPECT_FALSE(tool.RemoveByIndex(kTpComment));
     EXPECT_EQ(tool.parameters()[0].name, "TP_BRAD");
     EXPECT_FLOAT_EQ(tool.parameters()[0].real, 6.5f);
-}
 
-TEST_F(ToolSetTest, RepeatedNamesAreKeptAndTheFirstIsFound) {
-    ToolParameterSet tool = Load(
-        "A:       &TP_BRAD=1\r\n"
-        "B:       &TP_BRAD=2\r\n"
-        "C:       &tp_brad=3\r\n");
+    // Repeated names are kept; the first is found and set.
+    tool = Load("A:       &TP_BRAD=1\r\nB:       &TP_BRAD=2\r\nC:       &tp_brad=3\r\n");
     ASSERT_EQ(tool.parameters().size(), 3u);
     float real = 0;
     EXPECT_TRUE(tool.GetReal("TP_BRAD", real));
     EXPECT_FLOAT_EQ(real, 1.0f);
-    ParameterValue value;
     value.real = 9.0f;
     tool.SetByIndex(kTpBrad, value);
     EXPECT_FLOAT_EQ(tool.parameters()[0].real, 9.0f);

@@ -75,9 +75,7 @@ TEST_F(LinkedLibrary, ToolFileOfAReference) {
         EXPECT_EQ(ToolReferencePath(lib, reference), path) << reference;
     }
     EXPECT_EQ(ToolReferencePath("", ".\\bull\\t.wkz"), "");
-}
-
-TEST(ToolReferenceCompare, IgnoresCaseAndSeparatorStyle) {
+    // Compared ignoring case and separator style.
     EXPECT_TRUE(SameToolReference(".\\Bull\\T.wkz", "./bull/t.WKZ"));
     EXPECT_FALSE(SameToolReference(".\\bull\\t.wkz", ".\\bull\\t.wkz "));
     EXPECT_FALSE(SameToolReference(".\\bull\\t.wkz", ".\\bulk\\t.wkz"));

@@ -119,7 +119,7 @@ void MessageDialog::buildControls() {
         setControlId(button, entry.control, entry.name);
         const bool fromCatalogue = !plain_ && catalogue != nullptr;
         button->setText(fromCatalogue
-                            ? fromInstallationText(catalogue->ButtonCaptionText(entry.caption))
+                            ? fromInstallationText(catalogue->DialogButtonCaption(entry.caption))
                             : QCoreApplication::translate("QPlatformTheme", entry.standardCaption));
         button->setAutoDefault(false);
         button->hide();
@@ -134,8 +134,8 @@ void MessageDialog::buildControls() {
     setControlId(more, kMoreControl, "IDC_EG_ERROR_DLG_MORE");
     more->setAutoDefault(false);
     if (catalogue != nullptr) {
-        check->setText(fromInstallationText(catalogue->CheckCaption()));
-        more->setText(fromInstallationText(catalogue->MoreCaption()));
+        check->setText(fromInstallationText(catalogue->DialogCheckCaption()));
+        more->setText(fromInstallationText(catalogue->DialogMoreCaption()));
     }
     check->hide();
     more->hide();
@@ -144,7 +144,7 @@ void MessageDialog::buildControls() {
         setWindowTitle(application);
     } else {
         setWindowTitle(application + QStringLiteral(" - ") +
-                       fromInstallationText(catalogue->CategoryNameForIcon(icon_)));
+                       fromInstallationText(catalogue->DialogCategoryName(icon_)));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The message dialog (template 4029): the icon of the message's category, the text, and the
-// buttons of the caller's set with the catalogue's captions in the user's language. It grows to
+// buttons of the caller's set with the catalogue's captions in the user's language (built-in ones
+// where the catalogue lacks or garbles them, see TalmorError::DialogButtonCaption). It grows to
 // fit the text, never beyond the screen. exec() returns the identifier of the ending button
 // (6, 7 and 1 for the "to All" buttons, which also remember the answer in the catalogue);
 // Escape or closing the window gives 2. A plain message (not from the catalogue) gets the

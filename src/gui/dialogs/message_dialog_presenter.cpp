@@ -12,7 +12,9 @@ int show(const std::string& text, int buttonSet, int icon, bool plain) {
     if (parent == nullptr) {
         parent = QApplication::activeWindow();
     }
-    MessageDialog dialog(fromInstallationText(text), buttonSet, icon, plain, parent);
+    // Texts are in the installation's code page, but the paths they name are in the bytes of
+    // the file system: each name shows as UTF-8 where it is valid UTF-8.
+    MessageDialog dialog(fromFileName(text), buttonSet, icon, plain, parent);
     return dialog.exec();
 }
 

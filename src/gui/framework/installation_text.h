@@ -10,5 +10,7 @@ QString fromInstallationText(const std::string& text);
 // Characters the code page cannot hold become '?'.
 std::string toInstallationText(const QString& text);
 
+// A name that is not valid UTF-8 (copied from a Windows share) shows as Windows-1252; the bytes
+// on disk stay as they are.
 QString fromFileName(const std::string& path);
 std::string toFileName(const QString& path);

@@ -354,7 +354,6 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         fedrixChecked_ = fedrixFileExists(shown);
         sheet_->ShowFedrixPage(fedrixChecked_, false);
         if (fedrixChecked_) {
-            // A file of another kind was announced; the page keeps its defaults.
             const std::string fedrixPath = FedrixFilePath(shown);
             FedrixToolInfo info(fedrixPath);
             if (fedrixPath != fedrixRejected_) {
@@ -363,8 +362,11 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
                     fedrixRejected_ = fedrixPath;
                 }
             }
-            if (info.ReadSucceeded() && sheet_->FedrixPage() != nullptr) {
-                sheet_->FedrixPage()->LoadPages(info);
+            // A file of another kind was announced; the pages show the defaults, never the
+            // settings of the tool shown before.
+            const FedrixToolInfo defaults;
+            if (sheet_->FedrixPage() != nullptr) {
+                sheet_->FedrixPage()->LoadPages(info.ReadSucceeded() ? info : defaults);
             }
         }
     }
@@ -469,6 +471,31 @@ void CCutterBaseDlg::treeDoubleClicked() {
     }
 }
 
+namespace {
+
+// Asked before anything is written: a save never replaces or deletes what is not a regular file,
+// and destroys a file it could not read as Fedrix settings only after a Yes.
+bool fedrixFileMayBeWritten(const std::string& toolPath, bool enabled, bool checked) {
+    if (!enabled) {
+        return true;
+    }
+    const std::string path = FedrixFilePath(toolPath);
+    switch (ProbeFedrixFile(path)) {
+        case FedrixFileKind::NotAFile:
+            // Without settings there is nothing to delete: it is no Fedrix file.
+            if (checked) {
+                reportNotSaved(path);
+            }
+            return !checked;
+        case FedrixFileKind::Foreign:
+            return AskToDestroyForeignFedrixFile(path, checked);
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
 bool CCutterBaseDlg::SaveToolAs() {
     return saveToolAs() == SaveOutcome::Saved;
 }
@@ -510,6 +537,9 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
     if (!chosen) {
         return SaveOutcome::Cancelled;
     }
+    if (!fedrixFileMayBeWritten(*chosen, fedrixEnabled_, fedrixChecked_)) {
+        return SaveOutcome::Failed;
+    }
     // The tool's path goes into the one-line change file; a line break would split it.
     if (!IsSingleLinePath(*chosen) || !tool_->Save(*chosen)) {
         reportNotSaved(*chosen);
@@ -536,16 +566,22 @@ bool CCutterBaseDlg::saveFedrixFile(const std::string& toolPath) {
         return false;
     }
     const std::string path = FedrixFilePath(toolPath);
+    const bool something = platform::exists(path);
+    if (something && !platform::is_regular_file(path)) {
+        return !fedrixChecked_;
+    }
     if (!fedrixChecked_) {
         // A file left behind would give the saved tool settings it no longer has.
-        return DeleteFileAsk(path, false) || !platform::exists(path);
+        return !something || DeleteFileAsk(path, false) || !platform::exists(path);
     }
     FedrixToolInfo info(path);
     return sheet_->FedrixPage() != nullptr && sheet_->FedrixPage()->StorePages(info) && info.Save();
 }
 
 bool CCutterBaseDlg::fedrixFileExists(const std::string& toolPath) const {
-    return fedrixEnabled_ && !toolPath.empty() && ValidateFile(FedrixFilePath(toolPath), false);
+    // Only a regular file holds Fedrix settings; a folder of that name is none.
+    return fedrixEnabled_ && !toolPath.empty() &&
+           platform::is_regular_file(FedrixFilePath(toolPath));
 }
 
 void CCutterBaseDlg::DeleteTool() {

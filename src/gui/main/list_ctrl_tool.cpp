@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "app/file_utilities.h"
 #include "app/path_parts.h"
@@ -99,7 +100,9 @@ CListCtrlTool::CListCtrlTool(const LanguageFile* language, bool diameterMode, QW
 
 int CListCtrlTool::columnWidth(int column) const {
     const int letter = DialogUnits(font()).baseWidth();
-    return (kColumnWidths[column] * letter + kLaidOutLetterWidth / 2) / kLaidOutLetterWidth;
+    const int laidOut =
+        (kColumnWidths[column] * letter + kLaidOutLetterWidth / 2) / kLaidOutLetterWidth;
+    return std::max(laidOut, header()->sectionSizeHint(column));
 }
 
 void CListCtrlTool::setStatusEdits(QLineEdit* rowIndex, QLineEdit* directory) {

@@ -20,7 +20,8 @@ class CListCtrlTool : public QTreeView {
 
 public:
     // Column widths in pixels of a font whose average letter is 6 pixels wide; columnWidth
-    // scales them to the list's font, so titles and values fit as they were laid out.
+    // scales them to the list's font and widens a column whose title (of the active language)
+    // would not fit.
     static constexpr int kColumnWidths[kToolListColumnCount] = {100, 30, 85, 55, 55, 55,
                                                                 55,  55, 55, 55, 150};
     int columnWidth(int column) const;
