@@ -8,6 +8,13 @@ enum class BuiltinText {
     CatalogueWrongType,     // arguments: path, expected entry
     LanguageFileWrongType,  // arguments: path, expected entry
     ChangeFileNotWritten,   // argument: the change file's path
+    // The main window's own texts; the other languages take the English one.
+    DiscardEdits,              // question, no argument
+    ToolpathUnreadable,        // argument: the toolpath file's path
+    NotAToolFileNote,          // the Tool Settings line: the path, then this note
+    WriteUnreadableReference,  // question; argument: the tool file's path
+    ToolNameNotInChangeFile,   // argument: the tool file's path
+    NotADirectory,             // argument: the path
 };
 
 // The text in the language; an index outside 0..4 gives the English text.
