@@ -7,6 +7,19 @@ namespace {
 constexpr const char* kChangeFileNotWritten =
     "E The change file\n\n\t'%s'\n\ncould not be written!";
 
+// The main window's texts: every language but German shows the English one.
+constexpr const char* kDiscardEdits =
+    "Q The changes to the tool have not been saved.\n\nDo you want to discard them?";
+constexpr const char* kToolpathUnreadable = "W The toolpath file\n\n\t'%s'\n\ncould not be read!";
+constexpr const char* kNotAToolFile = "(not a readable tool file)";
+constexpr const char* kWriteUnreadable =
+    "Q The file\n\n\t'%s'\n\nis not a readable tool file.\n\nDo you want to write a reference to "
+    "it into the change file all the same?";
+constexpr const char* kNameWithLineBreak =
+    "E The name of the tool file\n\n\t'%s'\n\nholds a line break and cannot go into the change "
+    "file!";
+constexpr const char* kNotADirectory = "E The path\n\n\t'%s'\n\nis not a directory!";
+
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
@@ -23,28 +36,23 @@ const char* const kTexts[][kLanguageCount] = {
      "", "", ""},
     {kChangeFileNotWritten, "E Die \xC4nderungsdatei\n\n\t'%s'\n\nkonnte nicht geschrieben werden!",
      kChangeFileNotWritten, kChangeFileNotWritten, kChangeFileNotWritten},
-// The main window's texts.
-#define CUTTERBASE_WINDOW_TEXT(english, german) \
-    { english, german, english, english, english }
-    CUTTERBASE_WINDOW_TEXT(
-        "Q The changes to the tool have not been saved.\n\nDo you want to discard them?",
-        "Q Die \xC4nderungen am Werkzeug wurden nicht gespeichert.\n\nWollen Sie sie verwerfen?"),
-    CUTTERBASE_WINDOW_TEXT("W The toolpath file\n\n\t'%s'\n\ncould not be read!",
-                           "W Die Bahndatei\n\n\t'%s'\n\nkonnte nicht gelesen werden!"),
-    CUTTERBASE_WINDOW_TEXT("(not a readable tool file)", "(keine lesbare Werkzeugdatei)"),
-    CUTTERBASE_WINDOW_TEXT(
-        "Q The file\n\n\t'%s'\n\nis not a readable tool file.\n\nDo you want to write a "
-        "reference to it into the change file all the same?",
-        "Q Die Datei\n\n\t'%s'\n\nist keine lesbare Werkzeugdatei.\n\nWollen Sie trotzdem "
-        "einen Verweis darauf in die \xC4nderungsdatei schreiben?"),
-    CUTTERBASE_WINDOW_TEXT(
-        "E The name of the tool file\n\n\t'%s'\n\nholds a line break and cannot go into the "
-        "change file!",
-        "E Der Name der Werkzeugdatei\n\n\t'%s'\n\nenth\xE4lt einen Zeilenumbruch und kann "
-        "nicht in die \xC4nderungsdatei geschrieben werden!"),
-    CUTTERBASE_WINDOW_TEXT("E The path\n\n\t'%s'\n\nis not a directory!",
-                           "E Der Pfad\n\n\t'%s'\n\nist kein Verzeichnis!"),
-#undef CUTTERBASE_WINDOW_TEXT
+    // The main window's texts.
+    {kDiscardEdits,
+     "Q Die \xC4nderungen am Werkzeug wurden nicht gespeichert.\n\nWollen Sie sie verwerfen?",
+     kDiscardEdits, kDiscardEdits, kDiscardEdits},
+    {kToolpathUnreadable, "W Die Bahndatei\n\n\t'%s'\n\nkonnte nicht gelesen werden!",
+     kToolpathUnreadable, kToolpathUnreadable, kToolpathUnreadable},
+    {kNotAToolFile, "(keine lesbare Werkzeugdatei)", kNotAToolFile, kNotAToolFile, kNotAToolFile},
+    {kWriteUnreadable,
+     "Q Die Datei\n\n\t'%s'\n\nist keine lesbare Werkzeugdatei.\n\nWollen Sie trotzdem einen "
+     "Verweis darauf in die \xC4nderungsdatei schreiben?",
+     kWriteUnreadable, kWriteUnreadable, kWriteUnreadable},
+    {kNameWithLineBreak,
+     "E Der Name der Werkzeugdatei\n\n\t'%s'\n\nenth\xE4lt einen Zeilenumbruch und kann nicht "
+     "in die \xC4nderungsdatei geschrieben werden!",
+     kNameWithLineBreak, kNameWithLineBreak, kNameWithLineBreak},
+    {kNotADirectory, "E Der Pfad\n\n\t'%s'\n\nist kein Verzeichnis!", kNotADirectory,
+     kNotADirectory, kNotADirectory},
 };
 
 }  // namespace

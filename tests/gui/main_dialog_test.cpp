@@ -2,17 +2,25 @@
 // and Cancel, edits met by a move, Save As, Read From Toolpath or Close, Delete, Set All,
 // toolpath 0, the captions and the window's frame.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSizeGrip>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 
 #include "accessibility_check.h"
+#include "app/path_parts.h"
 #include "gui/framework/control_ids.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_list_model.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -51,24 +59,62 @@ const StartCase kStarts[] = {
      "LIB_TALMOR_GMBH/KARVEX_TOOL_INCONSISTENT"},
 };
 
-enum class Command { None, Close, Cancel, MoveAway, SaveAs, Read };
+enum class Command {
+    None,
+    Close,
+    Cancel,
+    Escape,
+    MoveAway,
+    MoveByAccessibility,
+    MoveBySelection,
+    SaveAs,
+    Read
+};
 
-// Close or Cancel after the user chose f6.wkz (or chose nothing).
+constexpr char kFifo[] = "fifo";          // the chosen file is a FIFO
+constexpr char kDeviceLink[] = "device";  // a link to /dev/null
+constexpr char kTool[] = "Body Radius: &TP_BRAD=5.000\r\nCorner Radius: &TP_CRAD=1.000\r\n";
+constexpr char kNotATool[] = "(not a readable tool file)";
+
+// Close, Cancel or Escape after the user chose a file in flat/ (or nothing) or typed on the
+// toolpath's tool; the one message shown is answered with `answer`.
 struct EndCase {
     const char* name;
-    bool chooseOther;
+    const char* chosen;   // below flat/; null: nothing chosen
+    const char* content;  // of the chosen file, or kFifo or kDeviceLink
+    bool typed;
     Command command;
+    int answer;
     bool changeFileBlocked;  // a directory stands where the change file goes
     int result;              // -1: the window stays open
     const char* changeFile;  // null: none written
+    const char* message;     // part of the one message shown; "" for none
 };
 
 const EndCase kEnds[] = {
-    {"close after a choice", true, Command::Close, false, QDialog::Accepted,
-     "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz "},
-    {"close, nothing chosen", false, Command::Close, false, QDialog::Accepted, nullptr},
-    {"cancel after a choice", true, Command::Cancel, false, QDialog::Rejected, nullptr},
-    {"change file unwritable", true, Command::Close, true, -1, nullptr},
+    {"close after a choice", "f6.wkz", kTool, false, Command::Close, 0, false, QDialog::Accepted,
+     "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ", ""},
+    {"close, nothing chosen", nullptr, "", false, Command::Close, 0, false, QDialog::Accepted,
+     nullptr, ""},
+    {"cancel after a choice", "f6.wkz", kTool, false, Command::Cancel, 0, false, QDialog::Rejected,
+     nullptr, ""},
+    {"change file unwritable", "f6.wkz", kTool, false, Command::Close, 0, true, -1, nullptr,
+     "could not be written"},
+    {"cancel with edits, kept", nullptr, "", true, Command::Cancel, kAnswerNo, false, -1, nullptr,
+     "Do you want to discard them?"},
+    {"escape with edits, discarded", nullptr, "", true, Command::Escape, kAnswerYes, false,
+     QDialog::Rejected, nullptr, "Do you want to discard them?"},
+    {"close on a FIFO, refused", "pipe.wkz", kFifo, false, Command::Close, kAnswerNo, false, -1,
+     nullptr, "is not a readable tool file"},
+    {"close on a link to a device, accepted", "null.wkz", kDeviceLink, false, Command::Close,
+     kAnswerYes, false, QDialog::Accepted, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\null.wkz ",
+     "is not a readable tool file"},
+    {"close on bytes without a parameter", "junk.wkz", "\x01\x02 junk\r\n** note **\r\n", false,
+     Command::Close, kAnswerNo, false, -1, nullptr, "is not a readable tool file"},
+    {"close on an empty tool file", "empty.wkz", "", false, Command::Close, 0, false,
+     QDialog::Accepted, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\empty.wkz ", ""},
+    {"close on a name with a line break", "two\nlines.wkz", kTool, false, Command::Close, 0, false,
+     -1, nullptr, "holds a line break and cannot go into the change file"},
 };
 
 // The corner radius typed on the shown tool, then a command; the save the command asks for is
@@ -91,6 +137,10 @@ const EditCase kEdits[] = {
      ""},
     {"move, saved", "", "3", Command::MoveAway, "bull/d10r3.wkz", "d10r2.wkz", "bull/d10r3.wkz",
      "3", false, ""},
+    {"move by accessibility, save cancelled", "", "3", Command::MoveByAccessibility, "",
+     "d10r2.wkz", "flat", "2", false, ""},
+    {"move by the selection model, saved", "", "3", Command::MoveBySelection, "bull/d10r3.wkz",
+     "d10r2.wkz", "bull/d10r3.wkz", "3", false, ""},
     {"move, folder missing", "", "3", Command::MoveAway, "no/d10r3.wkz", "d10r2.wkz",
      "bull/d10r2.wkz", "3", true, "GENERAL/GENERAL_CREATION"},
     {"move, not a number", "", "3x", Command::MoveAway, "bull/x.wkz", "", "bull/d10r2.wkz", "3x",
@@ -139,9 +189,32 @@ void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
             return click(dialog, kClose);
         case Command::Cancel:
             return click(dialog, kCancel);
+        case Command::Escape:
+            return QTest::keyClick(&dialog, Qt::Key_Escape);
         case Command::MoveAway:
             QVERIFY(selectInTree(dialog, other));
             break;
+        case Command::MoveByAccessibility: {
+            // A screen reader's "select" on the tree's row of the folder flat/.
+            CTreeCtrlTool* tree = dialog.Tree();
+            const QModelIndex target =
+                tree->indexFromItem(tree->findTreeItem(tree->rootItem(), DirectoryPart(other)));
+            int row = 0;
+            for (QModelIndex index = tree->model()->index(0, 0); index != target;
+                 index = tree->indexBelow(index)) {
+                ++row;
+            }
+            QVERIFY(QAccessible::queryAccessibleInterface(tree)->tableInterface()->selectRow(row));
+            break;
+        }
+        case Command::MoveBySelection: {
+            CTreeCtrlTool* tree = dialog.Tree();
+            tree->selectionModel()->clearSelection();
+            tree->selectionModel()->select(
+                tree->indexFromItem(tree->findTreeItem(tree->rootItem(), other)),
+                QItemSelectionModel::Select);
+            break;
+        }
         case Command::SaveAs:
             return click(dialog, kSaveAs);
         case Command::Read:
@@ -151,6 +224,27 @@ void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
 
 bool exists(const std::string& path) {
     return std::filesystem::exists(path);
+}
+
+// The shown controls of the window that leave it or overlap another.
+QStringList layoutFaults(const QWidget& window) {
+    QStringList faults;
+    std::vector<const QWidget*> placed;
+    for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isHidden() || qobject_cast<const QSizeGrip*>(control) != nullptr) {
+            continue;
+        }
+        if (!window.rect().contains(control->geometry())) {
+            faults << control->objectName() + " outside";
+        }
+        for (const QWidget* other : placed) {
+            if (other->geometry().intersects(control->geometry())) {
+                faults << control->objectName() + " on " + other->objectName();
+            }
+        }
+        placed.push_back(control);
+    }
+    return faults;
 }
 
 }  // namespace
@@ -187,32 +281,48 @@ private slots:
     }
 
     // Close writes the change file (the differing parameters and the tool's reference) and the
-    // tool's folder into the settings only when a tool was chosen; Cancel never writes; a change
-    // file that cannot be written is announced, naming it, and the window stays open.
+    // tool's folder into the settings only when a tool was chosen, after asking when the chosen
+    // file holds no tool (its Tool Settings line says so); Cancel and Escape never write, and
+    // ask first when there are edits. A change file that cannot be written, or a tool whose
+    // name cannot stand in one, is named and the window stays open.
     void closeAndCancel_data() { addRows(kEnds); }
     void closeAndCancel() {
         const EndCase& row = fetchRow(kEnds);
         MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
-        const std::string other = fixture.tool("flat/f6.wkz", "1.000");
+        std::string chosen;
+        if (row.chosen != nullptr) {
+            chosen = fixture.write(std::string("flat/") + row.chosen, row.content);
+        }
+        if (row.content == kFifo || row.content == kDeviceLink) {
+            std::filesystem::remove(chosen);
+            QVERIFY(row.content == kFifo ? mkfifo(chosen.c_str(), 0600) == 0
+                                         : symlink("/dev/null", chosen.c_str()) == 0);
+        }
         if (row.changeFileBlocked) {
             std::filesystem::create_directory(fixture.changeFile());
         }
         ScriptedPresenter presenter;
+        presenter.buttons.push_back(row.answer);
         auto dialog = fixture.open();
         dialog->show();
-        if (row.chooseOther) {
-            QVERIFY(selectInTree(*dialog, other));
+        if (row.chosen != nullptr) {
+            QVERIFY(selectInTree(*dialog, chosen));
+            QCOMPARE(textOf(*dialog, kToolSettings).endsWith(kNotATool),
+                     std::string_view(row.message).find("readable") != std::string::npos);
         }
-        run(*dialog, row.command, other);
+        if (row.typed) {
+            QTest::keyClicks(cornerRadius(*dialog), QStringLiteral("5"));
+        }
+        run(*dialog, row.command, chosen);
         QCOMPARE(dialog->isVisible() ? -1 : dialog->result(), row.result);
-        if (row.changeFileBlocked) {
-            QCOMPARE(presenter.shown.size(), std::size_t(1));
-            QVERIFY(presenter.shown[0].text.find(fixture.changeFile()) != std::string::npos);
-        } else {
-            QCOMPARE(fixture.readChangeFile(),
-                     row.changeFile ? std::optional<std::string>(row.changeFile) : std::nullopt);
+        QCOMPARE(presenter.shown.size(), std::size_t(*row.message ? 1 : 0));
+        if (*row.message) {
+            QVERIFY(presenter.shown[0].text.find(row.message) != std::string::npos);
         }
+        QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
+                 QString::fromLatin1(row.changeFile ? row.changeFile : "none"));
+        QCOMPARE(dialog->IsToolModified(), row.typed);
         const std::string settings =
             exists(fixture.userSettings()) ? testsupport::read_file(fixture.userSettings()) : "";
         QCOMPARE(settings.find("Last Tool Dir=" + fixture.libraryFile("flat") + "\r\n") !=
@@ -276,17 +386,21 @@ private slots:
         QCOMPARE(testsupport::read_file(tool), toolBytes);
     }
 
-    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder.
+    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder. A
+    // tool another program removed already is named as gone; its Fedrix file goes all the same.
     void deleteAsksOnce_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("key");
-        QTest::newRow("yes") << int(kAnswerYes) << false;
-        QTest::newRow("no") << int(kAnswerNo) << false;
-        QTest::newRow("Delete key in the tree") << int(kAnswerYes) << true;
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("yes") << int(kAnswerYes) << false << false;
+        QTest::newRow("no") << int(kAnswerNo) << false << false;
+        QTest::newRow("Delete key in the tree") << int(kAnswerYes) << true << false;
+        QTest::newRow("removed by another program") << int(kAnswerYes) << false << true;
     }
     void deleteAsksOnce() {
         QFETCH(int, answer);
         QFETCH(bool, key);
+        QFETCH(bool, gone);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
         const std::string fedrix = fixture.libraryFile("bull/d10r2.ncs");
@@ -294,13 +408,23 @@ private slots:
         ScriptedPresenter presenter;
         presenter.buttons.push_back(answer);
         auto dialog = fixture.open();
+        if (gone) {
+            std::filesystem::remove(tool);
+        }
         if (key) {
             QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
         } else {
             click(*dialog, kDelete);
         }
-        QCOMPARE(messageIds(presenter), expectedIds("GENERAL/GENERAL_DELETE_FILE"));
+        std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
+        if (gone) {
+            expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
+            QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
+            QCOMPARE(dialog->Tree()->findTreeItem(dialog->Tree()->rootItem(), tool), nullptr);
+        }
+        QCOMPARE(messageIds(presenter), expected);
         const bool deleted = answer == kAnswerYes;
+        QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
         QCOMPARE(exists(tool) || exists(fedrix), !deleted);
         QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
         QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
@@ -342,6 +466,41 @@ private slots:
         QCOMPARE(fixture.readChangeFile(),
                  std::optional<std::string>("!EDIT_LEVEL=4 &TP_CRAD=1.000 "
                                             "&TP_INDEX82=.\\flat\\f6.wkz "));
+    }
+
+    // A toolpath whose files cannot be read is named once at the start (in the catalogue's
+    // language), and its type stays empty rather than showing a raw key.
+    void unreadableToolpathIsNamed_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("language");
+        for (const char* file : {"outil.par", "outil.mul"}) {
+            for (const char* kind : {"missing", "directory", "garbage"}) {
+                QTest::addRow("%s %s", file, kind) << file << kind << "ang";
+            }
+        }
+        QTest::newRow("outil.par empty, German") << "outil.par"
+                                                 << "empty"
+                                                 << "all";
+    }
+    void unreadableToolpathIsNamed() {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        QFETCH(QString, language);
+        MainWindowFixture fixture(language.toStdString());
+        const std::string path = DirectoryPart(fixture.changeFile()) + "/" + file.toStdString();
+        std::filesystem::remove(path);
+        if (kind == "directory") {
+            std::filesystem::create_directory(path);
+        } else if (kind != "missing") {
+            std::ofstream(path) << (kind == "garbage" ? "\x01\x02 garbage\n" : "");
+        }
+        ScriptedPresenter presenter;
+        auto dialog = fixture.open();
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        const char* text = language == "all" ? "Die Bahndatei" : "The toolpath file";
+        QVERIFY(presenter.shown[0].text.find(std::string(text) + "\n\n\t'" + path + "'") == 0);
+        QCOMPARE(textOf(*dialog, kToolpathType), QString());
     }
 
     // Without a workzone the window cancels itself before it builds anything.
@@ -387,6 +546,13 @@ private slots:
                      before[i]
                          .translated(change.x(), change.y())
                          .adjusted(0, 0, change.width(), change.height()));
+        }
+        // Made too small, the window stops where every control still fits, clear of the others.
+        QVERIFY(dialog->minimumWidth() < kMainDialogWidthUnits * 2);
+        for (const QSize request : {QSize(400, 300), QSize(100, 80)}) {
+            dialog->resize(request);
+            QCOMPARE(dialog->size(), dialog->minimumSize());
+            QCOMPARE(layoutFaults(*dialog).join(", "), QString());
         }
 
         QCOMPARE(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -448,6 +614,10 @@ private slots:
         click(*dialog, kSaveAs);
         QCOMPARE(chooser.saveRequests.at(0).title,
                  std::string(foreign ? "" : "Werkzeug speichern unter"));
+        dialog->show();
+        dialog->resize(100, 80);
+        QCOMPARE(dialog->size(), dialog->minimumSize());
+        QCOMPARE(layoutFaults(*dialog).join(", "), QString());
     }
 };
 

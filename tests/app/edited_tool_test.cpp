@@ -1,0 +1,82 @@
+#include "app/edited_tool.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/file_utilities.h"
+#include "app_fixture.h"
+#include "tool/tool_parameter_set.h"
+
+namespace {
+
+TEST(EditedTool, OnlyAFileWithAToolOrNothingInItIsReadable) {
+    apptest::Installation install;
+    install.root.write("t/fifo.wkz", "");
+    ASSERT_EQ(::unlink(install.path("t/fifo.wkz").c_str()), 0);
+    ASSERT_EQ(::mkfifo(install.path("t/fifo.wkz").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/null", install.path("t/null.wkz").c_str()), 0);
+    install.root.mkdir("t/dir.wkz");
+    // file, bytes written there (null: made above or missing), readable
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"tool.wkz", "Body Radius: &TP_BRAD=5.000\r\n", true},
+        {"EMPTY.wkz", "", true},
+        {"comments.wkz", "** written by hand **\r\n\r\n", false},
+        {"garbage.wkz", "\x01\x02\xff", false},
+        {"fifo.wkz", nullptr, false},
+        {"null.wkz", nullptr, false},
+        {"dir.wkz", nullptr, false},
+        {"missing.wkz", nullptr, false},
+    };
+    for (const auto& [name, bytes, readable] : cases) {
+        SCOPED_TRACE(name);
+        if (bytes != nullptr) {
+            install.root.write(std::string("t/") + name, bytes);
+        }
+        // Looked up ignoring case, as the tree's paths are.
+        const std::string path =
+            install.path("t/") + (std::string(name) == "EMPTY.wkz" ? "empty.WKZ" : name);
+        EXPECT_EQ(IsReadableToolFile(path), readable);
+        ToolParameterSet tool;
+        tool.Load(path);
+        EXPECT_EQ(HoldsReadableTool(tool), readable && MayReadAsToolFile(path));
+    }
+}
+
+TEST(EditedTool, SaveAsProposesTheShownToolOrFolder) {
+    const SaveProposal tool = ProposeSaveAs("/lib/bull/d10.wkz", true, "desc", "/lib");
+    EXPECT_EQ(tool.folder + "|" + tool.file_name, "/lib/bull|d10.wkz");
+    const SaveProposal folder = ProposeSaveAs("/lib/bull", false, "desc", "/lib");
+    EXPECT_EQ(folder.folder + "|" + folder.file_name, "/lib/bull|desc");
+    const SaveProposal nothing = ProposeSaveAs("", false, "desc", "/lib");
+    EXPECT_EQ(nothing.folder + "|" + nothing.file_name, "/lib|desc");
+}
+
+TEST(EditedTool, DirectoriesGivenByTheUser) {
+    apptest::Installation install;
+    install.root.write("file", "x");
+    install.root.mkdir("Dir");
+    const std::string current = std::filesystem::current_path().string();
+    EXPECT_EQ(AbsoluteDirectory("a/./b/../c//"), current + "/a/c");
+    EXPECT_EQ(AbsoluteDirectory("/x/../y/"), "/y");
+    EXPECT_EQ(AbsoluteDirectory(""), "");
+    EXPECT_TRUE(NamesNonDirectory(install.path("file")));
+    EXPECT_TRUE(NamesNonDirectory("/dev/null"));
+    EXPECT_FALSE(NamesNonDirectory(install.path("dir/")));
+    EXPECT_FALSE(NamesNonDirectory(install.path("missing")));
+}
+
+TEST(EditedTool, DeleteTellsAGoneFileFromARefusal) {
+    apptest::Installation install;
+    const std::string tool = install.root.write("t.wkz", "x");
+    install.presenter.answers = {kAnswerNo, kAnswerYes, kAnswerYes};
+    EXPECT_EQ(DeleteFileAsked(tool, true), DeleteOutcome::Declined);
+    EXPECT_EQ(DeleteFileAsked(tool, true), DeleteOutcome::Deleted);
+    EXPECT_EQ(DeleteFileAsked(tool, true), DeleteOutcome::AlreadyGone);
+    EXPECT_EQ(DeleteFileAsked(install.root.mkdir("d.wkz"), false), DeleteOutcome::Failed);
+    EXPECT_EQ(install.presenter.shown.size(), 3u);
+}
+
+}  // namespace
