@@ -1,11 +1,12 @@
-// The main window end to end through its real widgets: the start for the toolpath's tool, Close
-// and Cancel, edits met by a move, Save As, Read From Toolpath or Close, Delete, Set All,
-// toolpath 0, the captions and the window's frame.
+// The main window end to end through its real widgets: the start, the commands that end the
+// run or leave an edited tool (Close, Cancel, Escape, moves by mouse, assistive technology or
+// code, Save As, Read From Toolpath), Delete, Set All, toolpath 0, the captions and the frame.
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -59,116 +60,98 @@ const StartCase kStarts[] = {
      "LIB_TALMOR_GMBH/KARVEX_TOOL_INCONSISTENT"},
 };
 
-enum class Command {
-    None,
-    Close,
-    Cancel,
-    Escape,
-    MoveAway,
-    MoveByAccessibility,
-    MoveBySelection,
-    SaveAs,
-    Read
-};
+// Moves go to flat/f6.wkz: by a click, through the accessible table's row selection (to the
+// folder flat, as a screen reader's "select" does), or by the selection model, cleared first.
+enum class Command { Close, Cancel, Escape, Click, Accessibility, Selection, SaveAs, Read };
 
-constexpr char kFifo[] = "fifo";          // the chosen file is a FIFO
+constexpr char kFifo[] = "fifo";          // the case's file is a FIFO
 constexpr char kDeviceLink[] = "device";  // a link to /dev/null
 constexpr char kTool[] = "Body Radius: &TP_BRAD=5.000\r\nCorner Radius: &TP_CRAD=1.000\r\n";
-constexpr char kNotATool[] = "(not a readable tool file)";
+constexpr char kBlocked[] = "blocked";  // a directory stands where the change file goes
 
-// Close, Cancel or Escape after the user chose a file in flat/ (or nothing) or typed on the
-// toolpath's tool; the one message shown is answered with `answer`.
-struct EndCase {
+// The item clicked first ("" stays on the toolpath's tool), the corner radius typed, then a
+// command. Save As is answered with a file below the library ("" cancels), a question with
+// `answer`.
+struct Case {
     const char* name;
-    const char* chosen;   // below flat/; null: nothing chosen
-    const char* content;  // of the chosen file, or kFifo or kDeviceLink
-    bool typed;
+    const char* startOn;
+    const char* content;  // of a file written for the case; null: the library's own
+    const char* typed;    // null: nothing typed
     Command command;
+    const char* saveTo;
     int answer;
-    bool changeFileBlocked;  // a directory stands where the change file goes
+    const char* proposal;    // the file name proposed; "" when no save is asked for
+    const char* shown;       // the selected item afterwards
+    const char* radius;      // the corner radius shown afterwards
+    bool modified;           // the edits are still there
     int result;              // -1: the window stays open
     const char* changeFile;  // null: none written
-    const char* message;     // part of the one message shown; "" for none
+    const char* message;     // part of the one message shown (its id or text); "" for none
 };
 
-const EndCase kEnds[] = {
-    {"close after a choice", "f6.wkz", kTool, false, Command::Close, 0, false, QDialog::Accepted,
-     "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ", ""},
-    {"close, nothing chosen", nullptr, "", false, Command::Close, 0, false, QDialog::Accepted,
-     nullptr, ""},
-    {"cancel after a choice", "f6.wkz", kTool, false, Command::Cancel, 0, false, QDialog::Rejected,
-     nullptr, ""},
-    {"change file unwritable", "f6.wkz", kTool, false, Command::Close, 0, true, -1, nullptr,
-     "could not be written"},
-    {"cancel with edits, kept", nullptr, "", true, Command::Cancel, kAnswerNo, false, -1, nullptr,
-     "Do you want to discard them?"},
-    {"escape with edits, discarded", nullptr, "", true, Command::Escape, kAnswerYes, false,
-     QDialog::Rejected, nullptr, "Do you want to discard them?"},
-    {"close on a FIFO, refused", "pipe.wkz", kFifo, false, Command::Close, kAnswerNo, false, -1,
-     nullptr, "is not a readable tool file"},
-    {"close on a link to a device, accepted", "null.wkz", kDeviceLink, false, Command::Close,
-     kAnswerYes, false, QDialog::Accepted, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\null.wkz ",
-     "is not a readable tool file"},
-    {"close on bytes without a parameter", "junk.wkz", "\x01\x02 junk\r\n** note **\r\n", false,
-     Command::Close, kAnswerNo, false, -1, nullptr, "is not a readable tool file"},
-    {"close on an empty tool file", "empty.wkz", "", false, Command::Close, 0, false,
-     QDialog::Accepted, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\empty.wkz ", ""},
-    {"close on a name with a line break", "two\nlines.wkz", kTool, false, Command::Close, 0, false,
-     -1, nullptr, "holds a line break and cannot go into the change file"},
-};
+const int kOpen = -1;
+const int kOk = QDialog::Accepted;
+const int kCancelled = QDialog::Rejected;
 
-// The corner radius typed on the shown tool, then a command; the save the command asks for is
-// answered with a file below the library, or cancelled.
-struct EditCase {
-    const char* name;
-    const char* startOn;  // clicked before typing; "" stays on the toolpath's tool
-    const char* typed;
-    Command command;
-    const char* saveTo;    // "" cancels the save
-    const char* proposal;  // the file name proposed; "" when no save is asked for
-    const char* shown;     // the selected item afterwards
-    const char* radius;    // the corner radius shown afterwards
-    bool modified;         // the edits are still there
-    const char* message;
-};
-
-const EditCase kEdits[] = {
-    {"move, save cancelled", "", "3", Command::MoveAway, "", "d10r2.wkz", "flat/f6.wkz", "1", false,
+const Case kCases[] = {
+    {"close after a choice", "flat/f6.wkz", nullptr, nullptr, Command::Close, "", 0, "",
+     "flat/f6.wkz", "1", false, kOk, "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ",
      ""},
-    {"move, saved", "", "3", Command::MoveAway, "bull/d10r3.wkz", "d10r2.wkz", "bull/d10r3.wkz",
-     "3", false, ""},
-    {"move by accessibility, save cancelled", "", "3", Command::MoveByAccessibility, "",
-     "d10r2.wkz", "flat", "2", false, ""},
-    {"move by the selection model, saved", "", "3", Command::MoveBySelection, "bull/d10r3.wkz",
-     "d10r2.wkz", "bull/d10r3.wkz", "3", false, ""},
-    {"move, folder missing", "", "3", Command::MoveAway, "no/d10r3.wkz", "d10r2.wkz",
-     "bull/d10r2.wkz", "3", true, "GENERAL/GENERAL_CREATION"},
-    {"move, not a number", "", "3x", Command::MoveAway, "bull/x.wkz", "", "bull/d10r2.wkz", "3x",
-     true, "plain: Please enter a number."},
-    {"save as cancelled", "", "1.5", Command::SaveAs, "", "d10r2.wkz", "bull/d10r2.wkz", "1.5",
-     true, ""},
-    {"save as on a folder", "bull", nullptr, Command::SaveAs, "bull/copy.wkz", "bull nose D10 R2",
-     "bull/copy.wkz", "2", false, ""},
-    {"read, nothing edited", "flat/f6.wkz", nullptr, Command::Read, "", "", "bull/d10r2.wkz", "2",
-     false, ""},
-    {"read, edits dropped", "flat/f6.wkz", "4", Command::Read, "", "f6.wkz", "bull/d10r2.wkz", "2",
-     false, ""},
-    {"read, save fails", "flat/f6.wkz", "4", Command::Read, "no/f6.wkz", "f6.wkz", "flat/f6.wkz",
-     "4", true, "GENERAL/GENERAL_CREATION"},
-    {"close, save fails", "", "3", Command::Close, "no/d10r3.wkz", "d10r2.wkz", "bull/d10r2.wkz",
-     "3", true, "GENERAL/GENERAL_CREATION"},
+    {"close, nothing chosen", "", nullptr, nullptr, Command::Close, "", 0, "", "bull/d10r2.wkz",
+     "2", false, kOk, nullptr, ""},
+    {"cancel after a choice", "flat/f6.wkz", nullptr, nullptr, Command::Cancel, "", 0, "",
+     "flat/f6.wkz", "1", false, kCancelled, nullptr, ""},
+    {"change file unwritable", "flat/f6.wkz", nullptr, nullptr, Command::Close, "", 0, "",
+     "flat/f6.wkz", "1", false, kOpen, kBlocked, "could not be written"},
+    {"cancel with edits, kept", "", nullptr, "5", Command::Cancel, "", kAnswerNo, "",
+     "bull/d10r2.wkz", "5", true, kOpen, nullptr, "Do you want to discard them?"},
+    {"escape with edits, discarded", "", nullptr, "5", Command::Escape, "", kAnswerYes, "",
+     "bull/d10r2.wkz", "5", true, kCancelled, nullptr, "Do you want to discard them?"},
+    {"close on a FIFO, refused", "flat/pipe.wkz", kFifo, nullptr, Command::Close, "", kAnswerNo, "",
+     "flat/pipe.wkz", "2", false, kOpen, nullptr, "is not a readable tool file"},
+    {"close on a link to a device, accepted", "flat/null.wkz", kDeviceLink, nullptr, Command::Close,
+     "", kAnswerYes, "", "flat/null.wkz", "2", false, kOk,
+     "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\null.wkz ", "is not a readable tool file"},
+    {"close on bytes without a parameter", "flat/junk.wkz", "\x01\x02 junk\r\n** note **\r\n",
+     nullptr, Command::Close, "", kAnswerNo, "", "flat/junk.wkz", "2", false, kOpen, nullptr,
+     "is not a readable tool file"},
+    {"close on an empty tool file", "flat/empty.wkz", "", nullptr, Command::Close, "", 0, "",
+     "flat/empty.wkz", "2", false, kOk, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\empty.wkz ", ""},
+    {"close on a name with a line break", "flat/two\nlines.wkz", kTool, nullptr, Command::Close, "",
+     0, "", "flat/two\nlines.wkz", "1", false, kOpen, nullptr,
+     "holds a line break and cannot go into the change file"},
+    {"move, save cancelled", "", nullptr, "3", Command::Click, "", 0, "d10r2.wkz", "flat/f6.wkz",
+     "1", false, kOpen, nullptr, ""},
+    {"move, saved", "", nullptr, "3", Command::Click, "bull/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r3.wkz", "3", false, kOpen, nullptr, ""},
+    {"move by accessibility, save cancelled", "", nullptr, "3", Command::Accessibility, "", 0,
+     "d10r2.wkz", "flat", "2", false, kOpen, nullptr, ""},
+    {"move by the selection model, saved", "", nullptr, "3", Command::Selection, "bull/d10r3.wkz",
+     0, "d10r2.wkz", "bull/d10r3.wkz", "3", false, kOpen, nullptr, ""},
+    {"move, folder missing", "", nullptr, "3", Command::Click, "no/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r2.wkz", "3", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
+    {"move, not a number", "", nullptr, "3x", Command::Click, "bull/x.wkz", 0, "", "bull/d10r2.wkz",
+     "3x", true, kOpen, nullptr, "Please enter a number."},
+    {"save as cancelled", "", nullptr, "1.5", Command::SaveAs, "", 0, "d10r2.wkz", "bull/d10r2.wkz",
+     "1.5", true, kOpen, nullptr, ""},
+    {"save as on a folder", "bull", nullptr, nullptr, Command::SaveAs, "bull/copy.wkz", 0,
+     "bull nose D10 R2", "bull/copy.wkz", "2", false, kOpen, nullptr, ""},
+    {"read, nothing edited", "flat/f6.wkz", nullptr, nullptr, Command::Read, "", 0, "",
+     "bull/d10r2.wkz", "2", false, kOpen, nullptr, ""},
+    {"read, edits dropped", "flat/f6.wkz", nullptr, "4", Command::Read, "", 0, "f6.wkz",
+     "bull/d10r2.wkz", "2", false, kOpen, nullptr, ""},
+    {"read, save fails", "flat/f6.wkz", nullptr, "4", Command::Read, "no/f6.wkz", 0, "f6.wkz",
+     "flat/f6.wkz", "4", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
+    {"close, save fails", "", nullptr, "3", Command::Close, "no/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r2.wkz", "3", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
 };
 
 std::vector<std::string> messageIds(const ScriptedPresenter& presenter) {
     std::vector<std::string> ids;
     for (const ShownMessage& message : presenter.shown) {
-        ids.push_back(message.plain ? "plain: " + message.text : message.id);
+        ids.push_back(message.id);
     }
     return ids;
-}
-
-std::vector<std::string> expectedIds(const char* message) {
-    return *message ? std::vector<std::string>{message} : std::vector<std::string>{};
 }
 
 QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
@@ -182,39 +165,30 @@ void click(const CCutterBaseDlg& dialog, int id) {
 }
 
 void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
+    CTreeCtrlTool* tree = dialog.Tree();
+    const QModelIndex target = tree->indexFromItem(tree->findTreeItem(tree->rootItem(), other));
+    int row = 0;
     switch (command) {
-        case Command::None:
-            break;
         case Command::Close:
             return click(dialog, kClose);
         case Command::Cancel:
             return click(dialog, kCancel);
         case Command::Escape:
             return QTest::keyClick(&dialog, Qt::Key_Escape);
-        case Command::MoveAway:
+        case Command::Click:
             QVERIFY(selectInTree(dialog, other));
-            break;
-        case Command::MoveByAccessibility: {
-            // A screen reader's "select" on the tree's row of the folder flat/.
-            CTreeCtrlTool* tree = dialog.Tree();
-            const QModelIndex target =
-                tree->indexFromItem(tree->findTreeItem(tree->rootItem(), DirectoryPart(other)));
-            int row = 0;
-            for (QModelIndex index = tree->model()->index(0, 0); index != target;
+            return;
+        case Command::Accessibility:
+            for (QModelIndex index = tree->model()->index(0, 0); index != target.parent();
                  index = tree->indexBelow(index)) {
                 ++row;
             }
             QVERIFY(QAccessible::queryAccessibleInterface(tree)->tableInterface()->selectRow(row));
-            break;
-        }
-        case Command::MoveBySelection: {
-            CTreeCtrlTool* tree = dialog.Tree();
+            return;
+        case Command::Selection:
             tree->selectionModel()->clearSelection();
-            tree->selectionModel()->select(
-                tree->indexFromItem(tree->findTreeItem(tree->rootItem(), other)),
-                QItemSelectionModel::Select);
-            break;
-        }
+            tree->selectionModel()->select(target, QItemSelectionModel::Select);
+            return;
         case Command::SaveAs:
             return click(dialog, kSaveAs);
         case Command::Read:
@@ -222,12 +196,8 @@ void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
     }
 }
 
-bool exists(const std::string& path) {
-    return std::filesystem::exists(path);
-}
-
 // The shown controls of the window that leave it or overlap another.
-QStringList layoutFaults(const QWidget& window) {
+QString layoutFaults(const QWidget& window) {
     QStringList faults;
     std::vector<const QWidget*> placed;
     for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -244,7 +214,7 @@ QStringList layoutFaults(const QWidget& window) {
         }
         placed.push_back(control);
     }
-    return faults;
+    return faults.join(", ");
 }
 
 }  // namespace
@@ -267,7 +237,8 @@ private slots:
         }
         ScriptedPresenter presenter;
         auto dialog = fixture.open();
-        QCOMPARE(messageIds(presenter), expectedIds(row.message));
+        QCOMPARE(messageIds(presenter),
+                 *row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
         QCOMPARE(selectedPath(*dialog), row.toolShown ? tool : fixture.library());
         QCOMPARE(textOf(*dialog, kToolSettings),
                  row.toolShown ? QString::fromStdString(tool) : QStringLiteral("Toolpath 1"));
@@ -280,68 +251,64 @@ private slots:
         QVERIFY(!dialog->ToolChanged() && !dialog->IsToolModified());
     }
 
+    // A toolpath whose files cannot be read is named once at the start, in the catalogue's
+    // language, and its type stays empty rather than showing a raw key.
+    void unreadableToolpathIsNamed() {
+        const std::tuple<const char*, const char*, const char*> cases[] = {
+            {"outil.par", nullptr, "ang"}, {"outil.par", "\x01 x\n", "ang"},
+            {"outil.par", "", "all"},      {"outil.mul", nullptr, "ang"},
+            {"outil.mul", "/", "ang"},
+        };
+        for (const auto& [file, bytes, language] : cases) {
+            MainWindowFixture fixture(language);
+            const std::string path = DirectoryPart(fixture.changeFile()) + "/" + file;
+            std::filesystem::remove(path);
+            if (bytes != nullptr && *bytes == '/') {
+                std::filesystem::create_directory(path);
+            } else if (bytes != nullptr) {
+                std::ofstream(path) << bytes;
+            }
+            ScriptedPresenter presenter;
+            auto dialog = fixture.open();
+            QCOMPARE(presenter.shown.size(), std::size_t(1));
+            const std::string text =
+                std::string_view(language) == "all" ? "Die Bahndatei" : "The toolpath file";
+            QVERIFY2(presenter.shown[0].text.find(text + "\n\n\t'" + path + "'") == 0, file);
+            QCOMPARE(textOf(*dialog, kToolpathType), QString());
+        }
+    }
+
     // Close writes the change file (the differing parameters and the tool's reference) and the
     // tool's folder into the settings only when a tool was chosen, after asking when the chosen
     // file holds no tool (its Tool Settings line says so); Cancel and Escape never write, and
     // ask first when there are edits. A change file that cannot be written, or a tool whose
     // name cannot stand in one, is named and the window stays open.
-    void closeAndCancel_data() { addRows(kEnds); }
-    void closeAndCancel() {
-        const EndCase& row = fetchRow(kEnds);
-        MainWindowFixture fixture;
-        fixture.tool("bull/d10r2.wkz");
-        std::string chosen;
-        if (row.chosen != nullptr) {
-            chosen = fixture.write(std::string("flat/") + row.chosen, row.content);
-        }
-        if (row.content == kFifo || row.content == kDeviceLink) {
-            std::filesystem::remove(chosen);
-            QVERIFY(row.content == kFifo ? mkfifo(chosen.c_str(), 0600) == 0
-                                         : symlink("/dev/null", chosen.c_str()) == 0);
-        }
-        if (row.changeFileBlocked) {
-            std::filesystem::create_directory(fixture.changeFile());
-        }
-        ScriptedPresenter presenter;
-        presenter.buttons.push_back(row.answer);
-        auto dialog = fixture.open();
-        dialog->show();
-        if (row.chosen != nullptr) {
-            QVERIFY(selectInTree(*dialog, chosen));
-            QCOMPARE(textOf(*dialog, kToolSettings).endsWith(kNotATool),
-                     std::string_view(row.message).find("readable") != std::string::npos);
-        }
-        if (row.typed) {
-            QTest::keyClicks(cornerRadius(*dialog), QStringLiteral("5"));
-        }
-        run(*dialog, row.command, chosen);
-        QCOMPARE(dialog->isVisible() ? -1 : dialog->result(), row.result);
-        QCOMPARE(presenter.shown.size(), std::size_t(*row.message ? 1 : 0));
-        if (*row.message) {
-            QVERIFY(presenter.shown[0].text.find(row.message) != std::string::npos);
-        }
-        QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
-                 QString::fromLatin1(row.changeFile ? row.changeFile : "none"));
-        QCOMPARE(dialog->IsToolModified(), row.typed);
-        const std::string settings =
-            exists(fixture.userSettings()) ? testsupport::read_file(fixture.userSettings()) : "";
-        QCOMPARE(settings.find("Last Tool Dir=" + fixture.libraryFile("flat") + "\r\n") !=
-                     std::string::npos,
-                 row.changeFile != nullptr);
-    }
-
-    // Edits are never lost without a word: a move, Read From Toolpath and Close offer them for
-    // saving under the edited tool's name (never into the toolpath's tool). A cancelled save
-    // drops them, except on the Save As button, which keeps them and TP_AUTOFLAGS; a save that
-    // fails or a page that does not validate keeps them on the old item, saying why.
-    void editsBeforeLeaving_data() { addRows(kEdits); }
-    void editsBeforeLeaving() {
-        const EditCase& row = fetchRow(kEdits);
+    // Edits are never lost without a word: a move (however made), Read From Toolpath and Close
+    // offer them for saving under the edited tool's name, never the newly selected one's. A
+    // cancelled save drops them, except on the Save As button, which keeps them and
+    // TP_AUTOFLAGS; a save that fails or a page that does not validate keeps them on the old
+    // item, saying why.
+    void commands_data() { addRows(kCases); }
+    void commands() {
+        const Case& row = fetchRow(kCases);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
         const std::string toolBytes = testsupport::read_file(tool);
         const std::string other = fixture.tool("flat/f6.wkz", "1.000");
+        const std::string start = *row.startOn ? fixture.libraryFile(row.startOn) : tool;
+        if (row.content != nullptr) {
+            fixture.write(row.startOn, row.content);
+        }
+        if (row.content == kFifo || row.content == kDeviceLink) {
+            std::filesystem::remove(start);
+            QVERIFY(row.content == kFifo ? mkfifo(start.c_str(), 0600) == 0
+                                         : symlink("/dev/null", start.c_str()) == 0);
+        }
+        if (row.changeFile == kBlocked) {
+            std::filesystem::create_directory(fixture.changeFile());
+        }
         ScriptedPresenter presenter;
+        presenter.buttons.push_back(row.answer);
         ScriptedFileChooser chooser;
         if (*row.saveTo) {
             chooser.saveFiles.push_back(fixture.libraryFile(row.saveTo));
@@ -349,7 +316,9 @@ private slots:
         auto dialog = fixture.open();
         dialog->show();
         if (*row.startOn) {
-            QVERIFY(selectInTree(*dialog, fixture.libraryFile(row.startOn)));
+            QVERIFY(selectInTree(*dialog, start));
+            QCOMPARE(textOf(*dialog, kToolSettings).endsWith("(not a readable tool file)"),
+                     std::string_view(row.message).find("readable") != std::string::npos);
         }
         if (row.typed != nullptr) {
             cornerRadius(*dialog)->selectAll();
@@ -357,25 +326,36 @@ private slots:
         }
         run(*dialog, row.command, other);
 
-        QCOMPARE(messageIds(presenter), expectedIds(row.message));
+        QCOMPARE(dialog->isVisible() ? kOpen : dialog->result(), row.result);
+        QCOMPARE(presenter.shown.size(), std::size_t(*row.message ? 1 : 0));
+        if (*row.message) {
+            const std::string shown = presenter.shown[0].id + ' ' + presenter.shown[0].text;
+            QVERIFY2(shown.find(row.message) != std::string::npos, shown.c_str());
+        }
         QCOMPARE(chooser.saveRequests.size(), std::size_t(*row.proposal ? 1 : 0));
         if (*row.proposal) {
             const SaveFileRequest& request = chooser.saveRequests[0];
-            QCOMPARE(request.file_name, std::string(row.proposal));
-            // The edited tool's folder, or the edited folder itself.
+            // The edited tool's name in its folder, or the edited folder itself.
             const std::filesystem::path edited = *row.startOn ? row.startOn : "bull/d10r2.wkz";
-            const std::string folder =
-                edited.has_extension() ? edited.parent_path().string() : edited.string();
-            QCOMPARE(request.folder, fixture.libraryFile(folder));
-            QCOMPARE(request.title, std::string("Save Tool As"));
-            QCOMPARE(request.filter, std::string("Karvex Tool (*.wkz)|*.wkz||"));
-            QCOMPARE(request.default_extension, std::string("wkz"));
+            QCOMPARE(request.file_name, std::string(row.proposal));
+            QCOMPARE(request.folder,
+                     fixture.libraryFile(edited.has_extension() ? edited.parent_path().string()
+                                                                : edited.string()));
+            QCOMPARE(request.title + request.filter + request.default_extension,
+                     std::string("Save Tool AsKarvex Tool (*.wkz)|*.wkz||wkz"));
         }
         QCOMPARE(selectedPath(*dialog), fixture.libraryFile(row.shown));
         QCOMPARE(cornerRadius(*dialog)->text(), QString::fromLatin1(row.radius));
         QCOMPARE(dialog->IsToolModified(), row.modified);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(fixture.readChangeFile(), std::nullopt);
+        const bool written = row.changeFile != nullptr && row.changeFile != kBlocked;
+        QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
+                 QString::fromLatin1(written ? row.changeFile : "none"));
+        const std::string settings = std::filesystem::exists(fixture.userSettings())
+                                         ? testsupport::read_file(fixture.userSettings())
+                                         : "";
+        QCOMPARE(
+            settings.find("Last Tool Dir=" + DirectoryPart(start) + "\r\n") != std::string::npos,
+            written);
         if (row.modified && *row.proposal) {
             QVERIFY(dialog->CurrentTool()->FindByName("TP_AUTOFLAGS") >= 0);
         }
@@ -386,8 +366,8 @@ private slots:
         QCOMPARE(testsupport::read_file(tool), toolBytes);
     }
 
-    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder. A
-    // tool another program removed already is named as gone; its Fedrix file goes all the same.
+    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder,
+    // the list following. A tool another program removed already is named as gone.
     void deleteAsksOnce_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("key");
@@ -403,8 +383,7 @@ private slots:
         QFETCH(bool, gone);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
-        const std::string fedrix = fixture.libraryFile("bull/d10r2.ncs");
-        std::filesystem::copy_file(tool, fedrix);
+        const std::string fedrix = fixture.write("bull/d10r2.ncs", "x");
         ScriptedPresenter presenter;
         presenter.buttons.push_back(answer);
         auto dialog = fixture.open();
@@ -420,32 +399,23 @@ private slots:
         if (gone) {
             expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
             QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
-            QCOMPARE(dialog->Tree()->findTreeItem(dialog->Tree()->rootItem(), tool), nullptr);
         }
         QCOMPARE(messageIds(presenter), expected);
         const bool deleted = answer == kAnswerYes;
-        QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
-        QCOMPARE(exists(tool) || exists(fedrix), !deleted);
+        QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
         QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
+        QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
         QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
     }
 
-    // Set All applies every field of both pages; the toolpath steps over and down automatically,
-    // so TP_STEP and TP_DZSTEP stay out.
+    // Set All applies the fields of both pages, not only the shown one.
     void setAllCoversBothPages() {
         MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
         auto dialog = fixture.open();
         click(*dialog, kSetAll);
-        QStringList names;
-        for (const ToolParameter& parameter : dialog->CurrentTool()->parameters()) {
-            names << QString::fromStdString(parameter.name);
-        }
-        QCOMPARE(names,
-                 QStringList({"TP_BRAD", "TP_CRAD", "TP_COMMENT", "TP_CDESC", "TP_CPPNUM",
-                              "TP_STOCK", "TP_TOL", "TP_ZSTEPTYPE", "TP_FRAPPROACH", "TP_FRCUT",
-                              "TP_FRRAPID", "TP_SPINDLE", "TP_APPROACH", "TP_RETRACT", "TP_LITYPE",
-                              "TP_LIRAMP", "TP_LIRAD", "TP_STEPTYPE"}));
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0);
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0);
         QVERIFY(dialog->IsToolModified());
     }
 
@@ -468,41 +438,6 @@ private slots:
                                             "&TP_INDEX82=.\\flat\\f6.wkz "));
     }
 
-    // A toolpath whose files cannot be read is named once at the start (in the catalogue's
-    // language), and its type stays empty rather than showing a raw key.
-    void unreadableToolpathIsNamed_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("language");
-        for (const char* file : {"outil.par", "outil.mul"}) {
-            for (const char* kind : {"missing", "directory", "garbage"}) {
-                QTest::addRow("%s %s", file, kind) << file << kind << "ang";
-            }
-        }
-        QTest::newRow("outil.par empty, German") << "outil.par"
-                                                 << "empty"
-                                                 << "all";
-    }
-    void unreadableToolpathIsNamed() {
-        QFETCH(QString, file);
-        QFETCH(QString, kind);
-        QFETCH(QString, language);
-        MainWindowFixture fixture(language.toStdString());
-        const std::string path = DirectoryPart(fixture.changeFile()) + "/" + file.toStdString();
-        std::filesystem::remove(path);
-        if (kind == "directory") {
-            std::filesystem::create_directory(path);
-        } else if (kind != "missing") {
-            std::ofstream(path) << (kind == "garbage" ? "\x01\x02 garbage\n" : "");
-        }
-        ScriptedPresenter presenter;
-        auto dialog = fixture.open();
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        const char* text = language == "all" ? "Die Bahndatei" : "The toolpath file";
-        QVERIFY(presenter.shown[0].text.find(std::string(text) + "\n\n\t'" + path + "'") == 0);
-        QCOMPARE(textOf(*dialog, kToolpathType), QString());
-    }
-
     // Without a workzone the window cancels itself before it builds anything.
     void noWorkzoneCancelsTheStart() {
         MainWindowFixture fixture;
@@ -510,7 +445,8 @@ private slots:
         ScriptedPresenter presenter;
         auto dialog = fixture.open();
         QVERIFY(dialog->StartupCancelled());
-        QCOMPARE(messageIds(presenter), expectedIds("LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"));
+        QCOMPARE(messageIds(presenter),
+                 std::vector<std::string>{"LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"});
         QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
@@ -548,11 +484,10 @@ private slots:
                          .adjusted(0, 0, change.width(), change.height()));
         }
         // Made too small, the window stops where every control still fits, clear of the others.
-        QVERIFY(dialog->minimumWidth() < kMainDialogWidthUnits * 2);
         for (const QSize request : {QSize(400, 300), QSize(100, 80)}) {
             dialog->resize(request);
             QCOMPARE(dialog->size(), dialog->minimumSize());
-            QCOMPARE(layoutFaults(*dialog).join(", "), QString());
+            QCOMPARE(layoutFaults(*dialog), QString());
         }
 
         QCOMPARE(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -617,7 +552,7 @@ private slots:
         dialog->show();
         dialog->resize(100, 80);
         QCOMPARE(dialog->size(), dialog->minimumSize());
-        QCOMPARE(layoutFaults(*dialog).join(", "), QString());
+        QCOMPARE(layoutFaults(*dialog), QString());
     }
 };
 
