@@ -22,7 +22,7 @@ TEST(EditedTool, OnlyAFileWithAToolOrNothingInItIsReadable) {
     // file, bytes written there (null: made above or missing), readable
     const std::tuple<const char*, const char*, bool> cases[] = {
         {"tool.wkz", "Body Radius: &TP_BRAD=5.000\r\n", true},
-        {"EMPTY.wkz", "", true},
+        {"empty.wkz", "", true},
         {"comments.wkz", "** written by hand **\r\n\r\n", false},
         {"garbage.wkz", "\x01\x02\xff", false},
         {"fifo.wkz", nullptr, false},
@@ -45,38 +45,20 @@ TEST(EditedTool, OnlyAFileWithAToolOrNothingInItIsReadable) {
     }
 }
 
-TEST(EditedTool, SaveAsProposesTheShownToolOrFolder) {
+TEST(EditedTool, SaveAsProposalsAndDirectoriesGivenByTheUser) {
     const SaveProposal tool = ProposeSaveAs("/lib/bull/d10.wkz", true, "desc", "/lib");
-    EXPECT_EQ(tool.folder + "|" + tool.file_name, "/lib/bull|d10.wkz");
     const SaveProposal folder = ProposeSaveAs("/lib/bull", false, "desc", "/lib");
-    EXPECT_EQ(folder.folder + "|" + folder.file_name, "/lib/bull|desc");
     const SaveProposal nothing = ProposeSaveAs("", false, "desc", "/lib");
-    EXPECT_EQ(nothing.folder + "|" + nothing.file_name, "/lib|desc");
-}
-
-TEST(EditedTool, DirectoriesGivenByTheUser) {
-    apptest::Installation install;
-    install.root.write("file", "x");
-    install.root.mkdir("Dir");
+    EXPECT_EQ(tool.folder + "|" + tool.file_name + " " + folder.folder + "|" + folder.file_name +
+                  " " + nothing.folder + "|" + nothing.file_name,
+              "/lib/bull|d10.wkz /lib/bull|desc /lib|desc");
     const std::string current = std::filesystem::current_path().string();
     EXPECT_EQ(AbsoluteDirectory("a/./b/../c//"), current + "/a/c");
     EXPECT_EQ(AbsoluteDirectory("/x/../y/"), "/y");
     EXPECT_EQ(AbsoluteDirectory(""), "");
-    EXPECT_TRUE(NamesNonDirectory(install.path("file")));
     EXPECT_TRUE(NamesNonDirectory("/dev/null"));
-    EXPECT_FALSE(NamesNonDirectory(install.path("dir/")));
-    EXPECT_FALSE(NamesNonDirectory(install.path("missing")));
-}
-
-TEST(EditedTool, DeleteTellsAGoneFileFromARefusal) {
-    apptest::Installation install;
-    const std::string tool = install.root.write("t.wkz", "x");
-    install.presenter.answers = {kAnswerNo, kAnswerYes, kAnswerYes};
-    EXPECT_EQ(DeleteFileAsked(tool, true), DeleteOutcome::Declined);
-    EXPECT_EQ(DeleteFileAsked(tool, true), DeleteOutcome::Deleted);
-    EXPECT_EQ(DeleteFileAsked(tool, true), DeleteOutcome::AlreadyGone);
-    EXPECT_EQ(DeleteFileAsked(install.root.mkdir("d.wkz"), false), DeleteOutcome::Failed);
-    EXPECT_EQ(install.presenter.shown.size(), 3u);
+    EXPECT_FALSE(NamesNonDirectory("/"));
+    EXPECT_FALSE(NamesNonDirectory("/no/such/directory"));
 }
 
 }  // namespace
