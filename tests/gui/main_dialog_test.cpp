@@ -60,9 +60,10 @@ const StartCase kStarts[] = {
      "LIB_TALMOR_GMBH/KARVEX_TOOL_INCONSISTENT"},
 };
 
-// Moves go to flat/f6.wkz: by a click, through the accessible table's row selection (to the
-// folder flat, as a screen reader's "select" does), or by the selection model, cleared first.
-enum class Command { Close, Cancel, Escape, Click, Accessibility, Selection, SaveAs, Read };
+// Twice: a double-click on the tool chosen, in a window opened for toolpath 0, where Close is
+// disabled. Moves go to flat/f6.wkz: by a click, through the accessible table's row selection (to
+// the folder flat, as a screen reader's "select" does), or by the selection model, cleared first.
+enum class Command { Close, Cancel, Escape, Click, Accessibility, Selection, SaveAs, Read, Twice };
 using C = Command;
 
 constexpr char kFifo[] = "fifo";          // the case's file is a FIFO
@@ -119,6 +120,9 @@ const Case kCases[] = {
      "2", false, kOk, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\e.wkz ", ""},
     {"close on a name with a line break", "flat/a\nb.wkz", kTool, nullptr, C::Close, "", 0, "",
      "flat/a\nb.wkz", "1", false, kOpen, nullptr, "holds a line break and cannot go into"},
+    {"toolpath 0, a double-click applies", "flat/f6.wkz", nullptr, nullptr, C::Twice, "", 0, "",
+     "flat/f6.wkz", "1", false, kOk, "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ",
+     ""},
     {"move, save cancelled", "", nullptr, "3", C::Click, "", 0, "d10r2.wkz", "flat/f6.wkz", "1",
      false, kOpen, nullptr, ""},
     {"move, saved", "", nullptr, "3", C::Click, "bull/d10r3.wkz", 0, "d10r2.wkz", "bull/d10r3.wkz",
@@ -192,6 +196,11 @@ void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
             return click(dialog, kSaveAs);
         case Command::Read:
             return click(dialog, kReadFromToolpath);
+        case Command::Twice:
+            QVERIFY(!findControl(&dialog, kClose)->isEnabled());
+            QVERIFY(!findControl(&dialog, kReadFromToolpath)->isEnabled());
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                               tree->visualItemRect(tree->selectedItem()).center());
     }
 }
 
@@ -312,7 +321,7 @@ private slots:
         if (*row.saveTo) {
             chooser.saveFiles.push_back(fixture.libraryFile(row.saveTo));
         }
-        auto dialog = fixture.open();
+        auto dialog = fixture.open(row.command == C::Twice ? 0 : 1);
         dialog->show();
         if (*row.startOn) {
             QVERIFY(selectInTree(*dialog, start));
@@ -367,44 +376,39 @@ private slots:
 
     // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder,
     // the list following. A tool another program removed already is named as gone.
-    void deleteAsksOnce_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("key");
-        QTest::addColumn<bool>("gone");
-        QTest::newRow("yes") << int(kAnswerYes) << false << false;
-        QTest::newRow("no") << int(kAnswerNo) << false << false;
-        QTest::newRow("Delete key in the tree") << int(kAnswerYes) << true << false;
-        QTest::newRow("removed by another program") << int(kAnswerYes) << false << true;
-    }
     void deleteAsksOnce() {
-        QFETCH(int, answer);
-        QFETCH(bool, key);
-        QFETCH(bool, gone);
-        MainWindowFixture fixture;
-        const std::string tool = fixture.tool("bull/d10r2.wkz");
-        const std::string fedrix = fixture.write("bull/d10r2.ncs", "x");
-        ScriptedPresenter presenter;
-        presenter.buttons.push_back(answer);
-        auto dialog = fixture.open();
-        if (gone) {
-            std::filesystem::remove(tool);
+        // answer, by the Delete key in the tree, removed by another program before
+        const std::tuple<int, bool, bool> cases[] = {{kAnswerYes, false, false},
+                                                     {kAnswerNo, false, false},
+                                                     {kAnswerYes, true, false},
+                                                     {kAnswerYes, false, true}};
+        for (const auto& [answer, key, gone] : cases) {
+            MainWindowFixture fixture;
+            const std::string tool = fixture.tool("bull/d10r2.wkz");
+            const std::string fedrix = fixture.write("bull/d10r2.ncs", "x");
+            ScriptedPresenter presenter;
+            presenter.buttons.push_back(answer);
+            auto dialog = fixture.open();
+            if (gone) {
+                std::filesystem::remove(tool);
+            }
+            if (key) {
+                QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
+            } else {
+                click(*dialog, kDelete);
+            }
+            std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
+            if (gone) {
+                expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
+                QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
+            }
+            QCOMPARE(messageIds(presenter), expected);
+            const bool deleted = answer == kAnswerYes;
+            QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
+            QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
+            QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
+            QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
         }
-        if (key) {
-            QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
-        } else {
-            click(*dialog, kDelete);
-        }
-        std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
-        if (gone) {
-            expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
-            QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
-        }
-        QCOMPARE(messageIds(presenter), expected);
-        const bool deleted = answer == kAnswerYes;
-        QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
-        QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
-        QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
-        QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
     }
 
     // Set All applies the fields of both pages, not only the shown one.
@@ -416,25 +420,6 @@ private slots:
         QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0);
         QVERIFY(dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0);
         QVERIFY(dialog->IsToolModified());
-    }
-
-    // Without a toolpath number Close and Read From Toolpath are disabled, but a double-click on
-    // a tool still applies it.
-    void toolpathZeroStillAppliesOnDoubleClick() {
-        MainWindowFixture fixture;
-        fixture.tool("bull/d10r2.wkz");
-        const std::string other = fixture.tool("flat/f6.wkz", "1.000");
-        auto dialog = fixture.open(0);
-        QVERIFY(!findControl(dialog.get(), kClose)->isEnabled());
-        QVERIFY(!findControl(dialog.get(), kReadFromToolpath)->isEnabled());
-        QVERIFY(selectInTree(*dialog, other));
-        CTreeCtrlTool* tree = dialog->Tree();
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
-                           tree->visualItemRect(tree->selectedItem()).center());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(fixture.readChangeFile(),
-                 std::optional<std::string>("!EDIT_LEVEL=4 &TP_CRAD=1.000 "
-                                            "&TP_INDEX82=.\\flat\\f6.wkz "));
     }
 
     // Without a workzone the window cancels itself before it builds anything.
