@@ -59,6 +59,25 @@ bool ValidateDirectory(std::string& directory, bool report, bool fall_back) {
     return false;
 }
 
+std::string AbsoluteDirectory(const std::string& directory) {
+    if (directory.empty()) {
+        return directory;
+    }
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(directory, error);
+    if (error) {
+        return directory;
+    }
+    std::string result = absolute.lexically_normal().string();
+    strip_trailing_separators(result);
+    return result;
+}
+
+bool NamesNonDirectory(const std::string& path) {
+    std::string directory = path;
+    return !ValidateDirectory(directory, false, false) && platform::exists(directory);
+}
+
 bool ValidateFile(const std::string& path, bool report) {
     if (!path.empty() && !platform::find_files(path).empty()) {
         return true;
@@ -71,19 +90,26 @@ bool ValidateFile(const std::string& path, bool report) {
 }
 
 bool DeleteFileAsk(const std::string& path, bool ask) {
+    return DeleteFileAsked(path, ask) == DeleteOutcome::Deleted;
+}
+
+DeleteOutcome DeleteFileAsked(const std::string& path, bool ask) {
     if (ask && Message(kModule, 291, __DATE__, __TIME__, kSection, "GENERAL_DELETE_FILE",
                        kButtonsYesNo, path) != kAnswerYes) {
-        return false;
+        return DeleteOutcome::Declined;
     }
     const std::string on_disk = platform::resolve_case(path);
     std::error_code error;
+    bool deleted = false;
     if (std::filesystem::is_symlink(on_disk, error)) {
-        return platform::delete_file(on_disk);
+        deleted = platform::delete_file(on_disk);
+    } else if (!platform::is_directory(on_disk)) {
+        deleted = delete_with_attributes_cleared(on_disk);
     }
-    if (platform::is_directory(on_disk)) {
-        return false;
+    if (deleted) {
+        return DeleteOutcome::Deleted;
     }
-    return delete_with_attributes_cleared(on_disk);
+    return platform::exists(on_disk) ? DeleteOutcome::Failed : DeleteOutcome::AlreadyGone;
 }
 
 bool BrowseForDirectory(void* owner, const std::string& title, std::string& directory) {

@@ -13,6 +13,15 @@ inline constexpr std::size_t kMaxCurrentDirectory = 259;
 // `fall_back` the directory becomes the current directory.
 bool ValidateDirectory(std::string& directory, bool report, bool fall_back);
 
+// A directory the user gave, made absolute against the current directory and without "." and
+// ".." components or trailing separators: the settings keep it beyond this run and this
+// current directory. An empty text stays empty.
+std::string AbsoluteDirectory(const std::string& directory);
+
+// Something other than a directory stands at the path: a file, a FIFO, a device, a dangling
+// link. A missing path is not such a thing.
+bool NamesNonDirectory(const std::string& path);
+
 // A file search finds the path (a file or a directory); GENERAL_FILE_NOT_VALID when it does not
 // and `report`.
 bool ValidateFile(const std::string& path, bool report);
@@ -20,6 +29,10 @@ bool ValidateFile(const std::string& path, bool report);
 // With `ask`, deletes only after a Yes to GENERAL_DELETE_FILE. A read-only file is made
 // writable first. True when the file was deleted.
 bool DeleteFileAsk(const std::string& path, bool ask);
+// The same, telling a No, a file that was already gone (another program removed it) and a
+// deletion that failed apart.
+enum class DeleteOutcome { Deleted, Declined, AlreadyGone, Failed };
+DeleteOutcome DeleteFileAsked(const std::string& path, bool ask);
 
 // Asks the installed file chooser for a directory. False without an owner, without a chooser,
 // when the user cancels or chooses an empty path.

@@ -17,6 +17,19 @@ constexpr const char* kDeleteForeignFedrixFile =
     "Q The file\n\n\t'%s'\n\nis no Fedrix tool file that this program can read.\n"
     "Delete it, as the tool has no Fedrix settings now?";
 
+// The main window's texts: every language but German shows the English one.
+constexpr const char* kDiscardEdits =
+    "Q The changes to the tool have not been saved.\n\nDo you want to discard them?";
+constexpr const char* kToolpathUnreadable = "W The toolpath file\n\n\t'%s'\n\ncould not be read!";
+constexpr const char* kNotAToolFile = "(not a readable tool file)";
+constexpr const char* kWriteUnreadable =
+    "Q The file\n\n\t'%s'\n\nis not a readable tool file.\n\nDo you want to write a reference to "
+    "it into the change file all the same?";
+constexpr const char* kNameWithLineBreak =
+    "E The name of the tool file\n\n\t'%s'\n\nholds a line break and cannot go into the change "
+    "file!";
+constexpr const char* kNotADirectory = "E The path\n\n\t'%s'\n\nis not a directory!";
+
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
@@ -46,6 +59,23 @@ const char* const kTexts[][kLanguageCount] = {
      "Q Die Datei\n\n\t'%s'\n\nist keine Fedrix-Werkzeugdatei, die dieses Programm lesen "
      "kann.\nL\xF6schen, da das Werkzeug nun keine Fedrix-Einstellungen hat?",
      kDeleteForeignFedrixFile, kDeleteForeignFedrixFile, kDeleteForeignFedrixFile},
+    // The main window's texts.
+    {kDiscardEdits,
+     "Q Die \xC4nderungen am Werkzeug wurden nicht gespeichert.\n\nWollen Sie sie verwerfen?",
+     kDiscardEdits, kDiscardEdits, kDiscardEdits},
+    {kToolpathUnreadable, "W Die Bahndatei\n\n\t'%s'\n\nkonnte nicht gelesen werden!",
+     kToolpathUnreadable, kToolpathUnreadable, kToolpathUnreadable},
+    {kNotAToolFile, "(keine lesbare Werkzeugdatei)", kNotAToolFile, kNotAToolFile, kNotAToolFile},
+    {kWriteUnreadable,
+     "Q Die Datei\n\n\t'%s'\n\nist keine lesbare Werkzeugdatei.\n\nWollen Sie trotzdem einen "
+     "Verweis darauf in die \xC4nderungsdatei schreiben?",
+     kWriteUnreadable, kWriteUnreadable, kWriteUnreadable},
+    {kNameWithLineBreak,
+     "E Der Name der Werkzeugdatei\n\n\t'%s'\n\nenth\xE4lt einen Zeilenumbruch und kann nicht "
+     "in die \xC4nderungsdatei geschrieben werden!",
+     kNameWithLineBreak, kNameWithLineBreak, kNameWithLineBreak},
+    {kNotADirectory, "E Der Pfad\n\n\t'%s'\n\nist kein Verzeichnis!", kNotADirectory,
+     kNotADirectory, kNotADirectory},
 };
 
 }  // namespace

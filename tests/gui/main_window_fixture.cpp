@@ -23,8 +23,9 @@ const char* const kCatalogue =
     "INFORMATION=Information\r\nQUESTION=Question\r\nWARNING=Warning\r\nERROR=Error\r\n"
     "IDOK=OK\r\nIDCANCEL=Cancel\r\nIDYES=&Yes\r\nIDNO=&No\r\n"
     "[TALMOR_ABOUT_DLG]\r\nTALMOR_ABOUT_TITLE=About CutterBase\r\n"
-    "[GENERAL]\r\nNUMBER_OF_MESSAGES=3\r\n"
+    "[GENERAL]\r\nNUMBER_OF_MESSAGES=4\r\n"
     "GENERAL_DELETE_FILE=Q Delete '%s'?\r\n"
+    "GENERAL_FILE_NOT_VALID=E The file '%s' does not exist.\r\n"
     "GENERAL_CREATE_DIR=Q Create '%s'?\r\n"
     "GENERAL_CREATION=E '%s' could not be created.\r\n"
     "[CUTTERBASE]\r\nNUMBER_OF_MESSAGES=3\r\n"
@@ -162,7 +163,7 @@ std::unique_ptr<CCutterBaseDlg> MainWindowFixture::open(int toolpathNumber) {
 }
 
 std::optional<std::string> MainWindowFixture::readChangeFile() const {
-    if (!std::filesystem::exists(changeFile())) {
+    if (!std::filesystem::is_regular_file(changeFile())) {
         return std::nullopt;
     }
     return testsupport::read_file(changeFile());

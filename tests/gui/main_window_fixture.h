@@ -25,6 +25,10 @@ public:
 
     // A tool of the toolpath's body radius with this corner radius (2.000 matches the toolpath).
     std::string tool(const std::string& relative, const std::string& cornerRadius = "2.000");
+    // Any file below the library, with these bytes.
+    std::string write(const std::string& relative, const std::string& bytes) {
+        return library_.write(relative, bytes);
+    }
     // Writes the current toolpath again with this tool reference.
     void setToolReference(const std::string& reference);
     // The user's settings file as Close writes it, with this last tool directory.

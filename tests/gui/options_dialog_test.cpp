@@ -6,13 +6,17 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "accessibility_check.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/framework/control_ids.h"
 #include "gui_test.h"
+#include "installation_fixture.h"
 #include "language/message_presenter.h"
 #include "scripted_file_chooser.h"
+#include "scripted_presenter.h"
+#include "support/test_support.h"
 
 class OptionsDialogTest : public QObject {
     Q_OBJECT
@@ -38,25 +42,38 @@ private slots:
         QCOMPARE(guitest::namelessControls(&dialog), QStringList());
     }
 
+    // OK takes the typed or chosen directory, made absolute (a missing one too); a path where
+    // something other than a directory stands is refused, naming it, and the dialog stays open.
     void browseOkAndCancel() {
         guitest::ScriptedFileChooser chooser;
         chooser.directories = {std::nullopt, "/other/tools"};
-        // buttons pressed, directory the dialog hands over, its result
-        const std::tuple<QList<int>, std::string, int> cases[] = {
-            {{COptionsDlg::kBrowseButton, kAnswerOk}, "/typed", QDialog::Accepted},
-            {{COptionsDlg::kBrowseButton, kAnswerOk}, "/other/tools", QDialog::Accepted},
-            {{kAnswerCancel}, "/tools/lib", QDialog::Rejected},
+        guitest::Installation installation;
+        guitest::ScriptedPresenter presenter;
+        const std::string current = std::filesystem::current_path().string();
+        const testsupport::TempDir temp;
+        const std::string file = temp.write("plain.wkz", "");
+        // typed, buttons pressed, directory the dialog hands over, its result (0: still open)
+        const std::tuple<std::string, QList<int>, std::string, int> cases[] = {
+            {"/typed/", {COptionsDlg::kBrowseButton, kAnswerOk}, "/typed", QDialog::Accepted},
+            {"/typed", {COptionsDlg::kBrowseButton, kAnswerOk}, "/other/tools", QDialog::Accepted},
+            {"/typed", {kAnswerCancel}, "/tools/lib", QDialog::Rejected},
+            {"missing/../tools", {kAnswerOk}, current + "/tools", QDialog::Accepted},
+            {file, {kAnswerOk}, "/tools/lib", 0},
         };
-        for (const auto& [buttons, directory, result] : cases) {
+        for (const auto& [typed, buttons, directory, result] : cases) {
             COptionsDlg dialog("/tools/lib");
+            dialog.show();
             auto* edit = findControl<QLineEdit>(&dialog, COptionsDlg::kDirectoryEdit);
-            edit->setText(QStringLiteral("/typed"));
+            edit->setText(QString::fromStdString(typed));
             for (const int button : buttons) {
                 QTest::mouseClick(findControl<QPushButton>(&dialog, button), Qt::LeftButton);
             }
-            QCOMPARE(dialog.result(), result);
+            QCOMPARE(dialog.isVisible() ? 0 : dialog.result(), result);
             QCOMPARE(dialog.toolDirectory(), directory);
         }
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QVERIFY(presenter.shown[0].text.find("'" + file + "'\n\nis not a directory") !=
+                std::string::npos);
         QCOMPARE(chooser.directoryTitles,
                  std::vector<std::string>(2, std::string("Choose Tool Directory")));
     }

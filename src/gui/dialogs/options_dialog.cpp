@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "app/file_utilities.h"
+#include "app/window_messages.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/installation_text.h"
@@ -117,6 +118,15 @@ void COptionsDlg::browse() {
 }
 
 void COptionsDlg::accept() {
-    toolDirectory_ = toFileName(directoryEdit_->text());
+    // Stored absolute: the settings keep the directory beyond this run's current directory. A
+    // missing directory is taken (the tree is then empty); a file is no tool library.
+    const std::string directory = AbsoluteDirectory(toFileName(directoryEdit_->text()));
+    if (NamesNonDirectory(directory)) {
+        ReportNotADirectory(directory);
+        directoryEdit_->setFocus();
+        directoryEdit_->selectAll();
+        return;
+    }
+    toolDirectory_ = directory;
     QDialog::accept();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The Options dialog: another tool directory for the current run, typed or chosen with the
-// folder picker. OK takes the edit's text over; the caller reads toolDirectory(). The check box
-// and the column list are shown but read by no one, and nothing is written to the settings.
+// folder picker. OK takes the edit's text over, made absolute, and refuses (naming it, the
+// dialog staying open) a path where something other than a directory stands; the caller reads
+// toolDirectory(). The check box and the column list are shown but read by no one, and nothing
+// is written to the settings.
 
 #include <QDialog>
 #include <string>

@@ -9,10 +9,14 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QSizeGrip>
+#include <vector>
 
+#include "app/edited_tool.h"
 #include "app/file_chooser.h"
 #include "app/file_utilities.h"
 #include "app/path_parts.h"
+#include "app/window_messages.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/framework/accessible_names.h"
@@ -54,6 +58,38 @@ QString aboutEntryText(int languageIndex) {
     return LanguageCode(languageIndex) == std::string("all")
                ? QStringLiteral("Inf&o \u00FCber Karvex - CutterBase...")
                : QStringLiteral("Inf&o about Karvex - CutterBase...");
+}
+
+// Whether the layout, placed for `size`, keeps every shown control inside the window, clear of
+// the others and at least at its floor size: its smallest usable size, or its template size
+// where that is smaller.
+bool laidOutCleanly(QWidget* owner, LayoutManager& layout, QSize size) {
+    layout.Resize(size.width(), size.height());
+    const QRect window(QPoint(0, 0), size);
+    for (const LayoutEntry& entry : layout.Entries()) {
+        const QSize base(entry.right - entry.left, entry.bottom - entry.top);
+        const QSize floor = entry.control->minimumSizeHint().boundedTo(base);
+        if (entry.control->width() < floor.width() || entry.control->height() < floor.height()) {
+            return false;
+        }
+    }
+    std::vector<QRect> placed;
+    for (QWidget* control : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isHidden() || control->isWindow() || qobject_cast<QSizeGrip*>(control)) {
+            continue;
+        }
+        const QRect rect = control->geometry();
+        if (!window.contains(rect)) {
+            return false;
+        }
+        for (const QRect& other : placed) {
+            if (other.intersects(rect)) {
+                return false;
+            }
+        }
+        placed.push_back(rect);
+    }
+    return true;
 }
 
 // A file the window could not write, named in the catalogue's own words.
@@ -102,9 +138,10 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
     sheet_->show();
     createList();
 
-    reader_.ReadIndexed(kTpType, toolpathTypeText_);
+    readToolpathType();
     applyLanguageTexts();
     registerLayout();
+    limitWindowSize();
     connectCommands();
 
     ShowTool(InitialSelection(), true, true);
@@ -195,10 +232,10 @@ void CCutterBaseDlg::connectCommands() {
     onClick(main_ids::kReadFromToolpath, [this] { ReadFromToolpath(); });
     onClick(main_ids::kSetAll, [this] { SetAll(); });
     onClick(main_ids::kFedrix, [this] { fedrixClicked(); });
+    // The old item goes unheard: assistive technology clears the selection before it selects,
+    // so the edited tool is the one shown, never the one the selection left.
     connect(tree_, &CTreeCtrlTool::selectionChangedTo, this,
-            [this](QTreeWidgetItem* newItem, QTreeWidgetItem* oldItem) {
-                selectionChanged(newItem, oldItem);
-            });
+            [this](QTreeWidgetItem* newItem) { selectionChanged(newItem); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { treeDoubleClicked(); });
     connect(tree_, &CTreeCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
     onClick(main_ids::kOptions, [this] { Options(); });
@@ -259,6 +296,35 @@ void CCutterBaseDlg::registerLayout() {
         layout_->Add(layoutControl(entry.id), entry.mx, entry.my, entry.dx, entry.dy, entry.sx,
                      entry.sy);
     }
+}
+
+void CCutterBaseDlg::readToolpathType() {
+    // A toolpath that could not be read answers every read with a default, and its type with
+    // a raw key: the user hears which file failed, and the type stays empty.
+    std::string failed;
+    if (reader_.LoadStatus(&failed) != 0) {
+        ReportToolpathUnreadable(failed);
+        toolpathTypeText_.clear();
+        return;
+    }
+    reader_.ReadIndexed(kTpType, toolpathTypeText_);
+}
+
+void CCutterBaseDlg::limitWindowSize() {
+    // Below its template size the window shrinks as far as the layout keeps every control
+    // usable, inside and clear of the others; one pixel further and something would not be.
+    const QSize base = layout_->BaseSize();
+    QSize smallest = base;
+    if (laidOutCleanly(this, *layout_, base)) {
+        while (smallest.width() > 1 && laidOutCleanly(this, *layout_, smallest - QSize(1, 0))) {
+            smallest.rwidth() -= 1;
+        }
+        while (smallest.height() > 1 && laidOutCleanly(this, *layout_, smallest - QSize(0, 1))) {
+            smallest.rheight() -= 1;
+        }
+    }
+    setMinimumSize(smallest);
+    layout_->Resize(width(), height());
 }
 
 void CCutterBaseDlg::placeWindow() {
@@ -373,9 +439,17 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
     SetToolModified(false);
     SetFedrixModified(false);
     findControl(this, main_ids::kDelete)->setEnabled(isTool);
-    toolSettingsText_ =
-        isTool ? fromFileName(shown)
-               : toolpathTextPrefix_ + QLatin1Char(' ') + QString::number(toolpathNumber_);
+    shownPath_ = shown;
+    shownIsTool_ = isTool;
+    if (!isTool) {
+        toolSettingsText_ =
+            toolpathTextPrefix_ + QLatin1Char(' ') + QString::number(toolpathNumber_);
+    } else if (HoldsReadableTool(*tool_)) {
+        toolSettingsText_ = fromFileName(shown);
+    } else {
+        toolSettingsText_ =
+            fromFileName(shown) + QLatin1Char(' ') + fromInstallationText(NotAToolFileNote());
+    }
     exchangeToControls();
     --showDepth_;
 }
@@ -390,7 +464,9 @@ bool CCutterBaseDlg::LoadTool(std::string& path, bool checkConsistency) {
         path = ToolDirectory();
         return false;
     }
-    tool_->Load(path);
+    if (MayReadAsToolFile(path)) {
+        tool_->Load(path);
+    }
     if (checkConsistency && startup_.settings &&
         !tool_->IsConsistent(toolpath_, startup_.settings->ShowConsistencyMessage() != 0)) {
         path = startup_.settings->LastToolDirectory();
@@ -419,39 +495,35 @@ std::string CCutterBaseDlg::InitialSelection() const {
 void CCutterBaseDlg::SelectPath(const std::string& path) {
     if (QTreeWidgetItem* item = tree_->itemToSelect(path)) {
         tree_->selectItem(item);
-        pendingOldItem_ = nullptr;
         tree_->setFocus();
     }
 }
 
 void CCutterBaseDlg::RebuildTree() {
-    pendingOldItem_ = nullptr;
     tree_->rebuildTree(ToolDirectory(), fedrixEnabled_);
     if (QTreeWidgetItem* root = tree_->rootItem()) {
         root->setExpanded(true);
     }
 }
 
-void CCutterBaseDlg::selectionChanged(QTreeWidgetItem* newItem, QTreeWidgetItem* oldItem) {
+void CCutterBaseDlg::selectionChanged(QTreeWidgetItem* newItem) {
     if (newItem == nullptr || selectionGuard_) {
         return;
     }
     selectionGuard_ = true;
     if (IsToolModified() || IsFedrixModified()) {
-        pendingOldItem_ = oldItem;
         const SaveOutcome outcome = saveToolAs();
         if (outcome == SaveOutcome::Saved) {
             selectionGuard_ = false;
             return;
         }
         if (outcome == SaveOutcome::Failed) {
-            // Nothing typed is lost without a word: the old item stays with its edits.
-            if (oldItem != nullptr) {
-                tree_->selectItem(oldItem);
+            // Nothing typed is lost without a word: the edited item stays with its edits.
+            if (QTreeWidgetItem* edited = tree_->itemToSelect(shownPath_)) {
+                tree_->selectItem(edited);
             } else {
                 tree_->clearSelection();
             }
-            pendingOldItem_ = nullptr;
             selectionGuard_ = false;
             return;
         }
@@ -459,7 +531,6 @@ void CCutterBaseDlg::selectionChanged(QTreeWidgetItem* newItem, QTreeWidgetItem*
     sheet_->show();
     list_->show();
     ShowTool(CTreeCtrlTool::itemPath(newItem), true, false);
-    pendingOldItem_ = nullptr;
     toolChanged_ = true;
     selectionGuard_ = false;
 }
@@ -514,23 +585,14 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
     flags.integer = autoFlags_;
     StoreField(nullptr, kTpAutoflags, true, flags);
 
+    const SaveProposal proposal = ProposeSaveAs(
+        shownPath_, shownIsTool_, sheet_->ToolPage()->data().description, ToolDirectory());
     SaveFileRequest request;
     request.title = saveAsTitle_;
-    request.folder = ToolDirectory();
+    request.folder = proposal.folder;
+    request.file_name = proposal.file_name;
     request.filter = kToolFilter;
     request.default_extension = kToolExtension;
-    QTreeWidgetItem* item = pendingOldItem_ != nullptr ? pendingOldItem_ : tree_->selectedItem();
-    if (item != nullptr) {
-        const std::string path = CTreeCtrlTool::itemPath(item);
-        request.folder = path;
-        if (!CTreeCtrlTool::itemHasChildren(item)) {
-            request.file_name = FileNamePart(path, true);
-            request.folder = DirectoryPart(path);
-        }
-    }
-    if (request.file_name.empty()) {
-        request.file_name = sheet_->ToolPage()->data().description;
-    }
     FileChooser* chooser = installed_file_chooser();
     const std::optional<std::string> chosen =
         chooser != nullptr ? chooser->choose_save_file(this, request) : std::nullopt;
@@ -541,7 +603,11 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
         return SaveOutcome::Failed;
     }
     // The tool's path goes into the one-line change file; a line break would split it.
-    if (!IsSingleLinePath(*chosen) || !tool_->Save(*chosen)) {
+    if (!IsSingleLinePath(*chosen)) {
+        ReportToolNameNotInChangeFile(*chosen);
+        return SaveOutcome::Failed;
+    }
+    if (!tool_->Save(*chosen)) {
         reportNotSaved(*chosen);
         return SaveOutcome::Failed;
     }
@@ -591,7 +657,10 @@ void CCutterBaseDlg::DeleteTool() {
     }
     const std::string path = CTreeCtrlTool::itemPath(item);
     const std::string folder = DirectoryPart(path);
-    if (!DeleteFileAsk(path, true)) {
+    const DeleteOutcome outcome = DeleteFileAsked(path, true);
+    if (outcome == DeleteOutcome::AlreadyGone) {
+        ValidateFile(path, true);
+    } else if (outcome != DeleteOutcome::Deleted) {
         return;
     }
     DeleteFileAsk(FedrixFilePath(path), false);
@@ -620,8 +689,15 @@ bool CCutterBaseDlg::ApplyAndClose() {
                 : std::string();
         // The CAM system must never apply an old change file, or none, while the user believes
         // the tool was sent: the window stays open.
-        if (!IsSingleLinePath(toolFile) ||
-            !tool_->WriteChangeFile(toolpath_, outputFile_, ToolDirectory(), toolFile)) {
+        if (!IsSingleLinePath(toolFile)) {
+            ReportToolNameNotInChangeFile(toolFile);
+            return false;
+        }
+        if (!toolFile.empty() && !IsReadableToolFile(toolFile) &&
+            !AskWriteUnreadableReference(toolFile)) {
+            return false;
+        }
+        if (!tool_->WriteChangeFile(toolpath_, outputFile_, ToolDirectory(), toolFile)) {
             RaiseChangeFileNotWritten(outputFile_);
             return false;
         }
@@ -639,9 +715,7 @@ void CCutterBaseDlg::ReadFromToolpath() {
     // Edits belong to the tool they were made on: saved under its name, or dropped, before the
     // toolpath's tool is loaded; else the save would commit them into that tool.
     if (IsToolModified() || IsFedrixModified()) {
-        pendingOldItem_ = tree_->selectedItem();
         const SaveOutcome outcome = saveToolAs();
-        pendingOldItem_ = nullptr;
         if (outcome == SaveOutcome::Failed) {
             return;
         }
@@ -675,9 +749,15 @@ void CCutterBaseDlg::Options() {
     RebuildTree();
     if (QTreeWidgetItem* root = tree_->rootItem()) {
         tree_->selectItem(root);
-        pendingOldItem_ = nullptr;
         tree_->setFocus();
     }
+}
+
+void CCutterBaseDlg::reject() {
+    if ((IsToolModified() || IsFedrixModified()) && !AskDiscardEdits()) {
+        return;
+    }
+    QDialog::reject();
 }
 
 void CCutterBaseDlg::selectFromList() {

@@ -60,10 +60,12 @@ public:
     // The tree afresh from the disk, its root expanded, nothing selected.
     void RebuildTree();
 
-    // Validates and commits the pages, proposes a file and saves the tool there; true when the
-    // tool was saved (and is then shown). A failed save is announced, naming the file.
+    // Validates and commits the pages, proposes the shown tool's file (whatever has moved the
+    // tree's selection since) and saves the tool there; true when the tool was saved (and is
+    // then shown). A failed save is announced, naming the file.
     bool SaveToolAs();
-    // Deletes the selected tool file and its Fedrix file after one question.
+    // Deletes the selected tool file and its Fedrix file after one question. A file another
+    // program has removed already is named as gone, and the tree and list follow.
     void DeleteTool();
     // Saves the tool first when it was edited, writes the change file when a tool was chosen or
     // changed and ends the dialog; false when the dialog stays open.
@@ -75,6 +77,8 @@ public:
     // Runs the Options dialog; on OK its directory becomes the tool directory and the tree is
     // built afresh with its root shown, also when the directory did not change.
     void Options();
+    // Cancel, Escape and the close box: unsaved edits are dropped only after a Yes.
+    void reject() override;
 
     bool IsToolModified() const;
     void SetToolModified(bool modified);
@@ -116,7 +120,7 @@ private:
     void exchangeToControls();
     bool exchangeFromControls();
 
-    void selectionChanged(QTreeWidgetItem* newItem, QTreeWidgetItem* oldItem);
+    void selectionChanged(QTreeWidgetItem* newItem);
     void treeDoubleClicked();
     void createList();
     void selectFromList();
@@ -126,6 +130,8 @@ private:
     bool saveFedrixFile(const std::string& toolPath);
     bool fedrixFileExists(const std::string& toolPath) const;
     std::string lastToolDirectory() const;
+    void readToolpathType();
+    void limitWindowSize();
     void showAbout();
 
     std::string outputFile_;
@@ -159,8 +165,9 @@ private:
     bool toolModified_ = false;
     bool fedrixModified_ = false;
     bool toolChanged_ = false;
-    // The item that was selected when a selection change asked to save.
-    QTreeWidgetItem* pendingOldItem_ = nullptr;
+    // What ShowTool showed last: the edited tool or folder, which Save As proposes.
+    std::string shownPath_;
+    bool shownIsTool_ = false;
     // Set while a selection change is handled: the selections it makes itself are ignored.
     bool selectionGuard_ = false;
     // ShowTool's nesting through the tree's selection, and the Fedrix file of another kind it has

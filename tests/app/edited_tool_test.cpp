@@ -1,0 +1,62 @@
+#include "app/edited_tool.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/file_utilities.h"
+#include "app_fixture.h"
+#include "tool/tool_parameter_set.h"
+
+namespace {
+
+// Only a regular file with a parameter line, or an empty one, holds a tool; a FIFO is never
+// opened (the test would hang), a file is found ignoring case as the tree's paths are.
+TEST(EditedTool, OnlyAFileWithAToolOrNothingInItIsReadable) {
+    apptest::Installation install;
+    ASSERT_EQ(::mkfifo(install.root.mkdir("t").append("/fifo.wkz").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/null", install.path("t/null.wkz").c_str()), 0);
+    install.root.mkdir("t/dir.wkz");
+    // file written with bytes (null: made above or missing), the name looked up, readable
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"Tool.wkz", "Body Radius: &TP_BRAD=5.000\r\n", true},
+        {"empty.wkz", "", true},
+        {"comments.wkz", "** written by hand **\r\n\r\n", false},
+        {"garbage.wkz", "\x01\x02\xff", false},
+        {"fifo.wkz", nullptr, false},
+        {"null.wkz", nullptr, false},
+        {"dir.wkz", nullptr, false},
+        {"missing.wkz", nullptr, false},
+    };
+    for (const auto& [name, bytes, readable] : cases) {
+        SCOPED_TRACE(name);
+        if (bytes != nullptr) {
+            install.root.write(std::string("t/") + name, bytes);
+        }
+        const std::string path = install.path("t/") + (*name == 'T' ? "tool.WKZ" : name);
+        EXPECT_EQ(IsReadableToolFile(path), readable);
+        ToolParameterSet tool;
+        tool.Load(path);
+        EXPECT_EQ(HoldsReadableTool(tool), readable && MayReadAsToolFile(path));
+    }
+}
+
+TEST(EditedTool, SaveAsProposalsAndDirectoriesGivenByTheUser) {
+    const SaveProposal tool = ProposeSaveAs("/lib/bull/d10.wkz", true, "desc", "/lib");
+    const SaveProposal folder = ProposeSaveAs("/lib/bull", false, "desc", "/lib");
+    const SaveProposal nothing = ProposeSaveAs("", false, "desc", "/lib");
+    EXPECT_EQ(tool.folder + "|" + tool.file_name + " " + folder.folder + "|" + folder.file_name +
+                  " " + nothing.folder + "|" + nothing.file_name,
+              "/lib/bull|d10.wkz /lib/bull|desc /lib|desc");
+    const std::string current = std::filesystem::current_path().string();
+    EXPECT_EQ(AbsoluteDirectory("a/./b/../c//"), current + "/a/c");
+    EXPECT_EQ(AbsoluteDirectory("/x/../y/"), "/y");
+    EXPECT_EQ(AbsoluteDirectory(""), "");
+    EXPECT_TRUE(NamesNonDirectory("/dev/null"));
+    EXPECT_FALSE(NamesNonDirectory("/"));
+    EXPECT_FALSE(NamesNonDirectory("/no/such/directory"));
+}
+
+}  // namespace
