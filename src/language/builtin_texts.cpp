@@ -7,8 +7,12 @@ namespace {
 constexpr const char* kChangeFileNotWritten =
     "E The change file\n\n\t'%s'\n\ncould not be written!";
 
+constexpr const char* kTextEndsAsComment =
+    "W The text\n\n\t'%s'\n\nends in \"**\": a tool file takes such a line for a comment, and "
+    "the text would be lost.\nPlease change its end.";
+
 // German texts are in the installation's code page (Windows-1252).
-const char* const kTexts[5][kLanguageCount] = {
+const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
      "E Die Initialisierungsdatei\n\n\t'%s'\n\nexistiert nicht!", "", "", ""},
     {"E The message entry\n\n\t[%s]\n\t%s = ???\n\ncould not be found in\n\n\t'%s'",
@@ -23,6 +27,11 @@ const char* const kTexts[5][kLanguageCount] = {
      "", "", ""},
     {kChangeFileNotWritten, "E Die \xC4nderungsdatei\n\n\t'%s'\n\nkonnte nicht geschrieben werden!",
      kChangeFileNotWritten, kChangeFileNotWritten, kChangeFileNotWritten},
+    {kTextEndsAsComment,
+     "W Der Text\n\n\t'%s'\n\nendet auf \"**\": eine Werkzeugdatei h\xE4lt eine solche Zeile "
+     "f\xFCr "
+     "einen Kommentar, und der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende.",
+     kTextEndsAsComment, kTextEndsAsComment, kTextEndsAsComment},
 };
 
 }  // namespace

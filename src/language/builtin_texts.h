@@ -8,6 +8,7 @@ enum class BuiltinText {
     CatalogueWrongType,     // arguments: path, expected entry
     LanguageFileWrongType,  // arguments: path, expected entry
     ChangeFileNotWritten,   // argument: the change file's path
+    TextEndsAsComment,      // argument: the text
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

@@ -8,6 +8,8 @@
 #include "accessibility_check.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/language_change.h"
+#include "gui/pages/fedrix_advanced2_page.h"
+#include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/machine_page.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -55,6 +57,27 @@ private slots:
         QVERIFY(sheet.ToolPage()->IsModified() && sheet.MachinePage()->IsModified());
         sheet.SetModify(false);
         QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
+    }
+
+    // A Fedrix real shows and stores with its three decimals; an integer out of range, as a
+    // value beyond 32 bits reads, is refused at the store like a typed one.
+    void fedrixValuesKeepWhatTheFileHolds() {
+        guitest::ScriptedPresenter presenter;
+        FakeFieldHost host;
+        FedrixToolInfo info;
+        info.feed_rate_per_tooth = 123456789.123;
+        info.max_feed_rate = 2147483647;
+        CPageFedrixAdvanced2 advanced(host);
+        advanced.Load(info);
+        QCOMPARE(edit(&advanced, 1040)->text(), QStringLiteral("123456789.123"));
+        FedrixToolInfo stored;
+        QVERIFY(advanced.Store(stored));
+        QCOMPARE(stored.Entries()[25].text, std::string("123456789.123"));
+        CPageFedrixOptimize optimize(host, nullptr);
+        optimize.Load(info);
+        QVERIFY(!optimize.Store(stored) && presenter.shown.size() == 1);
+        QCOMPARE(presenter.shown[0].text,
+                 std::string("Please enter a number between 0 and 100000."));
     }
 
     // Captions at construction and again on a language change, tab texts with them.

@@ -94,15 +94,30 @@ TEST_F(FedrixTest, OnlyTheRightMarkerIsReadAndAWrongOneIsAnnounced) {
     EXPECT_TRUE(info.ReadSucceeded());
 }
 
-TEST_F(FedrixTest, RealsBeyondTheFloatRangeReadAsZeroAndZeroHasNoSign) {
-    std::string path = dir.write("r.ncs", kMarker +
-                                              "[BASICS]\r\nStart Depth=1e39\r\nMax Depth=-1e999\r\n"
-                                              "Max Cut Height=-0.0004\r\n");
+// Reals beyond the float range read as 0, zero has no sign, three decimals survive whatever the
+// size; integers beyond 32 bits read as the nearest limit, never as another number.
+TEST_F(FedrixTest, ValuesReadAsTheyCanBeWrittenBack) {
+    std::string path = dir.write(
+        "r.ncs", kMarker +
+                     "[BASICS]\r\nMin Feed Rate=-99999999999\r\nMax Feed Rate=2147483648\r\n"
+                     "Start Depth=1e39\r\nMax Depth=-1e999\r\nMax Cut Height=-0.0004\r\n"
+                     "[ADVANCED]\r\nFeed Rate Per Tooth=123456789.123\r\n"
+                     "Number Of Teeth=99999999999\r\n");
     FedrixToolInfo info(path);
     ASSERT_TRUE(info.Check());
     ASSERT_TRUE(info.ReadSucceeded());
-    for (std::size_t i : {4u, 5u, 6u}) {
-        EXPECT_EQ(info.Entries()[i].text, "0.000") << info.Entries()[i].key;
+    const char* const expected[][2] = {
+        {"Min Feed Rate", "-2147483648"},  {"Max Feed Rate", "2147483647"},
+        {"Start Depth", "0.000"},          {"Max Depth", "0.000"},
+        {"Max Cut Height", "0.000"},       {"Feed Rate Per Tooth", "123456789.123"},
+        {"Number Of Teeth", "2147483647"},
+    };
+    for (const auto& [key, text] : expected) {
+        for (const FedrixToolInfo::Entry& entry : info.Entries()) {
+            if (entry.key == std::string(key)) {
+                EXPECT_EQ(entry.text, text) << key;
+            }
+        }
     }
 }
 

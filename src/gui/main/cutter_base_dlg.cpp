@@ -15,6 +15,7 @@
 #include "app/path_parts.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/options_dialog.h"
+#include "gui/framework/accessible_input.h"
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
@@ -69,6 +70,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
       outputFile_(outputFile),
       toolpathNumber_(toolpathNumber),
       languageBox_(languageBox) {
+    installAccessibleInput();
     buildControls();
     exchangeToControls();
     addAboutEntry();
