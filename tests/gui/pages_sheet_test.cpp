@@ -18,11 +18,7 @@
 #include "pages_language.h"
 #include "scripted_presenter.h"
 
-using guitest::button;
-using guitest::click;
-using guitest::edit;
-using guitest::FakeFieldHost;
-using guitest::tabTexts;
+using namespace guitest;
 
 namespace {
 

@@ -12,13 +12,7 @@
 #include "scripted_presenter.h"
 #include "table_rows.h"
 
-using guitest::afterClick;
-using guitest::button;
-using guitest::click;
-using guitest::edit;
-using guitest::FakeFieldHost;
-using guitest::parametersOf;
-using guitest::toggle;
+using namespace guitest;
 
 namespace {
 
@@ -39,15 +33,6 @@ struct Host : FakeFieldHost {
 struct Page : CPageTool {
     explicit Page(FieldHost& host) : CPageTool(host) { Load(); }
 };
-
-int checkedCutterType(const QWidget* page) {
-    for (int id : {1078, 1079, 1080}) {
-        if (button(page, id)->isChecked()) {
-            return id;
-        }
-    }
-    return 0;
-}
 
 // The size shows in the tool's own form or as a diameter; the type follows the radii. A
 // negative value: the tool has no such parameter.
@@ -83,7 +68,6 @@ struct CheckCase {
 };
 
 const CheckCase kChecks[] = {
-    {"comment", 1020, 1011, "finish walls", "TP_COMMENT=finish walls"},
     {"description", 1024, 1026, "Fräser Ø10", "TP_CDESC=Fräser Ø10"},
     {"tool number", 1027, 1028, " 7 ", "TP_CPPNUM=7"},
     {"stock", 1021, 1013, "0.25", "TP_STOCK=0.250"},
@@ -160,7 +144,7 @@ private slots:
         QCOMPARE(edit(&page, 1007)->text(), QString(row.size));
         QCOMPARE(edit(&page, 1008)->text(), QString(row.corner));
         QCOMPARE(button(&page, 1077)->isChecked(), row.cutterCheck);
-        QCOMPARE(checkedCutterType(&page), row.type);
+        QVERIFY(button(&page, row.type)->isChecked());
         QCOMPARE(edit(&page, 1008)->isEnabled(), row.cornerEnabled);
         QCOMPARE(edit(&page, 1007)->isEnabled(), row.cutterCheck);
     }
@@ -216,7 +200,7 @@ private slots:
         const bool wasChecked = button(&page, row.clicked)->isChecked();
         QCOMPARE(afterClick(host, &page, row.clicked), before);
         QCOMPARE(button(&page, row.clicked)->isChecked(), wasChecked);
-        QVERIFY(checkedCutterType(&page) == 1080 && button(&page, 1031)->isChecked());
+        QVERIFY(button(&page, 1080)->isChecked() && button(&page, 1031)->isChecked());
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QCOMPARE(presenter.shown[0].text, std::string(row.message));
         QVERIFY(host.stored == 0 && !page.Commit());
@@ -264,41 +248,41 @@ private slots:
         host.autoFlags = row.flags;
         host.autoFlagsFromTool = row.fromTool;
         Page page(host);
-        QCOMPARE(button(&page, 1023)->isChecked(), row.stepoverCheck);
-        QCOMPARE(button(&page, 1025)->isChecked(), row.zStepCheck);
-        QCOMPARE(button(&page, 1042)->isChecked(), (row.flags & 0x1) != 0);
-        QCOMPARE(button(&page, 1043)->isChecked(), (row.flags & 0x8) != 0);
+        QCOMPARE((QList<bool>{button(&page, 1023)->isChecked(), button(&page, 1025)->isChecked(),
+                              button(&page, 1042)->isChecked(), button(&page, 1043)->isChecked()}),
+                 (QList<bool>{row.stepoverCheck, row.zStepCheck, (row.flags & 0x1) != 0,
+                              (row.flags & 0x8) != 0}));
         QVERIFY(page.Commit());
         QCOMPARE(host.autoFlags, row.committed);
     }
 
-    // Commit writes typed values into the parameters the tool has and adds none; a bull nose's
-    // corner may reach the radius of the diameter shown.
-    void commitChangesOnlyPresentParameters() {
-        Host host({{kTpCdiam, 10.0f}, {kTpCrad, 1.0f}, {kTpStock, 0.5f}, {kTpComment, "old"}});
-        host.diameterMode = true;
-        Page page(host);
-        for (const auto& [id, text] :
-             {std::pair{1007, "12"}, {1008, "6"}, {1013, "0.3"}, {1011, "new"}, {1012, "0.002"}}) {
-            edit(&page, id)->setText(QString::fromLatin1(text));
-        }
-        QVERIFY(page.Commit());
-        QCOMPARE(parametersOf(host.tool), (QStringList{"TP_CDIAM=12.000", "TP_CRAD=6.000",
-                                                       "TP_STOCK=0.300", "TP_COMMENT=new"}));
-        QCOMPARE(host.stored, 0);
-    }
-
-    // Values left as shown are stored as loaded, with their three decimals. Texts hold what a
-    // parameter keeps; one that a tool file would take for a comment line is refused.
-    void valuesAndTextsReadBackAsSaved() {
+    // Commit stores values left as shown as loaded, with their three decimals, and typed values
+    // into the parameters the tool has, adding none; a bull nose's corner may reach the radius
+    // of the diameter shown. Texts hold what a parameter keeps; one that a tool file would take
+    // for a comment line is refused.
+    void commitStoresWhatReadsBack() {
         guitest::Installation installation;
         guitest::ScriptedPresenter presenter;
-        Host host({{kTpStock, 1234.567f}, {kTpTol, 0.001f}, {kTpCdesc, "D10"}});
+        Host host({{kTpCdiam, 10.0f},
+                   {kTpCrad, 1.0f},
+                   {kTpStock, 1234.567f},
+                   {kTpTol, 0.001f},
+                   {kTpCdesc, "D10"}});
+        host.diameterMode = true;
         Page page(host);
         QCOMPARE(edit(&page, 1013)->text(), QStringLiteral("1234.567"));
         QVERIFY(page.Commit());
-        QCOMPARE(parametersOf(host.tool),
+        QCOMPARE(parametersOf(host.tool).mid(2),
                  (QStringList{"TP_STOCK=1234.567", "TP_TOL=0.001", "TP_CDESC=D10"}));
+        for (const auto& [id, text] :
+             {std::pair{1007, "12"}, {1008, "6"}, {1012, "0.002"}, {1011, "new"}, {1017, "5"}}) {
+            edit(&page, id)->setText(QString::fromLatin1(text));
+        }
+        QVERIFY(page.Commit());
+        QCOMPARE(parametersOf(host.tool),
+                 (QStringList{"TP_CDIAM=12.000", "TP_CRAD=6.000", "TP_STOCK=1234.567",
+                              "TP_TOL=0.002", "TP_CDESC=D10"}));
+        QCOMPARE(host.stored, 0);
         QVERIFY(edit(&page, 1011)->maxLength() == 255 && edit(&page, 1026)->maxLength() == 255);
         edit(&page, 1026)->setText(QStringLiteral("D10 special ** "));
         QVERIFY(!page.Commit());
