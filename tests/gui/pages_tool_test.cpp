@@ -78,32 +78,29 @@ const CheckCase kChecks[] = {
 // diameter mode where `diameter` is set. The corner radius of a bull nose is compared with its
 // body radius, also when the size shows a diameter.
 struct RefusalCase {
-    const char* name;
-    int field;
-    const char* typed;
-    int clicked;
+    const char *name, *typed, *message;
+    int field, clicked;
     bool diameter;
-    const char* message;
 };
 
 constexpr char kSizeLimits[] = "Please enter a number between 0 and 1.70141e+38.";
 
 const RefusalCase kRefusals[] = {
-    {"spindle above range", 1017, "100001", 1039, false,
-     "Please enter a number between 0 and 100000."},
-    {"real in the tool number", 1028, "1e30", 1027, false, "Please enter an integer."},
-    {"tool number beyond int", 1028, "2147483648", 1077, false, "Please enter an integer."},
-    {"size beyond float", 1007, "1e39", 1079, false, "Please enter a number."},
-    {"diameter beyond float", 1007, "2e38", 1077, true, kSizeLimits},
-    {"negative radius", 1007, "-5", 1079, false, kSizeLimits},
-    {"negative diameter", 1007, "-10", 1021, true, kSizeLimits},
-    {"negative corner", 1008, "-1", 1077, false,
-     "Please enter a number between 0 and 3.40282e+38."},
-    {"corner above the radius", 1008, "5.001", 1021, false,
-     "Please enter a number between 0 and 5."},
-    {"corner above the diameter's radius", 1008, "6", 1021, true,
-     "Please enter a number between 0 and 5."},
-    {"letters in the stock", 1013, "abc", 1030, false, "Please enter a number."},
+    {"spindle above range", "100001", "Please enter a number between 0 and 100000.", 1017, 1039,
+     false},
+    {"real in the tool number", "1e30", "Please enter an integer.", 1028, 1027, false},
+    {"tool number beyond int", "2147483648", "Please enter an integer.", 1028, 1077, false},
+    {"size beyond float", "1e39", "Please enter a number.", 1007, 1079, false},
+    {"diameter beyond float", "2e38", kSizeLimits, 1007, 1077, true},
+    {"negative radius", "-5", kSizeLimits, 1007, 1079, false},
+    {"negative diameter", "-10", kSizeLimits, 1007, 1021, true},
+    {"negative corner", "-1", "Please enter a number between 0 and 3.40282e+38.", 1008, 1077,
+     false},
+    {"corner above the radius", "5.001", "Please enter a number between 0 and 5.", 1008, 1021,
+     false},
+    {"corner above the diameter's radius", "6", "Please enter a number between 0 and 5.", 1008,
+     1021, true},
+    {"letters in the stock", "abc", "Please enter a number.", 1013, 1030, false},
 };
 
 // With an Auto bit from the tool the check is set although the value is not in the tool;
