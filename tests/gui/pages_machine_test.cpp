@@ -86,16 +86,6 @@ private slots:
         QVERIFY(button(&page, 1030)->isEnabled());
     }
 
-    // The check means "the tool has TP_STEPTYPE"; the values come from the toolpath.
-    void leadInCheckFollowsTheStepType() {
-        Host host({{kTpLitype, "3"}});
-        Page page(host);
-        QVERIFY(!button(&page, 1027)->isChecked());
-        QVERIFY(button(&page, 1032)->isChecked() && !button(&page, 1032)->isEnabled());
-        QVERIFY(!edit(&page, 1018)->isEnabled() && !findControl(&page, 1040)->isEnabled());
-        QCOMPARE(edit(&page, 1018)->text(), QStringLiteral("30"));
-    }
-
     void leadInClicksStoreTheFourParameters_data() { guitest::addRows(kClicks); }
     void leadInClicksStoreTheFourParameters() {
         const ClickCase& row = guitest::fetchRow(kClicks);
@@ -106,17 +96,21 @@ private slots:
         QCOMPARE(edit(&page, 1018)->text(), row.shown);
     }
 
+    // The check means "the tool has TP_STEPTYPE": without it the values come from the toolpath,
+    // and the check adds and removes the four together.
     void leadInCheckAddsAndRemovesTheFourTogether() {
-        Host host(kRadial);
-        host.give({{kTpApproach, 1.0f}});
+        Host host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
         Page page(host);
+        QVERIFY(!button(&page, 1027)->isChecked() && button(&page, 1032)->isChecked());
+        QVERIFY(!button(&page, 1032)->isEnabled() && !edit(&page, 1018)->isEnabled());
+        QCOMPARE(edit(&page, 1018)->text(), QStringLiteral("30"));
+        QCOMPARE(afterClick(host, &page, 1027),
+                 (QStringList{"TP_LITYPE=3", "TP_APPROACH=1.000", "TP_LIRAMP=30.000",
+                              "TP_LIRAD=4.000", "TP_STEPTYPE=1"}));
+        click(&page, 1028);
+        QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=2"));
         QCOMPARE(afterClick(host, &page, 1027), QStringList{"TP_APPROACH=1.000"});
         QVERIFY(!button(&page, 1032)->isEnabled() && !button(&page, 1028)->isEnabled());
-        QCOMPARE(afterClick(host, &page, 1027),
-                 (QStringList{"TP_APPROACH=1.000", "TP_LITYPE=3", "TP_LIRAMP=10.000",
-                              "TP_LIRAD=6.000", "TP_STEPTYPE=2"}));
-        click(&page, 1028);
-        QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=1"));
     }
 
     void refusedRadiusChangesNothing() {
