@@ -1,5 +1,8 @@
 #include "language/builtin_texts.h"
 
+#include <cstddef>
+#include <iterator>
+
 #include "language/language_codes.h"
 
 namespace {
@@ -29,6 +32,10 @@ constexpr const char* kNameWithLineBreak =
     "E The name of the tool file\n\n\t'%s'\n\nholds a line break and cannot go into the change "
     "file!";
 constexpr const char* kNotADirectory = "E The path\n\n\t'%s'\n\nis not a directory!";
+
+constexpr const char* kTextEndsAsComment =
+    "W The text\n\n\t'%s'\n\nends in \"**\": a tool file takes such a line for a comment, and "
+    "the text would be lost.\nPlease change its end.";
 
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
@@ -76,7 +83,14 @@ const char* const kTexts[][kLanguageCount] = {
      kNameWithLineBreak, kNameWithLineBreak, kNameWithLineBreak},
     {kNotADirectory, "E Der Pfad\n\n\t'%s'\n\nist kein Verzeichnis!", kNotADirectory,
      kNotADirectory, kNotADirectory},
+    {kTextEndsAsComment,
+     "W Der Text\n\n\t'%s'\n\nendet auf \"**\": eine Werkzeugdatei h\xE4lt eine solche Zeile "
+     "f\xFCr "
+     "einen Kommentar, und der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende.",
+     kTextEndsAsComment, kTextEndsAsComment, kTextEndsAsComment},
 };
+// One row per BuiltinText, in its order; the last one closes the table.
+static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::TextEndsAsComment) + 1);
 
 }  // namespace
 

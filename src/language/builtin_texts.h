@@ -20,6 +20,7 @@ enum class BuiltinText {
     WriteUnreadableReference,  // question; argument: the tool file's path
     ToolNameNotInChangeFile,   // argument: the tool file's path
     NotADirectory,             // argument: the path
+    TextEndsAsComment,         // argument: the text
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

@@ -1,5 +1,6 @@
 #include "toolfiles/fedrix_tool_info.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "language/builtin_texts.h"
@@ -71,7 +72,7 @@ std::string text_of(bool value) {
 std::string text_of(std::int32_t value) {
     return std::to_string(value);
 }
-std::string text_of(float value) {
+std::string text_of(double value) {
     return platform::format_fixed(value, kRealPrecision);
 }
 
@@ -80,12 +81,16 @@ void read_value(const char* section, const char* key, bool& value) {
     value = text == "y" || text == "Y";
 }
 void read_value(const char* section, const char* key, std::int32_t& value) {
-    value = read_profile_int(section, key, value);
+    // Beyond 32 bits a number is out of range, never a different number.
+    const std::string text = read_profile_string(section, key, "");
+    if (!text.empty()) {
+        value = platform::parse_leading_int(text);
+    }
 }
-void read_value(const char* section, const char* key, float& value) {
+void read_value(const char* section, const char* key, double& value) {
     // As in a tool file: a number beyond the float range is no value and reads as 0.
-    const float read = read_profile_real(section, key, value);
-    value = std::isfinite(read) ? read : 0.0f;
+    const double read = read_profile_real(section, key, value);
+    value = std::fabs(read) <= FLT_MAX ? read : 0.0;
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ public:
     explicit FedrixToolInfo(const std::string& path = {});
 
     // Checks the type marker, then reads every value (a missing key keeps the value held so
-    // far; a real beyond the float range reads as 0), all from one parse of the file. A file
+    // far; a real beyond the float range reads as 0, an integer beyond 32 bits as the nearest
+    // 32-bit limit), all from one parse of the file. A file
     // that cannot be read or is of another kind is announced in a plain message box and
     // changes nothing. Runs with the file as the current profile.
     bool Read();
@@ -32,32 +33,34 @@ public:
     };
     std::vector<Entry> Entries() const;
 
+    // The values with their defaults. Reals are doubles, so that a value with three decimals is
+    // written back exactly as it was read.
     std::string type_marker = "Fedrix Tool Information";
     bool optimize_feed_rates = true;
     std::int32_t min_feed_rate = 250;
     std::int32_t max_feed_rate = 0;
-    float start_depth = 0.8f;
-    float max_depth = 3.5f;
-    float max_cut_height = 0.0f;
+    double start_depth = 0.8;
+    double max_depth = 3.5;
+    double max_cut_height = 0.0;
     std::int32_t plunge_continuous_adaptation = 1;
     std::int32_t ramp_feed_rate = 0;
-    float ramp_angle = 0.0f;
-    float plunge_factor = 1.0f;
-    float plunge_start_angle = 1.0f;
-    float plunge_end_angle = 70.0f;
-    float unsymmetry_factor = 1.0f;
-    float drag_factor = 1.0f;
-    float drag_start_angle = 1.0f;
-    float drag_end_angle = 70.0f;
-    float climb_factor = 1.0f;
-    float entangulation_start_angle = 10.0f;
-    float entangulation_end_angle = 90.0f;
-    float entangulation_factor = 1.0f;
+    double ramp_angle = 0.0;
+    double plunge_factor = 1.0;
+    double plunge_start_angle = 1.0;
+    double plunge_end_angle = 70.0;
+    double unsymmetry_factor = 1.0;
+    double drag_factor = 1.0;
+    double drag_start_angle = 1.0;
+    double drag_end_angle = 70.0;
+    double climb_factor = 1.0;
+    double entangulation_start_angle = 10.0;
+    double entangulation_end_angle = 90.0;
+    double entangulation_factor = 1.0;
     std::int32_t air_cut_feed_rate = 0;
     bool air_cut_optimization = false;
     bool retraction_optimization = false;
-    float stock_distance = 0.0f;
-    float feed_rate_per_tooth = 0.0f;
+    double stock_distance = 0.0;
+    double feed_rate_per_tooth = 0.0;
     std::int32_t number_of_teeth = 0;
     bool spindle_speed_optimization = false;
 

@@ -46,6 +46,10 @@ std::string value_for_writing(const std::string& value) {
 
 }  // namespace
 
+bool ends_as_comment(std::string_view text) {
+    return trim_line_end(text).ends_with("**");
+}
+
 std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
     std::size_t pos = 0;
     std::string_view tokens[3];
@@ -86,7 +90,7 @@ std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
         std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
         std::string_view line = trim_line_end(bytes.substr(pos, next - pos));
         pos = next;
-        if (line.empty() || (line.size() >= 2 && line.substr(line.size() - 2) == "**")) {
+        if (line.empty() || ends_as_comment(line)) {
             continue;
         }
         if (auto entry = parse_tool_file_line(line)) {

@@ -13,6 +13,10 @@ struct ToolFileEntry {
     std::string value;
 };
 
+// Whether a line ending in this text is a comment line: the text ends in "**" once blanks and
+// line ends at its end are cut. A value that does cannot be written so that it reads back.
+bool ends_as_comment(std::string_view text);
+
 // Splits the bytes of a tool file into entries: comment lines (ending in "**"), empty lines
 // and lines without a name are skipped.
 std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes);

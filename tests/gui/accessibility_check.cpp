@@ -23,11 +23,7 @@ bool isInputControl(QWidget* widget) {
 }
 
 void walk(QWidget* parent, QStringList& nameless) {
-    for (QObject* child : parent->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget == nullptr) {
-            continue;
-        }
+    for (QWidget* widget : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!isInputControl(widget)) {
             walk(widget, nameless);
             continue;

@@ -1,17 +1,20 @@
 // The stand-ins for the dialog framework: control ids, data exchange, text conversion and
-// accessible names (the language change reaching nested pages: the sheet and Fedrix page tests).
+// accessible input (accessible names and the language change reaching nested pages: the sheet
+// and Fedrix page tests).
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
-#include "accessibility_check.h"
+#include "gui/framework/accessible_input.h"
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
 #include "gui/framework/installation_text.h"
+#include "gui/framework/modified_flags.h"
 #include "gui_test.h"
 #include "scripted_presenter.h"
 #include "table_rows.h"
@@ -27,15 +30,20 @@ const NumberCase kNumbers[] = {
     {"plus sign", "+3", "3", "3", "3"},
     {"fraction", ".5", "0.5", "0.5", "-"},
     {"exponent", "1e3", "1000", "1000", "-"},
-    {"six digits", "1234567", "1.23457e+06", "1.23457e+06", "1234567"},
-    {"small", "0.00001", "1e-05", "1e-05", "-"},
-    {"float widened", "12.345", "12.345", "12.345", "-"},
+    // Shown with the three decimals a tool or Fedrix file holds, as far as the type holds them.
+    {"three decimals", "1234.567", "1234.567", "1234.567", "-"},
+    {"five digits", "99999.999", "99999.999", "100000", "-"},
+    {"beyond a float's digits", "123456789.123", "123456789.123", "123456792", "-"},
+    {"thousandth", "0.001", "0.001", "0.001", "-"},
+    {"whole", "5", "5", "5", "5"},
+    {"zero without sign", "-0", "0", "0", "0"},
+    {"below three decimals", "0.00001", "1e-05", "1e-05", "-"},
     {"decimal comma", "1,5", "-", "-", "-"},
     {"trailing letters", "12mm", "-", "-", "-"},
     {"empty", "", "-", "-", "-"},
     {"two signs", "+-1", "-", "-", "-"},
-    {"int limit", "-2147483648", "-2.14748e+09", "-2.14748e+09", "-2147483648"},
-    {"beyond int", "2147483648", "2.14748e+09", "2.14748e+09", "-"},
+    {"int limit", "-2147483648", "-2147483648", "-2147483648", "-2147483648"},
+    {"beyond int", "2147483648", "2147483648", "2147483648", "-"},
     {"beyond float", "4e38", "4e+38", "-", "-"},
     {"beyond double", "1e999", "-", "-", "-"},
     {"not finite", "inf", "-", "-", "-"},
@@ -64,7 +72,7 @@ private slots:
         QCOMPARE(pageEdit->objectName(), QStringLiteral("IDC_EDIT_DIAMETER"));
     }
 
-    // Reals (double and float) and integers, shown as "%.6g" would; "-" marks a text that is no
+    // Reals (double and float) and integers as the fields show them; "-" marks a text that is no
     // value of the kind.
     void parsesNumbersStrictly_data() { guitest::addRows(kNumbers); }
     void parsesNumbersStrictly() {
@@ -76,7 +84,8 @@ private slots:
         QCOMPARE(integer ? formatInteger(*integer) : QString("-"), QString(row.integer));
     }
 
-    // A failed exchange shows the framework's plain message and leaves the value alone.
+    // A failed exchange shows the framework's plain message and leaves the value alone; a field
+    // left as shown keeps the exact value behind it.
     void exchangeFailuresShowTheFrameworksMessages() {
         guitest::ScriptedPresenter presenter;
         QLineEdit edit(QStringLiteral("abc"));
@@ -88,9 +97,11 @@ private slots:
         QVERIFY(!checkRange(&edit, 0.0005, 0.001, 1e6));
         QVERIFY(checkRange(&edit, 2.5, 2.5, 2.5));
         QVERIFY(real == 1.0 && single == 1.0f && integer == 1);
-        showInteger(&edit, -3);
-        QVERIFY(readInteger(&edit, integer));
-        QCOMPARE(integer, -3);
+        real = 1234.5674;
+        showReal(&edit, real);
+        QVERIFY(readReal(&edit, real) && real == 1234.5674 && !changedSinceShown(&edit));
+        edit.setText(QStringLiteral(" 2 "));
+        QVERIFY(readReal(&edit, real) && real == 2.0);
 
         const char* const expected[] = {
             "Please enter a number.",
@@ -106,32 +117,44 @@ private slots:
         }
     }
 
+    // The accessible Toggle of a check box or radio button is a click; a text set through the
+    // accessible text interfaces is typing, one shown by the window is not.
+    void assistiveTechnologyActsLikeTheMouse() {
+        installAccessibleInput();
+        QDialog dialog;
+        auto* check = new QCheckBox(QStringLiteral("&Fedrix"), &dialog);
+        auto* radio = new QRadioButton(QStringLiteral("Ball"), &dialog);
+        auto* edit = new QLineEdit(&dialog);
+        watchTyping(edit);
+        int clicks = 0;
+        for (QAbstractButton* button :
+             {static_cast<QAbstractButton*>(check), static_cast<QAbstractButton*>(radio)}) {
+            connect(button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+            QCOMPARE(accessible->text(QAccessible::Name), button->text().remove(u'&'));
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            QVERIFY(button->isChecked() && accessible->state().checked);
+        }
+        QCOMPARE(clicks, 2);
+        QCOMPARE(QAccessible::queryAccessibleInterface(radio)->role(), QAccessible::RadioButton);
+        QCOMPARE(withoutMnemonic(QStringLiteral("Ecken&radius && Fase")),
+                 QString("Eckenradius & Fase"));
+
+        showText(edit, QStringLiteral("shown"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+        accessible->setText(QAccessible::Value, QStringLiteral("set"));
+        QVERIFY(edit->isModified() && changedSinceShown(edit));
+        showText(edit, QStringLiteral("shown"));
+        QVERIFY(!edit->isModified() && anyEditModified(&dialog) == false);
+        accessible->editableTextInterface()->replaceText(0, 5, QStringLiteral("typed"));
+        QVERIFY(edit->isModified() && anyEditModified(&dialog));
+    }
+
     void installationTextCrossesThroughTheCodePage() {
         QCOMPARE(fromInstallationText("\xD8 10 mm \xE4\x80"), QStringLiteral("Ø 10 mm ä€"));
         QCOMPARE(toInstallationText(QStringLiteral("Ø ä€\u4E2D")), std::string("\xD8 \xE4\x80?"));
         const std::string path = "/tmp/Fr\xC3\xA4ser/T1.wkz";
         QCOMPARE(toFileName(fromFileName(path)), path);
-    }
-
-    void inputControlsAreNamedByLabelOrApplyCheck() {
-        QDialog dialog;
-        auto* label = new QLabel(QStringLiteral("&Diameter:"), &dialog);
-        auto* labelled = new QLineEdit(&dialog);
-        label->setBuddy(labelled);
-        auto* check = new QCheckBox(QStringLiteral("Corner &radius"), &dialog);
-        auto* checked = new QLineEdit(&dialog);
-        nameAfter(checked, check);
-        auto* nameless = new QLineEdit(&dialog);
-        nameless->setObjectName(QStringLiteral("IDC_EDIT_NAMELESS"));
-        renewAccessibleNames(&dialog);
-        QCOMPARE(guitest::namelessControls(&dialog),
-                 QStringList{QStringLiteral("IDC_EDIT_NAMELESS (QLineEdit)")});
-
-        label->setText(QStringLiteral("&Durchmesser:"));
-        check->setText(QStringLiteral("Ecken&radius && Fase"));
-        renewAccessibleNames(&dialog);
-        QCOMPARE(labelled->accessibleName(), QStringLiteral("Durchmesser:"));
-        QCOMPARE(checked->accessibleName(), QStringLiteral("Eckenradius & Fase"));
     }
 };
 

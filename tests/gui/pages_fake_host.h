@@ -4,6 +4,7 @@
 // with the command line's toolpath number.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -89,6 +90,13 @@ inline void click(const QWidget* page, int id) {
     QAbstractButton* target = button(page, id);
     QVERIFY2(target != nullptr && target->isEnabled(), qPrintable(QString::number(id)));
     target->click();
+}
+
+// The accessible Toggle action of a check or radio button, as assistive technology gives it.
+inline void toggle(const QWidget* page, int id) {
+    QAccessible::queryAccessibleInterface(button(page, id))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
 }
 
 // The tool's parameters after a click of the user's on the page.

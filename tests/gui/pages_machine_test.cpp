@@ -9,12 +9,7 @@
 #include "scripted_presenter.h"
 #include "table_rows.h"
 
-using guitest::afterClick;
-using guitest::button;
-using guitest::click;
-using guitest::edit;
-using guitest::FakeFieldHost;
-using guitest::parametersOf;
+using namespace guitest;
 
 namespace {
 
@@ -80,26 +75,15 @@ private slots:
             {{kTpLitype, row.type}, {kTpLiramp, 45.0f}, {kTpLirad, 6.0f}, {kTpSteptype, row.step}});
         Page page(host);
         QVERIFY(button(&page, 1027)->isChecked() && button(&page, row.radio)->isChecked());
-        QCOMPARE(edit(&page, 1018)->text(), QString(row.ramp));
-        QCOMPARE(edit(&page, 1019)->text(), QString(row.radius));
+        QCOMPARE(edit(&page, 1018)->text() + " " + edit(&page, 1019)->text(),
+                 QString(row.ramp) + " " + row.radius);
         QCOMPARE(button(&page, 1028)->isChecked(), row.radialApproach);
-        for (int id : {1018, 1040}) {
-            QCOMPARE(findControl(&page, id)->isEnabled(), row.rampEnabled);
-        }
-        for (int id : {1019, 1041, 1028}) {
-            QCOMPARE(findControl(&page, id)->isEnabled(), row.radialEnabled);
+        for (int id : {1018, 1040, 1019, 1041, 1028}) {
+            const bool ramp = id == 1018 || id == 1040;
+            QCOMPARE(findControl(&page, id)->isEnabled(),
+                     ramp ? row.rampEnabled : row.radialEnabled);
         }
         QVERIFY(button(&page, 1030)->isEnabled());
-    }
-
-    // The check means "the tool has TP_STEPTYPE"; the values come from the toolpath.
-    void leadInCheckFollowsTheStepType() {
-        Host host({{kTpLitype, "3"}});
-        Page page(host);
-        QVERIFY(!button(&page, 1027)->isChecked());
-        QVERIFY(button(&page, 1032)->isChecked() && !button(&page, 1032)->isEnabled());
-        QVERIFY(!edit(&page, 1018)->isEnabled() && !findControl(&page, 1040)->isEnabled());
-        QCOMPARE(edit(&page, 1018)->text(), QStringLiteral("30"));
     }
 
     void leadInClicksStoreTheFourParameters_data() { guitest::addRows(kClicks); }
@@ -112,17 +96,21 @@ private slots:
         QCOMPARE(edit(&page, 1018)->text(), row.shown);
     }
 
+    // The check means "the tool has TP_STEPTYPE": without it the values come from the toolpath,
+    // and the check adds and removes the four together.
     void leadInCheckAddsAndRemovesTheFourTogether() {
-        Host host(kRadial);
-        host.give({{kTpApproach, 1.0f}});
+        Host host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
         Page page(host);
+        QVERIFY(!button(&page, 1027)->isChecked() && button(&page, 1032)->isChecked());
+        QVERIFY(!button(&page, 1032)->isEnabled() && !edit(&page, 1018)->isEnabled());
+        QCOMPARE(edit(&page, 1018)->text(), QStringLiteral("30"));
+        QCOMPARE(afterClick(host, &page, 1027),
+                 (QStringList{"TP_LITYPE=3", "TP_APPROACH=1.000", "TP_LIRAMP=30.000",
+                              "TP_LIRAD=4.000", "TP_STEPTYPE=1"}));
+        click(&page, 1028);
+        QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=2"));
         QCOMPARE(afterClick(host, &page, 1027), QStringList{"TP_APPROACH=1.000"});
         QVERIFY(!button(&page, 1032)->isEnabled() && !button(&page, 1028)->isEnabled());
-        QCOMPARE(afterClick(host, &page, 1027),
-                 (QStringList{"TP_APPROACH=1.000", "TP_LITYPE=3", "TP_LIRAMP=10.000",
-                              "TP_LIRAD=6.000", "TP_STEPTYPE=2"}));
-        click(&page, 1028);
-        QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=1"));
     }
 
     void refusedRadiusChangesNothing() {
@@ -132,9 +120,8 @@ private slots:
         const QStringList before = parametersOf(host.tool);
         edit(&page, 1019)->setText(QStringLiteral("100001"));
         QCOMPARE(afterClick(host, &page, 1031), before);
-        QVERIFY(button(&page, 1032)->isChecked());
         click(&page, 1044);
-        QVERIFY(!button(&page, 1044)->isChecked());
+        QVERIFY(button(&page, 1032)->isChecked() && !button(&page, 1044)->isChecked());
         QVERIFY(!page.Commit());
         QCOMPARE(presenter.shown.size(), std::size_t(3));
         QCOMPARE(presenter.shown[0].text,
@@ -144,27 +131,19 @@ private slots:
         QCOMPARE(parametersOf(host.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
     }
 
-    // The minimum width box changes no parameter; its bit reaches the AutoFlags at Commit.
-    void autoMinimumWidth() {
-        FakeFieldHost host;
-        host.autoFlags = 0x9;
-        Page page(host);
-        click(&page, 1044);
-        QVERIFY(page.IsModified() && host.stored == 0 && host.autoFlags == 0x9);
-        QVERIFY(page.Commit());
-        QCOMPARE(host.autoFlags, 0xB);
-    }
-
+    // Set All adds every field; the minimum width box changes no parameter, its bit reaches the
+    // AutoFlags at Commit beside the other bits.
     void setAllAddsEveryField() {
         Host host;
+        host.autoFlags = 0x9;
         Page page(host);
         QVERIFY(page.CheckAll());
         QCOMPARE(parametersOf(host.tool),
                  (QStringList{"TP_APPROACH=2.000", "TP_RETRACT=5.000", "TP_LITYPE=2",
                               "TP_LIRAMP=30.000", "TP_LIRAD=0.000", "TP_STEPTYPE=1"}));
-        QVERIFY(button(&page, 1044)->isChecked());
+        QVERIFY(button(&page, 1044)->isChecked() && page.IsModified() && host.autoFlags == 0x9);
         QVERIFY(page.Commit());
-        QCOMPARE(host.autoFlags, 0x2);
+        QCOMPARE(host.autoFlags, 0xB);
     }
 };
 

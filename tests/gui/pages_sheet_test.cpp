@@ -5,9 +5,10 @@
 #include <QLabel>
 #include <QTest>
 
-#include "accessibility_check.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/language_change.h"
+#include "gui/pages/fedrix_advanced2_page.h"
+#include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/machine_page.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -16,11 +17,7 @@
 #include "pages_language.h"
 #include "scripted_presenter.h"
 
-using guitest::button;
-using guitest::click;
-using guitest::edit;
-using guitest::FakeFieldHost;
-using guitest::tabTexts;
+using namespace guitest;
 
 namespace {
 
@@ -55,6 +52,27 @@ private slots:
         QVERIFY(sheet.ToolPage()->IsModified() && sheet.MachinePage()->IsModified());
         sheet.SetModify(false);
         QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
+    }
+
+    // A Fedrix real shows and stores with its three decimals; an integer out of range, as a
+    // value beyond 32 bits reads, is refused at the store like a typed one.
+    void fedrixValuesKeepWhatTheFileHolds() {
+        guitest::ScriptedPresenter presenter;
+        FakeFieldHost host;
+        FedrixToolInfo info;
+        info.feed_rate_per_tooth = 123456789.123;
+        info.max_feed_rate = 2147483647;
+        CPageFedrixAdvanced2 advanced(host);
+        advanced.Load(info);
+        QCOMPARE(edit(&advanced, 1040)->text(), QStringLiteral("123456789.123"));
+        FedrixToolInfo stored;
+        QVERIFY(advanced.Store(stored));
+        QCOMPARE(stored.Entries()[25].text, std::string("123456789.123"));
+        CPageFedrixOptimize optimize(host, nullptr);
+        optimize.Load(info);
+        QVERIFY(!optimize.Store(stored) && presenter.shown.size() == 1);
+        QCOMPARE(presenter.shown[0].text,
+                 std::string("Please enter a number between 0 and 100000."));
     }
 
     // Captions at construction and again on a language change, tab texts with them.
@@ -126,8 +144,8 @@ private slots:
                              1043, 1037, 1016, 1038, 1009, 1036, 1010, 1039, 1017, 1027, 1028}));
     }
 
-    // Every control lies inside the page with its whole caption and has an accessible name, in
-    // English with radii and in German with diameters.
+    // Every control lies inside the page with its whole caption, in English with radii and in
+    // German with diameters (accessible names: FedrixPagesTest over the whole sheet).
     void pagesHoldTheirControls() {
         guitest::PagesLanguageFile file(guitest::kGermanPageCaptions);
         for (bool german : {false, true}) {
@@ -137,7 +155,6 @@ private slots:
             CSheetTool sheet(host);
             sheet.resize(sheet.sizeHint());
             sheet.show();
-            QCOMPARE(guitest::namelessControls(&sheet), QStringList());
             for (QWidget* page : {static_cast<QWidget*>(sheet.ToolPage()),
                                   static_cast<QWidget*>(sheet.MachinePage())}) {
                 sheet.setCurrentWidget(page);

@@ -1,21 +1,18 @@
 // The "Tool" page against a fake main window: what it shows for a tool, what its checks and
-// radio buttons do to the tool, the Auto boxes, validation and Set All (the modified state:
-// ToolSheetTest and the main window's edits).
+// radio buttons do to the tool (clicked, or toggled by assistive technology), the Auto boxes,
+// validation and Set All (the modified state: ToolSheetTest and the main window's edits).
 
+#include <QAccessible>
 #include <QTest>
 
 #include "gui/pages/tool_page.h"
 #include "gui_test.h"
+#include "installation_fixture.h"
 #include "pages_fake_host.h"
 #include "scripted_presenter.h"
 #include "table_rows.h"
 
-using guitest::afterClick;
-using guitest::button;
-using guitest::click;
-using guitest::edit;
-using guitest::FakeFieldHost;
-using guitest::parametersOf;
+using namespace guitest;
 
 namespace {
 
@@ -36,15 +33,6 @@ struct Host : FakeFieldHost {
 struct Page : CPageTool {
     explicit Page(FieldHost& host) : CPageTool(host) { Load(); }
 };
-
-int checkedCutterType(const QWidget* page) {
-    for (int id : {1078, 1079, 1080}) {
-        if (button(page, id)->isChecked()) {
-            return id;
-        }
-    }
-    return 0;
-}
 
 // The size shows in the tool's own form or as a diameter; the type follows the radii. A
 // negative value: the tool has no such parameter.
@@ -68,6 +56,8 @@ const SizeCase kSizes[] = {
     // The check tells whether the tool has TP_CRAD; the corner comes from the toolpath.
     {"no corner radius", 4.0f, -1, -1, false, "4", "0.5", false, 1080, false},
     {"nothing from the tool", -1, -1, -1, false, "7", "0.5", false, 1080, false},
+    // Impossible geometry from a file shows as it is.
+    {"corner above the body radius", 8.0f, -1, 100.0f, false, "8", "100", true, 1080, true},
 };
 
 // Each plain check adds its parameter with the field's value, and removes it again.
@@ -78,30 +68,39 @@ struct CheckCase {
 };
 
 const CheckCase kChecks[] = {
-    {"comment", 1020, 1011, "finish walls", "TP_COMMENT=finish walls"},
     {"description", 1024, 1026, "Fräser Ø10", "TP_CDESC=Fräser Ø10"},
     {"tool number", 1027, 1028, " 7 ", "TP_CPPNUM=7"},
     {"stock", 1021, 1013, "0.25", "TP_STOCK=0.250"},
     {"spindle at its limit", 1039, 1017, "100000", "TP_SPINDLE=100000.000"},
 };
 
-// A value the framework refuses leaves the tool and the clicked button as they were.
+// A value the framework refuses leaves the tool and the clicked button as they were; sizes in
+// diameter mode where `diameter` is set. The corner radius of a bull nose is compared with its
+// body radius, also when the size shows a diameter.
 struct RefusalCase {
-    const char* name;
-    int field;
-    const char* typed;
-    int clicked;
-    const char* message;
+    const char *name, *typed, *message;
+    int field, clicked;
+    bool diameter;
 };
 
+constexpr char kSizeLimits[] = "Please enter a number between 0 and 1.70141e+38.";
+
 const RefusalCase kRefusals[] = {
-    {"spindle above range", 1017, "100001", 1039, "Please enter a number between 0 and 100000."},
-    {"real in the tool number", 1028, "1e30", 1027, "Please enter an integer."},
-    {"tool number beyond int", 1028, "2147483648", 1077, "Please enter an integer."},
-    {"size beyond float", 1007, "1e39", 1079, "Please enter a number."},
-    {"diameter beyond float", 1007, "2e38", 1077,
-     "Please enter a number between -1.70141e+38 and 1.70141e+38."},
-    {"letters in the stock", 1013, "abc", 1030, "Please enter a number."},
+    {"spindle above range", "100001", "Please enter a number between 0 and 100000.", 1017, 1039,
+     false},
+    {"real in the tool number", "1e30", "Please enter an integer.", 1028, 1027, false},
+    {"tool number beyond int", "2147483648", "Please enter an integer.", 1028, 1077, false},
+    {"size beyond float", "1e39", "Please enter a number.", 1007, 1079, false},
+    {"diameter beyond float", "2e38", kSizeLimits, 1007, 1077, true},
+    {"negative radius", "-5", kSizeLimits, 1007, 1079, false},
+    {"negative diameter", "-10", kSizeLimits, 1007, 1021, true},
+    {"negative corner", "-1", "Please enter a number between 0 and 3.40282e+38.", 1008, 1077,
+     false},
+    {"corner above the radius", "5.001", "Please enter a number between 0 and 5.", 1008, 1021,
+     false},
+    {"corner above the diameter's radius", "6", "Please enter a number between 0 and 5.", 1008,
+     1021, true},
+    {"letters in the stock", "abc", "Please enter a number.", 1013, 1030, false},
 };
 
 // With an Auto bit from the tool the check is set although the value is not in the tool;
@@ -139,12 +138,12 @@ private slots:
             }
         }
         Page page(host);
-        QCOMPARE(edit(&page, 1007)->text(), QString(row.size));
-        QCOMPARE(edit(&page, 1008)->text(), QString(row.corner));
-        QCOMPARE(button(&page, 1077)->isChecked(), row.cutterCheck);
-        QCOMPARE(checkedCutterType(&page), row.type);
-        QCOMPARE(edit(&page, 1008)->isEnabled(), row.cornerEnabled);
-        QCOMPARE(edit(&page, 1007)->isEnabled(), row.cutterCheck);
+        QCOMPARE(edit(&page, 1007)->text() + " " + edit(&page, 1008)->text(),
+                 QString(row.size) + " " + row.corner);
+        QVERIFY(button(&page, row.type)->isChecked());
+        QCOMPARE((QList<bool>{button(&page, 1077)->isChecked(), edit(&page, 1007)->isEnabled(),
+                              edit(&page, 1008)->isEnabled()}),
+                 (QList<bool>{row.cutterCheck, row.cutterCheck, row.cornerEnabled}));
     }
 
     // A tool that gives its size as a diameter keeps that form; the next tool keeps its own.
@@ -154,7 +153,8 @@ private slots:
         QVERIFY(!button(&page, 1077)->isChecked());
         QCOMPARE(afterClick(host, &page, 1077), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=0.500"}));
         QCOMPARE(afterClick(host, &page, 1079), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=0.000"}));
-        QCOMPARE(afterClick(host, &page, 1078), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=5.000"}));
+        toggle(&page, 1078);
+        QCOMPARE(parametersOf(host.tool), (QStringList{"TP_CDIAM=10.000", "TP_CRAD=5.000"}));
         QVERIFY(!edit(&page, 1008)->isEnabled());
 
         host.tool = ToolParameterSet();
@@ -167,6 +167,7 @@ private slots:
     }
 
     void checksAddAndRemoveTheirParameter_data() { guitest::addRows(kChecks); }
+    // Typed and ticked with the mouse, then typed and cleared through assistive technology.
     void checksAddAndRemoveTheirParameter() {
         const CheckCase& row = guitest::fetchRow(kChecks);
         guitest::ScriptedPresenter presenter;
@@ -175,7 +176,12 @@ private slots:
         edit(&page, row.field)->setText(row.typed);
         QCOMPARE(afterClick(host, &page, row.check), QStringList{row.stored});
         QVERIFY(edit(&page, row.field)->isEnabled() && host.stored == 1);
-        QCOMPARE(afterClick(host, &page, row.check), QStringList());
+        page.SetModify(false);
+        QAccessible::queryAccessibleInterface(edit(&page, row.field))
+            ->setText(QAccessible::Value, QStringLiteral("9"));
+        QVERIFY(page.IsModified());
+        toggle(&page, row.check);
+        QCOMPARE(parametersOf(host.tool), QStringList());
         QVERIFY(!edit(&page, row.field)->isEnabled() && presenter.shown.empty());
     }
 
@@ -183,14 +189,15 @@ private slots:
     void refusedValuesChangeNothing() {
         const RefusalCase& row = guitest::fetchRow(kRefusals);
         guitest::ScriptedPresenter presenter;
-        Host host({{kTpBrad, 5.0f}, {kTpCrad, 5.0f}, {kTpZsteptype, "2"}, {kTpDzstep, 1.0f}});
+        Host host({{kTpBrad, 5.0f}, {kTpCrad, 1.0f}, {kTpZsteptype, "2"}, {kTpDzstep, 1.0f}});
+        host.diameterMode = row.diameter;
         Page page(host);
         const QStringList before = parametersOf(host.tool);
         edit(&page, row.field)->setText(row.typed);
         const bool wasChecked = button(&page, row.clicked)->isChecked();
         QCOMPARE(afterClick(host, &page, row.clicked), before);
         QCOMPARE(button(&page, row.clicked)->isChecked(), wasChecked);
-        QVERIFY(checkedCutterType(&page) == 1078 && button(&page, 1031)->isChecked());
+        QVERIFY(button(&page, 1080)->isChecked() && button(&page, 1031)->isChecked());
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QCOMPARE(presenter.shown[0].text, std::string(row.message));
         QVERIFY(host.stored == 0 && !page.Commit());
@@ -238,33 +245,68 @@ private slots:
         host.autoFlags = row.flags;
         host.autoFlagsFromTool = row.fromTool;
         Page page(host);
-        QCOMPARE(button(&page, 1023)->isChecked(), row.stepoverCheck);
-        QCOMPARE(button(&page, 1025)->isChecked(), row.zStepCheck);
-        QCOMPARE(button(&page, 1042)->isChecked(), (row.flags & 0x1) != 0);
-        QCOMPARE(button(&page, 1043)->isChecked(), (row.flags & 0x8) != 0);
+        QCOMPARE((QList<bool>{button(&page, 1023)->isChecked(), button(&page, 1025)->isChecked(),
+                              button(&page, 1042)->isChecked(), button(&page, 1043)->isChecked()}),
+                 (QList<bool>{row.stepoverCheck, row.zStepCheck, (row.flags & 0x1) != 0,
+                              (row.flags & 0x8) != 0}));
         QVERIFY(page.Commit());
         QCOMPARE(host.autoFlags, row.committed);
     }
 
-    // Commit writes typed values into the parameters the tool has and adds none.
-    void commitChangesOnlyPresentParameters() {
-        Host host({{kTpCdiam, 10.0f}, {kTpCrad, 1.0f}, {kTpStock, 0.5f}, {kTpComment, "old"}});
+    // Commit stores values left as shown as loaded, with their three decimals, and typed values
+    // into the parameters the tool has, adding none; a bull nose's corner may reach the radius
+    // of the diameter shown. Texts hold what a parameter keeps; one that a tool file would take
+    // for a comment line is refused.
+    void commitStoresWhatReadsBack() {
+        guitest::Installation installation;
+        guitest::ScriptedPresenter presenter;
+        Host host({{kTpCdiam, 10.0f},
+                   {kTpCrad, 1.0f},
+                   {kTpStock, 1234.567f},
+                   {kTpTol, 0.001f},
+                   {kTpCdesc, "D10"}});
+        host.diameterMode = true;
         Page page(host);
+        QCOMPARE(edit(&page, 1013)->text(), QStringLiteral("1234.567"));
+        QVERIFY(page.Commit());
+        QCOMPARE(parametersOf(host.tool).mid(2),
+                 (QStringList{"TP_STOCK=1234.567", "TP_TOL=0.001", "TP_CDESC=D10"}));
         for (const auto& [id, text] :
-             {std::pair{1007, "6"}, {1008, "2"}, {1013, "0.3"}, {1011, "new"}, {1012, "0.002"}}) {
+             {std::pair{1007, "12"}, {1008, "6"}, {1012, "0.002"}, {1011, "new"}, {1017, "5"}}) {
             edit(&page, id)->setText(QString::fromLatin1(text));
         }
         QVERIFY(page.Commit());
-        QCOMPARE(parametersOf(host.tool), (QStringList{"TP_CDIAM=12.000", "TP_CRAD=2.000",
-                                                       "TP_STOCK=0.300", "TP_COMMENT=new"}));
+        QCOMPARE(parametersOf(host.tool),
+                 (QStringList{"TP_CDIAM=12.000", "TP_CRAD=6.000", "TP_STOCK=1234.567",
+                              "TP_TOL=0.002", "TP_CDESC=D10"}));
         QCOMPARE(host.stored, 0);
+        QVERIFY(edit(&page, 1011)->maxLength() == 255 && edit(&page, 1026)->maxLength() == 255);
+        edit(&page, 1026)->setText(QStringLiteral("D10 special ** "));
+        QVERIFY(!page.Commit());
+        QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_CDESC=D10"));
+        installation.useCatalogue("all");
+        QVERIFY(!page.Commit());
+        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QCOMPARE(presenter.shown[0].text,
+                 std::string("The text\n\n\t'D10 special ** '\n\nends in \"**\": a tool file takes "
+                             "such a line for a comment, and the text would be lost.\nPlease "
+                             "change its end."));
+        QCOMPARE(presenter.shown[1].text,
+                 std::string("Der Text\n\n\t'D10 special ** '\n\nendet auf \"**\": eine "
+                             "Werkzeugdatei h\xE4lt eine solche Zeile f\xFCr einen Kommentar, und "
+                             "der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende."));
     }
 
     // Set All adds every field of the page with the value it shows; a second finds every check
     // set; a refused value stops it before anything is added.
     void setAllAddsEveryField() {
+        guitest::ScriptedPresenter presenter;
         Host host;
         Page page(host);
+        edit(&page, 1017)->setText(QStringLiteral("100001"));
+        QVERIFY(!page.CheckAll() && presenter.shown.size() == 1);
+        QCOMPARE(parametersOf(host.tool), QStringList());
+        edit(&page, 1017)->setText(QStringLiteral("8000"));
         QVERIFY(page.CheckAll());
         QCOMPARE(parametersOf(host.tool),
                  (QStringList{"TP_COMMENT=roughing", "TP_CDESC=toolpath cutter", "TP_CPPNUM=12",
@@ -276,14 +318,6 @@ private slots:
         const int stored = host.stored;
         QVERIFY(page.CheckAll());
         QCOMPARE(host.stored, stored);
-
-        guitest::ScriptedPresenter presenter;
-        Host refused;
-        Page other(refused);
-        edit(&other, 1017)->setText(QStringLiteral("100001"));
-        QVERIFY(!other.CheckAll());
-        QCOMPARE(parametersOf(refused.tool), QStringList());
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
     }
 };
 

@@ -65,8 +65,7 @@ TEST_F(FedrixTest, DefaultsAreWrittenExactlyAndValuesRoundTripWithThreeDecimals)
     info.number_of_teeth = 4;
     ASSERT_TRUE(info.Save());
     FedrixToolInfo back(path);
-    ASSERT_TRUE(back.Check());
-    ASSERT_TRUE(back.ReadSucceeded());
+    ASSERT_TRUE(back.Check() && back.ReadSucceeded());
     EXPECT_FALSE(back.optimize_feed_rates);
     EXPECT_FLOAT_EQ(back.start_depth, 1.235f);
     EXPECT_EQ(back.number_of_teeth, 4);
@@ -84,25 +83,27 @@ TEST_F(FedrixTest, OnlyTheRightMarkerIsReadAndAWrongOneIsAnnounced) {
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, "'" + path + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
 
-    dir.write("w.ncs", "[BASICS]\r\nMin Feed Rate=1\r\n");
-    info.Check();
-    EXPECT_FALSE(info.ReadSucceeded());
-
     // Blanks around the marker are trimmed.
     dir.write("w.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information \r\n");
     info.Check();
     EXPECT_TRUE(info.ReadSucceeded());
 }
 
-TEST_F(FedrixTest, RealsBeyondTheFloatRangeReadAsZeroAndZeroHasNoSign) {
-    std::string path = dir.write("r.ncs", kMarker +
-                                              "[BASICS]\r\nStart Depth=1e39\r\nMax Depth=-1e999\r\n"
-                                              "Max Cut Height=-0.0004\r\n");
-    FedrixToolInfo info(path);
-    ASSERT_TRUE(info.Check());
-    ASSERT_TRUE(info.ReadSucceeded());
-    for (std::size_t i : {4u, 5u, 6u}) {
-        EXPECT_EQ(info.Entries()[i].text, "0.000") << info.Entries()[i].key;
+// Reals beyond the float range read as 0, zero has no sign, three decimals survive whatever the
+// size; integers beyond 32 bits read as the nearest limit, never as another number.
+TEST_F(FedrixTest, ValuesReadAsTheyCanBeWrittenBack) {
+    FedrixToolInfo info(dir.write(
+        "r.ncs", kMarker + "[BASICS]\r\nMin Feed Rate=-99999999999\r\nMax Feed Rate=2147483648\r\n"
+                           "Start Depth=1e39\r\nMax Depth=-1e999\r\nMax Cut Height=-0.0004\r\n"
+                           "[ADVANCED]\r\nFeed Rate Per Tooth=123456789.123\r\n"
+                           "Number Of Teeth=99999999999\r\n"));
+    ASSERT_TRUE(info.Check() && info.ReadSucceeded());
+    const std::pair<int, const char*> expected[] = {
+        {2, "-2147483648"}, {3, "2147483647"},     {4, "0.000"},       {5, "0.000"},
+        {6, "0.000"},       {25, "123456789.123"}, {26, "2147483647"},
+    };
+    for (const auto& [index, text] : expected) {
+        EXPECT_EQ(info.Entries()[index].text, text) << info.Entries()[index].key;
     }
 }
 
@@ -111,8 +112,7 @@ TEST_F(FedrixTest, AFileThatCannotBeReadIsSaidToBeUnreadable) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     FedrixToolInfo info(path);
     ProfileSwitch use(path);
-    EXPECT_FALSE(info.Read());
-    EXPECT_FALSE(info.ReadSucceeded());
+    EXPECT_FALSE(info.Read() || info.ReadSucceeded());
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, "'" + path + "' konnte nicht gelesen werden!");
 }
@@ -134,8 +134,7 @@ TEST_F(FedrixTest, EveryValueComesFromOneParseOfTheFile) {
     std::string path = dir.write("v.ncs", kMarker + "[BASICS]\r\nMin Feed Rate=1\r\n");
     ReplacedWhileRead info(path);
     info.replace = [&] { dir.write("v.ncs", "[BASICS]\r\nMin Feed Rate=2\r\n"); };
-    ASSERT_TRUE(info.Check());
-    EXPECT_TRUE(info.ReadSucceeded());
+    ASSERT_TRUE(info.Check() && info.ReadSucceeded());
     EXPECT_EQ(info.min_feed_rate, 1);
 }
 

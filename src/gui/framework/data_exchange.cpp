@@ -1,6 +1,7 @@
 #include "gui/framework/data_exchange.h"
 
 #include <QLineEdit>
+#include <QVariant>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -25,21 +26,51 @@ bool onlyBlanks(std::string_view rest) {
     return true;
 }
 
-// Tells the user, then returns to the field so that they can correct it.
 bool fail(QLineEdit* edit, const QString& message) {
-    message_presenter().PresentPlain(toInstallationText(message), kButtonsOk, kIconExclamation);
+    return refuseField(edit, toInstallationText(message));
+}
+
+// The framework's "%.6g": the limits of its range message, and values three decimals cannot show.
+QString formatLimit(double value) {
+    char buffer[64];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
+}
+
+constexpr char kShownText[] = "shownText";
+// Beyond this, three decimals are more digits than a double holds.
+constexpr double kLargestFixed = 1e15;
+
+}  // namespace
+
+bool refuseField(QLineEdit* edit, const std::string& message) {
+    message_presenter().PresentPlain(message, kButtonsOk, kIconExclamation);
     edit->setFocus();
     edit->selectAll();
     return false;
 }
 
-}  // namespace
-
 QString formatReal(double value) {
     char buffer[64];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
+    char* end = buffer;
+    if (std::fabs(value) < kLargestFixed) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr;
+        while (end[-1] == '0') {
+            --end;
+        }
+        if (end[-1] == '.') {
+            --end;
+        }
+    }
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    if (text == "-0") {
+        text = "0";
+    }
+    if (text.empty() || (text == "0" && value != 0.0)) {
+        return formatLimit(value);
+    }
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString formatInteger(int value) {
@@ -83,15 +114,30 @@ std::optional<int> parseInteger(const QString& text) {
     return value;
 }
 
+void showText(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    // What the edit holds: a text longer than the edit takes is cut by setText.
+    edit->setProperty(kShownText, edit->text());
+    edit->setModified(false);
+}
+
 void showReal(QLineEdit* edit, double value) {
-    edit->setText(formatReal(value));
+    showText(edit, formatReal(value));
 }
 
 void showInteger(QLineEdit* edit, int value) {
-    edit->setText(formatInteger(value));
+    showText(edit, formatInteger(value));
+}
+
+bool changedSinceShown(const QLineEdit* edit) {
+    const QVariant shown = edit->property(kShownText);
+    return !shown.isValid() || shown.toString() != edit->text();
 }
 
 bool readReal(QLineEdit* edit, double& value) {
+    if (!changedSinceShown(edit)) {
+        return true;
+    }
     const std::optional<double> parsed = parseReal(edit->text());
     if (!parsed) {
         return fail(edit, QString::fromLatin1(kEnterNumber));
@@ -101,6 +147,9 @@ bool readReal(QLineEdit* edit, double& value) {
 }
 
 bool readReal(QLineEdit* edit, float& value) {
+    if (!changedSinceShown(edit)) {
+        return true;
+    }
     const std::optional<float> parsed = parseFloat(edit->text());
     if (!parsed) {
         return fail(edit, QString::fromLatin1(kEnterNumber));
@@ -110,6 +159,9 @@ bool readReal(QLineEdit* edit, float& value) {
 }
 
 bool readInteger(QLineEdit* edit, int& value) {
+    if (!changedSinceShown(edit)) {
+        return true;
+    }
     const std::optional<int> parsed = parseInteger(edit->text());
     if (!parsed) {
         return fail(edit, QString::fromLatin1(kEnterInteger));
@@ -124,13 +176,5 @@ bool checkRange(QLineEdit* edit, double value, double minimum, double maximum) {
     }
     return fail(
         edit,
-        QString::fromLatin1(kEnterNumberBetween).arg(formatReal(minimum), formatReal(maximum)));
-}
-
-bool checkRange(QLineEdit* edit, int value, int minimum, int maximum) {
-    if (value >= minimum && value <= maximum) {
-        return true;
-    }
-    return fail(edit, QString::fromLatin1(kEnterNumberBetween)
-                          .arg(formatInteger(minimum), formatInteger(maximum)));
+        QString::fromLatin1(kEnterNumberBetween).arg(formatLimit(minimum), formatLimit(maximum)));
 }

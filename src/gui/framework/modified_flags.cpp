@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "gui/framework/data_exchange.h"
+
 bool anyEditModified(const QWidget* page) {
     for (const QLineEdit* edit : page->findChildren<QLineEdit*>()) {
         if (edit->isModified()) {
@@ -11,8 +13,10 @@ bool anyEditModified(const QWidget* page) {
     return false;
 }
 
-void clearEditsModified(QWidget* page) {
-    for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
-        edit->setModified(false);
-    }
+void watchTyping(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (changedSinceShown(edit)) {
+            edit->setModified(true);
+        }
+    });
 }

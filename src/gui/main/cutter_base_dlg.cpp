@@ -19,6 +19,7 @@
 #include "app/window_messages.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/options_dialog.h"
+#include "gui/framework/accessible_input.h"
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
@@ -105,6 +106,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
       outputFile_(outputFile),
       toolpathNumber_(toolpathNumber),
       languageBox_(languageBox) {
+    installAccessibleInput();
     buildControls();
     exchangeToControls();
     addAboutEntry();

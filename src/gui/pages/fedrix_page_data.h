@@ -7,39 +7,39 @@
 enum PlungeMode { kPlungeContinuous = 0, kPlungePredefined = 1 };
 
 struct FedrixOptimizeData {
-    float maxDepth = 3.5f;
-    float startDepth = 0.8f;
+    double maxDepth = 3.5;
+    double startDepth = 0.8;
     int minFeedRate = 250;
     int maxFeedRate = 0;
     bool optimizeFeedRates = true;
-    float maxCutHeight = 0.0f;
+    double maxCutHeight = 0.0;
     bool pageChanged = false;
 };
 
 struct FedrixAdvancedData {
     int plungeMode = -1;  // none before the first load
     int rampFeedRate = 0;
-    float plungeRampAngle = 0.0f;
-    float dragStartAngle = 1.0f;
-    float plungeFactor = 1.0f;
-    float plungeEndAngle = 70.0f;
-    float plungeStartAngle = 1.0f;
-    float asymmetryFactor = 1.0f;
-    float dragFactor = 1.0f;
-    float dragEndAngle = 70.0f;
-    float climbFactor = 1.0f;
+    double plungeRampAngle = 0.0;
+    double dragStartAngle = 1.0;
+    double plungeFactor = 1.0;
+    double plungeEndAngle = 70.0;
+    double plungeStartAngle = 1.0;
+    double asymmetryFactor = 1.0;
+    double dragFactor = 1.0;
+    double dragEndAngle = 70.0;
+    double climbFactor = 1.0;
     bool pageChanged = false;
 };
 
 struct FedrixAdvanced2Data {
-    float entangStartAngle = 10.0f;
-    float entangEndAngle = 90.0f;
-    float entangFactor = 1.0f;
+    double entangStartAngle = 10.0;
+    double entangEndAngle = 90.0;
+    double entangFactor = 1.0;
     int airCutFeedRate = 0;
     bool airCutOptimize = false;
     bool retractOptimize = false;
-    float stockDistance = 0.0f;
-    float feedPerTooth = 0.0f;
+    double stockDistance = 0.0;
+    double feedPerTooth = 0.0;
     int numberOfTeeth = 0;
     bool spindleOptimize = false;
     bool pageChanged = false;

@@ -12,8 +12,13 @@
 #include <map>
 #include <utility>
 
+#include "gui/framework/accessible_input.h"
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/dialog_units.h"
+#include "gui/framework/modified_flags.h"
+#include "language/builtin_texts.h"
+#include "language/message_catalogue.h"
+#include "toolfiles/tool_file.h"
 
 namespace {
 
@@ -40,12 +45,18 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent, const DialogUnits
             return new QCheckBox(caption, parent);
         case ControlKind::Radio:
             return new QRadioButton(caption, parent);
-        case ControlKind::TextEdit:
-            return new QLineEdit(parent);
+        case ControlKind::TextEdit: {
+            // No more than a parameter keeps, so that nothing is cut when the tool is saved.
+            auto* edit = new QLineEdit(parent);
+            edit->setMaxLength(static_cast<int>(kMaxParameterText));
+            watchTyping(edit);
+            return edit;
+        }
         case ControlKind::RealEdit:
         case ControlKind::IntegerEdit: {
             auto* edit = new QLineEdit(parent);
             edit->setFixedWidth(units.x(kNumberEditWidth));
+            watchTyping(edit);
             return edit;
         }
         case ControlKind::Button:
@@ -116,6 +127,7 @@ void SetReadingTabOrder(std::span<const ControlRow* const> rows,
 }  // namespace
 
 void BuildPageControls(QWidget* page, std::span<const ControlRow* const> rows) {
+    installAccessibleInput();
     const DialogUnits units(page->font());
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(units.x(kPageMargin), units.y(kPageMargin), units.x(kPageMargin),
@@ -246,6 +258,27 @@ bool IsEdit(ControlKind kind) {
            kind == ControlKind::IntegerEdit;
 }
 
-void ReadText(const QLineEdit* edit, std::string& text) {
-    text = toInstallationText(edit->text());
+bool ReadFloatAsDouble(QLineEdit* edit, double& value) {
+    if (!changedSinceShown(edit)) {
+        return true;
+    }
+    float single = 0.0f;
+    return readReal(edit, single) && readReal(edit, value);
+}
+
+bool ReadText(QLineEdit* edit, std::string& text) {
+    const bool changed = changedSinceShown(edit);
+    std::string typed = changed ? toInstallationText(edit->text()) : text;
+    if ((changed || edit->isEnabled()) && ends_as_comment(typed)) {
+        TalmorError* catalogue = GetCatalogue();
+        catalogue->InternalMessage(
+            __FILE__, __LINE__, __DATE__, __TIME__,
+            builtin_text(BuiltinText::TextEndsAsComment, catalogue->LanguageIndex()), kButtonsOk,
+            make_format_arguments(typed));
+        edit->setFocus();
+        edit->selectAll();
+        return false;
+    }
+    text = std::move(typed);
+    return true;
 }

@@ -30,9 +30,25 @@ void EnableControl(const QWidget* page, int id, bool enabled);
 void ShowRadio(QAbstractButton* button, bool checked);
 bool ReadRange(QLineEdit* edit, double value, const std::optional<Range>& range);
 bool IsEdit(ControlKind kind);
-// The edit's text in the installation's code page. Out of line: inlined into pages without text
-// variables, g++ takes the never-taken text branch for a write beyond their variables.
-void ReadText(const QLineEdit* edit, std::string& text);
+// The edit's text in the installation's code page; the text shown is kept as it is. A text a
+// tool file would take for a comment is refused where it can reach the tool: typed, or in an
+// enabled field. Out of line: inlined into pages without text variables, g++ takes the
+// never-taken text branch for a write beyond their variables.
+bool ReadText(QLineEdit* edit, std::string& text);
+
+// A real a float could hold, kept with the precision of a double.
+bool ReadFloatAsDouble(QLineEdit* edit, double& value);
+
+// A number through `read` and the row's range; the variable changes only when both accept it.
+template <typename Value, typename Read>
+bool ReadNumber(QLineEdit* edit, const ControlRow& row, Value& variable, Read read) {
+    Value value = variable;
+    if (!read(edit, value) || !ReadRange(edit, value, row.range)) {
+        return false;
+    }
+    variable = value;
+    return true;
+}
 
 template <typename Data>
 void BuildPageControls(QWidget* page, PageTableRows<Data> rows) {
@@ -67,6 +83,7 @@ const PageControl<Data>* CoveredEdit(PageTableRows<Data> rows, int checkId) {
 template <typename Data>
 bool ReadRow(const QWidget* page, const PageControl<Data>& row, Data& data) {
     QWidget* control = findControl(page, row.id);
+    auto* edit = qobject_cast<QLineEdit*>(control);
     return std::visit(
         [&](auto member) {
             using Member = decltype(member);
@@ -82,21 +99,14 @@ bool ReadRow(const QWidget* page, const PageControl<Data>& row, Data& data) {
                     }
                     return true;
                 }
-                auto* edit = qobject_cast<QLineEdit*>(control);
-                int value = 0;
-                if (!readInteger(edit, value) || !ReadRange(edit, value, row.range)) {
-                    return false;
-                }
-                data.*member = value;
+                return ReadNumber(edit, row, data.*member, readInteger);
             } else if constexpr (std::is_same_v<Member, float Data::*>) {
-                auto* edit = qobject_cast<QLineEdit*>(control);
-                float value = 0.0f;
-                if (!readReal(edit, value) || !ReadRange(edit, value, row.range)) {
-                    return false;
-                }
-                data.*member = value;
+                return ReadNumber(edit, row, data.*member,
+                                  [](QLineEdit* e, float& v) { return readReal(e, v); });
+            } else if constexpr (std::is_same_v<Member, double Data::*>) {
+                return ReadNumber(edit, row, data.*member, ReadFloatAsDouble);
             } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
-                ReadText(qobject_cast<QLineEdit*>(control), data.*member);
+                return ReadText(edit, data.*member);
             }
             return true;
         },
@@ -131,10 +141,11 @@ void ShowRow(const QWidget* page, const PageControl<Data>& row, const Data& data
                 } else {
                     showInteger(qobject_cast<QLineEdit*>(control), data.*member);
                 }
-            } else if constexpr (std::is_same_v<Member, float Data::*>) {
+            } else if constexpr (std::is_same_v<Member, float Data::*> ||
+                                 std::is_same_v<Member, double Data::*>) {
                 showReal(qobject_cast<QLineEdit*>(control), data.*member);
             } else if constexpr (std::is_same_v<Member, std::string Data::*>) {
-                qobject_cast<QLineEdit*>(control)->setText(fromInstallationText(data.*member));
+                showText(qobject_cast<QLineEdit*>(control), fromInstallationText(data.*member));
             }
         },
         row.variable);

@@ -115,7 +115,7 @@ PageControl<Data> Edit(int id, Place place, Value Data::*variable, int buddy,
                        std::optional<Range> range = std::nullopt) {
     PageControl<Data> control;
     control.id = id;
-    if constexpr (std::is_same_v<Value, float>) {
+    if constexpr (std::is_same_v<Value, float> || std::is_same_v<Value, double>) {
         control.kind = ControlKind::RealEdit;
     } else if constexpr (std::is_same_v<Value, int>) {
         control.kind = ControlKind::IntegerEdit;

@@ -63,8 +63,8 @@ struct ControlRow {
 };
 
 template <typename Data>
-using PageVariable =
-    std::variant<std::monostate, bool Data::*, int Data::*, float Data::*, std::string Data::*>;
+using PageVariable = std::variant<std::monostate, bool Data::*, int Data::*, float Data::*,
+                                  double Data::*, std::string Data::*>;
 
 template <typename Data>
 struct PageControl : ControlRow {

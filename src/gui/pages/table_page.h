@@ -75,14 +75,19 @@ protected:
 
     // The page's part of a click; false when its validation failed.
     virtual bool Clicked(const PageControl<Data>& row) = 0;
+    // The page's checks of values that depend on each other, on what the controls gave; false
+    // after its message when one is refused.
+    virtual bool CheckRead(const Data& /*read*/) { return true; }
     // The page's rules that follow every successful read of the controls.
     virtual void AfterRead() {}
 
     // Every control into the variables, with validation; false leaves them as they were.
     bool ReadControls() {
-        if (!ReadPageControls(this, rows_, data_)) {
+        Data read = data_;
+        if (!ReadPageControls(this, rows_, read) || !CheckRead(read)) {
             return false;
         }
+        data_ = read;
         AfterRead();
         return true;
     }

@@ -17,9 +17,11 @@ constexpr int kTolerancesGroup = 1045;
 constexpr int kZStepGroup = 1046;
 constexpr int kMachineGroup = 1047;
 constexpr Range kFeedRange{0.0, 100000.0};
-// The size is also kept doubled (the diameter), which must stay a float.
-constexpr Range kSizeRange{-std::numeric_limits<float>::max() / 2,
-                           std::numeric_limits<float>::max() / 2};
+// No cutter has a negative size; the size is also kept doubled (the diameter), which must stay
+// a float.
+constexpr Range kSizeRange{0.0, std::numeric_limits<float>::max() / 2};
+// A bull nose's corner radius is at most its body radius (CheckRead).
+constexpr Range kCornerRange{0.0, std::numeric_limits<float>::max()};
 
 // Set All ticks the checks in this order.
 const PageControl<D> kToolPage[] = {
@@ -51,7 +53,7 @@ const PageControl<D> kToolPage[] = {
     Edit<D>(1007, {kCutterGroup, 2, 1}, &D::displayRadius, 1082, kSizeRange),
     Millimetres<D>({kCutterGroup, 2, 2}),
     Label<D>(1083, "IDC_TP_CRAD_LB", "Corner Radius:", {kCutterGroup, 3, 0}),
-    Edit<D>(1008, {kCutterGroup, 3, 1}, &D::cornerRadius, 1083),
+    Edit<D>(1008, {kCutterGroup, 3, 1}, &D::cornerRadius, 1083, kCornerRange),
     Millimetres<D>({kCutterGroup, 3, 2}),
 
     Check<D>(1021, "IDC_TP_STOCK_CHECK", "Stock allowance:", {kTolerancesGroup, 0, 0},
@@ -217,6 +219,16 @@ bool CPageTool::Clicked(const PageControl<D>& row) {
         default:
             return false;
     }
+}
+
+bool CPageTool::CheckRead(const D& read) {
+    if (read.cutterType != kCutterBullnose) {
+        return true;
+    }
+    // The size field may hold a diameter; the corner is always a radius.
+    const float bodyRadius = host_.DiameterMode() ? read.displayRadius / 2.0f : read.displayRadius;
+    return checkRange(findControl<QLineEdit>(this, kCornerEdit), read.cornerRadius, 0.0,
+                      bodyRadius);
 }
 
 void CPageTool::AfterRead() {

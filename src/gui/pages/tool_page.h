@@ -21,6 +21,7 @@ public:
 
 protected:
     bool Clicked(const PageControl<ToolPageData>& row) override;
+    bool CheckRead(const ToolPageData& read) override;
     void AfterRead() override;
 
 private:
