@@ -31,8 +31,9 @@ void ToolParameterSet::Load(const std::string& path) {
     }
     loaded_ = true;
     parameters_.reserve(parameters_.size() + entries->size());
-    for (const auto& entry : *entries) {
-        parameters_.push_back(ParseToolParameter(entry.label, entry.name, entry.value));
+    for (auto& entry : *entries) {
+        parameters_.push_back(
+            ParseToolParameter(std::move(entry.label), std::move(entry.name), entry.value));
     }
     ReloadLabels();
 }
@@ -64,9 +65,9 @@ void ToolParameterSet::ReloadLabels() {
     }
     definitions_path_ = definitions->Path();
     for (auto& parameter : parameters_) {
-        std::string label = definitions->Label(parameter.name, "");
-        if (!label.empty()) {
-            parameter.label = std::move(label);
+        const std::string* label = definitions->Find(parameter.name);
+        if (label != nullptr && !label->empty()) {
+            parameter.label = *label;
         }
     }
 }
