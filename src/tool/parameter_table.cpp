@@ -3,7 +3,7 @@
 namespace {
 
 struct ParameterRow {
-    const char* name;
+    std::string_view name;  // a literal: NUL-terminated; compared by length first
     ParameterKind kind;
     int edit_level;
 };
@@ -43,7 +43,7 @@ bool in_table(ParameterIndex index) {
 }  // namespace
 
 const char* ParameterNameTable(ParameterIndex index) {
-    return in_table(index) ? kRows[index].name : "";
+    return in_table(index) ? kRows[index].name.data() : "";
 }
 
 ParameterIndex ParameterIndexOf(std::string_view name) {
