@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "language/message_catalogue.h"
+#include "platform/filesystem.h"
 #include "platform/number_text.h"
 #include "tool/tool_reference.h"
 #include "tool/toolpath_values.h"
@@ -25,16 +26,18 @@ std::string fixed3(float value) {
 
 void ToolParameterSet::Load(const std::string& path) {
     path_ = path;
-    auto entries = read_tool_file(path);
-    if (!entries) {
+    const std::optional<std::string> bytes = platform::read_file(path);
+    if (!bytes) {
         return;
     }
     loaded_ = true;
-    parameters_.reserve(parameters_.size() + entries->size());
-    for (auto& entry : *entries) {
+    // Every tool that is shown is loaded: the lines go straight into the parameters.
+    parameters_.reserve(parameters_.size() + 1 +
+                        static_cast<std::size_t>(std::count(bytes->begin(), bytes->end(), '\n')));
+    for_each_tool_file_line(*bytes, [this](const ToolFileLine& line) {
         parameters_.push_back(
-            ParseToolParameter(std::move(entry.label), std::move(entry.name), entry.value));
-    }
+            ParseToolParameter(std::string(line.label), std::string(line.name), line.value));
+    });
     ReloadLabels();
 }
 

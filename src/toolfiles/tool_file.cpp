@@ -11,6 +11,9 @@ bool is_separator(char c) {
     return c == ':' || c == '&' || c == '=' || c == '\n' || c == '\r';
 }
 
+// The parts of a trimmed line; nullopt when it holds no name.
+std::optional<ToolFileLine> split_line(std::string_view line);
+
 std::string_view trim_line_end(std::string_view line) {
     while (!line.empty()) {
         char c = line.back();
@@ -47,6 +50,17 @@ std::string value_for_writing(const std::string& value) {
 }  // namespace
 
 std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
+    const std::optional<ToolFileLine> parts = split_line(line);
+    if (!parts) {
+        return std::nullopt;
+    }
+    return ToolFileEntry{std::string(parts->label), std::string(parts->name),
+                         std::string(parts->value)};
+}
+
+namespace {
+
+std::optional<ToolFileLine> split_line(std::string_view line) {
     std::size_t pos = 0;
     std::string_view tokens[3];
     for (int t = 0; t < 3; ++t) {
@@ -62,22 +76,31 @@ std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
         }
         tokens[t] = line.substr(start, pos - start);
     }
-    ToolFileEntry entry;
-    std::string_view label = tokens[0];
-    while (!label.empty() && label.back() == ' ') {
-        label.remove_suffix(1);
+    ToolFileLine parts;
+    parts.label = tokens[0];
+    while (!parts.label.empty() && parts.label.back() == ' ') {
+        parts.label.remove_suffix(1);
     }
-    entry.label = std::string(label);
-    entry.name = std::string(tokens[2]);
+    parts.name = tokens[2];
     // Only the one separator that ended the name is consumed: the value may start with '='.
     if (pos < line.size()) {
-        entry.value = std::string(line.substr(pos + 1));
+        parts.value = line.substr(pos + 1);
     }
-    return entry;
+    return parts;
 }
+
+}  // namespace
 
 std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
     std::vector<ToolFileEntry> entries;
+    for_each_tool_file_line(bytes, [&entries](const ToolFileLine& line) {
+        entries.push_back(
+            {std::string(line.label), std::string(line.name), std::string(line.value)});
+    });
+    return entries;
+}
+
+void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         // Lines are read whole: cutting a long line into pieces would turn the tail of a long
@@ -89,11 +112,10 @@ std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
         if (line.empty() || (line.size() >= 2 && line.substr(line.size() - 2) == "**")) {
             continue;
         }
-        if (auto entry = parse_tool_file_line(line)) {
-            entries.push_back(std::move(*entry));
+        if (const auto parts = split_line(line)) {
+            visit(*parts);
         }
     }
-    return entries;
 }
 
 std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path) {
