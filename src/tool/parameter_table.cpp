@@ -47,8 +47,14 @@ const char* ParameterNameTable(ParameterIndex index) {
 }
 
 ParameterIndex ParameterIndexOf(std::string_view name) {
+    // Every line of every tool file read is looked up: only names of the same length and the
+    // same last letter are compared.
+    if (name.empty()) {
+        return 0;
+    }
     for (ParameterIndex i = 1; i < kParameterCount; ++i) {
-        if (name == kRows[i].name) {
+        const std::string_view known = kRows[i].name;
+        if (known.size() == name.size() && known.back() == name.back() && known == name) {
             return i;
         }
     }

@@ -1,7 +1,9 @@
 #include "tool/tool_parameter_set.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "language/message_catalogue.h"
 #include "platform/filesystem.h"
@@ -22,6 +24,20 @@ std::string fixed3(float value) {
     return platform::format_fixed(value, 3);
 }
 
+// The labels of the table's names, looked up once per reading of the definitions file rather
+// than once per parameter of every tool loaded.
+const std::string* TableLabel(const VariableDefinitions& definitions, ParameterIndex index) {
+    static std::optional<VariableDefinitions> read;
+    static std::array<const std::string*, kParameterCount> labels{};
+    if (!read || !read->SameReading(definitions)) {
+        read = definitions;  // keeps the labels pointed to
+        for (ParameterIndex i = 1; i < kParameterCount; ++i) {
+            labels[static_cast<std::size_t>(i)] = definitions.Find(ParameterNameTable(i));
+        }
+    }
+    return labels[static_cast<std::size_t>(index)];
+}
+
 }  // namespace
 
 void ToolParameterSet::Load(const std::string& path) {
@@ -32,8 +48,12 @@ void ToolParameterSet::Load(const std::string& path) {
     }
     loaded_ = true;
     // Every tool that is shown is loaded: the lines go straight into the parameters.
-    parameters_.reserve(parameters_.size() + 1 +
-                        static_cast<std::size_t>(std::count(bytes->begin(), bytes->end(), '\n')));
+    std::size_t lines = 1;
+    for (std::size_t end = bytes->find('\n'); end != std::string::npos;
+         end = bytes->find('\n', end + 1)) {
+        ++lines;
+    }
+    parameters_.reserve(parameters_.size() + lines);
     for_each_tool_file_line(*bytes, [this](const ToolFileLine& line) {
         parameters_.push_back(
             ParseToolParameter(std::string(line.label), std::string(line.name), line.value));
@@ -68,7 +88,9 @@ void ToolParameterSet::ReloadLabels() {
     }
     definitions_path_ = definitions->Path();
     for (auto& parameter : parameters_) {
-        const std::string* label = definitions->Find(parameter.name);
+        // A parameter with an index has the table's name.
+        const std::string* label = parameter.index > 0 ? TableLabel(*definitions, parameter.index)
+                                                       : definitions->Find(parameter.name);
         if (label != nullptr && !label->empty()) {
             parameter.label = *label;
         }

@@ -24,6 +24,8 @@ public:
     // The value of the key in section "kvxvars" (at most 1023 characters); nullptr when the
     // section has no such key.
     const std::string* Find(std::string_view key) const;
+    // Whether both come from the same reading of the same file.
+    bool SameReading(const VariableDefinitions& other) const { return content_ == other.content_; }
 
     struct Content;
 
