@@ -79,9 +79,10 @@ Library& library() {
 }
 
 void BM_ReadLineByLine(benchmark::State& state) {
+    const Library& tools = library();  // built before the clock runs
     for (auto _ : state) {
         std::size_t lines = 0;
-        for (const auto& path : library().files) {
+        for (const auto& path : tools.files) {
             std::ifstream in(path, std::ios::binary);
             std::string line;
             while (std::getline(in, line)) {
@@ -93,9 +94,10 @@ void BM_ReadLineByLine(benchmark::State& state) {
 }
 
 void BM_Load(benchmark::State& state) {
+    const Library& tools = library();  // built before the clock runs
     for (auto _ : state) {
         std::size_t parameters = 0;
-        for (const auto& path : library().files) {
+        for (const auto& path : tools.files) {
             ToolParameterSet tool;
             tool.Load(path);
             parameters += tool.parameters().size();

@@ -35,27 +35,28 @@ std::string upper(std::string text) {
 }
 
 // The parameters of one tool file, found as the tool finds them: the first line of a name.
+// A row needs no labels: the lines are looked at in the bytes read, never copied.
 class ToolValues {
 public:
-    explicit ToolValues(const std::vector<ToolFileEntry>& entries) {
-        for (const ToolFileEntry& entry : entries) {
-            const ParameterIndex index = ParameterIndexOf(entry.name);
-            if (index > 0 && first_[static_cast<std::size_t>(index)] == nullptr) {
-                first_[static_cast<std::size_t>(index)] = &entry;
+    explicit ToolValues(std::string_view bytes) {
+        for_each_tool_file_line(bytes, [this](const ToolFileLine& line) {
+            const auto index = static_cast<std::size_t>(ParameterIndexOf(line.name));
+            if (index > 0 && !first_[index]) {
+                first_[index] = line;
             }
-        }
+        });
     }
 
     std::optional<ToolParameter> Get(ParameterIndex index) const {
-        const ToolFileEntry* entry = first_[static_cast<std::size_t>(index)];
-        if (entry == nullptr) {
+        const std::optional<ToolFileLine>& line = first_[static_cast<std::size_t>(index)];
+        if (!line) {
             return std::nullopt;
         }
-        return ParseToolParameter(std::string(), entry->name, entry->value);
+        return ParseToolParameter(std::string(), std::string(line->name), line->value);
     }
 
 private:
-    std::array<const ToolFileEntry*, kParameterCount> first_{};
+    std::array<std::optional<ToolFileLine>, kParameterCount> first_{};
 };
 
 // Reals with three decimals. Sizes are doubled and halved in double precision, so the largest
@@ -82,11 +83,11 @@ bool is_dot_entry(const std::string& name) {
 
 void ReadToolRowValues(ToolListRow& row, bool diameter_mode) {
     row.shape = kImageFlatEnd;
-    auto entries = read_tool_file(row.path);
-    if (!entries) {
+    const std::optional<std::string> bytes = platform::read_file(row.path);
+    if (!bytes) {
         return;
     }
-    const ToolValues tool(*entries);
+    const ToolValues tool(*bytes);
     if (const auto number = tool.Get(kTpCppnum)) {
         row.columns[kColumnNumber] = std::to_string(number->integer);
     }
@@ -129,14 +130,24 @@ std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
     if (!ValidateDirectory(directory, false, false)) {
         return rows;
     }
-    // One listing serves the folders, the tools and the Fedrix files of the folder.
-    std::vector<platform::DirectoryEntry> entries =
-        platform::find_files(platform::join_path(directory, "*"));
+    // One listing serves the folders, the tools and the Fedrix files of the folder; the kinds
+    // come from the listing itself, so a folder of thousands of tools costs no stat each.
+    std::optional<std::vector<platform::DirectoryEntry>> listing =
+        platform::read_entry_kinds(directory);
+    if (!listing) {
+        return rows;
+    }
+    std::vector<platform::DirectoryEntry> entries = std::move(*listing);
+    platform::DirectoryEntry parent;
+    parent.name = "..";
+    parent.is_directory = true;
+    entries.push_back(std::move(parent));
     // Names equal but for case ("Bull", "bull") in one order every time, as in the tree.
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
         const int order = platform::ascii_compare_ignoring_case(a.name, b.name);
         return order != 0 ? order < 0 : a.name < b.name;
     });
+    rows.reserve(entries.size());
     const auto add = [&](ToolListRow row) {
         rows.push_back(std::move(row));
         if (progress) {

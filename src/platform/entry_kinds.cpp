@@ -11,11 +11,15 @@
 namespace platform {
 
 std::vector<DirectoryEntry> list_entry_kinds(const std::string& directory) {
+    return read_entry_kinds(directory).value_or(std::vector<DirectoryEntry>());
+}
+
+std::optional<std::vector<DirectoryEntry>> read_entry_kinds(const std::string& directory) {
     std::vector<DirectoryEntry> entries;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(resolve_case(directory).c_str()),
                                             &::closedir);
     if (!dir) {
-        return entries;
+        return std::nullopt;
     }
     const int folder = ::dirfd(dir.get());
     while (const dirent* raw = ::readdir(dir.get())) {

@@ -1,5 +1,7 @@
 #pragma once
-// Size and modification time of a file, to tell whether it changed since it was last read.
+// What tells whether a file changed since it was last read: the file it is (device and inode:
+// a file replaced by another is a change even with the same size and time), its size and its
+// modification time.
 
 #include <cstdint>
 #include <optional>
@@ -8,12 +10,16 @@
 namespace platform {
 
 struct FileStamp {
-    std::int64_t modified_ns = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     std::int64_t size = 0;
+    std::int64_t modified_ns = 0;
     bool operator==(const FileStamp&) const = default;
 };
 
-// nullopt when there is no such entry.
-std::optional<FileStamp> file_stamp(const std::string& path);
+// The stamp of the regular file at `path` (links followed, the path resolved ignoring case
+// when it does not exist as spelled); nullopt when no regular file is there. One stat when
+// the file exists as spelled.
+std::optional<FileStamp> regular_file_stamp(const std::string& path);
 
 }  // namespace platform

@@ -2,36 +2,66 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/filesystem.h"
 
 namespace platform {
 
-int open_regular_file(const std::string& path, bool for_update) {
+namespace {
+
+// Without O_NONBLOCK the open of a FIFO waits for a writer that may never come.
+int open_nonblocking(const std::string& path, bool for_update) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(),
+                    (for_update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// The path as spelled is tried first: only a path that does not open is resolved ignoring
+// case, so opening an existing file costs no extra lookup.
+int open_regular(const std::string& path, bool for_update, struct stat& info) {
     if (path.empty()) {
         errno = ENOENT;
         return -1;
     }
-    // Without O_NONBLOCK the open of a FIFO waits for a writer that may never come.
-    int fd;
-    do {
-        fd = ::open(resolve_case(path).c_str(),
-                    (for_update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
+    int fd = open_nonblocking(path, for_update);
     if (fd < 0) {
-        return -1;
+        const int error = errno;
+        const std::string resolved = resolve_case(path);
+        if (resolved == path) {
+            errno = error;
+            return -1;
+        }
+        fd = open_nonblocking(resolved, for_update);
+        if (fd < 0) {
+            return -1;
+        }
     }
-    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
         errno = error;
         return -1;
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) {
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+// Clears O_NONBLOCK, the only status flag the open set.
+void make_blocking(int fd) {
+    ::fcntl(fd, F_SETFL, 0);
+}
+
+}  // namespace
+
+int open_regular_file(const std::string& path, bool for_update) {
+    struct stat info {};
+    const int fd = open_regular(path, for_update, info);
+    if (fd >= 0) {
+        make_blocking(fd);
     }
     return fd;
 }
@@ -58,24 +88,43 @@ std::optional<std::string> read_file(const std::string& path) {
                 ::close(fd);
             }
         }
-    } file{open_regular_file(path)};
+    };
+    struct stat info {};
+    const Closer file{open_regular(path, false, info)};
     if (file.fd < 0) {
         return std::nullopt;
     }
-    std::string bytes;
-    char buffer[65536];
+    // Read into a string sized by the file: one read takes a file that did not change since
+    // the open, and a short read of exactly that size is its end. Anything else reads on to
+    // the end, so a file that grows or shrinks meanwhile is still read whole.
+    const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    std::string bytes(expected > 0 ? expected + 1 : 4096, '\0');
+    std::size_t size = 0;
+    bool blocking = false;
     while (true) {
-        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (size == bytes.size()) {
+            bytes.resize(std::max<std::size_t>(2 * size, 4096));
+        }
+        const std::size_t wanted = bytes.size() - size;
+        const ssize_t got = ::read(file.fd, bytes.data() + size, wanted);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
             }
+            // O_NONBLOCK has no effect on a regular file, but should one ever refuse to wait,
+            // read it as a blocking descriptor.
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && !blocking) {
+                make_blocking(file.fd);
+                blocking = true;
+                continue;
+            }
             return std::nullopt;
         }
-        if (got == 0) {
+        size += static_cast<std::size_t>(got);
+        if (got == 0 || (size == expected && static_cast<std::size_t>(got) < wanted)) {
+            bytes.resize(size);
             return bytes;
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
     }
 }
 

@@ -3,7 +3,7 @@
 namespace {
 
 struct ParameterRow {
-    const char* name;
+    std::string_view name;  // a literal: NUL-terminated; compared by length first
     ParameterKind kind;
     int edit_level;
 };
@@ -43,12 +43,18 @@ bool in_table(ParameterIndex index) {
 }  // namespace
 
 const char* ParameterNameTable(ParameterIndex index) {
-    return in_table(index) ? kRows[index].name : "";
+    return in_table(index) ? kRows[index].name.data() : "";
 }
 
 ParameterIndex ParameterIndexOf(std::string_view name) {
+    // Every line of every tool file read is looked up: only names of the same length and the
+    // same last letter are compared.
+    if (name.empty()) {
+        return 0;
+    }
     for (ParameterIndex i = 1; i < kParameterCount; ++i) {
-        if (name == kRows[i].name) {
+        const std::string_view known = kRows[i].name;
+        if (known.size() == name.size() && known.back() == name.back() && known == name) {
             return i;
         }
     }

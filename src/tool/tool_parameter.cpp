@@ -33,12 +33,11 @@ std::string LimitParameterText(std::string_view text) {
     return std::string(text.substr(0, kMaxParameterText));
 }
 
-ToolParameter ParseToolParameter(const std::string& label, const std::string& name,
-                                 std::string_view value) {
+ToolParameter ParseToolParameter(std::string label, std::string name, std::string_view value) {
     ToolParameter parameter;
-    parameter.label = label;
-    parameter.name = name;
-    parameter.index = ParameterIndexOf(name);
+    parameter.label = std::move(label);
+    parameter.name = std::move(name);
+    parameter.index = ParameterIndexOf(parameter.name);
     parameter.applied = true;
     switch (ParameterKindOf(parameter.index)) {
         case ParameterKind::Text:

@@ -37,8 +37,7 @@ std::int32_t ParseToolInteger(std::string_view text);
 std::string LimitParameterText(std::string_view text);
 
 // A record from a name and a value text as a tool file gives them.
-ToolParameter ParseToolParameter(const std::string& label, const std::string& name,
-                                 std::string_view value);
+ToolParameter ParseToolParameter(std::string label, std::string name, std::string_view value);
 // Copies the field of the parameter's kind from the value slot.
 void AssignParameterValue(ToolParameter& parameter, const ParameterValue& value);
 // A record from an index and a value, as the pages set one.

@@ -1,9 +1,12 @@
 #include "tool/tool_parameter_set.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "language/message_catalogue.h"
+#include "platform/filesystem.h"
 #include "platform/number_text.h"
 #include "tool/tool_reference.h"
 #include "tool/toolpath_values.h"
@@ -21,19 +24,40 @@ std::string fixed3(float value) {
     return platform::format_fixed(value, 3);
 }
 
+// The labels of the table's names, looked up once per reading of the definitions file rather
+// than once per parameter of every tool loaded.
+const std::string* TableLabel(const VariableDefinitions& definitions, ParameterIndex index) {
+    static std::optional<VariableDefinitions> read;
+    static std::array<const std::string*, kParameterCount> labels{};
+    if (!read || !read->SameReading(definitions)) {
+        read = definitions;  // keeps the labels pointed to
+        for (ParameterIndex i = 1; i < kParameterCount; ++i) {
+            labels[static_cast<std::size_t>(i)] = definitions.Find(ParameterNameTable(i));
+        }
+    }
+    return labels[static_cast<std::size_t>(index)];
+}
+
 }  // namespace
 
 void ToolParameterSet::Load(const std::string& path) {
     path_ = path;
-    auto entries = read_tool_file(path);
-    if (!entries) {
+    const std::optional<std::string> bytes = platform::read_file(path);
+    if (!bytes) {
         return;
     }
     loaded_ = true;
-    parameters_.reserve(parameters_.size() + entries->size());
-    for (const auto& entry : *entries) {
-        parameters_.push_back(ParseToolParameter(entry.label, entry.name, entry.value));
+    // Every tool that is shown is loaded: the lines go straight into the parameters.
+    std::size_t lines = 1;
+    for (std::size_t end = bytes->find('\n'); end != std::string::npos;
+         end = bytes->find('\n', end + 1)) {
+        ++lines;
     }
+    parameters_.reserve(parameters_.size() + lines);
+    for_each_tool_file_line(*bytes, [this](const ToolFileLine& line) {
+        parameters_.push_back(
+            ParseToolParameter(std::string(line.label), std::string(line.name), line.value));
+    });
     ReloadLabels();
 }
 
@@ -64,9 +88,11 @@ void ToolParameterSet::ReloadLabels() {
     }
     definitions_path_ = definitions->Path();
     for (auto& parameter : parameters_) {
-        std::string label = definitions->Label(parameter.name, "");
-        if (!label.empty()) {
-            parameter.label = std::move(label);
+        // A parameter with an index has the table's name.
+        const std::string* label = parameter.index > 0 ? TableLabel(*definitions, parameter.index)
+                                                       : definitions->Find(parameter.name);
+        if (label != nullptr && !label->empty()) {
+            parameter.label = *label;
         }
     }
 }

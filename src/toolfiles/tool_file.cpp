@@ -1,15 +1,28 @@
 #include "toolfiles/tool_file.h"
 
+#include <array>
+
 #include "platform/filesystem.h"
 
 namespace {
 
-constexpr std::string_view kSeparators = ":&=\n\r";
 constexpr std::size_t kLabelWidth = 25;
 
+// The separators of a parameter line. Asked for every byte of a file, so looked up in a table.
+constexpr std::array<bool, 256> kSeparator = [] {
+    std::array<bool, 256> table{};
+    for (char c : std::string_view(":&=\n\r")) {
+        table[static_cast<unsigned char>(c)] = true;
+    }
+    return table;
+}();
+
 bool is_separator(char c) {
-    return kSeparators.find(c) != std::string_view::npos;
+    return kSeparator[static_cast<unsigned char>(c)];
 }
+
+// The parts of a trimmed line; nullopt when it holds no name.
+std::optional<ToolFileLine> split_line(std::string_view line);
 
 std::string_view trim_line_end(std::string_view line) {
     while (!line.empty()) {
@@ -51,6 +64,17 @@ bool ends_as_comment(std::string_view text) {
 }
 
 std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
+    const std::optional<ToolFileLine> parts = split_line(line);
+    if (!parts) {
+        return std::nullopt;
+    }
+    return ToolFileEntry{std::string(parts->label), std::string(parts->name),
+                         std::string(parts->value)};
+}
+
+namespace {
+
+std::optional<ToolFileLine> split_line(std::string_view line) {
     std::size_t pos = 0;
     std::string_view tokens[3];
     for (int t = 0; t < 3; ++t) {
@@ -66,22 +90,31 @@ std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
         }
         tokens[t] = line.substr(start, pos - start);
     }
-    ToolFileEntry entry;
-    std::string_view label = tokens[0];
-    while (!label.empty() && label.back() == ' ') {
-        label.remove_suffix(1);
+    ToolFileLine parts;
+    parts.label = tokens[0];
+    while (!parts.label.empty() && parts.label.back() == ' ') {
+        parts.label.remove_suffix(1);
     }
-    entry.label = std::string(label);
-    entry.name = std::string(tokens[2]);
+    parts.name = tokens[2];
     // Only the one separator that ended the name is consumed: the value may start with '='.
     if (pos < line.size()) {
-        entry.value = std::string(line.substr(pos + 1));
+        parts.value = line.substr(pos + 1);
     }
-    return entry;
+    return parts;
 }
+
+}  // namespace
 
 std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
     std::vector<ToolFileEntry> entries;
+    for_each_tool_file_line(bytes, [&entries](const ToolFileLine& line) {
+        entries.push_back(
+            {std::string(line.label), std::string(line.name), std::string(line.value)});
+    });
+    return entries;
+}
+
+void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         // Lines are read whole: cutting a long line into pieces would turn the tail of a long
@@ -93,11 +126,10 @@ std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
         if (line.empty() || ends_as_comment(line)) {
             continue;
         }
-        if (auto entry = parse_tool_file_line(line)) {
-            entries.push_back(std::move(*entry));
+        if (const auto parts = split_line(line)) {
+            visit(*parts);
         }
     }
-    return entries;
 }
 
 std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 // The tool file (.wkz): one parameter a line, "LABEL:       &NAME=VALUE", label padded to 25.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,17 @@ bool ends_as_comment(std::string_view text);
 std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes);
 // One trimmed line; nullopt when it holds no name.
 std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line);
+
+// The parts of one parameter line, as views into the bytes read.
+struct ToolFileLine {
+    std::string_view label;
+    std::string_view name;
+    std::string_view value;
+};
+using ToolFileVisitor = std::function<void(const ToolFileLine&)>;
+// The parameter lines of the bytes in file order, as parse_tool_file finds them, without
+// copying any part: for readers that keep only some values.
+void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit);
 
 // nullopt when the file cannot be read.
 std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path);

@@ -1,27 +1,103 @@
 #include "toolfiles/variable_definitions.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <unordered_map>
 
+#include "platform/code_page.h"
 #include "platform/file_stamp.h"
 #include "platform/filesystem.h"
 #include "platform/profile.h"
+#include "platform/profile_text.h"
 #include "runtime/environment.h"
 
+namespace {
+
+constexpr char kSection[] = "kvxvars";
+constexpr std::size_t kLabelCapacity = 1024;  // 1023 characters and a terminator
+
+// Keys compare as the profile file compares them: ignoring case within the code page. Both
+// take the caller's key as a view, so that a lookup copies nothing; every tool that is loaded
+// looks up each of its names, so the case folding is a table.
+const std::array<unsigned char, 256>& upper_table() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> upper{};
+        for (std::size_t c = 0; c < upper.size(); ++c) {
+            upper[c] = static_cast<unsigned char>(platform::code_page_upper(static_cast<char>(c)));
+        }
+        return upper;
+    }();
+    return table;
+}
+
+struct FoldedHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const {
+        const auto& upper = upper_table();
+        std::uint64_t hash = 14695981039346656037ull;
+        for (char c : key) {
+            hash = (hash ^ upper[static_cast<unsigned char>(c)]) * 1099511628211ull;
+        }
+        return static_cast<std::size_t>(hash);
+    }
+};
+struct FoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+        if (a.size() != b.size()) {
+            return false;
+        }
+        const auto& upper = upper_table();
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (upper[static_cast<unsigned char>(a[i])] !=
+                upper[static_cast<unsigned char>(b[i])]) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+// The labels of one reading of the file, each already cut to what a label holds.
 struct VariableDefinitions::Content {
-    platform::FileStamp stamp;
-    platform::ProfileDocument document;
+    std::unordered_map<std::string, std::string, FoldedHash, FoldedEqual> labels;
 };
 
 namespace {
 
-constexpr std::size_t kLabelCapacity = 1024;  // 1023 characters and a terminator
+struct CachedFile {
+    platform::FileStamp stamp;
+    // A file that could not be read is read again next time, whatever its stamp.
+    bool read = false;
+    std::shared_ptr<const VariableDefinitions::Content> content;
+};
 
-// Parsed files by path. Every tool that is loaded or saved asks for its labels, so the file is
-// parsed again only when it changed on disk.
-std::map<std::string, std::shared_ptr<const VariableDefinitions::Content>>& cache() {
-    static std::map<std::string, std::shared_ptr<const VariableDefinitions::Content>> files;
+// Files by path. Every tool that is loaded or saved asks for its labels: a stat decides
+// whether the file is still there and unchanged, and only a changed file is read again.
+std::map<std::string, CachedFile, std::less<>>& cache() {
+    static std::map<std::string, CachedFile, std::less<>> files;
     return files;
+}
+
+std::shared_ptr<const VariableDefinitions::Content> read_labels(const std::string& path,
+                                                                bool& read) {
+    const std::optional<platform::ProfileDocument> document = platform::ProfileDocument::load(path);
+    read = document.has_value();
+    auto content = std::make_shared<VariableDefinitions::Content>();
+    if (document) {
+        // The first of equal keys is the one a lookup in the file finds.
+        for (const std::string& key : document->keys(kSection)) {
+            if (content->labels.find(key) == content->labels.end()) {
+                content->labels.emplace(key,
+                                        document->get_string(kSection, key, "", kLabelCapacity));
+            }
+        }
+    }
+    return content;
 }
 
 std::string language_code() {
@@ -48,27 +124,36 @@ std::string VariableDefinitionsPath() {
 }
 
 std::optional<VariableDefinitions> VariableDefinitions::Open(const std::string& path) {
-    std::string resolved = platform::resolve_case(path);
-    if (!platform::is_regular_file(resolved)) {
-        cache().erase(resolved);
+    const std::optional<platform::FileStamp> stamp = platform::regular_file_stamp(path);
+    auto& files = cache();
+    if (!stamp) {
+        if (auto found = files.find(path); found != files.end()) {
+            files.erase(found);
+        }
         return std::nullopt;
     }
-    auto stamp = platform::file_stamp(resolved).value_or(platform::FileStamp{});
-    auto& slot = cache()[resolved];
-    if (!slot || !(slot->stamp == stamp)) {
-        auto content = std::make_shared<Content>();
-        content->stamp = stamp;
-        content->document =
-            platform::ProfileDocument::load(resolved).value_or(platform::ProfileDocument());
-        slot = std::move(content);
+    CachedFile& file = files[path];
+    if (!file.content || !file.read || !(file.stamp == *stamp)) {
+        file.stamp = *stamp;
+        file.content = read_labels(path, file.read);
     }
     VariableDefinitions definitions;
     definitions.path_ = path;
-    definitions.content_ = slot;
+    definitions.content_ = file.content;
     return definitions;
 }
 
-std::string VariableDefinitions::Label(const std::string& key,
-                                       const std::string& default_value) const {
-    return content_->document.get_string("kvxvars", key, default_value, kLabelCapacity);
+const std::string* VariableDefinitions::Find(std::string_view key) const {
+    const auto found = content_->labels.find(platform::profile_text::trim_spaces(key));
+    return found != content_->labels.end() ? &found->second : nullptr;
+}
+
+std::string VariableDefinitions::Label(std::string_view key, std::string_view default_value) const {
+    if (const std::string* label = Find(key)) {
+        return *label;
+    }
+    while (!default_value.empty() && default_value.back() == ' ') {
+        default_value.remove_suffix(1);
+    }
+    return std::string(default_value.substr(0, kLabelCapacity - 1));
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Where the file of the user's language would be (KVXHOME unset counts as empty; the language
 // is KVXLANG, "ang" when unset).
@@ -12,13 +13,19 @@ std::string VariableDefinitionsPath();
 
 class VariableDefinitions {
 public:
-    // Whether a file exists there is decided on disk each time; its content is parsed again
-    // only when the file changed. nullopt when no file exists at the path.
+    // Whether a file exists at the path is decided on disk each time, by its stamp (device,
+    // inode, size and modification time); the file is read again only when its stamp differs
+    // from the one it had when it was last read. nullopt when no regular file is there.
     static std::optional<VariableDefinitions> Open(const std::string& path);
 
     const std::string& Path() const { return path_; }
     // Value of the key in section "kvxvars" (at most 1023 characters), or the default.
-    std::string Label(const std::string& key, const std::string& default_value) const;
+    std::string Label(std::string_view key, std::string_view default_value) const;
+    // The value of the key in section "kvxvars" (at most 1023 characters); nullptr when the
+    // section has no such key.
+    const std::string* Find(std::string_view key) const;
+    // Whether both come from the same reading of the same file.
+    bool SameReading(const VariableDefinitions& other) const { return content_ == other.content_; }
 
     struct Content;
 
