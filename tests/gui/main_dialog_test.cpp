@@ -372,29 +372,26 @@ private slots:
     // Delete (button or key) asks once; Yes removes the tool and its Fedrix file and shows the
     // tool's folder, the list following. A tool another program removed already is named.
     void deleteAsksOnce() {
-        // answer, by the Delete key in the tree, removed by another program before
-        const std::tuple<int, bool, bool> cases[] = {{kAnswerYes, false, false},
-                                                     {kAnswerNo, false, false},
-                                                     {kAnswerYes, true, false},
-                                                     {kAnswerYes, false, true}};
-        for (const auto& [answer, key, gone] : cases) {
+        for (const std::string how : {"yes by the button", "no by the button", "yes by the key",
+                                      "yes by the button, gone before"}) {
+            const bool deleted = how.starts_with("yes"), gone = how.ends_with("before");
             MainWindowFixture fixture;
             const std::string tool = fixture.tool("bull/d10r2.wkz");
             const std::string fedrix = fixture.write("bull/d10r2.ncs", "x");
             ScriptedPresenter presenter;
-            presenter.buttons.push_back(answer);
+            presenter.buttons.push_back(deleted ? kAnswerYes : kAnswerNo);
             auto dialog = fixture.open();
             if (gone) {
                 std::filesystem::remove(tool);
             }
-            key ? QTest::keyClick(dialog->Tree(), Qt::Key_Delete) : click(*dialog, kDelete);
+            how.ends_with("key") ? QTest::keyClick(dialog->Tree(), Qt::Key_Delete)
+                                 : click(*dialog, kDelete);
             std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
             if (gone) {
                 expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
                 QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
             }
             QCOMPARE(messageIds(presenter), expected);
-            const bool deleted = answer == kAnswerYes;
             QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
             QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
             QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));

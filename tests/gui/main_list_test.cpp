@@ -1,7 +1,6 @@
 // The tool list inside the main window and the Options dialog that builds the tree afresh.
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>

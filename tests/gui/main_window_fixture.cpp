@@ -1,9 +1,6 @@
 #include "main_window_fixture.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -186,17 +183,7 @@ bool selectInTree(CCutterBaseDlg& dialog, const std::string& path) {
 }
 
 QString textOf(const CCutterBaseDlg& dialog, int id) {
-    QWidget* control = findControl(&dialog, id);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return edit->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return label->text();
-    }
-    return QString();
+    return findControl(&dialog, id)->property("text").toString();
 }
 
 }  // namespace guitest
