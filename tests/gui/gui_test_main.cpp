@@ -15,11 +15,6 @@ std::map<std::string, guitest::Factory>& registry() {
     return tests;
 }
 
-int run(const guitest::Factory& factory, std::vector<char*> arguments) {
-    std::unique_ptr<QObject> test = factory();
-    return QTest::qExec(test.get(), static_cast<int>(arguments.size()), arguments.data());
-}
-
 }  // namespace
 
 bool guitest::registerTest(const char* name, Factory factory) {
@@ -30,20 +25,20 @@ bool guitest::registerTest(const char* name, Factory factory) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     keepNumericLocaleC();
-    std::vector<char*> arguments{argv[0]};
-    if (argc > 1 && argv[1][0] != '-') {
-        auto found = registry().find(argv[1]);
-        if (found == registry().end()) {
-            std::fprintf(stderr, "no window test named %s\n", argv[1]);
-            return 2;
-        }
-        arguments.insert(arguments.end(), argv + 2, argv + argc);
-        return run(found->second, arguments);
+    const bool one = argc > 1 && argv[1][0] != '-';
+    if (one && registry().count(argv[1]) == 0) {
+        std::fprintf(stderr, "no window test named %s\n", argv[1]);
+        return 2;
     }
-    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    std::vector<char*> arguments{argv[0]};
+    arguments.insert(arguments.end(), argv + (one ? 2 : 1), argv + argc);
     int failures = 0;
     for (const auto& [name, factory] : registry()) {
-        failures += run(factory, arguments);
+        if (!one || name == argv[1]) {
+            std::unique_ptr<QObject> test = factory();
+            failures +=
+                QTest::qExec(test.get(), static_cast<int>(arguments.size()), arguments.data());
+        }
     }
     return failures == 0 ? 0 : 1;
 }

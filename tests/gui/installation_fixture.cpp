@@ -18,8 +18,7 @@ const char* const kEnglishCatalogue =
     "[TALMOR_ABOUT_DLG]\r\nTALMOR_ABOUT_TITLE=About CutterBase\r\n"
     "TALMOR_ABOUT_PRODUCTNAME=Product:\r\nTALMOR_ABOUT_VERSION=Version:\r\n"
     "TALMOR_ABOUT_BUILD=Build:\r\n"
-    "[TEST]\r\nOVERWRITE=Q The tool file '%s' exists.\\nOverwrite it?\r\n"
-    "REPORT=W %s\r\nNOTE=I %s\r\n";
+    "[TEST]\r\nOVERWRITE=Q The tool file '%s' exists.\\nOverwrite it?\r\n";
 
 const char* const kGermanCatalogue =
     "[T.A.L.M.O.R.]\r\nCATEGORY=TalmorError\r\n"
@@ -35,8 +34,7 @@ const char* const kGermanCatalogue =
     "TALMOR_ABOUT_PRODUCTNAME=Produkt:\r\nTALMOR_ABOUT_VERSION=Version:\r\n"
     "TALMOR_ABOUT_BUILD=Build:\r\n"
     "[TEST]\r\nOVERWRITE=Q Die Werkzeugdatei '%s' existiert.\\n\xDC"
-    "berschreiben?\r\n"
-    "REPORT=W %s\r\nNOTE=I %s\r\n";
+    "berschreiben?\r\n";
 
 }  // namespace
 

@@ -1,6 +1,5 @@
-// The main window end to end through its real widgets: the start, the commands that end the
-// run or leave an edited tool (Close, Cancel, Escape, moves by mouse, assistive technology or
-// code, Save As, Read From Toolpath), Delete, Set All, toolpath 0, the captions and the frame.
+// The main window end to end through its real widgets: the start, the commands that end the run
+// or leave an edited tool, Delete, Set All, the captions and the frame.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,114 +38,102 @@ namespace {
 
 constexpr int kCornerRadiusEdit = 1008;  // on the tool page
 
-// The library of every case: the toolpath's tool bull/d10r2.wkz (corner radius 2 as the
-// toolpath has it) unless a case gives another radius, and flat/f6.wkz (corner radius 1).
+// The library: the toolpath's tool bull/d10r2.wkz (corner radius 2 as the toolpath has it, unless
+// the row gives another) and flat/f6.wkz (corner radius 1). The start shows the tool or the root.
 struct StartCase {
     const char* name;
     const char* reference;  // TP_INDEX82 of the toolpath
     const char* cornerRadius;
     const char* lastToolDirectory;  // of the user's settings, below the library; null: none
-    bool toolShown;                 // else the library's root
-    const char* message;            // the one message of the start, if any
+    bool toolShown;
+    const char* message;
 };
 
 const StartCase kStarts[] = {
     {"consistent tool", ".\\bull\\d10r2.wkz", "2.000", nullptr, true, ""},
     {"other case and separator", "./BULL/D10R2.WKZ", "2.000", nullptr, true, ""},
     {"no tool", "**", "2.000", nullptr, false, ""},
-    {"missing tool", ".\\bull\\gone.wkz", "2.000", nullptr, false, ""},
     {"stale last tool directory", "**", "2.000", "gone", false, ""},
     {"inconsistent tool", ".\\bull\\d10r2.wkz", "2.500", nullptr, false,
      "LIB_TALMOR_GMBH/KARVEX_TOOL_INCONSISTENT"},
 };
 
-// Twice: a double-click on the tool chosen, in a window opened for toolpath 0, where Close is
-// disabled. Moves go to flat/f6.wkz: by a click, through the accessible table's row selection (to
-// the folder flat, as a screen reader's "select" does), or by the selection model, cleared first.
-enum class Command { Close, Cancel, Escape, Click, Accessibility, Selection, SaveAs, Read, Twice };
-using C = Command;
+// A command is a button's id or one of these. Twice: a double-click on the chosen tool in a
+// window for toolpath 0, where Close is disabled. Moves go to flat/f6.wkz by a click, through the
+// accessible table's row selection (to the folder flat, as a screen reader's "select" does), or by
+// the selection model, cleared first.
+enum Command { kEscape = 1, kClick, kAccessibility, kSelection, kTwice };
 
-constexpr char kFifo[] = "fifo";          // the case's file is a FIFO
+constexpr char kFifo[] = "fifo";
 constexpr char kDeviceLink[] = "device";  // a link to /dev/null
 constexpr char kTool[] = "Body Radius: &TP_BRAD=5.000\r\nCorner Radius: &TP_CRAD=1.000\r\n";
 constexpr char kBlocked[] = "blocked";  // a directory stands where the change file goes
 constexpr char kNotATool[] = "is not a readable tool file";
+constexpr char kF6Change[] = "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ";
+constexpr char kCreation[] = "GENERAL/GENERAL_CREATION";
 
-// The item clicked first ("" stays on the toolpath's tool), the corner radius typed, then a
-// command. Save As is answered with a file below the library ("" cancels), a question with
-// `answer`.
+// The item clicked first ("": the toolpath's tool), the corner radius typed, a command; Save As
+// is answered with a file below the library ("" cancels), a question with `answer`.
 struct Case {
     const char* name;
     const char* startOn;
     const char* content;  // of a file written for the case; null: the library's own
-    const char* typed;    // null: nothing typed
-    Command command;
+    const char* typed;
+    int command;
     const char* saveTo;
     int answer;
     const char* proposal;    // the file name proposed; "" when no save is asked for
-    const char* shown;       // the selected item afterwards
-    const char* radius;      // the corner radius shown afterwards
-    bool modified;           // the edits are still there
-    int result;              // -1: the window stays open
+    const char* after;       // selected item, corner radius, edits kept or not, result
     const char* changeFile;  // null: none written
-    const char* message;     // part of the one message shown (its id or text); "" for none
+    const char* message;     // part of the one message shown (its id or text)
 };
 
-const int kOpen = -1;
-const int kOk = QDialog::Accepted;
-const int kCancelled = QDialog::Rejected;
-
 const Case kCases[] = {
-    {"close after a choice", "flat/f6.wkz", nullptr, nullptr, C::Close, "", 0, "", "flat/f6.wkz",
-     "1", false, kOk, "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ", ""},
-    {"close, nothing chosen", "", nullptr, nullptr, C::Close, "", 0, "", "bull/d10r2.wkz", "2",
-     false, kOk, nullptr, ""},
-    {"cancel after a choice", "flat/f6.wkz", nullptr, nullptr, C::Cancel, "", 0, "", "flat/f6.wkz",
-     "1", false, kCancelled, nullptr, ""},
-    {"change file unwritable", "flat/f6.wkz", nullptr, nullptr, C::Close, "", 0, "", "flat/f6.wkz",
-     "1", false, kOpen, kBlocked, "could not be written"},
-    {"cancel with edits, kept", "", nullptr, "5", C::Cancel, "", kAnswerNo, "", "bull/d10r2.wkz",
-     "5", true, kOpen, nullptr, "Do you want to discard them?"},
-    {"escape with edits, discarded", "", nullptr, "5", C::Escape, "", kAnswerYes, "",
-     "bull/d10r2.wkz", "5", true, kCancelled, nullptr, "Do you want to discard them?"},
-    {"close on a FIFO, refused", "flat/p.wkz", kFifo, nullptr, C::Close, "", kAnswerNo, "",
-     "flat/p.wkz", "2", false, kOpen, nullptr, kNotATool},
-    {"close on a link to a device, accepted", "flat/n.wkz", kDeviceLink, nullptr, C::Close, "",
-     kAnswerYes, "", "flat/n.wkz", "2", false, kOk, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\n.wkz ",
+    {"close after a choice", "flat/f6.wkz", nullptr, nullptr, kClose, "", 0, "",
+     "flat/f6.wkz 1 clean ok", kF6Change, ""},
+    {"cancel after a choice", "flat/f6.wkz", nullptr, nullptr, kCancel, "", 0, "",
+     "flat/f6.wkz 1 clean cancelled", nullptr, ""},
+    {"change file unwritable", "flat/f6.wkz", nullptr, nullptr, kClose, "", 0, "",
+     "flat/f6.wkz 1 clean open", kBlocked, "could not be written"},
+    {"cancel with edits, kept", "", nullptr, "5", kCancel, "", kAnswerNo, "",
+     "bull/d10r2.wkz 5 edited open", nullptr, "Do you want to discard them?"},
+    {"escape with edits, discarded", "", nullptr, "5", kEscape, "", kAnswerYes, "",
+     "bull/d10r2.wkz 5 edited cancelled", nullptr, "Do you want to discard them?"},
+    {"close on a FIFO, refused", "flat/p.wkz", kFifo, nullptr, kClose, "", kAnswerNo, "",
+     "flat/p.wkz 2 clean open", nullptr, kNotATool},
+    {"close on a link to a device, accepted", "flat/n.wkz", kDeviceLink, nullptr, kClose, "",
+     kAnswerYes, "", "flat/n.wkz 2 clean ok", "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\n.wkz ",
      kNotATool},
-    {"close on bytes without a parameter", "flat/j.wkz", "\x01 junk\r\n** note **\r\n", nullptr,
-     C::Close, "", kAnswerNo, "", "flat/j.wkz", "2", false, kOpen, nullptr, kNotATool},
-    {"close on an empty tool file", "flat/e.wkz", "", nullptr, C::Close, "", 0, "", "flat/e.wkz",
-     "2", false, kOk, "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\e.wkz ", ""},
-    {"close on a name with a line break", "flat/a\nb.wkz", kTool, nullptr, C::Close, "", 0, "",
-     "flat/a\nb.wkz", "1", false, kOpen, nullptr, "holds a line break and cannot go into"},
-    {"toolpath 0, a double-click applies", "flat/f6.wkz", nullptr, nullptr, C::Twice, "", 0, "",
-     "flat/f6.wkz", "1", false, kOk, "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ",
-     ""},
-    {"move, save cancelled", "", nullptr, "3", C::Click, "", 0, "d10r2.wkz", "flat/f6.wkz", "1",
-     false, kOpen, nullptr, ""},
-    {"move, saved", "", nullptr, "3", C::Click, "bull/d10r3.wkz", 0, "d10r2.wkz", "bull/d10r3.wkz",
-     "3", false, kOpen, nullptr, ""},
-    {"move by accessibility, save cancelled", "", nullptr, "3", C::Accessibility, "", 0,
-     "d10r2.wkz", "flat", "2", false, kOpen, nullptr, ""},
-    {"move by the selection model, saved", "", nullptr, "3", C::Selection, "bull/d10r3.wkz", 0,
-     "d10r2.wkz", "bull/d10r3.wkz", "3", false, kOpen, nullptr, ""},
-    {"move, folder missing", "", nullptr, "3", C::Click, "no/d10r3.wkz", 0, "d10r2.wkz",
-     "bull/d10r2.wkz", "3", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
-    {"move, not a number", "", nullptr, "3x", C::Click, "bull/x.wkz", 0, "", "bull/d10r2.wkz", "3x",
-     true, kOpen, nullptr, "Please enter a number."},
-    {"save as cancelled", "", nullptr, "1.5", C::SaveAs, "", 0, "d10r2.wkz", "bull/d10r2.wkz",
-     "1.5", true, kOpen, nullptr, ""},
-    {"save as on a folder", "bull", nullptr, nullptr, C::SaveAs, "bull/copy.wkz", 0,
-     "bull nose D10 R2", "bull/copy.wkz", "2", false, kOpen, nullptr, ""},
-    {"read, nothing edited", "flat/f6.wkz", nullptr, nullptr, C::Read, "", 0, "", "bull/d10r2.wkz",
-     "2", false, kOpen, nullptr, ""},
-    {"read, edits dropped", "flat/f6.wkz", nullptr, "4", C::Read, "", 0, "f6.wkz", "bull/d10r2.wkz",
-     "2", false, kOpen, nullptr, ""},
-    {"read, save fails", "flat/f6.wkz", nullptr, "4", C::Read, "no/f6.wkz", 0, "f6.wkz",
-     "flat/f6.wkz", "4", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
-    {"close, save fails", "", nullptr, "3", C::Close, "no/d10r3.wkz", 0, "d10r2.wkz",
-     "bull/d10r2.wkz", "3", true, kOpen, nullptr, "GENERAL/GENERAL_CREATION"},
+    {"close on an empty tool file", "flat/e.wkz", "", nullptr, kClose, "", 0, "",
+     "flat/e.wkz 2 clean ok", "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\e.wkz ", ""},
+    {"close on a name with a line break", "flat/a\nb.wkz", kTool, nullptr, kClose, "", 0, "",
+     "flat/a\nb.wkz 1 clean open", nullptr, "holds a line break and cannot go into"},
+    {"toolpath 0, a double-click applies", "flat/f6.wkz", nullptr, nullptr, kTwice, "", 0, "",
+     "flat/f6.wkz 1 clean ok", kF6Change, ""},
+    {"move, save cancelled", "", nullptr, "3", kClick, "", 0, "d10r2.wkz",
+     "flat/f6.wkz 1 clean open", nullptr, ""},
+    {"move, saved", "", nullptr, "3", kClick, "bull/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r3.wkz 3 clean open", nullptr, ""},
+    {"move by accessibility, save cancelled", "", nullptr, "3", kAccessibility, "", 0, "d10r2.wkz",
+     "flat 2 clean open", nullptr, ""},
+    {"move by the selection model, saved", "", nullptr, "3", kSelection, "bull/d10r3.wkz", 0,
+     "d10r2.wkz", "bull/d10r3.wkz 3 clean open", nullptr, ""},
+    {"move, folder missing", "", nullptr, "3", kClick, "no/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r2.wkz 3 edited open", nullptr, kCreation},
+    {"move, not a number", "", nullptr, "3x", kClick, "bull/x.wkz", 0, "",
+     "bull/d10r2.wkz 3x edited open", nullptr, "Please enter a number."},
+    {"save as cancelled", "", nullptr, "1.5", kSaveAs, "", 0, "d10r2.wkz",
+     "bull/d10r2.wkz 1.5 edited open", nullptr, ""},
+    {"save as on a folder", "bull", nullptr, nullptr, kSaveAs, "bull/copy.wkz", 0,
+     "bull nose D10 R2", "bull/copy.wkz 2 clean open", nullptr, ""},
+    {"read, nothing edited", "flat/f6.wkz", nullptr, nullptr, kReadFromToolpath, "", 0, "",
+     "bull/d10r2.wkz 2 clean open", nullptr, ""},
+    {"read, edits dropped", "flat/f6.wkz", nullptr, "4", kReadFromToolpath, "", 0, "f6.wkz",
+     "bull/d10r2.wkz 2 clean open", nullptr, ""},
+    {"read, save fails", "flat/f6.wkz", nullptr, "4", kReadFromToolpath, "no/f6.wkz", 0, "f6.wkz",
+     "flat/f6.wkz 4 edited open", nullptr, kCreation},
+    {"close, save fails", "", nullptr, "3", kClose, "no/d10r3.wkz", 0, "d10r2.wkz",
+     "bull/d10r2.wkz 3 edited open", nullptr, kCreation},
 };
 
 std::vector<std::string> messageIds(const ScriptedPresenter& presenter) {
@@ -167,40 +154,34 @@ void click(const CCutterBaseDlg& dialog, int id) {
     button->click();
 }
 
-void run(CCutterBaseDlg& dialog, Command command, const std::string& other) {
+void run(CCutterBaseDlg& dialog, int command, const std::string& other) {
     CTreeCtrlTool* tree = dialog.Tree();
     const QModelIndex target = tree->indexFromItem(tree->findTreeItem(tree->rootItem(), other));
     int row = 0;
     switch (command) {
-        case Command::Close:
-            return click(dialog, kClose);
-        case Command::Cancel:
-            return click(dialog, kCancel);
-        case Command::Escape:
+        case kEscape:
             return QTest::keyClick(&dialog, Qt::Key_Escape);
-        case Command::Click:
+        case kClick:
             QVERIFY(selectInTree(dialog, other));
             return;
-        case Command::Accessibility:
+        case kAccessibility:
             for (QModelIndex index = tree->model()->index(0, 0); index != target.parent();
                  index = tree->indexBelow(index)) {
                 ++row;
             }
             QVERIFY(QAccessible::queryAccessibleInterface(tree)->tableInterface()->selectRow(row));
             return;
-        case Command::Selection:
+        case kSelection:
             tree->selectionModel()->clearSelection();
             tree->selectionModel()->select(target, QItemSelectionModel::Select);
             return;
-        case Command::SaveAs:
-            return click(dialog, kSaveAs);
-        case Command::Read:
-            return click(dialog, kReadFromToolpath);
-        case Command::Twice:
+        case kTwice:
             QVERIFY(!findControl(&dialog, kClose)->isEnabled());
             QVERIFY(!findControl(&dialog, kReadFromToolpath)->isEnabled());
-            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
-                               tree->visualItemRect(tree->selectedItem()).center());
+            return QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                                      tree->visualItemRect(tree->selectedItem()).center());
+        default:
+            click(dialog, command);
     }
 }
 
@@ -225,15 +206,29 @@ QString layoutFaults(const QWidget& window) {
     return faults.join(", ");
 }
 
+// Made too small, the window stops where every control still fits, clear of the others.
+void checkMinimumSize(CCutterBaseDlg& dialog) {
+    dialog.show();
+    for (const QSize request : {QSize(400, 300), QSize(100, 80)}) {
+        dialog.resize(request);
+        QCOMPARE(dialog.size(), dialog.minimumSize());
+        QCOMPARE(layoutFaults(dialog), QString());
+    }
+}
+
+QAction* aboutEntry(const CCutterBaseDlg& dialog) {
+    return dialog.findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
+}
+
 }  // namespace
 
 class MainDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The toolpath's tool is selected and shown when it exists and matches the toolpath (the
-    // report shown once otherwise); else the last tool directory or, when that is gone, the
-    // library, with the toolpath's values and Delete disabled.
+    // The toolpath's tool is selected and shown when it exists and matches the toolpath (reported
+    // once otherwise); else the last tool directory or the library, with the toolpath's values
+    // and Delete disabled.
     void startShowsTheToolpathsTool_data() { addRows(kStarts); }
     void startShowsTheToolpathsTool() {
         const StartCase& row = fetchRow(kStarts);
@@ -251,11 +246,11 @@ private slots:
         QCOMPARE(textOf(*dialog, kToolSettings),
                  row.toolShown ? QString::fromStdString(tool) : QStringLiteral("Toolpath 1"));
         QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), row.toolShown);
-        QCOMPARE(cornerRadius(*dialog)->text(), QStringLiteral("2"));
         QCOMPARE(cornerRadius(*dialog)->isEnabled(), row.toolShown);
-        const QString fields = textOf(*dialog, kToolpathNumber) + ' ' + textOf(*dialog, kUnits) +
-                               ' ' + textOf(*dialog, kToolpathType);
-        QCOMPARE(fields, QStringLiteral("1 mm Pencil three"));
+        QCOMPARE(QStringList({cornerRadius(*dialog)->text(), textOf(*dialog, kToolpathNumber),
+                              textOf(*dialog, kUnits), textOf(*dialog, kToolpathType)})
+                     .join(' '),
+                 QStringLiteral("2 1 mm Pencil three"));
         QVERIFY(!dialog->ToolChanged() && !dialog->IsToolModified());
     }
 
@@ -286,16 +281,12 @@ private slots:
         }
     }
 
-    // Close writes the change file (the differing parameters and the tool's reference) and the
-    // tool's folder into the settings only when a tool was chosen, after asking when the chosen
-    // file holds no tool (its Tool Settings line says so); Cancel and Escape never write, and
-    // ask first when there are edits. A change file that cannot be written, or a tool whose
-    // name cannot stand in one, is named and the window stays open.
-    // Edits are never lost without a word: a move (however made), Read From Toolpath and Close
-    // offer them for saving under the edited tool's name, never the newly selected one's. A
-    // cancelled save drops them, except on the Save As button, which keeps them and
-    // TP_AUTOFLAGS; a save that fails or a page that does not validate keeps them on the old
-    // item, saying why.
+    // Close writes the change file and the tool's folder into the settings only when a tool was
+    // chosen, asking first when the chosen file holds no tool; Cancel and Escape never write, and
+    // ask first when there are edits. Edits are never lost without a word: a move (however made),
+    // Read From Toolpath and Close offer them for saving under the edited tool's name. A cancelled
+    // save drops them, except on Save As, which keeps them and TP_AUTOFLAGS; a failed save or a
+    // page that does not validate keeps them on the old item, saying why.
     void commands_data() { addRows(kCases); }
     void commands() {
         const Case& row = fetchRow(kCases);
@@ -321,7 +312,7 @@ private slots:
         if (*row.saveTo) {
             chooser.saveFiles.push_back(fixture.libraryFile(row.saveTo));
         }
-        auto dialog = fixture.open(row.command == C::Twice ? 0 : 1);
+        auto dialog = fixture.open(row.command == kTwice ? 0 : 1);
         dialog->show();
         if (*row.startOn) {
             QVERIFY(selectInTree(*dialog, start));
@@ -334,7 +325,14 @@ private slots:
         }
         run(*dialog, row.command, other);
 
-        QCOMPARE(dialog->isVisible() ? kOpen : dialog->result(), row.result);
+        const char* result = dialog->isVisible()                     ? "open"
+                             : dialog->result() == QDialog::Accepted ? "ok"
+                                                                     : "cancelled";
+        QCOMPARE(
+            QString::fromStdString(selectedPath(*dialog).substr(fixture.library().size() + 1)) +
+                ' ' + cornerRadius(*dialog)->text() +
+                (dialog->IsToolModified() ? " edited " : " clean ") + result,
+            QString::fromLatin1(row.after));
         QCOMPARE(presenter.shown.size(), std::size_t(*row.message ? 1 : 0));
         if (*row.message) {
             const std::string shown = presenter.shown[0].id + ' ' + presenter.shown[0].text;
@@ -342,19 +340,16 @@ private slots:
         }
         QCOMPARE(chooser.saveRequests.size(), std::size_t(*row.proposal ? 1 : 0));
         if (*row.proposal) {
-            const SaveFileRequest& request = chooser.saveRequests[0];
             // The edited tool's name in its folder, or the edited folder itself.
+            const SaveFileRequest& request = chooser.saveRequests[0];
             const std::filesystem::path edited = *row.startOn ? row.startOn : "bull/d10r2.wkz";
-            QCOMPARE(request.file_name, std::string(row.proposal));
-            QCOMPARE(request.folder,
-                     fixture.libraryFile(edited.has_extension() ? edited.parent_path().string()
-                                                                : edited.string()));
-            QCOMPARE(request.title + request.filter + request.default_extension,
-                     std::string("Save Tool AsKarvex Tool (*.wkz)|*.wkz||wkz"));
+            const std::string folder =
+                edited.has_extension() ? edited.parent_path().string() : edited.string();
+            QCOMPARE(request.folder + "|" + request.file_name + "|" + request.title +
+                         request.filter + request.default_extension,
+                     fixture.libraryFile(folder) + "|" + row.proposal +
+                         "|Save Tool AsKarvex Tool (*.wkz)|*.wkz||wkz");
         }
-        QCOMPARE(selectedPath(*dialog), fixture.libraryFile(row.shown));
-        QCOMPARE(cornerRadius(*dialog)->text(), QString::fromLatin1(row.radius));
-        QCOMPARE(dialog->IsToolModified(), row.modified);
         const bool written = row.changeFile != nullptr && row.changeFile != kBlocked;
         QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
                  QString::fromLatin1(written ? row.changeFile : "none"));
@@ -364,46 +359,39 @@ private slots:
         QCOMPARE(
             settings.find("Last Tool Dir=" + DirectoryPart(start) + "\r\n") != std::string::npos,
             written);
-        if (row.modified && *row.proposal) {
+        if (dialog->IsToolModified() && *row.proposal) {
             QVERIFY(dialog->CurrentTool()->FindByName("TP_AUTOFLAGS") >= 0);
         }
-        if (*row.saveTo && !row.modified && row.typed != nullptr) {
+        if (*row.saveTo && !dialog->IsToolModified() && row.typed != nullptr) {
             const std::string saved = testsupport::read_file(fixture.libraryFile(row.saveTo));
-            QVERIFY(saved.find(std::string("&TP_CRAD=") + row.radius) != std::string::npos);
+            QVERIFY(saved.find(std::string("&TP_CRAD=") + row.typed) != std::string::npos);
         }
         QCOMPARE(testsupport::read_file(tool), toolBytes);
     }
 
-    // Delete asks once; Yes removes the tool and its Fedrix file and shows the tool's folder,
-    // the list following. A tool another program removed already is named as gone.
+    // Delete (button or key) asks once; Yes removes the tool and its Fedrix file and shows the
+    // tool's folder, the list following. A tool another program removed already is named.
     void deleteAsksOnce() {
-        // answer, by the Delete key in the tree, removed by another program before
-        const std::tuple<int, bool, bool> cases[] = {{kAnswerYes, false, false},
-                                                     {kAnswerNo, false, false},
-                                                     {kAnswerYes, true, false},
-                                                     {kAnswerYes, false, true}};
-        for (const auto& [answer, key, gone] : cases) {
+        for (const std::string how : {"yes by the button", "no by the button", "yes by the key",
+                                      "yes by the button, gone before"}) {
+            const bool deleted = how.starts_with("yes"), gone = how.ends_with("before");
             MainWindowFixture fixture;
             const std::string tool = fixture.tool("bull/d10r2.wkz");
             const std::string fedrix = fixture.write("bull/d10r2.ncs", "x");
             ScriptedPresenter presenter;
-            presenter.buttons.push_back(answer);
+            presenter.buttons.push_back(deleted ? kAnswerYes : kAnswerNo);
             auto dialog = fixture.open();
             if (gone) {
                 std::filesystem::remove(tool);
             }
-            if (key) {
-                QTest::keyClick(dialog->Tree(), Qt::Key_Delete);
-            } else {
-                click(*dialog, kDelete);
-            }
+            how.ends_with("key") ? QTest::keyClick(dialog->Tree(), Qt::Key_Delete)
+                                 : click(*dialog, kDelete);
             std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
             if (gone) {
                 expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
                 QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
             }
             QCOMPARE(messageIds(presenter), expected);
-            const bool deleted = answer == kAnswerYes;
             QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
             QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
             QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
@@ -434,8 +422,8 @@ private slots:
         QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
-    // The window's frame: 800 x 700 at first, controls that follow the layout table, a name for
-    // every control, and the about entry in the context menu and on F1.
+    // The frame: 800 x 700 at first, controls that follow the layout table, a name for every
+    // control, and the about entry in the context menu and on F1.
     void windowFrame() {
         MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
@@ -445,7 +433,7 @@ private slots:
                  QSize(CCutterBaseDlg::kInitialWidth, CCutterBaseDlg::kInitialHeight));
         QCOMPARE(namelessControls(dialog.get()), QStringList());
         QVERIFY(!dialog->windowIcon().isNull());
-
+        // control, its move and growth when the window grows by 180 x 100
         const std::pair<QWidget*, QRect> grown[] = {
             {dialog->Sheet(), {180, 0, 0, 50}},
             {dialog->Tree(), {0, 0, 180, 50}},
@@ -455,30 +443,23 @@ private slots:
             {findControl(dialog.get(), kFedrix), {100, 100, 0, 0}},
             {findControl(dialog.get(), kCancel), {140, 100, 40, 0}},
         };
-        std::vector<QRect> before;
+        std::vector<QRect> expected;
         for (const auto& [control, change] : grown) {
-            before.push_back(control->geometry());
+            expected.push_back(control->geometry()
+                                   .translated(change.x(), change.y())
+                                   .adjusted(0, 0, change.width(), change.height()));
         }
         dialog->resize(dialog->width() + 180, dialog->height() + 100);
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            const QRect change = grown[i].second;
-            QCOMPARE(grown[i].first->geometry(),
-                     before[i]
-                         .translated(change.x(), change.y())
-                         .adjusted(0, 0, change.width(), change.height()));
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(grown[i].first->geometry(), expected[i]);
         }
-        // Made too small, the window stops where every control still fits, clear of the others.
-        for (const QSize request : {QSize(400, 300), QSize(100, 80)}) {
-            dialog->resize(request);
-            QCOMPARE(dialog->size(), dialog->minimumSize());
-            QCOMPARE(layoutFaults(*dialog), QString());
-        }
+        checkMinimumSize(*dialog);
 
-        QCOMPARE(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
-        auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
-        QVERIFY(dialog->actions().contains(about));
-        QCOMPARE(about->text(), QStringLiteral("Inf&o about Karvex - CutterBase..."));
-        QCOMPARE(about->shortcut(), QKeySequence(Qt::Key_F1));
+        QAction* about = aboutEntry(*dialog);
+        QVERIFY(dialog->contextMenuPolicy() == Qt::ActionsContextMenu &&
+                dialog->actions().contains(about));
+        QCOMPARE(about->text() + ' ' + about->shortcut().toString(),
+                 QStringLiteral("Inf&o about Karvex - CutterBase... F1"));
         QString shown;
         QTimer::singleShot(0, [&shown] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -490,9 +471,8 @@ private slots:
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
     }
 
-    // The captions of the German language file, where a missing key gives
-    // an empty caption; a language file of another program changes no caption. The about entry
-    // is German.
+    // The German language file's captions, where a missing key (Options) gives an empty caption;
+    // a language file of another program changes no caption. The about entry is German.
     void germanCaptions_data() {
         QTest::addColumn<bool>("foreign");
         QTest::newRow("German file") << false;
@@ -503,36 +483,29 @@ private slots:
         MainWindowFixture fixture("all");
         fixture.tool("bull/d10r2.wkz");
         fixture.setToolReference("**");
-        ScriptedPresenter presenter;
         if (foreign) {
             fixture.replaceLanguageFile(
                 "[T.A.L.M.O.R.]\r\nPRODUCT=KvxOther\r\n[CUTTERBASEDLG]\r\n");
         }
+        ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         auto dialog = fixture.open();
-        const std::pair<int, const char*> captions[] = {
-            {0, foreign ? "CutterBase" : "Werkzeugbibliothek"},
-            {kToolSettingsLabel, foreign ? "Tool Settings:" : "Werkzeugeinstellung:"},
-            {kSaveAs, foreign ? "Save As..." : "Speichern unter..."},
-            {kClose, foreign ? "Close" : "Schlie\u00dfen"},
-            {kOptions, foreign ? "Options..." : ""},
-            {kToolSettings, foreign ? " 1" : "Bahn 1"},
-        };
-        for (const auto& [id, caption] : captions) {
-            QCOMPARE(id == 0 ? dialog->windowTitle() : textOf(*dialog, id),
-                     QString::fromUtf8(caption));
+        click(*dialog, kSaveAs);
+        QStringList captions{dialog->windowTitle()};
+        for (const int id : {kToolSettingsLabel, kSaveAs, kClose, kOptions, kToolSettings}) {
+            captions << textOf(*dialog, id);
         }
+        captions << aboutEntry(*dialog)->text()
+                 << QString::fromStdString(chooser.saveRequests.at(0).title);
+        QCOMPARE(captions.join('|'),
+                 QString::fromUtf8(foreign ? "CutterBase|Tool Settings:|Save As...|Close|"
+                                             "Options...| 1|Inf&o \u00fcber Karvex - CutterBase...|"
+                                           : "Werkzeugbibliothek|Werkzeugeinstellung:|Speichern "
+                                             "unter...|Schlie\u00dfen||Bahn 1|Inf&o \u00fcber "
+                                             "Karvex - CutterBase...|Werkzeug speichern unter"));
         QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
                  textOf(*dialog, kToolSettingsLabel));
-        auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
-        QCOMPARE(about->text(), QStringLiteral("Inf&o \u00fcber Karvex - CutterBase..."));
-        click(*dialog, kSaveAs);
-        QCOMPARE(chooser.saveRequests.at(0).title,
-                 std::string(foreign ? "" : "Werkzeug speichern unter"));
-        dialog->show();
-        dialog->resize(100, 80);
-        QCOMPARE(dialog->size(), dialog->minimumSize());
-        QCOMPARE(layoutFaults(*dialog), QString());
+        checkMinimumSize(*dialog);
     }
 };
 

@@ -1,9 +1,6 @@
-// The tool list inside the main window: it follows the tree, its rows lead the tree, a
-// double-click applies the row's own tool, Return and Escape stay inside it, Delete deletes,
-// and the Options dialog builds the tree afresh.
+// The tool list inside the main window and the Options dialog that builds the tree afresh.
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -32,18 +29,9 @@ QStringList names(const CListCtrlTool& list) {
     return texts;
 }
 
-int rowOf(const CListCtrlTool& list, const std::string& name) {
-    const auto& rows = list.toolModel()->rows();
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (rows[row].columns[kColumnName] == name) {
-            return static_cast<int>(row);
-        }
-    }
-    return -1;
-}
-
 QPoint rowPoint(const CListCtrlTool& list, const std::string& name) {
-    return list.visualRect(list.model()->index(rowOf(list, name), 0)).center();
+    const int row = static_cast<int>(names(list).indexOf(QString::fromStdString(name)));
+    return list.visualRect(list.model()->index(row, 0)).center();
 }
 
 // A library with the toolpath's tool, two more tools beside it and a folder.
@@ -72,6 +60,7 @@ class MainListTest : public QObject {
 private slots:
     // The list shows the selected tool's folder with the tool selected and follows the tree;
     // clicks on folder rows lead into folders and back up, keys move the tree's selection.
+    // Return and Escape neither close nor cancel the window; Delete deletes after the question.
     void followsAndLeadsTheTree() {
         ListWindow window;
         CListCtrlTool* list = window.list;
@@ -87,20 +76,21 @@ private slots:
         QCOMPARE(list->selectedPath(), std::string());
         QVERIFY(selectInTree(*window.dialog, window.tool));
 
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, "long"));
-        QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull/long"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, ".."));
-        QCOMPARE(selectedPath(*window.dialog), window.fixture.libraryFile("bull"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, "d8r1.wkz"));
-        QCOMPARE(selectedPath(*window.dialog), window.small);
+        // rows clicked in turn, the item selected in the tree afterwards
+        const std::pair<const char*, std::string> clicks[] = {
+            {"long", window.fixture.libraryFile("bull/long")},
+            {"..", window.fixture.libraryFile("bull")},
+            {"d8r1.wkz", window.small}};
+        for (const auto& [row, path] : clicks) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, row));
+            QCOMPARE(selectedPath(*window.dialog), path);
+        }
         QVERIFY(window.dialog->ToolChanged());
         // keys in turn, the tool selected in the tree and the list afterwards
-        const std::pair<Qt::Key, std::string> keys[] = {
-            {Qt::Key_Up, window.reground},
-            {Qt::Key_Up, window.tool},
-            {Qt::Key_End, window.small},
-            {Qt::Key_Right, window.small},
-        };
+        const std::pair<Qt::Key, std::string> keys[] = {{Qt::Key_Up, window.reground},
+                                                        {Qt::Key_Up, window.tool},
+                                                        {Qt::Key_End, window.small},
+                                                        {Qt::Key_Right, window.small}};
         const int reads = list->folderReads();
         for (const auto& [key, path] : keys) {
             QTest::keyClick(list, key);
@@ -108,48 +98,33 @@ private slots:
             QCOMPARE(list->selectedPath(), path);
         }
         QCOMPARE(list->folderReads(), reads);
-    }
 
-    // Return and Escape inside the list neither close nor cancel the window; Delete deletes the
-    // selected tool after the question.
-    void returnEscapeAndDeleteInTheList() {
-        ListWindow window;
         ScriptedPresenter presenter;
         presenter.buttons.push_back(kAnswerYes);
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            QTest::keyClick(window.list, key);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Delete}) {
+            QTest::keyClick(list, key);
         }
         QVERIFY(window.dialog->isVisible());
         QCOMPARE(window.fixture.readChangeFile(), std::nullopt);
-        QTest::keyClick(window.list, Qt::Key_Delete);
         QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QVERIFY(!std::filesystem::exists(window.tool));
-        QCOMPARE(names(*window.list),
-                 QStringList({"..", "long", "d10r2_reground.wkz", "d8r1.wkz"}));
+        QVERIFY(!std::filesystem::exists(window.small));
+        QCOMPARE(names(*list), QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
     }
 
-    // A double-click applies the row's tool, also one added after the tree was built: never
-    // the tool selected before.
+    // A double-click applies the row's own tool, never the one selected before, also when the
+    // tree lacks it: the list reads the folder again when it comes back to it; the tree does not.
     void doubleClickAppliesTheRowsOwnTool() {
-        for (const bool addedLater : {false, true}) {
-            ListWindow window;
-            std::string row = "d8r1.wkz";
-            if (addedLater) {
-                window.fixture.tool("bull/new.wkz", "1.500");
-                // The list reads the folder again when it comes back to it; the tree does not.
-                QVERIFY(selectInTree(*window.dialog, window.flat));
-                QVERIFY(selectInTree(*window.dialog, window.small));
-                row = "new.wkz";
-            }
-            const QPoint at = rowPoint(*window.list, row);
-            QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
-            QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
-            QCOMPARE(window.fixture.readChangeFile(),
-                     std::optional<std::string>(
-                         "!EDIT_LEVEL=4 &TP_CRAD=" + std::string(addedLater ? "1.500" : "1.000") +
-                         " &TP_INDEX82=.\\bull\\" + row + " "));
-        }
+        ListWindow window;
+        window.fixture.tool("bull/new.wkz", "1.500");
+        QVERIFY(selectInTree(*window.dialog, window.flat));
+        QVERIFY(selectInTree(*window.dialog, window.small));
+        const QPoint at = rowPoint(*window.list, "new.wkz");
+        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(window.fixture.readChangeFile(),
+                 std::optional<std::string>(
+                     "!EDIT_LEVEL=4 &TP_CRAD=1.500 &TP_INDEX82=.\\bull\\new.wkz "));
     }
 
     // Options: OK takes the directory (an unchanged one too) and builds the tree afresh with

@@ -1,9 +1,6 @@
 #include "main_window_fixture.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -23,15 +20,10 @@ const char* const kCatalogue =
     "INFORMATION=Information\r\nQUESTION=Question\r\nWARNING=Warning\r\nERROR=Error\r\n"
     "IDOK=OK\r\nIDCANCEL=Cancel\r\nIDYES=&Yes\r\nIDNO=&No\r\n"
     "[TALMOR_ABOUT_DLG]\r\nTALMOR_ABOUT_TITLE=About CutterBase\r\n"
-    "[GENERAL]\r\nNUMBER_OF_MESSAGES=4\r\n"
+    "[GENERAL]\r\nNUMBER_OF_MESSAGES=3\r\n"
     "GENERAL_DELETE_FILE=Q Delete '%s'?\r\n"
     "GENERAL_FILE_NOT_VALID=E The file '%s' does not exist.\r\n"
-    "GENERAL_CREATE_DIR=Q Create '%s'?\r\n"
     "GENERAL_CREATION=E '%s' could not be created.\r\n"
-    "[CUTTERBASE]\r\nNUMBER_OF_MESSAGES=3\r\n"
-    "CUTBASE_TPNUM_UNKNOWN=W Not a toolpath number: '%s'\r\n"
-    "CUTBASE_NOTOOL_DIR=W No tool directory: %s\r\n"
-    "CUTBASE_NOCUTTER_HOOK=W No program directory: %s\r\n"
     "[LIB_TALMOR_GMBH]\r\nNUMBER_OF_MESSAGES=2\r\n"
     "KARVEX_ZONEINF_NOZONE=E No workzone.\r\n"
     "KARVEX_TOOL_INCONSISTENT=W '%s' differs:\\n%s\r\n";
@@ -186,17 +178,7 @@ bool selectInTree(CCutterBaseDlg& dialog, const std::string& path) {
 }
 
 QString textOf(const CCutterBaseDlg& dialog, int id) {
-    QWidget* control = findControl(&dialog, id);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return edit->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return label->text();
-    }
-    return QString();
+    return findControl(&dialog, id)->property("text").toString();
 }
 
 }  // namespace guitest

@@ -1,7 +1,6 @@
 #pragma once
-// An installation, a workzone and a tool library for tests of the main window, all in
-// temporary directories: the current toolpath has a bull-nosed cutter R5 r2 and names the tool
-// ".\bull\d10r2.wkz"; the installation's settings switch the consistency message on; the
+// An installation, a workzone and a tool library in temporary directories: the toolpath has a
+// bull-nosed cutter R5 r2 and names ".\bull\d10r2.wkz"; the consistency message is on; the
 // program directory is KVXHOME/bin. Every process-wide table is put back around each use.
 
 #include <QTreeWidgetItem>
@@ -25,7 +24,6 @@ public:
 
     // A tool of the toolpath's body radius with this corner radius (2.000 matches the toolpath).
     std::string tool(const std::string& relative, const std::string& cornerRadius = "2.000");
-    // Any file below the library, with these bytes.
     std::string write(const std::string& relative, const std::string& bytes) {
         return library_.write(relative, bytes);
     }
@@ -34,8 +32,7 @@ public:
     // The user's settings file as Close writes it, with this last tool directory.
     void writeUserSettings(const std::string& lastToolDirectory);
 
-    // Replaces the program's language file of the fixture's language and selects the language
-    // again.
+    // Replaces the language file of the fixture's language and selects the language again.
     void replaceLanguageFile(const std::string& bytes);
 
     // The main window for the toolpath number, writing `changeFile()`; constructed, not shown.

@@ -34,11 +34,10 @@ public:
 
 private:
     static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue) {
-        if (queue.empty()) {
-            return std::nullopt;
+        std::optional<std::string> answer = queue.empty() ? std::nullopt : queue.front();
+        if (!queue.empty()) {
+            queue.pop_front();
         }
-        std::optional<std::string> answer = queue.front();
-        queue.pop_front();
         return answer;
     }
 

@@ -47,19 +47,6 @@ void LayoutManager::Add(QWidget* control, int mx, int my, int dx, int dy, int sx
     entries_.push_back(entry);
 }
 
-void LayoutManager::Add(QWidget* control, int mx, int my, int dx, int dy, QSize stretch) {
-    Add(control, mx, my, dx, dy, stretch.width(), stretch.height());
-}
-
-void LayoutManager::Remove(QWidget* control) {
-    auto found =
-        std::find_if(entries_.begin(), entries_.end(),
-                     [control](const LayoutEntry& entry) { return entry.control == control; });
-    if (found != entries_.end()) {
-        entries_.erase(found);
-    }
-}
-
 void LayoutManager::Resize(int width, int height) {
     if (owner_ == nullptr) {
         return;

@@ -34,9 +34,6 @@ public:
 
     // Appends an entry for the control at its current place; a null control is ignored.
     void Add(QWidget* control, int mx, int my, int dx, int dy, int sx, int sy);
-    void Add(QWidget* control, int mx, int my, int dx, int dy, QSize stretch);
-    // Deletes the first entry of the control, keeping the order of the others.
-    void Remove(QWidget* control);
     // Places every control for the owner's new size, always from its added rectangle; a divisor
     // below 1 leaves that direction alone. A control keeps at least its left/top at 0 and a
     // width/height of 10 pixels where the arithmetic would turn it inside out.
