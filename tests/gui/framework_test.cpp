@@ -1,5 +1,4 @@
-// The dialog framework: control ids, data exchange, text conversion and accessible input
-// (accessible names and the language change: the sheet and Fedrix page tests).
+// The dialog framework: control ids, data exchange, text conversion and accessible input.
 
 #include <QAccessible>
 #include <QCheckBox>

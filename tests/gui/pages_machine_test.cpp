@@ -1,5 +1,4 @@
-// The "Security" page against a fake main window: the lead-in rules and their four parameters,
-// the ramp angle limit, the radial radius range, the minimum width Auto box and Set All.
+// The "Security" page against a fake main window.
 
 #include <QTest>
 
@@ -13,7 +12,6 @@ using namespace guitest;
 
 namespace {
 
-// A host whose toolpath has its own values, shown where the tool has none.
 struct Host : FakeFieldHost {
     explicit Host(std::initializer_list<Given> given = {}) : FakeFieldHost(given) {
         toolpath.texts = {{"TP_LITYPE", "2"}, {"TP_STEPTYPE", "1"}};

@@ -1,5 +1,4 @@
-// The sheet of the tool and security pages (its tabs: FedrixPagesTest): the modified state over
-// both pages, captions and accessible names, the keyboard order and the pages' sizes.
+// The sheet of the tool and security pages (its tabs: FedrixPagesTest).
 
 #include <QGroupBox>
 #include <QLabel>

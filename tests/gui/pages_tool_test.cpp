@@ -1,6 +1,4 @@
-// The "Tool" page against a fake main window: what it shows for a tool, what its checks and
-// radio buttons do to the tool (clicked, or toggled by assistive technology), the Auto boxes,
-// validation and Set All (the modified state: ToolSheetTest and the main window's edits).
+// The "Tool" page against a fake main window: what it shows and what its controls do to the tool.
 
 #include <QAccessible>
 #include <QTest>
@@ -16,7 +14,6 @@ using namespace guitest;
 
 namespace {
 
-// A host whose toolpath has its own values, shown where the tool has none.
 struct Host : FakeFieldHost {
     explicit Host(std::initializer_list<Given> given = {}) : FakeFieldHost(given) {
         toolpath.texts = {
@@ -232,11 +229,8 @@ private slots:
     void commitStoresWhatReadsBack() {
         Installation installation;
         ScriptedPresenter presenter;
-        Host host({{kTpCdiam, 10.0f},
-                   {kTpCrad, 1.0f},
-                   {kTpStock, 1234.567f},
-                   {kTpTol, 0.001f},
-                   {kTpCdesc, "D10"}});
+        Host host({{kTpCdiam, 10.0f}, {kTpCrad, 1.0f}, {kTpStock, 1234.567f}});
+        host.give({{kTpTol, 0.001f}, {kTpCdesc, "D10"}});
         host.diameterMode = true;
         Page page(host);
         QVERIFY(page.Commit());
