@@ -1,6 +1,5 @@
 #pragma once
-// Walks a window and lists its input controls that the accessibility interface gives no name,
-// so every dialog's test can demand an empty list.
+// The input controls of a window that the accessibility interface gives no name.
 
 #include <QStringList>
 

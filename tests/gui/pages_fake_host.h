@@ -1,7 +1,5 @@
 #pragma once
-// The main window as the property pages see it, for window tests: a tool, a toolpath made of a
-// table of values, the diameter switch, the AutoFlags, an optional language file and the workzone
-// with the command line's toolpath number.
+// The main window as the property pages see it, and helpers for the page tests.
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -45,9 +43,7 @@ public:
     std::int32_t CommandLineToolpathNumber() const override { return toolpathNumber; }
     void FieldStored() override {
         ++stored;
-        if (onStored) {
-            onStored();
-        }
+        onStored();
     }
 
     void give(std::initializer_list<Given> given) {
@@ -64,11 +60,11 @@ public:
     const LanguageFile* language = nullptr;
     std::string workzone;
     std::int32_t toolpathNumber = 0;
-    std::function<void()> onStored;  // the main window marks its pages modified
+    std::function<void()> onStored = [] {};  // the main window marks its pages modified
     int stored = 0;
 };
 
-// The tool's parameters as "NAME=VALUE" in the tool's order, values as a tool file writes them.
+// "NAME=VALUE" in the tool's order, values as a tool file writes them.
 inline QStringList parametersOf(const ToolParameterSet& tool) {
     QStringList list;
     for (const ToolParameter& parameter : tool.parameters()) {
@@ -80,9 +76,24 @@ inline QStringList parametersOf(const ToolParameterSet& tool) {
 inline QLineEdit* edit(const QWidget* page, int id) {
     return findControl<QLineEdit>(page, id);
 }
-
 inline QAbstractButton* button(const QWidget* page, int id) {
     return findControl<QAbstractButton>(page, id);
+}
+
+// The controls as the user sees them: an edit's text, a button "x" (checked) or "o", anything
+// else "L"; "~" marks a disabled one.
+inline QString shown(const QWidget* page, std::initializer_list<int> ids) {
+    QStringList seen;
+    for (int id : ids) {
+        const QWidget* control = findControl(page, id);
+        const auto* box = qobject_cast<const QAbstractButton*>(control);
+        const auto* line = qobject_cast<const QLineEdit*>(control);
+        seen << (box    ? (box->isChecked() ? "x" : "o")
+                 : line ? line->text()
+                        : "L") +
+                    (control->isEnabled() ? "" : "~");
+    }
+    return seen.join(u' ');
 }
 
 // A click of the user's on a check or radio button.
@@ -92,7 +103,7 @@ inline void click(const QWidget* page, int id) {
     target->click();
 }
 
-// The accessible Toggle action of a check or radio button, as assistive technology gives it.
+// The accessible Toggle action, as assistive technology gives it.
 inline void toggle(const QWidget* page, int id) {
     QAccessible::queryAccessibleInterface(button(page, id))
         ->actionInterface()
@@ -126,7 +137,6 @@ inline QStringList cutControls(const QWidget* page) {
     return cut;
 }
 
-// A language file of the program in a temporary folder, loaded.
 class PagesLanguageFile {
 public:
     explicit PagesLanguageFile(const std::string& sections) : file_("KvxCutterBase") {

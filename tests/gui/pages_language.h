@@ -1,7 +1,5 @@
 #pragma once
-// The captions of the property pages in English and German, as the demo installation's language
-// files give them (Windows-1252): its sections of the tool and security pages, and of the three
-// Fedrix pages with the units.
+// The captions of the property pages in English and German from the demo's language files.
 
 #include <algorithm>
 #include <fstream>
@@ -10,20 +8,15 @@
 
 namespace guitest {
 
-// The named sections of the demo's KvxCutterBase.<language>, each with its lines.
 inline std::string demoCaptions(const char* language, std::initializer_list<const char*> names) {
     std::ifstream file(std::string(CUTTERBASE_DEMO_DIR) + "/kvxhome/texte/KvxCutterBase." +
                        language);
     std::string line, sections;
-    bool wanted = false;
-    while (std::getline(file, line)) {
-        if (line.starts_with('[')) {
-            wanted = std::find(names.begin(), names.end(), line.substr(0, line.find(']') + 1)) !=
-                     names.end();
-        }
-        if (wanted) {
-            sections += line + "\n";
-        }
+    for (bool wanted = false; std::getline(file, line);) {
+        wanted = line.starts_with('[')
+                     ? std::ranges::count(names, line.substr(0, line.find(']') + 1)) > 0
+                     : wanted;
+        sections += wanted ? line + "\n" : "";
     }
     return sections;
 }

@@ -20,20 +20,19 @@
 class DialogPictures : public QObject {
     Q_OBJECT
 
-    QString folder_;
+    QString folder_ = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
 
+    void save(QWidget&& widget, const QString& name) { save(widget, name); }
     void save(QWidget& widget, const QString& name) {
-        QVERIFY2(widget.grab().save(folder_ + u'/' + name + QStringLiteral(".png")),
+        QVERIFY2(QDir().mkpath(folder_) && widget.grab().save(folder_ + u'/' + name + ".png"),
                  qPrintable(name));
     }
 
 private slots:
     void init() {
-        folder_ = qEnvironmentVariable("CUTTERBASE_GUI_PICTURES");
         if (folder_.isEmpty()) {
             QSKIP("CUTTERBASE_GUI_PICTURES names no folder");
         }
-        QDir().mkpath(folder_);
     }
 
     void dialogs() {
@@ -41,13 +40,12 @@ private slots:
         guitest::Installation installation;
         for (const QString language : {"ang", "all"}) {
             installation.useCatalogue(language.toStdString());
-            AboutDialog about;
-            save(about, "about-" + language);
+            save(AboutDialog(), "about-" + language);
             qputenv("KVXLANG", language.toLatin1());
-            MessageDialog failed(fromInstallationText(startupFailureText(
-                                     "The environment variable 'KVXHOME' is not defined\n")),
-                                 kButtonsOk, kIconStop, true);
-            save(failed, "message-startup-" + language);
+            save(MessageDialog(fromInstallationText(startupFailureText(
+                                   "The environment variable 'KVXHOME' is not defined\n")),
+                               kButtonsOk, kIconStop, true),
+                 "message-startup-" + language);
         }
     }
 
@@ -67,21 +65,18 @@ private slots:
                 fixture.env().set("KVXUSERAD", mode.isEmpty() ? "radius" : "diameter");
                 auto dialog = fixture.open();
                 dialog->show();
-                for (const QSize size : {QSize(1100, 850), QSize(800, 700)}) {
-                    dialog->resize(size);
-                    save(*dialog, "main-" + language +
-                                      QString::asprintf("-%dx%d", size.width(), size.height()) +
-                                      mode);
+                for (const auto& [width, height] : {std::pair{1100, 850}, {800, 700}}) {
+                    dialog->resize(width, height);
+                    save(*dialog,
+                         "main-" + language + QString("-%1x%2").arg(width).arg(height) + mode);
                 }
                 dialog->Sheet()->setCurrentIndex(1);
                 save(*dialog, "main-security-" + language + mode);
-                if (mode.isEmpty()) {
-                    dialog->Sheet()->setCurrentWidget(dialog->Sheet()->FedrixPage());
-                    CSheetFedrix* inner = dialog->Sheet()->FedrixPage()->Sheet();
-                    for (int page = 0; page < inner->count(); ++page) {
-                        inner->setCurrentIndex(page);
-                        save(*dialog, QString("main-fedrix%1-%2").arg(page + 1).arg(language));
-                    }
+                CSheetFedrix* inner = dialog->Sheet()->FedrixPage()->Sheet();
+                dialog->Sheet()->setCurrentWidget(dialog->Sheet()->FedrixPage());
+                for (int page = 0; page < inner->count() && mode.isEmpty(); ++page) {
+                    inner->setCurrentIndex(page);
+                    save(*dialog, QString("main-fedrix%1-%2").arg(page + 1).arg(language));
                 }
             }
         }

@@ -1,6 +1,5 @@
 #pragma once
-// Tables of cases for window tests: each entry of a table becomes one QtTest row, named by the
-// entry's `name`, so a failure names its case.
+// Each entry of a table becomes one QtTest row named by its `name`, so a failure names its case.
 
 #include <QTest>
 #include <cstddef>
