@@ -1,21 +1,17 @@
 // The language box: applying a language switches the catalogue, the locale and the captions'
-// file, and tells the windows; the C library keeps writing numbers with a point.
+// file, and tells the windows.
 
 #include <QCheckBox>
 #include <QTest>
-#include <clocale>
-#include <cstdio>
 
+#include "gui/framework/captions.h"
+#include "gui/framework/control_ids.h"
 #include "gui/framework/language_change.h"
-#include "gui/framework/numeric_locale.h"
 #include "gui/main/language_box.h"
 #include "gui_test.h"
 #include "installation_fixture.h"
-#include "language/current_profile.h"
 #include "language/message_catalogue.h"
-#include "language/typed_profile.h"
 #include "scripted_presenter.h"
-#include "support/test_support.h"
 
 namespace {
 
@@ -82,27 +78,28 @@ private slots:
             QStringLiteral("fr_FRsv_SEen_US"));
     }
 
-    // Qt sets the C library's locale from the environment; the program puts the numbers back.
-    void aRealWrittenWithGermanSelectedUsesAPoint() {
-        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-            QSKIP("no de_DE.UTF-8 locale on this machine");
-        }
-        keepNumericLocaleC();
+    // A nested page takes its captions from its own section; without a language file every
+    // caption stays.
+    void captionsComeFromTheLanguageFileByResourceName() {
         guitest::Installation installation;
-        testsupport::TempDir folder;
+        installation.writeText(std::string(guitest::kApplication) + ".ang",
+                               "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\n[PAGETOOL]\r\n"
+                               "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
+        QWidget page;
+        auto* check = new QCheckBox(QStringLiteral("template"), &page);
+        setControlId(check, 1017, "IDC_CHECK_RADIUS");
+        auto* nestedPage = new QWidget(&page);
+        setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
+        auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
+        setControlId(nested, 1031, "IDC_NESTED");
         LanguageBox box(guitest::kApplication);
-        QVERIFY(box.applyLanguage(1));
-        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
-        char text[32];
-        std::snprintf(text, sizeof text, "%.3f", 5.0);
-        const std::string path = folder.file("D10.ncs");
-        {
-            ProfileSwitch use(path);
-            QVERIFY(write_profile_real("Fedrix", "Start Depth", 1.5, 3));
-        }
-        std::setlocale(LC_ALL, "C");
-        QCOMPARE(std::string(text), std::string("5.000"));
-        QVERIFY(testsupport::read_file(path).find("Start Depth=1.500") != std::string::npos);
+        QVERIFY(box.applyLanguage(0));
+        applyCaptions(&page, box.languageFile(), "PAGETOOL");
+        QCOMPARE(check->text() + u'|' + nested->text(), QStringLiteral("Corner radius|template"));
+        QVERIFY(!box.applyLanguage(2));
+        check->setText(QStringLiteral("kept"));
+        applyCaptions(&page, box.languageFile(), "PAGETOOL");
+        QCOMPARE(check->text(), QStringLiteral("kept"));
     }
 };
 

@@ -1,5 +1,4 @@
-// The Fedrix settings in the main window: the tab following the selected tool, the check box
-// adding and removing the page, Save As writing and deleting the tool's Fedrix file, and Close.
+// The Fedrix settings in the main window: tab, check box, Save As and Close with the Fedrix file.
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -20,7 +19,6 @@
 #include "main_window_fixture.h"
 #include "scripted_file_chooser.h"
 #include "scripted_presenter.h"
-#include "support/test_support.h"
 
 using namespace guitest;
 using testsupport::read_file;
@@ -42,8 +40,7 @@ const char* const kSavedFedrix =
     "Retraction Optimization=n\r\nStock Distance=0.000\r\nFeed Rate Per Tooth=0.000\r\n"
     "Number Of Teeth=0\r\nSpindle Speed Optimization=n\r\n";
 
-// The main window, Fedrix switched on, over the toolpath's tool with Fedrix settings and a flat
-// tool (stepover, fixed Z-step, cutting feed) without.
+// Fedrix switched on; the toolpath's tool has Fedrix settings, a flat tool for "Default" none.
 struct FedrixWindow {
     FedrixWindow() {
         fixture.env().set("KVX_FEDRIX", "1");
@@ -61,7 +58,6 @@ struct FedrixWindow {
         return findControl<QAbstractButton>(dialog.get(), main_ids::kFedrix);
     }
     CPageFedrix* fedrix() const { return dialog->Sheet()->FedrixPage(); }
-    // What the user types over the text of an edit of a Fedrix page (0 Optimization, 1 Advanced).
     void type(int id, const QString& text, int page = 0) const {
         auto* edit = findControl<QLineEdit>(
             page == 0 ? static_cast<QWidget*>(fedrix()->OptimizePage()) : fedrix()->AdvancedPage(),
@@ -81,8 +77,7 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The toolpath's tool has Fedrix settings: its tab, box, tree and list images; a tool without
-    // has neither, and the tab comes back with the first tool.
+    // Tab, box, tree and list images follow the selected tool.
     void fedrixTabFollowsTheSelectedTool() {
         ScriptedPresenter presenter;
         FedrixWindow window;
@@ -141,9 +136,8 @@ private slots:
         QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
     }
 
-    // A click on the box adds the page with the proposals of "Default" (all of them in the file
-    // Save As writes beside the tool) and shows it; the next removes it, and Save As deletes the
-    // file.
+    // The box adds the page with the proposals of "Default" (all in the file Save As writes) and
+    // removes it again, Save As deleting the file.
     void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
@@ -171,9 +165,8 @@ private slots:
         QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
     }
 
-    // Only a regular file holds Fedrix settings: a folder of that name gives neither tick nor
-    // page; a save leaves it alone, and one with settings is refused naming it, before anything
-    // is written, the edits kept.
+    // A folder named like the Fedrix file gives no tick; a save leaves it alone, or is refused
+    // naming it when there are settings to write, the edits kept.
     void aFolderIsNoFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
@@ -201,8 +194,7 @@ private slots:
         QCOMPARE(selectedPath(dialog), window.bull);
     }
 
-    // A refused value stops the save before the file is asked for; Close with nothing but Fedrix
-    // changes saves them, then writes the change file.
+    // A refused value stops Save As before the file is asked for; Close saves Fedrix changes.
     void refusedValueStopsTheSaveAndCloseSavesFedrixChanges() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;

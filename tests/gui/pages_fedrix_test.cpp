@@ -1,5 +1,4 @@
-// The Fedrix page of the tool sheet and its three pages: presence, defaults, enabling rules,
-// refused values, the round trip through a tool's Fedrix settings, "Default", captions, layout.
+// The Fedrix page of the tool sheet and its three pages.
 
 #include <QLabel>
 #include <QTest>
@@ -8,7 +7,6 @@
 #include "gui/framework/language_change.h"
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
-#include "gui/pages/machine_page.h"
 #include "gui/pages/sheet_fedrix.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -22,7 +20,6 @@ using namespace guitest;
 
 namespace {
 
-// The tool sheet with its Fedrix page added.
 struct FedrixSheet {
     explicit FedrixSheet(FakeFieldHost& host) : sheet(host) {
         sheet.ToolPage()->Load();
@@ -30,13 +27,6 @@ struct FedrixSheet {
     }
     CPageFedrix* fedrix() const { return sheet.FedrixPage(); }
     QWidget* page(int index) const { return fedrix()->Sheet()->widget(index); }
-    QStringList texts(int index, std::initializer_list<int> ids) const {
-        QStringList texts;
-        for (int id : ids) {
-            texts << edit(page(index), id)->text();
-        }
-        return texts;
-    }
     CSheetTool sheet;
 };
 
@@ -77,8 +67,7 @@ const EnablingCase kEnabling[] = {
     {"optimisation disables nothing", 0, 1029, {1020, 1021, 1022, 1023, 1024}, {}},
 };
 
-// TP_ZSTEPTYPE ("2" fixed, "3" variable: no Z-step value on the tool page), the toolpath type,
-// outil7.niv (or none), and 1023 1022 1020 1021 shown; the family-200 rule: MainWindowFedrixTest.
+// A variable Z-step ("3") has no Z-step value on the tool page; shown: 1023 1022 1020 1021.
 struct DefaultCase {
     const char* name;
     const char *zStepType, *toolpathType, *levels, *shown;
@@ -87,7 +76,6 @@ struct DefaultCase {
 const DefaultCase kDefaults[] = {
     {"fractions of the stepover", "2", "101", nullptr, "0.8 0.16 900 1400"},
     {"variable Z-step from the levels", "3", "205", "0 0 2\n0 0 4\n", "3.8 0.76 900 1400"},
-    {"variable Z-step without levels", "3", "205", nullptr, "0.8 0.16 900 1400"},
 };
 
 }  // namespace
@@ -96,37 +84,31 @@ class FedrixPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Added as the last tab, shown only when asked; removed again, leaving the tool page shown.
-    void fedrixTabComesAndGoes() {
-        FakeFieldHost host;
-        CSheetTool sheet(host);
-        sheet.setCurrentWidget(sheet.MachinePage());
-        sheet.ShowFedrixPage(true, false);
-        QCOMPARE(tabTexts(sheet), (QStringList{"Tool", "Security", "Fedrix"}));
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-        CPageFedrix* page = sheet.FedrixPage();
-        QCOMPARE(tabTexts(*page->Sheet()),
-                 (QStringList{"Optimization", "Advanced 1", "Advanced 2"}));
-        QCOMPARE(page->Sheet()->currentIndex(), 0);
-        sheet.ShowFedrixPage(true, true);
-        QVERIFY(sheet.currentWidget() == page && sheet.FedrixPage() == page);
-        sheet.ShowFedrixPage(false, false);
-        QVERIFY(sheet.count() == 2 && !sheet.HasFedrixPage());
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-    }
-
-    // The default settings, with the cutting feed of the tool, else of the toolpath, cut to a
-    // whole number (and to the integer range) as maximum feed rate.
-    void startsFromTheDefaultsAndTheCuttingFeed() {
+    // The defaults, the maximum feed rate the tool's (else the toolpath's) cutting feed cut to a
+    // whole number; every value through the pages and back, a load applying the enabling rules.
+    void defaultsAndTheRoundTrip() {
         FakeFieldHost host({{kTpFrcut, 1234.9f}}), fromToolpath, huge({{kTpFrcut, 1e20f}});
         host.toolpath.reals = fromToolpath.toolpath.reals = {{"TP_FRCUT", 800.0f}};
+        QCOMPARE(edit(FedrixSheet(fromToolpath).page(0), 1021)->text(), QStringLiteral("800"));
+        QCOMPARE(edit(FedrixSheet(huge).page(0), 1021)->text(), QStringLiteral("2147483647"));
         FedrixSheet sheet(host);
-        FedrixToolInfo info, expected;
-        QVERIFY(sheet.fedrix()->StorePages(info));
+        FedrixToolInfo expected, back;
         expected.max_feed_rate = 1234;
-        QCOMPARE(entriesOf(info), entriesOf(expected));
-        QCOMPARE(FedrixSheet(fromToolpath).texts(0, {1021}), QStringList{"800"});
-        QCOMPARE(FedrixSheet(huge).texts(0, {1021}), QStringList{"2147483647"});
+        QVERIFY(sheet.fedrix()->StorePages(back));
+        QCOMPARE(entriesOf(back), entriesOf(expected));
+        QVERIFY(findControl(sheet.page(1), 1027)->isEnabled());
+        testsupport::TempDir folder;
+        FedrixToolInfo info(folder.write("t.ncs", kEverySetting));
+        QVERIFY(info.Check() && info.ReadSucceeded());
+        sheet.fedrix()->LoadPages(info);
+        QVERIFY(!sheet.fedrix()->IsModified());
+        QVERIFY(!findControl(sheet.page(1), 1027)->isEnabled() &&
+                findControl(sheet.page(1), 1025)->isEnabled());
+        QVERIFY(sheet.fedrix()->StorePages(back));
+        QCOMPARE(entriesOf(back), entriesOf(info));
+        QTest::keyClick(edit(sheet.page(2), 1041), Qt::Key_5);
+        QVERIFY(sheet.fedrix()->IsModified() && sheet.fedrix()->StorePages(back));
+        QCOMPARE(back.number_of_teeth, 45);
     }
 
     void enablingRules_data() { addRows(kEnabling); }
@@ -142,26 +124,6 @@ private slots:
                      qPrintable(QString::number(id)));
         }
         QVERIFY(sheet.fedrix()->IsModified());
-    }
-
-    // Every value through the pages and back; a load applies the enabling rules afresh, and
-    // typing makes the pages modified.
-    void loadAndStoreRoundTrip() {
-        FakeFieldHost host;
-        FedrixSheet sheet(host);
-        QVERIFY(findControl(sheet.page(1), 1027)->isEnabled());
-        testsupport::TempDir folder;
-        FedrixToolInfo info(folder.write("t.ncs", kEverySetting)), back;
-        QVERIFY(info.Check() && info.ReadSucceeded());
-        sheet.fedrix()->LoadPages(info);
-        QVERIFY(!sheet.fedrix()->IsModified());
-        QVERIFY(!findControl(sheet.page(1), 1027)->isEnabled() &&
-                findControl(sheet.page(1), 1025)->isEnabled());
-        QVERIFY(sheet.fedrix()->StorePages(back));
-        QCOMPARE(entriesOf(back), entriesOf(info));
-        QTest::keyClick(edit(sheet.page(2), 1041), Qt::Key_5);
-        QVERIFY(sheet.fedrix()->IsModified() && sheet.fedrix()->StorePages(back));
-        QCOMPARE(back.number_of_teeth, 45);
     }
 
     // The framework's message for the first refused value; the pages after it are not stored.
@@ -183,8 +145,9 @@ private slots:
         QVERIFY(sheet.fedrix()->StorePages(info) && info.number_of_teeth == 6);
     }
 
-    // Proposals from the tool page (diameter 10, stepover 2, Z-step 1, cutting feed 1000) and
-    // the toolpath, with the levels of the command line's toolpath; the cut height typed stays.
+    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; outil7.niv as the command line's
+    // toolpath is 7; the typed cut height stays. Family 200 with a fixed Z-step:
+    // MainWindowFedrixTest.
     void defaultProposes_data() { addRows(kDefaults); }
     void defaultProposes() {
         const DefaultCase& row = fetchRow(kDefaults);
@@ -204,13 +167,15 @@ private slots:
         FedrixSheet sheet(host);
         edit(sheet.page(0), 1024)->setText(QStringLiteral("7"));
         click(sheet.page(0), kFedrixDefaultButton);
-        QCOMPARE(sheet.texts(0, {1023, 1022, 1020, 1021, 1024}).join(u' '),
-                 QString::fromLatin1(row.shown) + " 7");
+        QStringList shown;
+        for (int id : {1023, 1022, 1020, 1021, 1024}) {
+            shown << edit(sheet.page(0), id)->text();
+        }
+        QCOMPARE(shown.join(u' '), QString::fromLatin1(row.shown) + " 7");
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // Captions, tab texts, accessible names and the degree labels (from the units) from the
-    // language file, after a language change and when built.
+    // From the language file (degrees from its units), after a language change and when built.
     void germanCaptions() {
         PagesLanguageFile german(kGermanFedrixCaptions);
         FakeFieldHost host;
@@ -231,9 +196,8 @@ private slots:
                  QStringLiteral("Stetige Anpassung des Vorschubs"));
     }
 
-    // In English the Fedrix page needs no more room than the tool page; in both languages every
-    // control lies inside its page and has an accessible name. The nested sheet grows with the
-    // tool sheet.
+    // The tab added last, the tool page shown (removal: MainWindowFedrixTest); in English no
+    // larger than the tool page; no control cut or nameless; the nested sheet grows with the sheet.
     void pagesFitTheSheet() {
         PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
         for (bool german : {false, true}) {
@@ -241,7 +205,14 @@ private slots:
             host.language = german ? &file.file() : nullptr;
             FedrixSheet fedrix(host);
             CSheetTool& sheet = fedrix.sheet;
-            QVERIFY(german || fedrix.fedrix()->sizeHint() == sheet.ToolPage()->sizeHint());
+            if (!german) {
+                QCOMPARE(tabTexts(sheet) + tabTexts(*fedrix.fedrix()->Sheet()),
+                         (QStringList{"Tool", "Security", "Fedrix", "Optimization", "Advanced 1",
+                                      "Advanced 2"}));
+                QCOMPARE(fedrix.fedrix()->sizeHint(), sheet.ToolPage()->sizeHint());
+                QVERIFY(sheet.currentWidget() == sheet.ToolPage() &&
+                        fedrix.fedrix()->Sheet()->currentIndex() == 0);
+            }
             sheet.resize(sheet.sizeHint());
             sheet.show();
             sheet.setCurrentWidget(fedrix.fedrix());
