@@ -77,28 +77,6 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Tab, box, tree and list images follow the selected tool.
-    void fedrixTabFollowsTheSelectedTool() {
-        ScriptedPresenter presenter;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
-        QVERIFY(dialog.Sheet()->count() == 3 &&
-                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
-        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
-                 QStringLiteral("1800"));
-        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
-        const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
-        QVERIFY(std::any_of(rows.begin(), rows.end(),
-                            [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
-        QVERIFY(selectInTree(dialog, window.flat));
-        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
-        QVERIFY(dialog.Sheet()->count() == 2 &&
-                CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
-        QVERIFY(selectInTree(dialog, window.bull));
-        QVERIFY(dialog.Sheet()->count() == 3 && presenter.shown.empty());
-    }
-
     // A Fedrix file of another kind is announced once (the start shows the tool for the toolpath
     // and again for the tree's selection) and shows the defaults, never the settings of the tool
     // shown before; a save that would delete or replace it asks first, naming it.
@@ -136,14 +114,27 @@ private slots:
         QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
     }
 
-    // The box adds the page with the proposals of "Default" (all in the file Save As writes) and
-    // removes it again, Save As deleting the file.
+    // Tab, box, tree and list images follow the selected tool. The box adds the page with the
+    // proposals of "Default" (all in the file Save As writes) and removes it, Save As deleting
+    // the file.
     void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->count() == 3 &&
+                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
+        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
+                 QStringLiteral("1800"));
+        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
+        const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
+        QVERIFY(std::any_of(rows.begin(), rows.end(),
+                            [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
         QVERIFY(selectInTree(dialog, window.flat));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        QVERIFY(dialog.Sheet()->count() == 2 &&
+                CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
         window.box()->click();
         QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
         QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());

@@ -67,17 +67,6 @@ const EnablingCase kEnabling[] = {
     {"optimisation disables nothing", 0, 1029, {1020, 1021, 1022, 1023, 1024}, {}},
 };
 
-// A variable Z-step ("3") has no Z-step value on the tool page; shown: 1023 1022 1020 1021.
-struct DefaultCase {
-    const char* name;
-    const char *zStepType, *toolpathType, *levels, *shown;
-};
-
-const DefaultCase kDefaults[] = {
-    {"fractions of the stepover", "2", "101", nullptr, "0.8 0.16 900 1400"},
-    {"variable Z-step from the levels", "3", "205", "0 0 2\n0 0 4\n", "3.8 0.76 900 1400"},
-};
-
 }  // namespace
 
 class FedrixPagesTest : public QObject {
@@ -126,53 +115,49 @@ private slots:
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // The framework's message for the first refused value; the pages after it are not stored.
+    // The framework's message for the first refused value (on the first page); the pages after
+    // it are not stored.
     void refusedValueStopsTheStore() {
         ScriptedPresenter presenter;
         FakeFieldHost host;
         FedrixSheet sheet(host);
         edit(sheet.page(0), 1023)->setText(QStringLiteral("100.5"));
-        edit(sheet.page(1), 1039)->setText(QStringLiteral("0.5"));
         edit(sheet.page(2), 1041)->setText(QStringLiteral("6"));
         FedrixToolInfo info;
-        QVERIFY(!sheet.fedrix()->StorePages(info));
-        edit(sheet.page(0), 1023)->setText(QStringLiteral("100"));
         QVERIFY(!sheet.fedrix()->StorePages(info) && info.number_of_teeth == 0);
-        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
         QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 0 and 100."));
-        QCOMPARE(presenter.shown[1].text, std::string("Please enter a number between 1 and 10."));
-        edit(sheet.page(1), 1039)->setText(QStringLiteral("10"));
+        edit(sheet.page(0), 1023)->setText(QStringLiteral("100"));
         QVERIFY(sheet.fedrix()->StorePages(info) && info.number_of_teeth == 6);
     }
 
-    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; outil7.niv as the command line's
-    // toolpath is 7; the typed cut height stays. Family 200 with a fixed Z-step:
-    // MainWindowFedrixTest.
-    void defaultProposes_data() { addRows(kDefaults); }
+    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; the levels of the command line's
+    // toolpath 7 for a variable Z-step ("3"), which has no Z-step value on the tool page, and a
+    // family-200 toolpath type; the typed cut height stays.
     void defaultProposes() {
-        const DefaultCase& row = fetchRow(kDefaults);
         testsupport::TempDir zone;
-        FakeFieldHost host({{kTpBrad, 5.0f},
-                            {kTpStep, 2.0f},
-                            {kTpZsteptype, row.zStepType},
-                            {kTpDzstep, 1.0f},
-                            {kTpFrcut, 1000.0f}});
-        host.toolpath.texts = {{"TP_TYPE", row.toolpathType}};
-        host.workzone = zone.path();
-        host.toolpathNumber = 7;
         zone.write("outil.niv", "0 0 9\n");
-        if (row.levels != nullptr) {
-            zone.write("outil7.niv", row.levels);
+        zone.write("outil7.niv", "0 0 2\n0 0 4\n");
+        for (const auto& [zStepType, toolpathType, shown] :
+             {std::tuple{"2", "101", "0.8 0.16 900 1400 7"}, {"3", "205", "3.8 0.76 900 1400 7"}}) {
+            FakeFieldHost host({{kTpBrad, 5.0f},
+                                {kTpStep, 2.0f},
+                                {kTpZsteptype, zStepType},
+                                {kTpDzstep, 1.0f},
+                                {kTpFrcut, 1000.0f}});
+            host.toolpath.texts = {{"TP_TYPE", toolpathType}};
+            host.workzone = zone.path();
+            host.toolpathNumber = 7;
+            FedrixSheet sheet(host);
+            edit(sheet.page(0), 1024)->setText(QStringLiteral("7"));
+            click(sheet.page(0), kFedrixDefaultButton);
+            QStringList texts;
+            for (int id : {1023, 1022, 1020, 1021, 1024}) {
+                texts << edit(sheet.page(0), id)->text();
+            }
+            QCOMPARE(texts.join(u' '), QString::fromLatin1(shown));
+            QVERIFY(sheet.fedrix()->IsModified());
         }
-        FedrixSheet sheet(host);
-        edit(sheet.page(0), 1024)->setText(QStringLiteral("7"));
-        click(sheet.page(0), kFedrixDefaultButton);
-        QStringList shown;
-        for (int id : {1023, 1022, 1020, 1021, 1024}) {
-            shown << edit(sheet.page(0), id)->text();
-        }
-        QCOMPARE(shown.join(u' '), QString::fromLatin1(row.shown) + " 7");
-        QVERIFY(sheet.fedrix()->IsModified());
     }
 
     // From the language file (degrees from its units), after a language change and when built.
@@ -191,8 +176,7 @@ private slots:
                                   << edit(inner->widget(2), 1038)->accessibleName(),
                  (QStringList{"Optimierung", "Erweitert 1", "Erweitert 2", "Vorschübe optimieren",
                               "Grad", "Grad", "Abstand zur Fläche:"}));
-        FedrixSheet fresh(host);
-        QCOMPARE(button(fresh.page(1), 1030)->text(),
+        QCOMPARE(button(FedrixSheet(host).page(1), 1030)->text(),
                  QStringLiteral("Stetige Anpassung des Vorschubs"));
     }
 
