@@ -77,43 +77,6 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A Fedrix file of another kind is announced once (the start shows the tool for the toolpath
-    // and again for the tree's selection) and shows the defaults, never the settings of the tool
-    // shown before; a save that would delete or replace it asks first, naming it.
-    void fileOfAnotherKindShowsTheDefaultsAndIsDestroyedOnlyAfterAsking() {
-        ScriptedPresenter presenter;
-        ScriptedFileChooser chooser;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        const std::string other = window.fixture.tool("bull/other.wkz");
-        const std::string foreign = "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n";
-        const std::string otherFedrix = window.fixture.write("bull/other.ncs", foreign);
-        dialog.RebuildTree();
-        QVERIFY(selectInTree(dialog, other));
-        QCOMPARE(presenter.shown.size(), size_t{1});
-        QCOMPARE(presenter.shown[0].text,
-                 "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
-        QVERIFY(window.box()->isChecked());
-        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
-                 QStringLiteral("250"));
-        const std::string question = "The file\n\n\t'" + otherFedrix +
-                                     "'\n\nis no Fedrix tool file that this program can read.\n";
-        for (const char* asked : {"Delete it, as the tool has no Fedrix settings now?",
-                                  "Replace it with the tool's Fedrix settings?"}) {
-            window.box()->click();
-            presenter.buttons = {kAnswerNo};
-            chooser.saveFiles.push_back(other);
-            QVERIFY(!dialog.SaveToolAs());
-            QCOMPARE(presenter.shown.back().text, question + asked);
-            QVERIFY(read_file(otherFedrix) == foreign && dialog.IsFedrixModified());
-        }
-        chooser.saveFiles.push_back(other);
-        QVERIFY(dialog.SaveToolAs());
-        QCOMPARE(presenter.shown.back().text,
-                 question + "Replace it with the tool's Fedrix settings?");
-        QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
-    }
-
     // Tab, box, tree and list images follow the selected tool. The box adds the page with the
     // proposals of "Default" (all in the file Save As writes) and removes it, Save As deleting
     // the file.
@@ -156,9 +119,12 @@ private slots:
         QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
     }
 
-    // A folder named like the Fedrix file gives no tick; a save leaves it alone, or is refused
-    // naming it when there are settings to write, the edits kept.
-    void aFolderIsNoFedrixFile() {
+    // A folder named like the Fedrix file gives no tick; a save leaves it alone. A Fedrix file of
+    // another kind is announced once (the start shows the tool for the toolpath and again for the
+    // tree's selection) and shows the defaults, never the settings of the tool shown before; a
+    // save that would delete or replace it asks first, naming it. A save with settings to write
+    // over the folder is refused naming it, the edits kept.
+    void filesThatHoldNoFedrixSettings() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
@@ -166,6 +132,9 @@ private slots:
         const std::string blocked = window.fixture.tool("bull/blocked.wkz");
         const std::string folder = window.fixture.libraryFile("bull/blocked.ncs");
         fs::create_directories(folder);
+        const std::string other = window.fixture.tool("bull/other.wkz");
+        const std::string foreign = "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n";
+        const std::string otherFedrix = window.fixture.write("bull/other.ncs", foreign);
         dialog.RebuildTree();
         QVERIFY(selectInTree(dialog, blocked));
         QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
@@ -173,14 +142,38 @@ private slots:
         QVERIFY(dialog.SaveToolAs());
         QVERIFY(presenter.shown.empty() && fs::is_directory(folder));
 
+        QVERIFY(selectInTree(dialog, other));
+        QCOMPARE(presenter.shown.size(), size_t{1});
+        QCOMPARE(presenter.shown[0].text,
+                 "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
+        QVERIFY(window.box()->isChecked());
+        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
+                 QStringLiteral("250"));
+        const std::string question = "The file\n\n\t'" + otherFedrix +
+                                     "'\n\nis no Fedrix tool file that this program can read.\n";
+        for (const char* asked : {"Delete it, as the tool has no Fedrix settings now?",
+                                  "Replace it with the tool's Fedrix settings?"}) {
+            window.box()->click();
+            presenter.buttons = {kAnswerNo};
+            chooser.saveFiles.push_back(other);
+            QVERIFY(!dialog.SaveToolAs());
+            QCOMPARE(presenter.shown.back().text, question + asked);
+            QVERIFY(read_file(otherFedrix) == foreign && dialog.IsFedrixModified());
+        }
+        chooser.saveFiles.push_back(other);
+        QVERIFY(dialog.SaveToolAs());
+        QCOMPARE(presenter.shown.back().text,
+                 question + "Replace it with the tool's Fedrix settings?");
+        QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
+
         QVERIFY(selectInTree(dialog, window.bull));
         window.type(1020, QStringLiteral("900"));
         const std::string copy = window.fixture.libraryFile("bull/blocked.WKZ");
         chooser.saveFiles.push_back(copy);
         QVERIFY(!dialog.SaveToolAs());
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].id, std::string("GENERAL/GENERAL_CREATION"));
-        QVERIFY(presenter.shown[0].text.find(folder) != std::string::npos);
+        QCOMPARE(presenter.shown.size(), std::size_t(5));
+        QCOMPARE(presenter.shown.back().id, std::string("GENERAL/GENERAL_CREATION"));
+        QVERIFY(presenter.shown.back().text.find(folder) != std::string::npos);
         QVERIFY(!fs::exists(copy) && fs::is_directory(folder) && dialog.IsFedrixModified());
         QCOMPARE(selectedPath(dialog), window.bull);
     }
