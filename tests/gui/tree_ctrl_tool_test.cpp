@@ -56,11 +56,11 @@ struct Window {
     QTreeWidgetItem* item(const std::string& relative) const {
         return tree->findTreeItem(tree->rootItem(), library.path(relative));
     }
+    // The item's path below the library after a '@'; "" for none.
     QString name(const QTreeWidgetItem* item) const {
-        return item == tree->rootItem() ? QStringLiteral("ROOT")
-               : item == nullptr        ? QString()
-                                        : QString::fromStdString(
-                                              CTreeCtrlTool::itemPath(item).substr(library.root.size()));
+        return item == nullptr ? QString()
+                               : '@' + QString::fromStdString(CTreeCtrlTool::itemPath(item).substr(
+                                           library.root.size()));
     }
 };
 
@@ -89,35 +89,17 @@ private slots:
         }
     }
 
-    // Open folder while expanded, however it happens; the root stays the library.
-    void expandingAndCollapsingChangeTheFolderImage() {
-        Window w;
-        w.tree->rootItem()->setExpanded(true);
-        w.item("Ball")->setExpanded(true);
-        w.tree->selectItem(w.item("Ball/Long"));
-        const auto images = [&w] {
-            QList<int> shown{CTreeCtrlTool::itemImage(w.tree->rootItem())};
-            for (const char* relative : {"flat", "Ball", "Ball/Long"}) {
-                shown << CTreeCtrlTool::itemImage(w.item(relative));
-            }
-            return shown;
-        };
-        QCOMPARE(images(), QList<int>({0, 1, 2, 2}));
-        w.tree->collapseAll();
-        QCOMPARE(images(), QList<int>({0, 1, 1, 1}));
-    }
-
     // Case ignored; the root itself never compared; a folder before a tool of its name.
     void pathsFindTheirItemsIgnoringCase() {
         Window w;
         const std::string lib = w.library.root;
         const std::pair<std::string, QString> cases[] = {
-            {lib + "/BALL/b8.WKZ", "/Ball/B8.wkz /Ball/B8.wkz"},
-            {lib + "/x.wkz/INSIDE.wkz", "/x.wkz/inside.wkz /x.wkz/inside.wkz"},
-            {lib + "/X.WKZ", "/x.wkz /x.wkz"},
+            {lib + "/BALL/b8.WKZ", "@/Ball/B8.wkz @/Ball/B8.wkz"},
+            {lib + "/x.wkz/INSIDE.wkz", "@/x.wkz/inside.wkz @/x.wkz/inside.wkz"},
+            {lib + "/X.WKZ", "@/x.wkz @/x.wkz"},
             {lib + "/Ball/B7.wkz", " "},
-            {lib, " ROOT"},
-            {"/", " ROOT"},
+            {lib, " @"},
+            {"/", " @"},
         };
         for (const auto& [path, found] : cases) {
             QCOMPARE(w.name(w.tree->findTreeItem(w.tree->rootItem(), path)) + " " +
@@ -139,7 +121,7 @@ private slots:
         QTreeWidgetItem* b6 = w.item("Ball/B6.wkz");
         QTreeWidgetItem* b8 = w.item("Ball/B8.wkz");
         w.tree->selectItem(ball);
-        QVERIFY(ball->isExpanded());
+        QVERIFY(ball->isExpanded() && CTreeCtrlTool::itemImage(ball) == 2);
         w.tree->selectItem(b6);
         w.tree->selectItem(b6);
         w.tree->clearSelection();
@@ -152,6 +134,14 @@ private slots:
         QCOMPARE(w.heard, (QList<Selection>{
                               {ball, nullptr}, {b6, ball}, {b8, nullptr}, {b6, b8}, {b8, b6}}));
         QVERIFY(w.currentWhenHeard);
+        // The open folder's image while expanded; the root keeps the library's.
+        w.tree->rootItem()->setExpanded(true);
+        w.tree->selectItem(w.item("Ball/Long"));
+        QCOMPARE(CTreeCtrlTool::itemImage(w.tree->rootItem()), 0);
+        QCOMPARE(CTreeCtrlTool::itemImage(w.item("Ball/Long")), 2);
+        w.tree->collapseAll();
+        QVERIFY(CTreeCtrlTool::itemImage(ball) == 1 &&
+                CTreeCtrlTool::itemImage(w.item("Ball/Long")) == 1);
         QSignalSpy deletes(w.tree, &CTreeCtrlTool::deleteKeyPressed);
         QTest::keyClick(w.tree, Qt::Key_Delete);
         QTest::keyClick(w.tree, Qt::Key_Backspace);
