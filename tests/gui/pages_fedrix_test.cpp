@@ -27,6 +27,14 @@ struct FedrixSheet {
     }
     CPageFedrix* fedrix() const { return sheet.FedrixPage(); }
     QWidget* page(int index) const { return fedrix()->Sheet()->widget(index); }
+    // Tab texts, captions (degrees from the units) and an accessible name.
+    QStringList captions() const {
+        return tabTexts(*fedrix()->Sheet())
+               << button(page(0), 1029)->text() << button(page(1), 1030)->text()
+               << findControl<QLabel>(page(1), 1067)->text()
+               << findControl<QLabel>(page(2), 1077)->text()
+               << edit(page(2), 1038)->accessibleName();
+    }
     CSheetTool sheet;
 };
 
@@ -53,10 +61,8 @@ const char kEverySetting[] =
 
 struct EnablingCase {
     const char* name;
-    int page;  // 0 Optimization, 1 Advanced 1, 2 Advanced 2
-    int clicked;
-    QList<int> enabled;  // after the click
-    QList<int> disabled;
+    int page, clicked;             // page 0 Optimization, 1 Advanced 1, 2 Advanced 2
+    QList<int> enabled, disabled;  // after the click
 };
 
 const EnablingCase kEnabling[] = {
@@ -160,30 +166,19 @@ private slots:
         }
     }
 
-    // From the language file (degrees from its units), after a language change and when built.
-    void germanCaptions() {
-        PagesLanguageFile german(kGermanFedrixCaptions);
-        FakeFieldHost host;
-        QWidget window;
-        auto* sheet = new CSheetTool(host, &window);
-        sheet->ShowFedrixPage(true, true);
-        host.language = &german.file();
-        sendLanguageChange(&window);
-        CSheetFedrix* inner = sheet->FedrixPage()->Sheet();
-        QCOMPARE(tabTexts(*inner) << button(inner->widget(0), 1029)->text()
-                                  << findControl<QLabel>(inner->widget(1), 1067)->text()
-                                  << findControl<QLabel>(inner->widget(2), 1077)->text()
-                                  << edit(inner->widget(2), 1038)->accessibleName(),
-                 (QStringList{"Optimierung", "Erweitert 1", "Erweitert 2", "Vorschübe optimieren",
-                              "Grad", "Grad", "Abstand zur Fläche:"}));
-        QCOMPARE(button(FedrixSheet(host).page(1), 1030)->text(),
-                 QStringLiteral("Stetige Anpassung des Vorschubs"));
-    }
-
     // The tab added last, the tool page shown (removal: MainWindowFedrixTest); in English no
     // larger than the tool page; no control cut or nameless; the nested sheet grows with the sheet.
+    // German captions when built and after a language change.
     void pagesFitTheSheet() {
         PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
+        const QStringList captions{"Optimierung",
+                                   "Erweitert 1",
+                                   "Erweitert 2",
+                                   "Vorschübe optimieren",
+                                   "Stetige Anpassung des Vorschubs",
+                                   "Grad",
+                                   "Grad",
+                                   "Abstand zur Fläche:"};
         for (bool german : {false, true}) {
             FakeFieldHost host;
             host.language = german ? &file.file() : nullptr;
@@ -196,6 +191,8 @@ private slots:
                 QCOMPARE(fedrix.fedrix()->sizeHint(), sheet.ToolPage()->sizeHint());
                 QVERIFY(sheet.currentWidget() == sheet.ToolPage() &&
                         fedrix.fedrix()->Sheet()->currentIndex() == 0);
+            } else {
+                QCOMPARE(fedrix.captions(), captions);
             }
             sheet.resize(sheet.sizeHint());
             sheet.show();
@@ -208,6 +205,9 @@ private slots:
             const QRect before = fedrix.fedrix()->Sheet()->geometry();
             sheet.resize(sheet.size() + QSize(120, 60));
             QCOMPARE(fedrix.fedrix()->Sheet()->geometry(), before.adjusted(0, 0, 120, 60));
+            host.language = &file.file();
+            sendLanguageChange(&sheet);
+            QCOMPARE(fedrix.captions(), captions);
         }
     }
 };
