@@ -1,5 +1,4 @@
-// The language box: applying a language switches the catalogue, the locale and the captions'
-// file, and tells the windows.
+// The language box: catalogue, locale and captions' file switched together, the windows told.
 
 #include <QCheckBox>
 #include <QTest>
@@ -24,7 +23,6 @@ protected:
     void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
 };
 
-// A main window with a listener inside, and the program's language box telling it.
 struct Window {
     QWidget main;
     Listener* listener = new Listener(&main);
@@ -40,8 +38,7 @@ class LanguageBoxTest : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale(QLocale::C)); }
 
-    // KVXLANG chooses at creation. A file that does not load (another program's is announced)
-    // leaves the items and tells nobody.
+    // A file that does not load (another program's is announced) tells nobody.
     void createAndApplyLanguages() {
         guitest::Installation installation;
         guitest::ScriptedPresenter presenter;
@@ -74,8 +71,7 @@ private slots:
             QStringLiteral("fr_FRsv_SEen_US"));
     }
 
-    // A nested page takes its captions from its own section; without a language file every
-    // caption stays.
+    // A nested page takes its captions from its own section; without a language file none change.
     void captionsComeFromTheLanguageFileByResourceName() {
         guitest::Installation installation;
         installation.writeText(std::string(guitest::kApplication) + ".ang",

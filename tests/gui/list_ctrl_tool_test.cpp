@@ -122,8 +122,8 @@ private slots:
                  QString::fromStdString(library.lib + "/gone0"));
     }
 
-    // The order of the clicks: ToolListSort's tests. Both buttons select; only a left double-click
-    // on an existing tool applies it. A new folder is shown in its own order.
+    // The order of the clicks: ToolListSort's tests. Only a left double-click on an existing tool
+    // applies it.
     void headerAndRowClicks() {
         Library library;
         Window window(library.lib, true);

@@ -26,8 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What Save As writes after "Default" for the flat tool (family-200 toolpath) and the minimum
-// feed rate typed as 850.
+// Save As after "Default" for the flat tool (family-200 toolpath), the minimum feed typed 850.
 const char* const kSavedFedrix =
     "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=y\r\n"
     "Min Feed Rate=850\r\nMax Feed Rate=1400\r\nStart Depth=0.190\r\nMax Depth=0.950\r\n"
@@ -77,9 +76,8 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Tab, box, tree and list images follow the selected tool. The box adds the page with the
-    // proposals of "Default" (all in the file Save As writes) and removes it, Save As deleting
-    // the file.
+    // Tab, box, tree and list images follow the selected tool; the box adds the page with the
+    // proposals of "Default" and removes it again.
     void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
@@ -119,11 +117,9 @@ private slots:
         QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
     }
 
-    // A folder named like the Fedrix file gives no tick; a save leaves it alone. A Fedrix file of
-    // another kind is announced once (the start shows the tool for the toolpath and again for the
-    // tree's selection) and shows the defaults, never the settings of the tool shown before; a
-    // save that would delete or replace it asks first, naming it. A save with settings to write
-    // over the folder is refused naming it, the edits kept.
+    // A folder named like the Fedrix file is no Fedrix file. A file of another kind is announced
+    // once (the start shows the tool twice) and shows the defaults, never the previous tool's
+    // settings; a save that would delete or replace it asks first.
     void filesThatHoldNoFedrixSettings() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;

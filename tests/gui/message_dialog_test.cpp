@@ -40,8 +40,7 @@ const ButtonSet kButtonSets[] = {
     {"-1 is OK", -1, "1 OK"},
 };
 
-// Shown: title, Yes, "No to All", "More..."; bytes: the catalogue's (nullptr: the installation's).
-// What it lacks or garbles (blanks only, a control character) is built in; blanks are trimmed.
+// What the catalogue lacks or garbles (blanks only, a control character) is built in.
 struct LabelCase {
     const char* name;
     const char* language;
@@ -68,7 +67,6 @@ QList<QPushButton*> shownButtons(const MessageDialog& dialog) {
     return shown;
 }
 
-// Presses a button of the message dialog that the next modal loop shows, noting its text.
 void pressWhenShown(int control, QString* text) {
     QTimer::singleShot(0, [control, text] {
         if (auto* dialog = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
@@ -126,7 +124,7 @@ private slots:
         auto* more = findControl<QPushButton>(&tall, MessageDialog::kMoreControl);
         QVERIFY(!check->isVisibleTo(&tall) && !more->isVisibleTo(&tall));
         QVERIFY(more->y() == buttons && check->y() == buttons);
-        // Escape (and so closing) answers Cancel, even without a Cancel button; no close button.
+        // Escape (and so closing) answers Cancel, even without a Cancel button.
         tall.show();
         QTest::keyClick(&tall, Qt::Key_Escape);
         QVERIFY(tall.result() == kAnswerCancel &&
@@ -139,7 +137,6 @@ private slots:
             QFontMetrics(wide.font()).size(Qt::TextExpandTabs, report, text->tabStop()).width();
         QVERIFY(width >= 9 * text->tabStop() && text->width() >= width);
         QCOMPARE(wide.size(), small.size() + QSize(width - wide.templateTextRect().width(), 0));
-        // A plain message has the standard captions and the application's name as title.
         MessageDialog plain(QStringLiteral("'x.ncs' ist nicht eine 'Fedrix Tool' Ini-Datei!"),
                             kButtonsYesNo, kIconExclamation, true);
         QCOMPARE(plain.windowTitle() + u'|' + findControl<QPushButton>(&plain, kAnswerYes)->text(),

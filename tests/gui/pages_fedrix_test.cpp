@@ -27,7 +27,6 @@ struct FedrixSheet {
     }
     CPageFedrix* fedrix() const { return sheet.FedrixPage(); }
     QWidget* page(int index) const { return fedrix()->Sheet()->widget(index); }
-    // Tab texts, captions (degrees from the units) and an accessible name.
     QStringList captions() const {
         return tabTexts(*fedrix()->Sheet())
                << button(page(0), 1029)->text() << button(page(1), 1030)->text()
@@ -79,9 +78,7 @@ class FedrixPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The defaults, the maximum feed rate the tool's (else the toolpath's) cutting feed cut to a
-    // whole number; every value through the pages and back, a load applying the enabling rules;
-    // a refused value.
+    // The maximum feed rate is the tool's (else the toolpath's) cutting feed cut to a whole number.
     void defaultsAndTheRoundTrip() {
         FakeFieldHost host({{kTpFrcut, 1234.9f}}), fromToolpath, huge({{kTpFrcut, 1e20f}});
         host.toolpath.reals = fromToolpath.toolpath.reals = {{"TP_FRCUT", 800.0f}};
@@ -105,7 +102,7 @@ private slots:
         QTest::keyClick(edit(sheet.page(2), 1041), Qt::Key_5);
         QVERIFY(sheet.fedrix()->IsModified() && sheet.fedrix()->StorePages(back));
         QCOMPARE(back.number_of_teeth, 45);
-        // The framework's message for the first refused value; the pages after it not stored.
+        // The first refused value is reported; the pages after it are not stored.
         ScriptedPresenter presenter;
         edit(sheet.page(0), 1023)->setText(QStringLiteral("100.5"));
         edit(sheet.page(2), 1041)->setText(QStringLiteral("6"));
@@ -122,7 +119,6 @@ private slots:
         FakeFieldHost host;
         FedrixSheet sheet(host);
         QWidget* page = sheet.page(row.page);
-        QVERIFY(!sheet.fedrix()->IsModified());
         click(page, row.clicked);
         for (int id : row.enabled + row.disabled) {
             QVERIFY2(findControl(page, id)->isEnabled() == row.enabled.contains(id),
@@ -131,9 +127,8 @@ private slots:
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; the levels of the command line's
-    // toolpath 7 for a variable Z-step ("3"), which has no Z-step value on the tool page, and a
-    // family-200 toolpath type; the typed cut height stays.
+    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; a variable Z-step ("3") takes the depth
+    // from the levels of the command line's toolpath; the typed cut height stays.
     void defaultProposes() {
         testsupport::TempDir zone;
         zone.write("outil.niv", "0 0 9\n");
@@ -160,9 +155,8 @@ private slots:
         }
     }
 
-    // The tab added last, the tool page shown (removal: MainWindowFedrixTest); in English no
-    // larger than the tool page; no control cut or nameless; the nested sheet grows with the sheet.
-    // German captions when built and after a language change.
+    // In English no larger than the tool page; no control cut or nameless; the nested sheet grows
+    // with the sheet. German captions when built and after a language change.
     void pagesFitTheSheet() {
         PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
         const QStringList captions{"Optimierung",

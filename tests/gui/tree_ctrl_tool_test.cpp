@@ -56,7 +56,6 @@ struct Window {
     QTreeWidgetItem* item(const std::string& relative) const {
         return tree->findTreeItem(tree->rootItem(), library.path(relative));
     }
-    // The item's path below the library after a '@'; "" for none.
     QString name(const QTreeWidgetItem* item) const {
         return item == nullptr ? QString()
                                : '@' + QString::fromStdString(CTreeCtrlTool::itemPath(item).substr(
@@ -81,16 +80,18 @@ private slots:
                                   "2 3 T F10.wkz /flat/F10.wkz", "1 1 F x.wkz /x.wkz",
                                   "2 3 T inside.wkz /x.wkz/inside.wkz", "1 3 T a.wkz /a.wkz",
                                   "1 3 T x.wkz /x.wkz"}));
-            QVERIFY(w.tree->topLevelItemCount() == 1 && !w.tree->rootItem()->isExpanded());
-            QCOMPARE(w.tree->rootItem()->text(0), QString::fromStdString(w.library.root));
+            QVERIFY(w.tree->topLevelItemCount() == 1 && !w.tree->rootItem()->isExpanded() &&
+                    w.tree->rootItem()->text(0) == QString::fromStdString(w.library.root));
             QCOMPARE(w.item("Ball/Long")->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
             QCOMPARE(w.item("a.wkz")->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
             QCOMPARE(guitest::namelessControls(&w.window), QStringList());
         }
     }
 
-    // Case ignored; the root itself never compared; a folder before a tool of its name.
-    void pathsFindTheirItemsIgnoringCase() {
+    // Paths: case ignored, the root itself never compared, a folder before a tool of its name.
+    // Selections by code, click and key, the new item current by then; focus and clearing report
+    // nothing.
+    void pathsAndSelections() {
         Window w;
         const std::string lib = w.library.root;
         const std::pair<std::string, QString> cases[] = {
@@ -108,11 +109,6 @@ private slots:
         }
         QCOMPARE(w.tree->findTreeItem(w.item("Ball"), lib + "/flat/F10.wkz"), nullptr);
         QCOMPARE(CTreeCtrlTool().itemToSelect(lib), nullptr);
-    }
-
-    // By code, click and key, the new item current by then; focus and clearing report nothing.
-    void selectionChangesAreReportedWithTheirNewItemOnly() {
-        Window w;
         w.window.show();
         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(w.tree, &focus);
@@ -134,7 +130,6 @@ private slots:
         QCOMPARE(w.heard, (QList<Selection>{
                               {ball, nullptr}, {b6, ball}, {b8, nullptr}, {b6, b8}, {b8, b6}}));
         QVERIFY(w.currentWhenHeard);
-        // The open folder's image while expanded; the root keeps the library's.
         w.tree->rootItem()->setExpanded(true);
         w.tree->selectItem(w.item("Ball/Long"));
         QCOMPARE(CTreeCtrlTool::itemImage(w.tree->rootItem()), 0);
@@ -151,8 +146,8 @@ private slots:
         QVERIFY(w.edit->text() == QStringLiteral("b") && deletes.size() == 1);
     }
 
-    // A rebuild reads the disk again, selects nothing and leaves the tree closed. Names that are
-    // not UTF-8 show as Windows-1252 in the tree and the list; the paths keep their bytes.
+    // Names that are not UTF-8 show as Windows-1252 in the tree and the list; paths keep their
+    // bytes.
     void rebuildingShowsTheDiskAsItIsNow() {
         Window w;
         w.tree->selectItem(w.item("flat/F10.wkz"));
