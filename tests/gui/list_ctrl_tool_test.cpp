@@ -22,7 +22,6 @@ std::string tool(const std::string& radius, const std::string& number) {
     return "R:       &TP_BRAD=" + radius + "\r\nN:       &TP_CPPNUM=" + number + "\r\n";
 }
 
-// A library with the folder "Mills": a subfolder and three tools.
 struct Library {
     testsupport::TempDir root;
     std::string lib = root.mkdir("lib");

@@ -107,7 +107,6 @@ private slots:
         chooser.saveFiles = {target, target};
         QVERIFY(dialog.SaveToolAs());
         QCOMPARE(read_file(fedrixFile), std::string(kSavedFedrix));
-        QCOMPARE(selectedPath(dialog), target);
         QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
 
         window.box()->click();
@@ -158,8 +157,6 @@ private slots:
         }
         chooser.saveFiles.push_back(other);
         QVERIFY(dialog.SaveToolAs());
-        QCOMPARE(presenter.shown.back().text,
-                 question + "Replace it with the tool's Fedrix settings?");
         QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
 
         QVERIFY(selectInTree(dialog, window.bull));
@@ -182,10 +179,9 @@ private slots:
         CCutterBaseDlg& dialog = *window.dialog;
         window.type(1039, QStringLiteral("0.5"), 1);
         chooser.saveFiles.push_back(window.bull);
-        QVERIFY(!dialog.SaveToolAs());
-        QVERIFY(chooser.saveRequests.empty());
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 1 and 10."));
+        QVERIFY(!dialog.SaveToolAs() && chooser.saveRequests.empty());
+        QCOMPARE(presenter.shown.at(0).text,
+                 std::string("Please enter a number between 1 and 10."));
 
         window.type(1039, QStringLiteral("2"), 1);
         window.type(1021, QStringLiteral("30000"));

@@ -173,7 +173,6 @@ private slots:
         QString shown;
         pressWhenShown(kControlNoToAll, &shown);
         QCOMPARE(raise(), kAnswerNo);
-        QVERIFY(!shown.isEmpty());
         shown.clear();
         pressWhenShown(kAnswerCancel, &shown);
         QCOMPARE(raise(), kAnswerNo);
