@@ -137,7 +137,7 @@ private slots:
         QVERIFY(dialog.SaveToolAs());
         QVERIFY(presenter.shown.empty() && fs::is_directory(folder));
 
-        QVERIFY(selectInTree(dialog, other));
+        QVERIFY(selectInTree(dialog, window.bull) && selectInTree(dialog, other));
         QCOMPARE(presenter.shown.size(), size_t{1});
         QCOMPARE(presenter.shown[0].text,
                  "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");

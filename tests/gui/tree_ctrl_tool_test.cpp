@@ -32,7 +32,6 @@ QStringList lines(const QTreeWidgetItem* item, const std::string& top, int level
 
 using Selection = QPair<QTreeWidgetItem*, QTreeWidgetItem*>;  // new, old
 
-// The tree over a line edit; every selectionChangedTo is logged.
 struct Window {
     guitest::ToolLibrary library;
     QWidget window;
