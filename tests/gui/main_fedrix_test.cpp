@@ -1,15 +1,11 @@
-// The Fedrix settings in the main window: the Fedrix tab following the selected tool, the check
-// box adding the page with "Default" proposals and removing it, Save As writing and deleting the
-// tool's Fedrix file, refusals and failures stopping the save, and Close saving Fedrix changes.
+// The Fedrix settings in the main window: tab, check box, Save As and Close with the Fedrix file.
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
-#include "gui/framework/control_ids.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
 #include "gui/main/tool_list_model.h"
@@ -23,30 +19,14 @@
 #include "main_window_fixture.h"
 #include "scripted_file_chooser.h"
 #include "scripted_presenter.h"
-#include "support/test_support.h"
 
 using namespace guitest;
+using testsupport::read_file;
+namespace fs = std::filesystem;
 
 namespace {
 
-// A tool with a stepover, a fixed Z-step and a cutting feed, for "Default".
-const char* const kFlatTool =
-    "Body Radius              :       &TP_BRAD=5.000\r\n"
-    "Corner Radius            :       &TP_CRAD=0.000\r\n"
-    "Stepover                 :       &TP_STEP=2.000\r\n"
-    "Z-Step                   :       &TP_DZSTEP=1.000\r\n"
-    "Z-Step Type              :       &TP_ZSTEPTYPE=2\r\n"
-    "Cutting Feedrate         :       &TP_FRCUT=1000.000\r\n";
-
-// The Fedrix file of a tool, written by hand.
-const char* const kBullFedrix =
-    "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-    "[BASICS]\r\nOptimize Feed Rates=y\r\nMin Feed Rate=1800\r\nMax Feed Rate=2800\r\n"
-    "Start Depth=0.250\r\nMax Depth=1.500\r\nMax Cut Height=0.000\r\n"
-    "[ADVANCED]\r\nPlunge Continous Adaptation=0\r\nRamp Feed Rate=600\r\n";
-
-// What Save As writes after "Default" for the flat tool (family-200 toolpath) and the minimum
-// feed rate typed as 850.
+// Save As after "Default" for the flat tool (family-200 toolpath), the minimum feed typed 850.
 const char* const kSavedFedrix =
     "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=y\r\n"
     "Min Feed Rate=850\r\nMax Feed Rate=1400\r\nStart Depth=0.190\r\nMax Depth=0.950\r\n"
@@ -59,42 +39,36 @@ const char* const kSavedFedrix =
     "Retraction Optimization=n\r\nStock Distance=0.000\r\nFeed Rate Per Tooth=0.000\r\n"
     "Number Of Teeth=0\r\nSpindle Speed Optimization=n\r\n";
 
-// The main window over a library of the toolpath's tool with Fedrix settings (of these bytes)
-// and a flat tool without, Fedrix switched on.
+// Fedrix switched on; the toolpath's tool has Fedrix settings, a flat tool for "Default" none.
 struct FedrixWindow {
-    explicit FedrixWindow(const char* bullFedrixBytes = kBullFedrix) {
+    FedrixWindow() {
         fixture.env().set("KVX_FEDRIX", "1");
         bull = fixture.tool("bull/d10r2.wkz");
-        bullFedrix = fixture.libraryFile("bull/d10r2.ncs");
-        write(bullFedrix, bullFedrixBytes);
-        flat = fixture.libraryFile("flat/f10.wkz");
-        write(flat, kFlatTool);
+        bullFedrix = fixture.write(
+            "bull/d10r2.ncs",
+            "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nMin Feed Rate=1800\r\n"
+            "[ADVANCED]\r\nPlunge Continous Adaptation=0\r\nRamp Feed Rate=600\r\n");
+        flat = fixture.write("flat/f10.wkz",
+                             "R: &TP_BRAD=5.000\r\nS: &TP_STEP=2.000\r\nZ: &TP_DZSTEP=1.000\r\n"
+                             "T: &TP_ZSTEPTYPE=2\r\nF: &TP_FRCUT=1000.000\r\n");
         dialog = fixture.open();
-    }
-    static void write(const std::string& path, const std::string& bytes) {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
     }
     QAbstractButton* box() const {
         return findControl<QAbstractButton>(dialog.get(), main_ids::kFedrix);
     }
     CPageFedrix* fedrix() const { return dialog->Sheet()->FedrixPage(); }
-    QLineEdit* optimizeEdit(int id) const {
-        return findControl<QLineEdit>(fedrix()->OptimizePage(), id);
+    void type(int id, const QString& text, int page = 0) const {
+        auto* edit = findControl<QLineEdit>(
+            page == 0 ? static_cast<QWidget*>(fedrix()->OptimizePage()) : fedrix()->AdvancedPage(),
+            id);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
     }
 
     MainWindowFixture fixture;
-    std::string bull;
-    std::string bullFedrix;
-    std::string flat;
+    std::string bull, bullFedrix, flat;
     std::unique_ptr<CCutterBaseDlg> dialog;
 };
-
-// What the user types over an edit's text.
-void type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
 
 }  // namespace
 
@@ -102,53 +76,74 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The toolpath's tool has Fedrix settings: its tab, box, tree and list images; a tool without
-    // has neither, and the tab comes back with the first tool.
-    void fedrixTabFollowsTheSelectedTool() {
-        ScriptedPresenter presenter;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        QVERIFY(window.box()->isChecked() && window.fedrix() != nullptr);
-        QVERIFY(dialog.Sheet()->count() == 3 &&
-                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
-        QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("1800"));
-        QCOMPARE(window.optimizeEdit(1022)->text(), QStringLiteral("0.25"));
-        QVERIFY(findControl<QAbstractButton>(window.fedrix()->AdvancedPage(), 1032)->isChecked());
-        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
-        const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
-        QVERIFY(std::any_of(rows.begin(), rows.end(),
-                            [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
-        QVERIFY(!dialog.IsFedrixModified());
-
-        QVERIFY(selectInTree(dialog, window.flat));
-        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
-        QVERIFY(dialog.Sheet()->count() == 2 &&
-                CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
-        QVERIFY(selectInTree(dialog, window.bull));
-        QCOMPARE(dialog.Sheet()->count(), 3);
-        QVERIFY(presenter.shown.empty());
-    }
-
-    // A Fedrix file of another kind is announced once (the start shows the tool for the toolpath
-    // and again for the tree's selection) and shows the defaults, never the settings of the tool
-    // shown before; a save that would delete or replace it asks first, naming it.
-    void fileOfAnotherKindShowsTheDefaultsAndIsDestroyedOnlyAfterAsking() {
+    // Tab, box, tree and list images follow the selected tool; the box adds the page with the
+    // proposals of "Default" and removes it again.
+    void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->count() == 3 &&
+                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
+        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
+                 QStringLiteral("1800"));
+        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
+        const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
+        QVERIFY(std::any_of(rows.begin(), rows.end(),
+                            [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
+        QVERIFY(selectInTree(dialog, window.flat));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        QVERIFY(dialog.Sheet()->count() == 2 &&
+                CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
+        window.box()->click();
+        QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        // The family rule reads the type's code; the type itself shows by name.
+        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
+        window.type(1020, QStringLiteral("850"));
+        const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
+        const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
+        chooser.saveFiles = {target, target};
+        QVERIFY(dialog.SaveToolAs());
+        QCOMPARE(read_file(fedrixFile), std::string(kSavedFedrix));
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
+
+        window.box()->click();
+        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
+        QVERIFY(dialog.SaveToolAs());
+        QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
+    }
+
+    // A folder named like the Fedrix file is no Fedrix file. A file of another kind is announced
+    // once (the start shows the tool twice) and shows the defaults, never the previous tool's
+    // settings; a save that would delete or replace it asks first.
+    void filesThatHoldNoFedrixSettings() {
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        const std::string blocked = window.fixture.tool("bull/blocked.wkz");
+        const std::string folder = window.fixture.libraryFile("bull/blocked.ncs");
+        fs::create_directories(folder);
         const std::string other = window.fixture.tool("bull/other.wkz");
-        const std::string otherFedrix = window.fixture.libraryFile("bull/other.ncs");
         const std::string foreign = "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n";
-        FedrixWindow::write(otherFedrix, foreign);
+        const std::string otherFedrix = window.fixture.write("bull/other.ncs", foreign);
         dialog.RebuildTree();
-        QVERIFY(selectInTree(dialog, other));
+        QVERIFY(selectInTree(dialog, blocked));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        chooser.saveFiles.push_back(blocked);
+        QVERIFY(dialog.SaveToolAs());
+        QVERIFY(presenter.shown.empty() && fs::is_directory(folder));
+
+        QVERIFY(selectInTree(dialog, window.bull) && selectInTree(dialog, other));
         QCOMPARE(presenter.shown.size(), size_t{1});
         QCOMPARE(presenter.shown[0].text,
                  "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
-        QVERIFY(window.box()->isChecked() && window.fedrix() != nullptr);
-        QCOMPARE(window.optimizeEdit(1020)->text(), QStringLiteral("250"));
-
+        QVERIFY(window.box()->isChecked());
+        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
+                 QStringLiteral("250"));
         const std::string question = "The file\n\n\t'" + otherFedrix +
                                      "'\n\nis no Fedrix tool file that this program can read.\n";
         for (const char* asked : {"Delete it, as the tool has no Fedrix settings now?",
@@ -158,109 +153,42 @@ private slots:
             chooser.saveFiles.push_back(other);
             QVERIFY(!dialog.SaveToolAs());
             QCOMPARE(presenter.shown.back().text, question + asked);
-            QCOMPARE(testsupport::read_file(otherFedrix), foreign);
-            QVERIFY(dialog.IsFedrixModified());
+            QVERIFY(read_file(otherFedrix) == foreign && dialog.IsFedrixModified());
         }
         chooser.saveFiles.push_back(other);
         QVERIFY(dialog.SaveToolAs());
-        QCOMPARE(presenter.shown.back().text,
-                 question + "Replace it with the tool's Fedrix settings?");
-        QVERIFY(testsupport::read_file(otherFedrix)
-                    .starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"));
-    }
-
-    // A click on the box adds the page with the proposals of "Default" (all of them in the file
-    // Save As writes beside the tool) and shows it; the next removes it, and Save As deletes the
-    // file.
-    void theBoxAddsAndRemovesTheFedrixFile() {
-        ScriptedPresenter presenter;
-        ScriptedFileChooser chooser;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        QVERIFY(selectInTree(dialog, window.flat));
-        window.box()->click();
-        QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
-        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
-        // The family rule reads the type's code; the type itself shows by name.
-        QCOMPARE(window.optimizeEdit(1023)->text(), QStringLiteral("0.95"));
-        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
-        type(window.optimizeEdit(1020), QStringLiteral("850"));
-        const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
-        const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
-        chooser.saveFiles.push_back(target);
-        QVERIFY(dialog.SaveToolAs());
-        QCOMPARE(testsupport::read_file(fedrixFile), std::string(kSavedFedrix));
-        QCOMPARE(selectedPath(dialog), target);
-        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
-
-        window.box()->click();
-        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
-        QVERIFY(dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
-        chooser.saveFiles.push_back(target);
-        QVERIFY(dialog.SaveToolAs());
-        QVERIFY(!std::filesystem::exists(fedrixFile));
-        QVERIFY(std::filesystem::exists(target));
-        QVERIFY(presenter.shown.empty());
-    }
-
-    // A refused value stops the save before the file is asked for; nothing is written.
-    void refusedValueStopsTheSave() {
-        ScriptedPresenter presenter;
-        ScriptedFileChooser chooser;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        type(findControl<QLineEdit>(window.fedrix()->AdvancedPage(), 1039), QStringLiteral("0.5"));
-        chooser.saveFiles.push_back(window.fixture.libraryFile("bull/copy.wkz"));
-        QVERIFY(!dialog.SaveToolAs());
-        QVERIFY(chooser.saveRequests.empty());
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 1 and 10."));
-        QVERIFY(!std::filesystem::exists(window.fixture.libraryFile("bull/copy.wkz")));
-        QVERIFY(dialog.IsFedrixModified());
-    }
-
-    // Only a regular file holds Fedrix settings: a folder of that name gives neither tick nor
-    // page; a save leaves it alone, and one with settings is refused naming it, before anything
-    // is written, the edits kept.
-    void aFolderIsNoFedrixFile() {
-        ScriptedPresenter presenter;
-        ScriptedFileChooser chooser;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        const std::string blocked = window.fixture.tool("bull/blocked.wkz");
-        const std::string folder = window.fixture.libraryFile("bull/blocked.ncs");
-        std::filesystem::create_directories(folder);
-        dialog.RebuildTree();
-        QVERIFY(selectInTree(dialog, blocked));
-        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
-        chooser.saveFiles.push_back(blocked);
-        QVERIFY(dialog.SaveToolAs());
-        QVERIFY(presenter.shown.empty() && std::filesystem::is_directory(folder));
+        QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
 
         QVERIFY(selectInTree(dialog, window.bull));
-        type(window.optimizeEdit(1020), QStringLiteral("900"));
+        window.type(1020, QStringLiteral("900"));
         const std::string copy = window.fixture.libraryFile("bull/blocked.WKZ");
         chooser.saveFiles.push_back(copy);
         QVERIFY(!dialog.SaveToolAs());
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].id, std::string("GENERAL/GENERAL_CREATION"));
-        QVERIFY(presenter.shown[0].text.find(folder) != std::string::npos);
-        QVERIFY(!std::filesystem::exists(copy) && std::filesystem::is_directory(folder));
-        QVERIFY(dialog.IsFedrixModified());
+        QCOMPARE(presenter.shown.size(), std::size_t(5));
+        QCOMPARE(presenter.shown.back().id, std::string("GENERAL/GENERAL_CREATION"));
+        QVERIFY(presenter.shown.back().text.find(folder) != std::string::npos);
+        QVERIFY(!fs::exists(copy) && fs::is_directory(folder) && dialog.IsFedrixModified());
         QCOMPARE(selectedPath(dialog), window.bull);
     }
 
-    // Close with nothing but Fedrix changes saves them, then writes the change file.
-    void closeSavesFedrixChanges() {
+    // A refused value stops Save As before the file is asked for; Close saves Fedrix changes.
+    void refusedValueStopsTheSaveAndCloseSavesFedrixChanges() {
+        ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
-        type(window.optimizeEdit(1021), QStringLiteral("30000"));
-        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        window.type(1039, QStringLiteral("0.5"), 1);
         chooser.saveFiles.push_back(window.bull);
+        QVERIFY(!dialog.SaveToolAs() && chooser.saveRequests.empty());
+        QCOMPARE(presenter.shown.at(0).text,
+                 std::string("Please enter a number between 1 and 10."));
+
+        window.type(1039, QStringLiteral("2"), 1);
+        window.type(1021, QStringLiteral("30000"));
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
         QVERIFY(dialog.ApplyAndClose());
         QCOMPARE(chooser.saveRequests.size(), std::size_t(1));
-        const std::string saved = testsupport::read_file(window.bullFedrix);
+        const std::string saved = read_file(window.bullFedrix);
         QVERIFY(saved.find("Max Feed Rate=30000\r\n") != std::string::npos);
         QVERIFY(saved.find("Ramp Feed Rate=600\r\n") != std::string::npos);
         QVERIFY(window.fixture.readChangeFile().has_value());

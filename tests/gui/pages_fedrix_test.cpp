@@ -1,6 +1,4 @@
-// The Fedrix page of the tool sheet and its three pages: presence with the tool, the defaults and
-// the tool's cutting feed, the enabling rules, refused values, the round trip through a tool's
-// Fedrix settings, "Default", captions and layout.
+// The Fedrix page of the tool sheet and its three pages.
 
 #include <QLabel>
 #include <QTest>
@@ -9,7 +7,6 @@
 #include "gui/framework/language_change.h"
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
-#include "gui/pages/machine_page.h"
 #include "gui/pages/sheet_fedrix.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
@@ -19,15 +16,10 @@
 #include "scripted_presenter.h"
 #include "table_rows.h"
 
-using guitest::button;
-using guitest::click;
-using guitest::edit;
-using guitest::FakeFieldHost;
-using guitest::tabTexts;
+using namespace guitest;
 
 namespace {
 
-// The tool sheet with its Fedrix page added.
 struct FedrixSheet {
     explicit FedrixSheet(FakeFieldHost& host) : sheet(host) {
         sheet.ToolPage()->Load();
@@ -35,6 +27,13 @@ struct FedrixSheet {
     }
     CPageFedrix* fedrix() const { return sheet.FedrixPage(); }
     QWidget* page(int index) const { return fedrix()->Sheet()->widget(index); }
+    QStringList captions() const {
+        return tabTexts(*fedrix()->Sheet())
+               << button(page(0), 1029)->text() << button(page(1), 1030)->text()
+               << findControl<QLabel>(page(1), 1067)->text()
+               << findControl<QLabel>(page(2), 1077)->text()
+               << edit(page(2), 1038)->accessibleName();
+    }
     CSheetTool sheet;
 };
 
@@ -61,10 +60,8 @@ const char kEverySetting[] =
 
 struct EnablingCase {
     const char* name;
-    int page;  // 0 Optimization, 1 Advanced 1, 2 Advanced 2
-    int clicked;
-    QList<int> enabled;  // after the click
-    QList<int> disabled;
+    int page, clicked;             // page 0 Optimization, 1 Advanced 1, 2 Advanced 2
+    QList<int> enabled, disabled;  // after the click
 };
 
 const EnablingCase kEnabling[] = {
@@ -75,216 +72,130 @@ const EnablingCase kEnabling[] = {
     {"optimisation disables nothing", 0, 1029, {1020, 1021, 1022, 1023, 1024}, {}},
 };
 
-struct DefaultCase {
-    const char* name;
-    const char* zStepType;  // TP_ZSTEPTYPE: "2" fixed, "3" variable
-    const char* toolpathType;
-    const char* levels;  // outil7.niv, or none
-    const char* shown;   // 1023, 1022, 1020, 1021
-};
-
-// A variable Z-step has no Z-step value on the tool page.
-const DefaultCase kDefaults[] = {
-    {"fractions of the stepover", "2", "101", nullptr, "0.8 0.16 900 1400"},
-    {"family 200", "2", "205", nullptr, "0.95 0.19 900 1400"},
-    {"variable Z-step from the levels", "3", "205", "0 0 2\n0 0 4\n", "3.8 0.76 900 1400"},
-    {"variable Z-step without levels", "3", "205", nullptr, "0.8 0.16 900 1400"},
-    {"variable Z-step with empty levels", "3", "205", "", "0.8 0.16 900 1400"},
-};
-
 }  // namespace
 
 class FedrixPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Added as the last tab, shown only when asked; removed again, leaving the tool page shown.
-    void fedrixTabComesAndGoes() {
-        FakeFieldHost host;
-        CSheetTool sheet(host);
-        sheet.setCurrentWidget(sheet.MachinePage());
-        sheet.ShowFedrixPage(true, false);
-        QCOMPARE(tabTexts(sheet), (QStringList{"Tool", "Security", "Fedrix"}));
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-        CSheetFedrix* inner = sheet.FedrixPage()->Sheet();
-        QCOMPARE(tabTexts(*inner), (QStringList{"Optimization", "Advanced 1", "Advanced 2"}));
-        QCOMPARE(inner->currentIndex(), 0);
-        CPageFedrix* page = sheet.FedrixPage();
-        sheet.ShowFedrixPage(true, true);
-        QVERIFY(sheet.currentWidget() == page && sheet.FedrixPage() == page);
-        sheet.ShowFedrixPage(false, false);
-        QVERIFY(sheet.count() == 2 && !sheet.HasFedrixPage());
-        QCOMPARE(sheet.currentWidget(), static_cast<QWidget*>(sheet.ToolPage()));
-    }
-
-    // The default settings, with the cutting feed of the tool, else of the toolpath, cut to a
-    // whole number (and to the integer range) as maximum feed rate.
-    void startsFromTheDefaultsAndTheCuttingFeed() {
-        FakeFieldHost host({{kTpFrcut, 1234.9f}});
-        host.toolpath.reals = {{"TP_FRCUT", 800.0f}};
-        FedrixSheet sheet(host);
-        FedrixToolInfo info;
-        QVERIFY(sheet.fedrix()->StorePages(info));
-        FedrixToolInfo expected;
-        expected.max_feed_rate = 1234;
-        QCOMPARE(entriesOf(info), entriesOf(expected));
-        QVERIFY(button(sheet.page(1), 1030)->isChecked() &&
-                !button(sheet.page(1), 1032)->isChecked());
-        QCOMPARE(edit(sheet.page(0), 1022)->text(), QStringLiteral("0.8"));
-
-        FakeFieldHost fromToolpath;
-        fromToolpath.toolpath.reals = {{"TP_FRCUT", 800.0f}};
+    // The maximum feed rate is the tool's (else the toolpath's) cutting feed cut to a whole number.
+    void defaultsAndTheRoundTrip() {
+        FakeFieldHost host({{kTpFrcut, 1234.9f}}), fromToolpath, huge({{kTpFrcut, 1e20f}});
+        host.toolpath.reals = fromToolpath.toolpath.reals = {{"TP_FRCUT", 800.0f}};
         QCOMPARE(edit(FedrixSheet(fromToolpath).page(0), 1021)->text(), QStringLiteral("800"));
-        FakeFieldHost huge({{kTpFrcut, 1e20f}});
         QCOMPARE(edit(FedrixSheet(huge).page(0), 1021)->text(), QStringLiteral("2147483647"));
-    }
-
-    void enablingRules_data() { guitest::addRows(kEnabling); }
-    void enablingRules() {
-        const EnablingCase& row = guitest::fetchRow(kEnabling);
-        FakeFieldHost host;
         FedrixSheet sheet(host);
-        QWidget* page = sheet.page(row.page);
-        QVERIFY(!sheet.fedrix()->IsModified());
-        click(page, row.clicked);
-        for (int id : row.enabled) {
-            QVERIFY2(findControl(page, id)->isEnabled(), qPrintable(QString::number(id)));
-        }
-        for (int id : row.disabled) {
-            QVERIFY2(!findControl(page, id)->isEnabled(), qPrintable(QString::number(id)));
-        }
-        QVERIFY(sheet.fedrix()->IsModified());
-    }
-
-    // Every value through the pages and back; a load applies the enabling rules afresh, and
-    // typing makes the pages modified.
-    void loadAndStoreRoundTrip() {
-        FakeFieldHost host;
-        FedrixSheet sheet(host);
+        FedrixToolInfo expected, back;
+        expected.max_feed_rate = 1234;
+        QVERIFY(sheet.fedrix()->StorePages(back));
+        QCOMPARE(entriesOf(back), entriesOf(expected));
         QVERIFY(findControl(sheet.page(1), 1027)->isEnabled());
         testsupport::TempDir folder;
         FedrixToolInfo info(folder.write("t.ncs", kEverySetting));
         QVERIFY(info.Check() && info.ReadSucceeded());
         sheet.fedrix()->LoadPages(info);
         QVERIFY(!sheet.fedrix()->IsModified());
-        QVERIFY(button(sheet.page(1), 1032)->isChecked());
         QVERIFY(!findControl(sheet.page(1), 1027)->isEnabled() &&
                 findControl(sheet.page(1), 1025)->isEnabled());
-        FedrixToolInfo back;
         QVERIFY(sheet.fedrix()->StorePages(back));
         QCOMPARE(entriesOf(back), entriesOf(info));
-
         QTest::keyClick(edit(sheet.page(2), 1041), Qt::Key_5);
-        QVERIFY(sheet.fedrix()->IsModified());
-        QVERIFY(sheet.fedrix()->StorePages(back));
+        QVERIFY(sheet.fedrix()->IsModified() && sheet.fedrix()->StorePages(back));
         QCOMPARE(back.number_of_teeth, 45);
+        // The first refused value is reported; the pages after it are not stored.
+        ScriptedPresenter presenter;
+        edit(sheet.page(0), 1023)->setText(QStringLiteral("100.5"));
+        edit(sheet.page(2), 1041)->setText(QStringLiteral("6"));
+        QVERIFY(!sheet.fedrix()->StorePages(back) && back.number_of_teeth == 45);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 0 and 100."));
+        edit(sheet.page(0), 1023)->setText(QStringLiteral("100"));
+        QVERIFY(sheet.fedrix()->StorePages(back) && back.number_of_teeth == 6);
     }
 
-    // The framework's message; the pages after the refusing one are not stored.
-    void refusedValueStopsTheStore() {
-        guitest::ScriptedPresenter presenter;
+    void enablingRules_data() { addRows(kEnabling); }
+    void enablingRules() {
+        const EnablingCase& row = fetchRow(kEnabling);
         FakeFieldHost host;
         FedrixSheet sheet(host);
-        edit(sheet.page(1), 1039)->setText(QStringLiteral("0.5"));
-        edit(sheet.page(2), 1041)->setText(QStringLiteral("6"));
-        FedrixToolInfo info;
-        QVERIFY(!sheet.fedrix()->StorePages(info));
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 1 and 10."));
-        QCOMPARE(info.number_of_teeth, 0);
-
-        edit(sheet.page(0), 1023)->setText(QStringLiteral("100.5"));
-        QVERIFY(!sheet.fedrix()->StorePages(info));
-        QCOMPARE(presenter.shown.size(), std::size_t(2));
-        QCOMPARE(presenter.shown[1].text, std::string("Please enter a number between 0 and 100."));
-        edit(sheet.page(0), 1023)->setText(QStringLiteral("100"));
-        edit(sheet.page(1), 1039)->setText(QStringLiteral("10"));
-        QVERIFY(sheet.fedrix()->StorePages(info));
-        QCOMPARE(info.number_of_teeth, 6);
-    }
-
-    // Proposals from the tool page (diameter 10, stepover 2, Z-step 1, cutting feed 1000) and
-    // the toolpath; the cut height typed before stays.
-    void defaultProposes_data() { guitest::addRows(kDefaults); }
-    void defaultProposes() {
-        const DefaultCase& row = guitest::fetchRow(kDefaults);
-        testsupport::TempDir zone;
-        FakeFieldHost host({{kTpBrad, 5.0f},
-                            {kTpStep, 2.0f},
-                            {kTpZsteptype, row.zStepType},
-                            {kTpDzstep, 1.0f},
-                            {kTpFrcut, 1000.0f}});
-        host.toolpath.texts = {{"TP_TYPE", row.toolpathType}};
-        host.workzone = zone.path();
-        host.toolpathNumber = 7;
-        zone.write("outil.niv", "0 0 9\n");
-        if (row.levels != nullptr) {
-            zone.write("outil7.niv", row.levels);
+        QWidget* page = sheet.page(row.page);
+        click(page, row.clicked);
+        for (int id : row.enabled + row.disabled) {
+            QVERIFY2(findControl(page, id)->isEnabled() == row.enabled.contains(id),
+                     qPrintable(QString::number(id)));
         }
-        FedrixSheet sheet(host);
-        QWidget* page = sheet.page(0);
-        edit(page, 1024)->setText(QStringLiteral("7"));
-        click(page, kFedrixDefaultButton);
-        QStringList shown;
-        for (int id : {1023, 1022, 1020, 1021}) {
-            shown << edit(page, id)->text();
-        }
-        QCOMPARE(shown.join(u' '), QString::fromLatin1(row.shown));
-        QCOMPARE(edit(page, 1024)->text(), QStringLiteral("7"));
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // Captions and tab texts from the language file, the degree labels from its units; again
-    // after a language change.
-    void germanCaptions() {
-        guitest::PagesLanguageFile german(guitest::kGermanFedrixCaptions);
-        FakeFieldHost host;
-        QWidget window;
-        auto* sheet = new CSheetTool(host, &window);
-        sheet->ShowFedrixPage(true, true);
-        CSheetFedrix* inner = sheet->FedrixPage()->Sheet();
-        QCOMPARE(button(inner->widget(0), 1029)->text(), QStringLiteral("Optimize Feedrates"));
-        host.language = &german.file();
-        sendLanguageChange(&window);
-        QCOMPARE(tabTexts(*inner), (QStringList{"Optimierung", "Erweitert 1", "Erweitert 2"}));
-        QCOMPARE(button(inner->widget(0), 1029)->text(), QStringLiteral("Vorschübe optimieren"));
-        QCOMPARE(findControl<QLabel>(inner->widget(1), 1067)->text(), QStringLiteral("Grad"));
-        QCOMPARE(findControl<QLabel>(inner->widget(2), 1077)->text(), QStringLiteral("Grad"));
-        QCOMPARE(edit(inner->widget(2), 1038)->accessibleName(),
-                 QStringLiteral("Abstand zur Fläche:"));
-
-        FedrixSheet fresh(host);
-        QCOMPARE(button(fresh.page(1), 1030)->text(),
-                 QStringLiteral("Stetige Anpassung des Vorschubs"));
-        QCOMPARE(findControl<QLabel>(fresh.page(1), 1072)->text(), QStringLiteral("Grad"));
+    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; a variable Z-step ("3") takes the depth
+    // from the levels of the command line's toolpath; the typed cut height stays.
+    void defaultProposes() {
+        testsupport::TempDir zone;
+        zone.write("outil.niv", "0 0 9\n");
+        zone.write("outil7.niv", "0 0 2\n0 0 4\n");
+        for (const auto& [zStepType, toolpathType, shown] :
+             {std::tuple{"2", "101", "0.8 0.16 900 1400 7"}, {"3", "205", "3.8 0.76 900 1400 7"}}) {
+            FakeFieldHost host({{kTpBrad, 5.0f},
+                                {kTpStep, 2.0f},
+                                {kTpZsteptype, zStepType},
+                                {kTpDzstep, 1.0f},
+                                {kTpFrcut, 1000.0f}});
+            host.toolpath.texts = {{"TP_TYPE", toolpathType}};
+            host.workzone = zone.path();
+            host.toolpathNumber = 7;
+            FedrixSheet sheet(host);
+            edit(sheet.page(0), 1024)->setText(QStringLiteral("7"));
+            click(sheet.page(0), kFedrixDefaultButton);
+            QStringList texts;
+            for (int id : {1023, 1022, 1020, 1021, 1024}) {
+                texts << edit(sheet.page(0), id)->text();
+            }
+            QCOMPARE(texts.join(u' '), QString::fromLatin1(shown));
+            QVERIFY(sheet.fedrix()->IsModified());
+        }
     }
 
-    // In English the Fedrix page needs no more room than the tool page; in both languages every
-    // control lies inside its page and has an accessible name. The nested sheet grows with the
-    // tool sheet.
+    // In English no larger than the tool page; no control cut or nameless; the nested sheet grows
+    // with the sheet. German captions when built and after a language change.
     void pagesFitTheSheet() {
-        guitest::PagesLanguageFile file(guitest::kGermanPageCaptions +
-                                        std::string(guitest::kGermanFedrixCaptions));
+        PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
+        const QStringList captions{"Optimierung",
+                                   "Erweitert 1",
+                                   "Erweitert 2",
+                                   "Vorschübe optimieren",
+                                   "Stetige Anpassung des Vorschubs",
+                                   "Grad",
+                                   "Grad",
+                                   "Abstand zur Fläche:"};
         for (bool german : {false, true}) {
             FakeFieldHost host;
             host.language = german ? &file.file() : nullptr;
             FedrixSheet fedrix(host);
             CSheetTool& sheet = fedrix.sheet;
             if (!german) {
+                QCOMPARE(tabTexts(sheet) + tabTexts(*fedrix.fedrix()->Sheet()),
+                         (QStringList{"Tool", "Security", "Fedrix", "Optimization", "Advanced 1",
+                                      "Advanced 2"}));
                 QCOMPARE(fedrix.fedrix()->sizeHint(), sheet.ToolPage()->sizeHint());
+                QVERIFY(sheet.currentWidget() == sheet.ToolPage() &&
+                        fedrix.fedrix()->Sheet()->currentIndex() == 0);
+            } else {
+                QCOMPARE(fedrix.captions(), captions);
             }
             sheet.resize(sheet.sizeHint());
             sheet.show();
             sheet.setCurrentWidget(fedrix.fedrix());
-            QCOMPARE(guitest::namelessControls(&sheet), QStringList());
+            QCOMPARE(namelessControls(&sheet), QStringList());
             for (int index = 0; index < 3; ++index) {
-                QWidget* page = fedrix.page(index);
-                fedrix.fedrix()->Sheet()->setCurrentWidget(page);
-                QCOMPARE(guitest::cutControls(page), QStringList());
+                fedrix.fedrix()->Sheet()->setCurrentWidget(fedrix.page(index));
+                QCOMPARE(cutControls(fedrix.page(index)), QStringList());
             }
             const QRect before = fedrix.fedrix()->Sheet()->geometry();
             sheet.resize(sheet.size() + QSize(120, 60));
             QCOMPARE(fedrix.fedrix()->Sheet()->geometry(), before.adjusted(0, 0, 120, 60));
+            host.language = &file.file();
+            sendLanguageChange(&sheet);
+            QCOMPARE(fedrix.captions(), captions);
         }
     }
 };
