@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -108,6 +109,7 @@ private slots:
     }
 
     // Hidden controls move along; tabs are expanded when measuring.
+    // Never beyond the screen: a huge text scrolls and the buttons stay inside.
     void aLongTextGrowsTheDialog() {
         guitest::Installation installation;
         MessageDialog small(QStringLiteral("Saved.\nTwo lines"), kButtonsOk, kIconInformation,
@@ -137,6 +139,11 @@ private slots:
             QFontMetrics(wide.font()).size(Qt::TextExpandTabs, report, text->tabStop()).width();
         QVERIFY(width >= 9 * text->tabStop() && text->width() >= width);
         QCOMPARE(wide.size(), small.size() + QSize(width - wide.templateTextRect().width(), 0));
+        MessageDialog huge(QStringList(400, QString(300, u'W')).join(u'\n'), kButtonsOk, kIconStop,
+                           false);
+        const QSize screen = huge.screen()->availableGeometry().size();
+        QVERIFY(huge.width() <= screen.width() && huge.height() <= screen.height());
+        QVERIFY(shownButtons(huge).front()->geometry().bottom() < huge.height());
         MessageDialog plain(QStringLiteral("'x.ncs' ist nicht eine 'Fedrix Tool' Ini-Datei!"),
                             kButtonsYesNo, kIconExclamation, true);
         QCOMPARE(plain.windowTitle() + u'|' + findControl<QPushButton>(&plain, kAnswerYes)->text(),
