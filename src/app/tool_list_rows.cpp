@@ -177,8 +177,11 @@ std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
     }
     std::unordered_set<std::string> names;
     if (source.fedrix_enabled) {
+        // Only a file is a Fedrix file: a folder named like one leaves its tool plain.
         for (const auto& entry : entries) {
-            names.insert(upper(entry.name));
+            if (!entry.is_directory) {
+                names.insert(upper(entry.name));
+            }
         }
     }
     for (const auto& entry : entries) {

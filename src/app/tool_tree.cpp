@@ -45,8 +45,11 @@ public:
         });
         std::unordered_set<std::string> names;
         if (fedrix_enabled_) {
+            // Only a file is a Fedrix file: a folder named like one leaves its tool plain.
             for (const auto& entry : entries) {
-                names.insert(upper(entry.name));
+                if (!entry.is_directory) {
+                    names.insert(upper(entry.name));
+                }
             }
         }
         for (const auto& entry : entries) {

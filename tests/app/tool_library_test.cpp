@@ -115,6 +115,7 @@ struct ToolLibrary : ::testing::Test {
             root.write(file, "");
         }
         root.mkdir("lib/empty");
+        root.mkdir("lib/b.ncs");  // a folder is no Fedrix file: b.wkz keeps the plain image
         const std::pair<std::string, const char*> links[] = {{root.file("shared"), "lib/shared"},
                                                              {lib, "lib/Bull/up"},
                                                              {root.file("missing"), "lib/gone.wkz"},
@@ -128,7 +129,8 @@ struct ToolLibrary : ::testing::Test {
 TEST_F(ToolLibrary, TreeFoldersWithTheirSubtreesBeforeTheToolsOfALevel) {
     // The link loop "up" is an empty folder; dangling links and other files are left out.
     const std::string expected =
-        "0 0 ROOT \n1 1 ball /ball\n2 4 z.wkz /ball/z.wkz\n1 1 Bull /Bull\n2 1 deep /Bull/deep\n"
+        "0 0 ROOT \n1 1 b.ncs /b.ncs\n1 1 ball /ball\n2 4 z.wkz /ball/z.wkz\n1 1 Bull /Bull\n2 1 "
+        "deep /Bull/deep\n"
         "3 3 d.wkz /Bull/deep/d.wkz\n2 1 up /Bull/up\n2 3 r2.wkz /Bull/r2.wkz\n1 1 empty /empty\n"
         "1 1 shared /shared\n2 4 s.wkz /shared/s.wkz\n1 1 x.wkz /x.wkz\n"
         "2 3 inside.wkz /x.wkz/inside.wkz\n1 4 a.wkz /a.wkz\n1 3 b.wkz /b.wkz\n1 3 x.wkz /x.wkz\n";
@@ -204,7 +206,7 @@ TEST_F(ToolLibrary, ListRowsFoldersAndTheWayUpFirstThenToolsWithTheirFedrixImage
     };
     // The library's root has no way up; the Fedrix image only when switched on.
     const std::string top =
-        "0 1 ball /ball 0\n0 1 Bull /Bull 0\n0 1 empty /empty 0\n"
+        "0 1 b.ncs /b.ncs 0\n0 1 ball /ball 0\n0 1 Bull /Bull 0\n0 1 empty /empty 0\n"
         "0 1 shared /shared 0\n0 1 x.wkz /x.wkz 0\n2 FEDRIX a.wkz /a.wkz 5\n"
         "2 3 b.wkz /b.wkz 5\n2 3 x.wkz /x.wkz 5\n";
     for (const char* image : {"3", "4"}) {
