@@ -21,9 +21,6 @@ bool is_separator(char c) {
     return kSeparator[static_cast<unsigned char>(c)];
 }
 
-// The parts of a trimmed line; nullopt when it holds no name.
-std::optional<ToolFileLine> split_line(std::string_view line);
-
 std::string_view trim_line_end(std::string_view line) {
     while (!line.empty()) {
         char c = line.back();
@@ -57,23 +54,7 @@ std::string value_for_writing(const std::string& value) {
     return result;
 }
 
-}  // namespace
-
-bool ends_as_comment(std::string_view text) {
-    return trim_line_end(text).ends_with("**");
-}
-
-std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
-    const std::optional<ToolFileLine> parts = split_line(line);
-    if (!parts) {
-        return std::nullopt;
-    }
-    return ToolFileEntry{std::string(parts->label), std::string(parts->name),
-                         std::string(parts->value)};
-}
-
-namespace {
-
+// The parts of a trimmed line; nullopt when it holds no name.
 std::optional<ToolFileLine> split_line(std::string_view line) {
     std::size_t pos = 0;
     std::string_view tokens[3];
@@ -104,6 +85,19 @@ std::optional<ToolFileLine> split_line(std::string_view line) {
 }
 
 }  // namespace
+
+bool ends_as_comment(std::string_view text) {
+    return trim_line_end(text).ends_with("**");
+}
+
+std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
+    const std::optional<ToolFileLine> parts = split_line(line);
+    if (!parts) {
+        return std::nullopt;
+    }
+    return ToolFileEntry{std::string(parts->label), std::string(parts->name),
+                         std::string(parts->value)};
+}
 
 std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
     std::vector<ToolFileEntry> entries;
