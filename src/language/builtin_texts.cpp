@@ -89,8 +89,8 @@ const char* const kTexts[][kLanguageCount] = {
      "einen Kommentar, und der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende.",
      kTextEndsAsComment, kTextEndsAsComment, kTextEndsAsComment},
 };
-// One row per BuiltinText, in its order; the last one closes the table.
-static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::TextEndsAsComment) + 1);
+// One row per BuiltinText, in its order.
+static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::Count));
 
 }  // namespace
 

@@ -21,6 +21,7 @@ enum class BuiltinText {
     ToolNameNotInChangeFile,   // argument: the tool file's path
     NotADirectory,             // argument: the path
     TextEndsAsComment,         // argument: the text
+    Count,                     // not a text: the number of texts
 };
 
 // The text in the language; an index outside 0..4 gives the English text.
