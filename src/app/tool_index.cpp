@@ -274,6 +274,9 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
             progress(done + 1, found.size());
         }
     }
+    if (walker.Cancelled()) {
+        return false;
+    }
     add_shared_numbers(entries);
     // Every finding in library order, the lone Fedrix files in their folders' places.
     std::vector<ToolFinding> findings;

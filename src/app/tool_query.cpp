@@ -176,7 +176,7 @@ bool matches(const ToolIndexEntry& entry, const ToolQuery& query) {
     }
     return within(query.diameters, entry.has_size, entry.diameter) &&
            within(query.radii, entry.has_size, entry.radius) &&
-           within(query.corner_radii, true, entry.corner_radius) &&
+           within(query.corner_radii, entry.has_size, entry.corner_radius) &&
            within(query.numbers, entry.has_number, entry.number) &&
            all_equal(query.shapes, entry.shape) && all_equal(query.fedrix, entry.fedrix) &&
            all_equal(query.problem, !entry.findings.empty());

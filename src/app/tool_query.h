@@ -2,7 +2,7 @@
 // Search over the index: the query a user types, parsed once, and the tools it matches.
 //
 // Words must all occur (folded, see FoldSearchText) in a tool's file name, description or
-// comment. Terms narrow by value: d: diameter, r: radius, cr: corner radius (a tool without
+// comment. Terms narrow by value: d: diameter, r: radius, cr: corner radius (a cutter without
 // one counts as 0), no: tool number, each with a number (within 0.001; for no: exact) or an
 // inclusive range "8-12"; shape:ball|flat|bull; fedrix:yes|no; problem:yes|no (any finding).
 
