@@ -232,16 +232,23 @@ std::vector<ToolFinding> CheckToolValues(const std::string& path, const ToolFile
 }
 
 std::vector<ToolFinding> CheckFedrixFile(const std::string& path) {
+    const std::optional<std::string> bytes = platform::read_file(path);
+    return CheckFedrixBytes(path, bytes ? std::optional<std::string_view>(*bytes) : std::nullopt);
+}
+
+std::vector<ToolFinding> CheckFedrixBytes(const std::string& path,
+                                          std::optional<std::string_view> bytes) {
     FindingList found(path);
-    const FedrixToolInfo defaults;
-    const std::optional<platform::ProfileDocument> file = platform::ProfileDocument::load(path);
-    if (!file || file->value("T.A.L.M.O.R.", "Fedrix") != defaults.type_marker) {
+    static const FedrixToolInfo defaults;
+    const platform::ProfileDocument file =
+        platform::ProfileDocument::parse(bytes.value_or(std::string_view()));
+    if (!bytes || file.value("T.A.L.M.O.R.", "Fedrix") != defaults.type_marker) {
         found.Add("fedrix-foreign");
         return found.Take();
     }
     // Missing values take the defaults a Fedrix file starts with.
     const auto depth = [&](const char* key, double default_value) {
-        const std::optional<std::string> text = file->value("BASICS", key);
+        const std::optional<std::string> text = file.value("BASICS", key);
         return text && !text->empty() ? platform::parse_leading_double(*text).value : default_value;
     };
     const double start = depth("Start Depth", defaults.start_depth);

@@ -3,6 +3,7 @@
 // look at its bytes alone; the library-wide rules (one tool number on different cutters, a
 // Fedrix file without its tool) are applied by the search index, which sees every tool.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,9 @@ std::vector<ToolFinding> CheckToolValues(const std::string& path, const ToolFile
 // above the maximum depth. Reads the file once, without a word to the user and without the
 // program's current profile, so that it runs on any thread.
 std::vector<ToolFinding> CheckFedrixFile(const std::string& path);
+// The same over bytes already read; nullopt for a file that could not be read.
+std::vector<ToolFinding> CheckFedrixBytes(const std::string& path,
+                                          std::optional<std::string_view> bytes);
 
 // The findings the index makes itself: a file it could not read, and the library-wide ones.
 ToolFinding UnreadableToolFinding(const std::string& path);

@@ -32,14 +32,23 @@ bool IsUtf8(std::string_view text) {
 }
 
 std::string FoldSearchText(std::string_view text) {
+    std::string folded;
+    AppendFoldedSearchText(folded, text);
+    return folded;
+}
+
+void AppendFoldedSearchText(std::string& out, std::string_view text) {
     bool ascii = true;
     for (const char c : text) {
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     }
-    std::string folded =
-        !ascii && IsUtf8(text) ? platform::utf8_to_code_page(text) : std::string(text);
-    for (char& c : folded) {
-        c = platform::code_page_upper(c);
+    const std::size_t start = out.size();
+    if (!ascii && IsUtf8(text)) {
+        out += platform::utf8_to_code_page(text);
+    } else {
+        out += text;
     }
-    return folded;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        out[i] = platform::code_page_upper(out[i]);
+    }
 }

@@ -9,6 +9,8 @@
 // first; other bytes are taken as the code page already. Then every letter is upper-cased as
 // the code page folds names, so "fräser" in UTF-8 and "FRÄSER" in Windows-1252 fold alike.
 std::string FoldSearchText(std::string_view text);
+// The same, appended to `out`.
+void AppendFoldedSearchText(std::string& out, std::string_view text);
 
 // Whether the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view text);

@@ -67,23 +67,29 @@ public:
                 Walk(platform::join_path(directory, entry.name), relative + entry.name + "/");
             }
         }
+        // Each name matched once: tools, and (with Fedrix on) Fedrix files, which only a file is.
+        std::vector<char> tools(entries.size());
+        std::vector<char> fedrix_files(entries.size());
         // Fedrix files by their stem, and the stems of the tools, all ignoring case.
-        std::unordered_set<std::string> fedrix_stems;
+        std::unordered_map<std::string, std::string> fedrix_names;
         std::unordered_set<std::string> tool_stems;
-        for (const auto& entry : entries) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto& entry = entries[i];
             if (dot(entry.name)) {
                 continue;
             }
-            if (platform::wildcard_match("*.wkz", entry.name)) {
+            tools[i] = platform::wildcard_match("*.wkz", entry.name);
+            fedrix_files[i] = fedrix_enabled_ && !entry.is_directory &&
+                              platform::wildcard_match("*.ncs", entry.name);
+            if (tools[i]) {
                 tool_stems.insert(upper(stem(entry.name)));
-            }
-            if (fedrix_enabled_ && !entry.is_directory &&
-                platform::wildcard_match("*.ncs", entry.name)) {
-                fedrix_stems.insert(upper(stem(entry.name)));
+            } else if (fedrix_files[i]) {
+                fedrix_names.emplace(upper(stem(entry.name)), entry.name);
             }
         }
-        for (const auto& entry : entries) {
-            if (dot(entry.name) || !platform::wildcard_match("*.wkz", entry.name)) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto& entry = entries[i];
+            if (!tools[i]) {
                 continue;
             }
             Found tool{platform::join_path(directory, entry.name),
@@ -94,15 +100,15 @@ public:
             if (entry.is_symlink && !platform::file_identity(tool.path)) {
                 continue;
             }
-            if (fedrix_stems.count(upper(stem(entry.name))) != 0) {
-                tool.fedrix_path = platform::resolve_case(FedrixPath(tool.path));
+            const auto fedrix = fedrix_names.find(upper(stem(entry.name)));
+            if (fedrix != fedrix_names.end()) {
+                tool.fedrix_path = platform::join_path(directory, fedrix->second);
             }
             found_.push_back(std::move(tool));
         }
-        for (const auto& entry : entries) {
-            if (fedrix_enabled_ && !entry.is_directory &&
-                platform::wildcard_match("*.ncs", entry.name) &&
-                tool_stems.count(upper(stem(entry.name))) == 0) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto& entry = entries[i];
+            if (fedrix_files[i] && tool_stems.count(upper(stem(entry.name))) == 0) {
                 found_.push_back({platform::join_path(directory, entry.name),
                                   relative + entry.name,
                                   entry.name,
@@ -116,10 +122,6 @@ public:
     std::vector<Found>& found() { return found_; }
 
 private:
-    static std::string FedrixPath(const std::string& tool_path) {
-        return tool_path.substr(0, tool_path.rfind('.')) + ".ncs";
-    }
-
     bool fedrix_enabled_;
     const std::atomic<bool>* cancel_;
     std::vector<platform::FileIdentity> open_;
@@ -165,17 +167,18 @@ void read_entry(ToolIndexEntry& entry, std::string_view bytes) {
     entry.findings = CheckToolValues(entry.path, tool);
 }
 
-void read_tool(ToolIndexEntry& entry, const std::optional<platform::FileStamp>& stamp) {
+// Reads the tool file once, its stamp taken from the file opened.
+platform::FileStamp read_tool(ToolIndexEntry& entry) {
     entry.row.shape = kImageFlatEnd;
-    std::optional<std::string> bytes;
-    if (stamp && stamp->size <= kLargestToolFile) {
-        bytes = platform::read_file(entry.path);
-    }
+    platform::FileStamp stamp;
+    const std::optional<std::string> bytes =
+        platform::read_file_stamped(entry.path, stamp, kLargestToolFile);
     if (bytes) {
         read_entry(entry, *bytes);
     } else {
         entry.findings = {UnreadableToolFinding(entry.path)};
     }
+    return stamp;
 }
 
 bool same_geometry(const ToolIndexEntry& a, const ToolIndexEntry& b) {
@@ -211,6 +214,22 @@ void add_shared_numbers(std::vector<ToolIndexEntry>& entries) {
 
 }  // namespace
 
+ToolIndex::KeptFedrix ToolIndex::CheckFedrix(const std::string& path) const {
+    const auto cached = fedrix_.find(path);
+    if (cached != fedrix_.end()) {
+        const auto stamp = platform::regular_file_stamp(path);
+        if (stamp && cached->second.stamp == *stamp) {
+            return cached->second;
+        }
+    }
+    KeptFedrix checked;
+    const std::optional<std::string> bytes =
+        platform::read_file_stamped(path, checked.stamp, kLargestToolFile);
+    checked.findings =
+        CheckFedrixBytes(path, bytes ? std::optional<std::string_view>(*bytes) : std::nullopt);
+    return checked;
+}
+
 bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
                       const std::function<void(std::size_t, std::size_t)>& progress,
                       const std::atomic<bool>* cancel) {
@@ -223,6 +242,8 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
     }
     std::vector<ToolIndexEntry> entries;
     std::vector<Kept> kept;
+    entries.reserve(found.size());
+    kept.reserve(found.size());
     std::unordered_map<std::string, KeptFedrix> fedrix;
     for (std::size_t done = 0; done < found.size(); ++done) {
         if (walker.Cancelled()) {
@@ -236,35 +257,33 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
             continue;
         }
         ToolIndexEntry entry;
-        const auto stamp = platform::regular_file_stamp(item.path);
+        platform::FileStamp stamp;
         const auto old = previous.find(item.path);
-        if (stamp && old != previous.end() && kept_[old->second].stamp == *stamp) {
+        const auto old_stamp =
+            old != previous.end() ? platform::regular_file_stamp(item.path) : std::nullopt;
+        if (old_stamp && kept_[old->second].stamp == *old_stamp) {
+            stamp = *old_stamp;
             entry = entries_[old->second];
             entry.findings.resize(kept_[old->second].own_findings);
         } else {
             entry.path = item.path;
-            entry.file_name = item.name;
             entry.row.kind = ToolListRowKind::Tool;
-            entry.row.path = item.path;
+            entry.row.path = std::move(item.path);
             entry.row.columns[kColumnName] = item.name;
-            read_tool(entry, stamp);
-            entry.folded = FoldSearchText(entry.file_name) + "\n" +
-                           FoldSearchText(entry.description) + "\n" + FoldSearchText(entry.comment);
+            entry.file_name = std::move(item.name);
+            stamp = read_tool(entry);
+            AppendFoldedSearchText(entry.folded, entry.file_name);
+            entry.folded += '\n';
+            AppendFoldedSearchText(entry.folded, entry.description);
+            entry.folded += '\n';
+            AppendFoldedSearchText(entry.folded, entry.comment);
         }
         entry.relative_path = std::move(item.relative_path);
         entry.fedrix = !item.fedrix_path.empty();
         entry.row.image = entry.fedrix ? kImageFedrixTool : kImageTool;
-        kept.push_back({stamp.value_or(platform::FileStamp{}), entry.findings.size()});
+        kept.push_back({stamp, entry.findings.size()});
         if (entry.fedrix) {
-            const auto fedrix_stamp = platform::regular_file_stamp(item.fedrix_path);
-            const auto cached = fedrix_.find(item.fedrix_path);
-            KeptFedrix checked;
-            if (fedrix_stamp && cached != fedrix_.end() && cached->second.stamp == *fedrix_stamp) {
-                checked = cached->second;
-            } else {
-                checked = {fedrix_stamp.value_or(platform::FileStamp{}),
-                           CheckFedrixFile(item.fedrix_path)};
-            }
+            KeptFedrix checked = CheckFedrix(item.fedrix_path);
             entry.findings.insert(entry.findings.end(), checked.findings.begin(),
                                   checked.findings.end());
             fedrix.emplace(item.fedrix_path, std::move(checked));

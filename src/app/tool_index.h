@@ -68,6 +68,9 @@ private:
         std::vector<ToolFinding> findings;
     };
 
+    // The findings of a tool's Fedrix file, kept from the last build while it is unchanged.
+    KeptFedrix CheckFedrix(const std::string& path) const;
+
     std::vector<ToolIndexEntry> entries_;
     std::vector<Kept> kept_;  // one per entry
     std::vector<ToolFinding> findings_;

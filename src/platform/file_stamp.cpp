@@ -20,6 +20,10 @@ std::optional<FileStamp> regular_file_stamp(const std::string& path) {
     if (!S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
+    return stamp_of(info);
+}
+
+FileStamp stamp_of(const struct stat& info) {
     FileStamp stamp;
     stamp.device = static_cast<std::uint64_t>(info.st_dev);
     stamp.inode = static_cast<std::uint64_t>(info.st_ino);
