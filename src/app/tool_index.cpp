@@ -236,10 +236,6 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
     Walker walker(fedrix_enabled, cancel);
     walker.Walk(tool_directory, "");
     std::vector<Found>& found = walker.found();
-    std::unordered_map<std::string, std::size_t> previous;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        previous.emplace(entries_[i].path, i);
-    }
     std::vector<ToolIndexEntry> entries;
     std::vector<Kept> kept;
     entries.reserve(found.size());
@@ -258,9 +254,9 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
         }
         ToolIndexEntry entry;
         platform::FileStamp stamp;
-        const auto old = previous.find(item.path);
+        const auto old = by_path_.find(item.path);
         const auto old_stamp =
-            old != previous.end() ? platform::regular_file_stamp(item.path) : std::nullopt;
+            old != by_path_.end() ? platform::regular_file_stamp(item.path) : std::nullopt;
         if (old_stamp && kept_[old->second].stamp == *old_stamp) {
             stamp = *old_stamp;
             entry = entries_[old->second];
@@ -310,7 +306,16 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
     }
     entries_ = std::move(entries);
     kept_ = std::move(kept);
+    by_path_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        by_path_.emplace(entries_[i].path, i);
+    }
     findings_ = std::move(findings);
     fedrix_ = std::move(fedrix);
     return true;
+}
+
+const ToolIndexEntry* ToolIndex::Find(const std::string& path) const {
+    const auto found = by_path_.find(path);
+    return found != by_path_.end() ? &entries_[found->second] : nullptr;
 }

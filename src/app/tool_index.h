@@ -54,6 +54,8 @@ public:
                const std::atomic<bool>* cancel = nullptr);
 
     const std::vector<ToolIndexEntry>& entries() const { return entries_; }
+    // The entry of the tool file at this path, spelled as the walk spelled it; nullptr if none.
+    const ToolIndexEntry* Find(const std::string& path) const;
     // Every finding in library order: per folder its subfolders first, then its tools (each
     // with its findings), then the Fedrix files without a tool.
     const std::vector<ToolFinding>& findings() const { return findings_; }
@@ -73,6 +75,7 @@ private:
 
     std::vector<ToolIndexEntry> entries_;
     std::vector<Kept> kept_;  // one per entry
+    std::unordered_map<std::string, std::size_t> by_path_;
     std::vector<ToolFinding> findings_;
     std::unordered_map<std::string, KeptFedrix> fedrix_;
 };

@@ -148,6 +148,8 @@ TEST_F(LibraryIndex, EntriesAndFindingsInTheTreesOrder) {
     const Strings all{"A/B/Deep.wkz", "A/T1.wkz", kUtf8, "Fr\xC3\xA4ser/Planfr\xE4ser2.wkz",
                       "Huge.wkz",     "Junk.wkz"};
     EXPECT_EQ(matching(""), all);
+    EXPECT_EQ(index.Find(lib.file("A/T1.wkz")), &index.entries()[1]);
+    EXPECT_EQ(index.Find(lib.file("A/t1.wkz")), nullptr);
     Strings findings;
     for (const ToolFinding& finding : index.findings()) {
         findings.push_back(finding.path.substr(lib.path().size() + 1) + " " + finding.code + " " +
