@@ -78,9 +78,8 @@ TEST_F(ToolSetTest, IndexOperations) {
     // Repeated names are kept; the first is found and set.
     tool = Load("A:       &TP_BRAD=1\r\nB:       &TP_BRAD=2\r\nC:       &tp_brad=3\r\n");
     ASSERT_EQ(tool.parameters().size(), 3u);
-    float real = 0;
-    EXPECT_TRUE(tool.GetReal("TP_BRAD", real));
-    EXPECT_FLOAT_EQ(real, 1.0f);
+    ASSERT_TRUE(tool.GetByIndex(kTpBrad, value));
+    EXPECT_FLOAT_EQ(value.real, 1.0f);
     value.real = 9.0f;
     tool.SetByIndex(kTpBrad, value);
     EXPECT_FLOAT_EQ(tool.parameters()[0].real, 9.0f);
