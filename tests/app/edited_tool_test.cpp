@@ -14,7 +14,7 @@ namespace {
 
 // Only a regular file with a parameter line, or an empty one, holds a tool; a FIFO is never
 // opened (the test would hang), a file is found ignoring case as the tree's paths are.
-TEST(EditedTool, OnlyAFileWithAToolOrNothingInItIsReadable) {
+TEST(EditedTool, ReadableFilesProposalsAndDirectories) {
     apptest::Installation install;
     ASSERT_EQ(::mkfifo(install.root.mkdir("t").append("/fifo.wkz").c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/null", install.path("t/null.wkz").c_str()), 0);
@@ -41,9 +41,7 @@ TEST(EditedTool, OnlyAFileWithAToolOrNothingInItIsReadable) {
         tool.Load(path);
         EXPECT_EQ(HoldsReadableTool(tool), readable && MayReadAsToolFile(path));
     }
-}
-
-TEST(EditedTool, SaveAsProposalsAndDirectoriesGivenByTheUser) {
+    // Save As proposals and directories given by the user.
     // A tool or a folder selected: the main window's test.
     const SaveProposal nothing = ProposeSaveAs("", false, "desc", "/lib");
     EXPECT_EQ(nothing.folder + "|" + nothing.file_name, "/lib|desc");

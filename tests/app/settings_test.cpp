@@ -65,10 +65,8 @@ TEST(CutterBaseSettings, EachLayerOverTheOnesBeforeIt) {
         }
         EXPECT_EQ(seen + " " + std::to_string(shown.size()), expected);
     }
-}
-
-TEST(CutterBaseSettings, SaveWritesTheUsersFileAndCreatesItsFolders) {
-    apptest::Installation install;
+    // Save writes the user's file and creates its folders; the other layers stay.
+    install.presenter.shown.clear();
     const std::string defaults = kMarker + "[GENERAL]\r\nLast Tool Dir=/inst\r\n" + kShown;
     const std::string installation = install.root.write("prog/CutterBase.INI", defaults);
     // No configuration folder at all yet.

@@ -25,19 +25,13 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-struct FileUtilities : testing::Test {
-    void SetUp() override {
-        install.root.write("tools/Mills/T1.wkz", "x");
-        install.root.write("tools/Mills/t2.wkz", "x");
-        install.root.mkdir("tools/Mills/sub.wkz");
-        ASSERT_EQ(::chmod(path("tools/Mills/T1.wkz").c_str(), 0444), 0);
-    }
-    std::string path(const std::string& relative) const { return install.path(relative); }
-
+TEST(FileUtilities, ValidateAndDeleteAskingFirst) {
     apptest::Installation install;
-};
-
-TEST_F(FileUtilities, ValidateDirectoryAndFile) {
+    const auto path = [&](const std::string& relative) { return install.path(relative); };
+    install.root.write("tools/Mills/T1.wkz", "x");
+    install.root.write("tools/Mills/t2.wkz", "x");
+    install.root.mkdir("tools/Mills/sub.wkz");
+    ASSERT_EQ(::chmod(path("tools/Mills/T1.wkz").c_str(), 0444), 0);
     // Path, what ValidateDirectory leaves of it, directory valid, file valid.
     const std::tuple<std::string, std::string, bool, bool> cases[] = {
         {"tools/Mills//", "tools/Mills", true, false},
@@ -57,9 +51,8 @@ TEST_F(FileUtilities, ValidateDirectoryAndFile) {
     EXPECT_EQ(missing, platform::current_directory().value());
     EXPECT_FALSE(ValidateFile(path("missing"), true));
     EXPECT_EQ(install.ids(true), (Ids{"dir " + path("missing"), "file " + path("missing")}));
-}
-
-TEST_F(FileUtilities, DeletingAsksFirstAndLeavesDirectoriesAndLinkTargets) {
+    // Deleting asks first and leaves directories and the targets of links.
+    install.presenter.shown.clear();
     install.presenter.answers = {kAnswerNo, kAnswerYes};
     EXPECT_FALSE(DeleteFileAsk(path("tools/Mills/T1.wkz"), true));
     EXPECT_TRUE(platform::is_read_only(path("tools/Mills/T1.wkz")));
@@ -126,7 +119,7 @@ struct ToolLibrary : ::testing::Test {
     }
 };
 
-TEST_F(ToolLibrary, TreeFoldersWithTheirSubtreesBeforeTheToolsOfALevel) {
+TEST_F(ToolLibrary, TreeFoldersBeforeToolsLinkLoopsAndUnreadableFoldersEmpty) {
     // The link loop "up" is an empty folder; dangling links and other files are left out.
     const std::string expected =
         "0 0 ROOT \n1 1 b.ncs /b.ncs\n1 1 ball /ball\n2 4 z.wkz /ball/z.wkz\n1 1 Bull /Bull\n2 1 "
@@ -139,9 +132,6 @@ TEST_F(ToolLibrary, TreeFoldersWithTheirSubtreesBeforeTheToolsOfALevel) {
     // Without Fedrix every tool has the plain image.
     EXPECT_EQ(lines(ScanToolTree(lib, false), lib),
               std::regex_replace(expected, std::regex(" 4 "), " 3 "));
-}
-
-TEST_F(ToolLibrary, TreeALinkBackToTheRootIsEnteredOnceAnUnreadableFolderNotAtAll) {
     // From "Bull" the link "up" leads to the library, which holds "Bull" again: that one is
     // open on the path from the root and stays empty; the rest of the library is there.
     const std::string bull = lib + "/Bull";
@@ -222,36 +212,36 @@ std::string values(const ToolListRow& row) {
 
 TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
     testsupport::TempDir dir;
-    // tool file, size in radius mode, in diameter mode, the other values
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"TP_BRAD=5", "5.000", "10.000", "|||||||||5"},
-        {"TP_BRAD=0 TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
-        {"TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
-        {"TP_BRAD=0", "0.000", "0.000", "|||||||||5"},
+    // tool file; the size in radius mode, in diameter mode and the other values
+    const std::pair<const char*, const char*> cases[] = {
+        {"TP_BRAD=5", "5.000 10.000 |||||||||5"},
+        {"TP_BRAD=0 TP_CDIAM=12", "6.000 12.000 |||||||||5"},
+        {"TP_CDIAM=12", "6.000 12.000 |||||||||5"},
+        {"TP_BRAD=0", "0.000 0.000 |||||||||5"},
         // Reals read with three decimals: 4.9995 is 4.999. A ball while the corner radius lies
         // less than 0.001 from the radius, on either side.
-        {"TP_BRAD=5 TP_CRAD=4.9995", "5.000", "10.000", "|4.999||||||||6"},
-        {"TP_BRAD=5.001 TP_CRAD=5", "5.001", "10.002", "|5.000||||||||7"},
-        {"TP_BRAD=4.999 TP_CRAD=5", "4.999", "9.998", "|5.000||||||||6"},
-        {"TP_BRAD=5 TP_CRAD=5.001", "5.000", "10.000", "|5.001||||||||7"},
-        {"TP_BRAD=5 TP_CRAD=0", "5.000", "10.000", "|0.000||||||||5"},
+        {"TP_BRAD=5 TP_CRAD=4.9995", "5.000 10.000 |4.999||||||||6"},
+        {"TP_BRAD=5.001 TP_CRAD=5", "5.001 10.002 |5.000||||||||7"},
+        {"TP_BRAD=4.999 TP_CRAD=5", "4.999 9.998 |5.000||||||||6"},
+        {"TP_BRAD=5 TP_CRAD=5.001", "5.000 10.000 |5.001||||||||7"},
+        {"TP_BRAD=5 TP_CRAD=0", "5.000 10.000 |0.000||||||||5"},
         // No size at all: the shown size is 0, so any corner radius is a bull nose.
-        {"TP_CRAD=1", "", "", "|1.000||||||||7"},
+        {"TP_CRAD=1", "  |1.000||||||||7"},
         // The first line of a name counts, as for the tool itself.
-        {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000", "8.000", "|4.000||||||||6"},
+        {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000 8.000 |4.000||||||||6"},
         {"TP_COMMENT=rough,long TP_RETRACT=7 TP_APPROACH=6 TP_DZSTEP=0.5 TP_TOL=0.01 TP_STEP=3 "
          "TP_STOCK=0.2 TP_CPPNUM=12 TP_CDESC=ignored",
-         "", "", "12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
+         "  12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
     };
-    for (const auto& [file, radius, diameter, others] : cases) {
+    for (const auto& [file, expected] : cases) {
+        std::string seen;
         for (const bool diameter_mode : {false, true}) {
-            SCOPED_TRACE(std::string(file) + (diameter_mode ? " as diameter" : " as radius"));
             ToolListRow row;
             row.path = dir.write("t.wkz", tool_file(file));
             ReadToolRowValues(row, diameter_mode);
-            EXPECT_EQ(row.columns[kColumnSize], diameter_mode ? diameter : radius);
-            EXPECT_EQ(values(row), others);
+            seen += row.columns[kColumnSize] + " " + (diameter_mode ? values(row) : "");
         }
+        EXPECT_EQ(seen, expected) << file;
     }
     // The largest float of a damaged file: doubled it stays a number, and halved again it
     // still equals the corner radius.
@@ -306,9 +296,7 @@ TEST(ToolListSort, ClicksAlternateEachColumnsDirectionAndFoldersFollowIt) {
         EXPECT_EQ(names, expected) << clicks.size() << " clicks, last " << clicks.back();
         EXPECT_EQ(sort.sort_column(), clicks.back());
     }
-}
-
-TEST(ToolListSort, NumbersOfAnySizeCompareWithoutOverflowTextsIgnoringCase) {
+    // Numbers of any size compare without overflow, texts ignoring case.
     // "column|row A|row B|A compared with B ascending"
     for (const char* line :
          {"1|low=-2147483648|high=2147483647|-1", "1|over=99999999999|high=2147483647|0",
