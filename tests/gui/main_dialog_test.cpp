@@ -33,6 +33,7 @@
 
 using namespace guitest;
 using namespace main_ids;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -242,15 +243,17 @@ private slots:
         auto dialog = fixture.open();
         QCOMPARE(messageIds(presenter),
                  *row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
-        QCOMPARE(selectedPath(*dialog), row.toolShown ? tool : fixture.library());
-        QCOMPARE(textOf(*dialog, kToolSettings),
-                 row.toolShown ? QString::fromStdString(tool) : QStringLiteral("Toolpath 1"));
-        QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), row.toolShown);
-        QCOMPARE(cornerRadius(*dialog)->isEnabled(), row.toolShown);
-        QCOMPARE(QStringList({cornerRadius(*dialog)->text(), textOf(*dialog, kToolpathNumber),
+        // the selected item, what the tool settings name, Delete and the fields enabled, values
+        QCOMPARE(QStringList({QString::fromStdString(selectedPath(*dialog)),
+                              textOf(*dialog, kToolSettings),
+                              QString::number(findControl(dialog.get(), kDelete)->isEnabled()),
+                              QString::number(cornerRadius(*dialog)->isEnabled()),
+                              cornerRadius(*dialog)->text(), textOf(*dialog, kToolpathNumber),
                               textOf(*dialog, kUnits), textOf(*dialog, kToolpathType)})
                      .join(' '),
-                 QStringLiteral("2 1 mm Pencil three"));
+                 QString::fromStdString(row.toolShown ? tool + " " + tool + " 1 1"
+                                                      : fixture.library() + " Toolpath 1 0 0") +
+                     " 2 1 mm Pencil three");
         QVERIFY(!dialog->ToolChanged() && !dialog->IsToolModified());
     }
 
@@ -392,10 +395,12 @@ private slots:
                 QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
             }
             QCOMPARE(messageIds(presenter), expected);
-            QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
-            QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
-            QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
-            QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
+            // files left, the item selected, the list's rows, Delete enabled
+            QCOMPARE(std::to_string(fs::exists(tool) + fs::exists(fedrix)) + " " +
+                         selectedPath(*dialog) + " " +
+                         std::to_string(dialog->List()->toolModel()->rows().size()) +
+                         std::to_string(findControl(dialog.get(), kDelete)->isEnabled()),
+                     deleted ? "0 " + fixture.libraryFile("bull") + " 10" : "2 " + tool + " 21");
         }
     }
 
@@ -405,9 +410,8 @@ private slots:
         fixture.tool("bull/d10r2.wkz");
         auto dialog = fixture.open();
         click(*dialog, kSetAll);
-        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0);
-        QVERIFY(dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0);
-        QVERIFY(dialog->IsToolModified());
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0 &&
+                dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0 && dialog->IsToolModified());
     }
 
     // Without a workzone the window cancels itself before it builds anything.

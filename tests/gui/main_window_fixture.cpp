@@ -15,20 +15,6 @@
 namespace guitest {
 namespace {
 
-const char* const kCatalogue =
-    "[T.A.L.M.O.R.]\r\nCATEGORY=TalmorError\r\n"
-    "[ERROR_INTERNAL]\r\n"
-    "INFORMATION=Information\r\nQUESTION=Question\r\nWARNING=Warning\r\nERROR=Error\r\n"
-    "IDOK=OK\r\nIDCANCEL=Cancel\r\nIDYES=&Yes\r\nIDNO=&No\r\n"
-    "[TALMOR_ABOUT_DLG]\r\nTALMOR_ABOUT_TITLE=About CutterBase\r\n"
-    "[GENERAL]\r\nNUMBER_OF_MESSAGES=3\r\n"
-    "GENERAL_DELETE_FILE=Q Delete '%s'?\r\n"
-    "GENERAL_FILE_NOT_VALID=E The file '%s' does not exist.\r\n"
-    "GENERAL_CREATION=E '%s' could not be created.\r\n"
-    "[LIB_TALMOR_GMBH]\r\nNUMBER_OF_MESSAGES=2\r\n"
-    "KARVEX_ZONEINF_NOZONE=E No workzone.\r\n"
-    "KARVEX_TOOL_INCONSISTENT=W '%s' differs:\\n%s\r\n";
-
 // The demo's captions; the German title made to differ from the built-in one, and without the
 // Options caption: a missing key gives an empty caption.
 const std::string kEnglishCaptions = demoCaptions("ang", {"[CUTTERBASEDLG]", "[LISTCTRLTOOL]"});
@@ -66,7 +52,6 @@ MainWindowFixture::MainWindowFixture(const std::string& language)
     writeFile(home + "/config/environ.cfg",
               "[var]\n[path]\nENV = $KVXHOME/config\nTXT = $KVXHOME/texte\n");
     for (const char* code : {"ang", "all"}) {
-        installation_.writeText(std::string("TalmorError.") + code, kCatalogue);
         installation_.writeText(std::string("tpvarinfo.") + code, kInfoFile);
     }
     installation_.writeText(

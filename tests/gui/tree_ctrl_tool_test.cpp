@@ -81,8 +81,8 @@ private slots:
                                   "1 3 T x.wkz /x.wkz"}));
             QVERIFY(w.tree->topLevelItemCount() == 1 && !w.tree->rootItem()->isExpanded() &&
                     w.tree->rootItem()->text(0) == QString::fromStdString(w.library.root));
-            QCOMPARE(w.item("Ball/Long")->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
-            QCOMPARE(w.item("a.wkz")->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+            QVERIFY(w.item("Ball/Long")->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator &&
+                    w.item("a.wkz")->childIndicatorPolicy() == QTreeWidgetItem::DontShowIndicator);
             QCOMPARE(guitest::namelessControls(&w.window), QStringList());
         }
     }
@@ -129,8 +129,8 @@ private slots:
         QVERIFY(w.currentWhenHeard);
         w.tree->rootItem()->setExpanded(true);
         w.tree->selectItem(w.item("Ball/Long"));
-        QCOMPARE(CTreeCtrlTool::itemImage(w.tree->rootItem()), 0);
-        QCOMPARE(CTreeCtrlTool::itemImage(w.item("Ball/Long")), 2);
+        QVERIFY(CTreeCtrlTool::itemImage(w.tree->rootItem()) == 0 &&
+                CTreeCtrlTool::itemImage(w.item("Ball/Long")) == 2);
         w.tree->collapseAll();
         QVERIFY(CTreeCtrlTool::itemImage(ball) == 1 &&
                 CTreeCtrlTool::itemImage(w.item("Ball/Long")) == 1);
