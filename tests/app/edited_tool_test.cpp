@@ -12,8 +12,7 @@
 
 namespace {
 
-// Only a regular file with a parameter line, or an empty one, holds a tool; a FIFO is never
-// opened (the test would hang), a file is found ignoring case as the tree's paths are.
+// A regular file with a parameter line, or empty, holds a tool; a FIFO is never opened.
 TEST(EditedTool, ReadableFilesProposalsAndDirectories) {
     apptest::Installation install;
     ASSERT_EQ(::mkfifo(install.root.mkdir("t").append("/fifo.wkz").c_str(), 0600), 0);
@@ -41,8 +40,7 @@ TEST(EditedTool, ReadableFilesProposalsAndDirectories) {
         tool.Load(path);
         EXPECT_EQ(HoldsReadableTool(tool), readable && MayReadAsToolFile(path));
     }
-    // Save As proposals and directories given by the user.
-    // A tool or a folder selected: the main window's test.
+    // Nothing selected (a tool or a folder: the main window's test); directories typed.
     const SaveProposal nothing = ProposeSaveAs("", false, "desc", "/lib");
     EXPECT_EQ(nothing.folder + "|" + nothing.file_name, "/lib|desc");
     const std::string current = std::filesystem::current_path().string();

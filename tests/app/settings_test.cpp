@@ -14,8 +14,7 @@ namespace {
 const std::string kMarker = "[T.A.L.M.O.R.]\r\nCutter-Base=Karvex - CutterBase\r\n";
 const std::string kShown = "Show Consistency Message=1\r\n";
 
-// The layers, least important first: two system folders (the second of XDG_CONFIG_DIRS read
-// first), the program directory, the user's file on top.
+// Least important first: XDG_CONFIG_DIRS backwards, the program directory, the user's file.
 TEST(CutterBaseSettings, EachLayerOverTheOnesBeforeIt) {
     apptest::Installation install;
     const std::vector<std::string> files = {"xdg2/CutterBase.INI", "xdg1/CutterBase.INI",
@@ -29,8 +28,7 @@ TEST(CutterBaseSettings, EachLayerOverTheOnesBeforeIt) {
     // Names in other cases, the value with blanks around it.
     const std::string directory = kMarker + "[general]\r\nlast tool dir =  /dir \r\n";
     const std::string hidden = kMarker + "[GENERAL]\r\nShow Consistency Message=0\r\n";
-    // the four files ("" none); the last tool directory, the consistency message, each file read
-    // by its number ("!": named as another product's), and the count of messages
+    // files ("" none); last directory, message switch, files read ("!": foreign), messages
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"", "", "", ""}, "/lib 0 0"},
         {{both, directory, "", ""}, "/dir 1 0 1 0"},

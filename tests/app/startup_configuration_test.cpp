@@ -65,8 +65,7 @@ TEST(SettingsPaths, FollowTheConfigurationFolders) {
     apptest::Installation install;
     const std::string home = install.path("user/.config/CutterBase/cb.INI");
     const Ids etc = {"/etc/xdg/CutterBase/cb.INI"};
-    // XDG_CONFIG_HOME and XDG_CONFIG_DIRS, where relative folders are not taken; the user's
-    // file and the system's, least important first
+    // XDG_CONFIG_HOME, XDG_CONFIG_DIRS (relative ones not taken), the user's and system's files
     const std::tuple<std::optional<std::string>, std::optional<std::string>, std::string, Ids>
         cases[] = {
             {install.path("config"), "", install.path("config/CutterBase/cb.INI"), etc},

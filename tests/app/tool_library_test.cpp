@@ -1,5 +1,4 @@
-// The tool library on the disk: the checks and deletions of files, the tree, the list's rows
-// and the list's sort.
+// The tool library on the disk: files, the tree, the list's rows and its sort.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -132,8 +131,7 @@ TEST_F(ToolLibrary, TreeFoldersBeforeToolsLinkLoopsAndUnreadableFoldersEmpty) {
     // Without Fedrix every tool has the plain image.
     EXPECT_EQ(lines(ScanToolTree(lib, false), lib),
               std::regex_replace(expected, std::regex(" 4 "), " 3 "));
-    // From "Bull" the link "up" leads to the library, which holds "Bull" again: that one is
-    // open on the path from the root and stays empty; the rest of the library is there.
+    // "Bull/up" leads back to the library, whose "Bull" is open already and stays empty.
     const std::string bull = lib + "/Bull";
     EXPECT_EQ(
         lines(ScanToolTree(bull, false), bull),
@@ -153,8 +151,7 @@ TEST_F(ToolLibrary, TreeFoldersBeforeToolsLinkLoopsAndUnreadableFoldersEmpty) {
 }
 
 TEST_F(ToolLibrary, ListRowsFoldersAndTheWayUpFirstThenToolsWithTheirFedrixImage) {
-    // One row a line: kind (0 folder, 1 "..", 2 tool), image, column 0, path below the library,
-    // shape; each row counted before the next one is made.
+    // kind (0 folder, 1 "..", 2 tool), image, name, path, shape; rows counted as they are made
     const auto listing = [&](const ToolListSource& source) {
         std::string text;
         std::size_t counted = 0;
@@ -218,8 +215,7 @@ TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
         {"TP_BRAD=0 TP_CDIAM=12", "6.000 12.000 |||||||||5"},
         {"TP_CDIAM=12", "6.000 12.000 |||||||||5"},
         {"TP_BRAD=0", "0.000 0.000 |||||||||5"},
-        // Reals read with three decimals: 4.9995 is 4.999. A ball while the corner radius lies
-        // less than 0.001 from the radius, on either side.
+        // 4.9995 reads 4.999; a ball while the corner lies within 0.001 of the radius.
         {"TP_BRAD=5 TP_CRAD=4.9995", "5.000 10.000 |4.999||||||||6"},
         {"TP_BRAD=5.001 TP_CRAD=5", "5.001 10.002 |5.000||||||||7"},
         {"TP_BRAD=4.999 TP_CRAD=5", "4.999 9.998 |5.000||||||||6"},
@@ -243,8 +239,7 @@ TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
         }
         EXPECT_EQ(seen, expected) << file;
     }
-    // The largest float of a damaged file: doubled it stays a number, and halved again it
-    // still equals the corner radius.
+    // The largest float: doubled it stays a number, halved it equals the corner radius.
     ToolListRow row;
     row.path = dir.write("t.wkz", tool_file("TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999"));
     ReadToolRowValues(row, true);
@@ -296,8 +291,7 @@ TEST(ToolListSort, ClicksAlternateEachColumnsDirectionAndFoldersFollowIt) {
         EXPECT_EQ(names, expected) << clicks.size() << " clicks, last " << clicks.back();
         EXPECT_EQ(sort.sort_column(), clicks.back());
     }
-    // Numbers of any size compare without overflow, texts ignoring case.
-    // "column|row A|row B|A compared with B ascending"
+    // "column|row A|row B|A against B": numbers without overflow, texts ignoring case
     for (const char* line :
          {"1|low=-2147483648|high=2147483647|-1", "1|over=99999999999|high=2147483647|0",
           "1|seven=7|twelve=12|-1", "1|none=|text=x7|0", "2|low=-1e300|high=1e300|-1",

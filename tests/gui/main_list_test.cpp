@@ -58,9 +58,7 @@ class MainListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The list shows the selected tool's folder with the tool selected and follows the tree;
-    // clicks on folder rows lead into folders and back up, keys move the tree's selection.
-    // Return and Escape neither close nor cancel the window; Delete deletes after the question.
+    // The list follows and leads the tree; Return and Escape do not end the window.
     void followsAndLeadsTheTree() {
         ListWindow window;
         CListCtrlTool* list = window.list;
@@ -107,8 +105,7 @@ private slots:
         QCOMPARE(names(*list), QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
     }
 
-    // A double-click applies the row's own tool, never the one selected before, also when the
-    // tree lacks it: the list reads the folder again when it comes back to it; the tree does not.
+    // The row's own tool, also one the tree lacks.
     void doubleClickAppliesTheRowsOwnTool() {
         ListWindow window;
         window.fixture.tool("bull/new.wkz", "1.500");
@@ -123,8 +120,7 @@ private slots:
                      "!EDIT_LEVEL=4 &TP_CRAD=1.500 &TP_INDEX82=.\\bull\\new.wkz "));
     }
 
-    // Options: OK takes the directory (an unchanged one too) and builds the tree afresh with
-    // its root shown; Cancel changes nothing.
+    // OK takes the directory and builds the tree afresh; Cancel changes nothing.
     void optionsOkAndCancel() {
         ListWindow window;
         const std::string library = window.fixture.library();

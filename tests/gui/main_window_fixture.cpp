@@ -15,8 +15,7 @@
 namespace guitest {
 namespace {
 
-// The demo's captions; the German title made to differ from the built-in one, and without the
-// Options caption: a missing key gives an empty caption.
+// The demo's captions; the German title made our own, the Options caption left out.
 const std::string kEnglishCaptions = demoCaptions("ang", {"[CUTTERBASEDLG]", "[LISTCTRLTOOL]"});
 const std::string kGermanCaptions = std::regex_replace(
     std::regex_replace(demoCaptions("all", {"[CUTTERBASEDLG]", "[LISTCTRLTOOL]"}),

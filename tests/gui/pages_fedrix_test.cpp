@@ -127,8 +127,7 @@ private slots:
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; a variable Z-step ("3") takes the depth
-    // from the levels of the command line's toolpath; the typed cut height stays.
+    // D10, stepover 2, Z-step 1, feed 1000; a variable Z-step takes the command line's levels.
     void defaultProposes() {
         testsupport::TempDir zone;
         zone.write("outil.niv", "0 0 9\n");
@@ -155,8 +154,7 @@ private slots:
         }
     }
 
-    // In English no larger than the tool page; no control cut or nameless; the nested sheet grows
-    // with the sheet. German captions when built and after a language change.
+    // No larger than the tool page, nothing cut or nameless; German when built and on a change.
     void pagesFitTheSheet() {
         PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
         const QStringList captions{"Optimierung",

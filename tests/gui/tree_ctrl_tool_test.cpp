@@ -87,9 +87,7 @@ private slots:
         }
     }
 
-    // Paths: case ignored, the root itself never compared, a folder before a tool of its name.
-    // Selections by code, click and key, the new item current by then; focus and clearing report
-    // nothing.
+    // Case ignored, a folder first; selections heard with the new item current.
     void pathsAndSelections() {
         Window w;
         const std::string lib = w.library.root;
@@ -143,8 +141,7 @@ private slots:
         QVERIFY(w.edit->text() == QStringLiteral("b") && deletes.size() == 1);
     }
 
-    // Names that are not UTF-8 show as Windows-1252 in the tree and the list; paths keep their
-    // bytes.
+    // Names not in UTF-8 show as Windows-1252; paths keep their bytes.
     void rebuildingShowsTheDiskAsItIsNow() {
         Window w;
         w.tree->selectItem(w.item("flat/F10.wkz"));

@@ -24,8 +24,7 @@ TEST(ToolValueParsing, RealsCarryThreeDecimals) {
     EXPECT_GE(static_cast<double>(ParseToolReal("2.001")) - 2.0, 0.001);
 }
 
-// Texts keep their blanks and are cut to 255 characters and at their first NUL; integers take
-// their leading digits. Which kind a name has: the tool set's listings.
+// Texts keep blanks, end at 255 characters or a NUL; integers take their leading digits.
 TEST(ToolValueParsing, TextsAndIntegers) {
     EXPECT_EQ(ParseToolParameter("L", "TP_COMMENT", "  a=b & c").text, "  a=b & c");
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", " 42x").integer, 42);

@@ -10,8 +10,7 @@
 
 namespace {
 
-// A library reached directly and through a link, a folder linked into it from outside, and a
-// sibling whose name starts with the library's name.
+// A library, a link to it, a folder linked into it and a sibling named like it.
 struct LinkedLibrary : ::testing::Test {
     testsupport::TempDir root;
     std::string lib = root.file("real/lib");
