@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -22,8 +21,6 @@
 
 namespace {
 
-using Ids = std::vector<std::string>;
-
 TEST(FileUtilities, ValidateAndDeleteAskingFirst) {
     apptest::Installation install;
     const auto path = [&](const std::string& relative) { return install.path(relative); };
@@ -39,17 +36,17 @@ TEST(FileUtilities, ValidateAndDeleteAskingFirst) {
         {"tools/missing/", "tools/missing", false, false},
     };
     for (const auto& [relative, stripped, directory_valid, file_valid] : cases) {
-        SCOPED_TRACE(relative);
         std::string directory = path(relative);
-        EXPECT_EQ(ValidateDirectory(directory, false, false), directory_valid);
+        EXPECT_EQ(ValidateDirectory(directory, false, false), directory_valid) << relative;
         EXPECT_EQ(directory, path(stripped));
-        EXPECT_EQ(ValidateFile(path(relative), false), file_valid);
+        EXPECT_EQ(ValidateFile(path(relative), false), file_valid) << relative;
     }
     std::string missing = path("missing/");
     EXPECT_FALSE(ValidateDirectory(missing, true, true));
     EXPECT_EQ(missing, platform::current_directory().value());
     EXPECT_FALSE(ValidateFile(path("missing"), true));
-    EXPECT_EQ(install.ids(true), (Ids{"dir " + path("missing"), "file " + path("missing")}));
+    EXPECT_EQ(install.ids(true),
+              (std::vector<std::string>{"dir " + path("missing"), "file " + path("missing")}));
     // Deleting asks first and leaves directories and the targets of links.
     install.presenter.shown.clear();
     install.presenter.answers = {kAnswerNo, kAnswerYes};
@@ -57,7 +54,7 @@ TEST(FileUtilities, ValidateAndDeleteAskingFirst) {
     EXPECT_TRUE(platform::is_read_only(path("tools/Mills/T1.wkz")));
     EXPECT_TRUE(DeleteFileAsk(path("tools/mills/T2.WKZ"), true));
     EXPECT_FALSE(platform::exists(path("tools/Mills/t2.wkz")));
-    EXPECT_EQ(install.ids(), (Ids{"GENERAL/GENERAL_DELETE_FILE", "GENERAL/GENERAL_DELETE_FILE"}));
+    EXPECT_EQ(install.ids(), std::vector<std::string>(2, "GENERAL/GENERAL_DELETE_FILE"));
     EXPECT_EQ(install.presenter.shown[1].text, "delete " + path("tools/mills/T2.WKZ"));
     EXPECT_FALSE(DeleteFileAsk(path("tools/Mills/sub.wkz"), false));
     // A link goes, its read-only target stays as it was.
@@ -225,6 +222,10 @@ TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
         {"TP_CRAD=1", "  |1.000||||||||7"},
         // The first line of a name counts, as for the tool itself.
         {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000 8.000 |4.000||||||||6"},
+        // The largest float: doubled it stays a number, halved it equals the corner radius.
+        {"TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999",
+         "339999995214436424907732413799364296704.000 679999990428872849815464827598728593408.000 "
+         "2147483647|339999995214436424907732413799364296704.000||||||||6"},
         {"TP_COMMENT=rough,long TP_RETRACT=7 TP_APPROACH=6 TP_DZSTEP=0.5 TP_TOL=0.01 TP_STEP=3 "
          "TP_STOCK=0.2 TP_CPPNUM=12 TP_CDESC=ignored",
          "  12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
@@ -239,13 +240,6 @@ TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
         }
         EXPECT_EQ(seen, expected) << file;
     }
-    // The largest float: doubled it stays a number, halved it equals the corner radius.
-    ToolListRow row;
-    row.path = dir.write("t.wkz", tool_file("TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999"));
-    ReadToolRowValues(row, true);
-    EXPECT_EQ(row.columns[kColumnSize], "679999990428872849815464827598728593408.000");
-    EXPECT_EQ(row.columns[kColumnNumber], "2147483647");
-    EXPECT_EQ(row.shape, kImageBall);
 }
 
 // A folder is "NAME/"; a tool "NAME=VALUE" puts VALUE into every column but 0.
