@@ -163,20 +163,17 @@ TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
                   "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
                   "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
     install.env.set("KVX_CUTTER_DIR", install.path("none"));
-    // "L" stands for the library.
-    for (const char* line : {"tree L/t.wkz", "tree", "list L/t.wkz"}) {
-        const auto result = run_cli(words(std::regex_replace(line, std::regex("L"), lib)));
-        EXPECT_EQ(result.exit_code, 1) << line;
-        EXPECT_NE(result.err.find("not a"), std::string::npos) << result.err;
-    }
-    for (const char* line : {"tree L L", "list", "list L L", "list L --sort", "list L --sort 11",
-                             "list L --sort -1", "list L --sort 1x"}) {
-        EXPECT_EQ(run_cli(words(std::regex_replace(line, std::regex("L"), lib))).exit_code, 2)
-            << line;
+    // The exit status, then the command line; "L" stands for the library.
+    for (const char* line :
+         {"1 tree L/t.wkz", "1 tree", "1 list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
+          "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x"}) {
+        const auto result = run_cli(words(std::regex_replace(line + 2, std::regex("L"), lib)));
+        EXPECT_EQ(result.exit_code, line[0] - '0') << line;
+        EXPECT_EQ(result.err.find("not a") != std::string::npos, line[0] == '1') << result.err;
     }
 }
 
-TEST(CliOutput, AListingThatCannotBeWrittenFailsTheCommand) {
+TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
     // More than one buffer of output fails in the middle, a short listing only at the end.
     Arguments long_listing = {"expand"};
     long_listing.insert(long_listing.end(), 300, std::string(40, 'x'));
@@ -187,10 +184,8 @@ TEST(CliOutput, AListingThatCannotBeWrittenFailsTheCommand) {
                   "1||cutterbase-cli: cannot write the standard output: No space left on device\n")
             << arguments.size();
     }
-}
 
-// Too large a file fails rather than aborts; records streams a file larger than its memory.
-TEST(CliMemory, LargeFilesUnderAnAddressSpaceLimit) {
+    // Too large a file fails rather than aborts; records streams a file larger than its memory.
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer cannot run under an address space limit";
 #endif
@@ -201,9 +196,7 @@ TEST(CliMemory, LargeFilesUnderAnAddressSpaceLimit) {
     for (const auto& [command, name] : {std::pair{"show", "huge.wkz"}, {"fedrix", "huge.ncs"}}) {
         const std::string path = dir.write(name, "");
         ASSERT_EQ(truncate(path.c_str(), off_t{1} << 30), 0);
-        const auto result = run_cli({command, path}, limited);
-        EXPECT_EQ(result.exit_code, 1) << name;
-        EXPECT_EQ(result.err, "cutterbase-cli: out of memory\n") << name;
+        EXPECT_EQ(outcome({command, path}, limited), "1||cutterbase-cli: out of memory\n") << name;
     }
 
     const std::string one =

@@ -51,11 +51,10 @@ struct DemoInstallation : ::testing::Test {
     }
 };
 
-TEST_F(DemoInstallation, StartsWithoutAMessageAndFindsItsLibraryAndSettings) {
-    const auto result = run_cli({"startup", "-tpnum", "1", "-o", root_.file("cutter.out")});
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.err + result.out,
-              "output_file\t" + root_.file("cutter.out") +
+TEST_F(DemoInstallation, StartsOnItsLibraryAndSettingsForAConsistentTool) {
+    const auto started = run_cli({"startup", "-tpnum", "1", "-o", root_.file("cutter.out")});
+    EXPECT_EQ(std::to_string(started.exit_code) + started.err + started.out,
+              "0output_file\t" + root_.file("cutter.out") +
                   "\ntoolpath_number\t1\nworkzone_directory\t" + root_.file("workzone") +
                   "\ntool_directory\t" + tools_ + "\nfedrix_enabled\t1\nprogram_directory\t" +
                   home_ + "/bin\nsettings_path\t" + root_.file("CutterBase/CutterBase.INI") +
@@ -63,9 +62,7 @@ TEST_F(DemoInstallation, StartsWithoutAMessageAndFindsItsLibraryAndSettings) {
                   "\nlast_tool_directory\t" + tools_ +
                   "\nshow_consistency_message\t1\ndiameter_mode\t0\nsettings_layer\t" + home_ +
                   "/bin/CutterBase.INI\n");
-}
-
-TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers) {
+    // The toolpath names a consistent tool; the reworked one differs.
     EXPECT_EQ(run_cli({"toolpath", "TP_INDEX82", "TP_TYPE"}).out,
               "TP_INDEX82\tchar\t0\t.\\Bullnose\\D10_R2.wkz\nTP_TYPE\tchar\t0\tZ-level roughing\n");
     EXPECT_EQ(run_cli({"check", tools_ + "/Bullnose/D10_R2.wkz"}).exit_code, 0);
@@ -86,7 +83,7 @@ TEST_F(DemoInstallation, TheToolpathNamesAConsistentToolAndTheReworkedOneDiffers
 }
 
 // Every tool and Fedrix file reads; every cutter shape and size form is there.
-TEST_F(DemoInstallation, TheLibraryCoversTheCutterShapesSizeFormsAndFedrixFiles) {
+TEST_F(DemoInstallation, TheLibraryAndTheTextsCoverWhatTheProgramReads) {
     const std::string tree = run_cli({"tree"}).out;
     std::map<std::string, int> images;
     std::string rows, parameters;
@@ -109,10 +106,7 @@ TEST_F(DemoInstallation, TheLibraryCoversTheCutterShapesSizeFormsAndFedrixFiles)
     EXPECT_FALSE(std::regex_search(parameters, std::regex("\t(Text|Real|Integer)\t0\t")));
     EXPECT_NE(parameters.find("\tTP_BRAD\t"), std::string::npos);
     EXPECT_NE(parameters.find("\tTP_CDIAM\t"), std::string::npos);
-}
-
-// English and German alike, holding every message the program raises.
-TEST_F(DemoInstallation, BothLanguagesHoldEveryTextTheProgramReads) {
+    // English and German alike, holding every message the program raises.
     const std::string texts = home_ + "/texte/";
     for (const char* file : {"TalmorError", "KvxCutterBase", "kvxvars", "tpvarinfo", "texte"}) {
         EXPECT_EQ(sections_and_keys(texts + file + ".ang"),
