@@ -389,16 +389,6 @@ private slots:
         }
     }
 
-    // Set All applies the fields of both pages, not only the shown one.
-    void setAllCoversBothPages() {
-        MainWindowFixture fixture;
-        fixture.tool("bull/d10r2.wkz");
-        auto dialog = fixture.open();
-        click(*dialog, kSetAll);
-        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0 &&
-                dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0 && dialog->IsToolModified());
-    }
-
     // Without a workzone the window cancels itself before it builds anything.
     void noWorkzoneCancelsTheStart() {
         MainWindowFixture fixture;
@@ -411,7 +401,7 @@ private slots:
         QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
-    // 800 x 700 at first, the layout table, names, the about entry in the menu and on F1.
+    // 800 x 700 at first, the layout table, names, the about entry (menu and F1), Set All.
     void windowFrame() {
         MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
@@ -457,6 +447,10 @@ private slots:
         });
         about->trigger();
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
+        // Set All applies the fields of both pages, not only the shown one.
+        click(*dialog, kSetAll);
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0 &&
+                dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0 && dialog->IsToolModified());
     }
 
     // A missing key gives an empty caption; another program's file changes none.
