@@ -157,14 +157,9 @@ private slots:
     // No larger than the tool page, nothing cut or nameless; German when built and on a change.
     void pagesFitTheSheet() {
         PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
-        const QStringList captions{"Optimierung",
-                                   "Erweitert 1",
-                                   "Erweitert 2",
-                                   "Vorschübe optimieren",
-                                   "Stetige Anpassung des Vorschubs",
-                                   "Grad",
-                                   "Grad",
-                                   "Abstand zur Fläche:"};
+        const QString captions = QString::fromUtf8(
+            "Optimierung|Erweitert 1|Erweitert 2|Vorschübe optimieren|Stetige Anpassung des "
+            "Vorschubs|Grad|Grad|Abstand zur Fläche:");
         for (bool german : {false, true}) {
             FakeFieldHost host;
             host.language = german ? &file.file() : nullptr;
@@ -178,7 +173,7 @@ private slots:
                 QVERIFY(sheet.currentWidget() == sheet.ToolPage() &&
                         fedrix.fedrix()->Sheet()->currentIndex() == 0);
             } else {
-                QCOMPARE(fedrix.captions(), captions);
+                QCOMPARE(fedrix.captions().join(u'|'), captions);
             }
             sheet.resize(sheet.sizeHint());
             sheet.show();
@@ -193,7 +188,7 @@ private slots:
             QCOMPARE(fedrix.fedrix()->Sheet()->geometry(), before.adjusted(0, 0, 120, 60));
             host.language = &file.file();
             sendLanguageChange(&sheet);
-            QCOMPARE(fedrix.captions(), captions);
+            QCOMPARE(fedrix.captions().join(u'|'), captions);
         }
     }
 };
