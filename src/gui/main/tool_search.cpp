@@ -200,13 +200,13 @@ void ToolSearch::queryEdited(const QString& text) {
         // Typing goes on: the last matches stay, the line says what is wrong.
         query_.reset();
         counter_->clear();
-        status_->setText(fromInstallationText(SearchTermErrorText(parsed.error, language_)));
+        showStatus(fromInstallationText(SearchTermErrorText(parsed.error, language_)));
         return;
     }
     query_ = std::move(parsed.query);
     if (index_ == nullptr) {
         counter_->clear();
-        status_->clear();
+        showStatus({});
         startBuild();
         showProgress();
         return;
@@ -227,17 +227,24 @@ void ToolSearch::setActive(bool active) {
     folderList_->setVisible(!active);
     if (!active) {
         progress_->hide();
+        status_->setToolTip({});
         emit searchEnded();
     }
+}
+
+void ToolSearch::showStatus(const QString& text) {
+    // A long message shows its start; the tooltip holds all of it.
+    status_->setText(text);
+    status_->setCursorPosition(0);
+    status_->setToolTip(text);
 }
 
 void ToolSearch::runQuery() {
     const std::vector<std::size_t> matches = MatchTools(*index_, *query_);
     results_->toolModel()->setRows(SearchRows(*index_, matches, diameterMode_));
     counter_->setText(QString::number(matches.size()));
-    status_->setText(matches.size() == 1
-                         ? searchText(SearchText::FoundOne, language_)
-                         : searchText(SearchText::Found, language_).arg(matches.size()));
+    showStatus(matches.size() == 1 ? searchText(SearchText::FoundOne, language_)
+                                   : searchText(SearchText::Found, language_).arg(matches.size()));
     showTool(shownPath_, !shownPath_.empty());
 }
 

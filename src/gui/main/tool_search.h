@@ -83,6 +83,7 @@ private:
     void buildFinished();
     void showProgress();
     void runQuery();
+    void showStatus(const QString& text);
 
     QPointer<ToolSearchBox> box_;
     QPointer<CListCtrlTool> folderList_;
