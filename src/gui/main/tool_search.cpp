@@ -69,6 +69,9 @@ bool ToolSearch::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ToolSearch::~ToolSearch() {
+    if (folderList_ != nullptr) {
+        folderList_->toolModel()->setFindings(nullptr);
+    }
     if (worker_ != nullptr) {
         cancel_ = true;
         worker_->wait();
@@ -112,7 +115,7 @@ void ToolSearch::libraryChanged() {
 }
 
 void ToolSearch::startIndex() {
-    if (index_ == nullptr) {
+    if (index_ == nullptr && worker_ == nullptr) {
         startBuild();
     }
 }
@@ -207,7 +210,7 @@ void ToolSearch::queryEdited(const QString& text) {
     if (index_ == nullptr) {
         counter_->clear();
         showStatus({});
-        startBuild();
+        startIndex();
         showProgress();
         return;
     }
