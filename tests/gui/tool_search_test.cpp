@@ -62,8 +62,13 @@ private slots:
     void searchLeadsTheTreeAndEnds() {
         SearchWindow window;
         QVERIFY(window.box->accessibleName() != QString());
+        window.dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.dialog.get()));
+        QTest::keySequence(window.dialog.get(), QKeySequence::Find);
+        QVERIFY(window.box->hasFocus());
         QTest::keyClicks(window.box, "D8");
         QTRY_COMPARE(window.shown(*window.results), QStringList{"bull/deep/d8r1.wkz"});
+        QVERIFY(!window.dialog->Search()->building());  // the library is read once
         QVERIFY(window.results->isVisible() && !window.dialog->List()->isVisible());
         QCOMPARE(textOf(*window.dialog, kListLastRow), QStringLiteral("1"));
         QTest::mouseClick(window.results->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
