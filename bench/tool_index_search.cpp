@@ -1,5 +1,5 @@
 // The search index on a library of 20,000 tools in 400 folders (a quarter of them with Fedrix
-// files), each figure beside its floor in the same run:
+// files, one in a hundred faulty), each figure beside its floor in the same run:
 // - building the index against reading the same files (listing every folder, reading every
 //   tool file and Fedrix file whole); a rebuild over unchanged files for comparison;
 // - one query on the built index against a plain loop that folds and compares the 20,000
@@ -38,14 +38,15 @@ std::string tool_file(int n) {
     line("Description", "TP_CDESC", "Fr\xE4ser " + name);
     line("Toolpath Comment", "TP_COMMENT", n % 5 == 0 ? "Schlichten" : "Schruppen");
     line("Body Radius", "TP_BRAD", std::to_string(diameter / 2.0));
-    line("Corner Radius", "TP_CRAD", std::to_string(corner));
+    // One tool in a hundred is faulty: a corner radius larger than the cutter.
+    line("Corner Radius", "TP_CRAD", std::to_string(n % 100 == 0 ? diameter : corner));
     for (const char* key :
          {"TP_TOL", "TP_STOCK", "TP_STEP", "TP_DZSTEP", "TP_APPROACH", "TP_RETRACT", "TP_FRRAPID",
           "TP_FRAPPROACH", "TP_FRCUT", "TP_SPINDLE"}) {
         line("Value", key, "0.500");
     }
     line("Z-Step Type", "TP_ZSTEPTYPE", "2");
-    line("Tool Number", "TP_CPPNUM", std::to_string(n % 500));
+    line("Tool Number", "TP_CPPNUM", std::to_string(1 + n));
     line("Auto Flags", "TP_AUTOFLAGS", "0");
     return bytes;
 }

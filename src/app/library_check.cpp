@@ -1,6 +1,8 @@
 #include "app/library_check.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "app/tool_file_values.h"
@@ -106,33 +108,40 @@ bool reads_as_kind(std::string_view value, ParameterKind kind) {
             return false;
         }
     }
-    const double number = std::stod(std::string(value));
-    return number >= -2147483648.0 && number <= 2147483647.0;
+    std::int64_t number = 0;
+    for (const char c : value.substr(value[0] == '-' || value[0] == '+' ? 1 : 0)) {
+        number = number * 10 + (c - '0');
+    }
+    return number <= (value[0] == '-' ? 2147483648LL : 2147483647LL);
 }
 
-void check_kinds(const ToolFileValues& tool, FindingList& found) {
+// The reals of a tool that read as numbers, each parsed once; missing and damaged ones empty.
+using Reals = std::array<std::optional<double>, kParameterCount>;
+
+Reals check_kinds(const ToolFileValues& tool, FindingList& found) {
+    Reals reals;
     for (ParameterIndex index = 1; index < kParameterCount; ++index) {
         const auto& line = tool.Line(index);
         const ParameterKind kind = ParameterKindOf(index);
-        if (!line || (kind != ParameterKind::Real && kind != ParameterKind::Integer) ||
-            reads_as_kind(line->value, kind)) {
+        if (!line || (kind != ParameterKind::Real && kind != ParameterKind::Integer)) {
             continue;
         }
-        found.Add(kind == ParameterKind::Real ? "not-a-number" : "not-an-integer",
-                  {ParameterNameTable(index), std::string(line->value.substr(0, kQuotedValue))});
+        if (!reads_as_kind(line->value, kind)) {
+            found.Add(
+                kind == ParameterKind::Real ? "not-a-number" : "not-an-integer",
+                {ParameterNameTable(index), std::string(line->value.substr(0, kQuotedValue))});
+        } else if (kind == ParameterKind::Real && !trimmed(line->value).empty()) {
+            reals[static_cast<std::size_t>(index)] = ParseToolReal(line->value);
+        }
     }
+    return reals;
 }
 
-// A real parameter that reads as a number; nullopt when missing or damaged.
-std::optional<double> real_value(const ToolFileValues& tool, ParameterIndex index) {
-    const auto& line = tool.Line(index);
-    if (!line || trimmed(line->value).empty() || !reads_as_kind(line->value, ParameterKind::Real)) {
-        return std::nullopt;
-    }
-    return static_cast<double>(ParseToolReal(line->value));
+const std::optional<double>& real_value(const Reals& reals, ParameterIndex index) {
+    return reals[static_cast<std::size_t>(index)];
 }
 
-void check_geometry(const ToolFileValues& tool, FindingList& found) {
+void check_geometry(const Reals& tool, FindingList& found) {
     const auto body_radius = real_value(tool, kTpBrad);
     const auto diameter = real_value(tool, kTpCdiam);
     // The size as the list shows it: the body radius, else half the diameter.
@@ -166,7 +175,7 @@ void check_geometry(const ToolFileValues& tool, FindingList& found) {
     }
 }
 
-void check_machine_values(const ToolFileValues& tool, FindingList& found) {
+void check_machine_values(const Reals& tool, FindingList& found) {
     if (const auto z_step = real_value(tool, kTpDzstep); z_step && *z_step < 0) {
         found.Add("negative-value", {ParameterNameTable(kTpDzstep), fixed3(*z_step)});
     }
@@ -225,9 +234,9 @@ std::vector<ToolFinding> CheckToolValues(const std::string& path, const ToolFile
         found.Add("no-parameters");
         return found.Take();
     }
-    check_kinds(tool, found);
-    check_geometry(tool, found);
-    check_machine_values(tool, found);
+    const Reals reals = check_kinds(tool, found);
+    check_geometry(reals, found);
+    check_machine_values(reals, found);
     return found.Take();
 }
 

@@ -262,9 +262,8 @@ bool ToolIndex::Build(const std::string& tool_directory, bool fedrix_enabled,
             entry = entries_[old->second];
             entry.findings.resize(kept_[old->second].own_findings);
         } else {
-            entry.path = item.path;
+            entry.path = std::move(item.path);
             entry.row.kind = ToolListRowKind::Tool;
-            entry.row.path = std::move(item.path);
             entry.row.columns[kColumnName] = item.name;
             entry.file_name = std::move(item.name);
             stamp = read_tool(entry);

@@ -35,7 +35,7 @@ struct ToolIndexEntry {
     // Its own findings, those of its Fedrix file and the library-wide ones naming it.
     std::vector<ToolFinding> findings;
 
-    // The list's row with radii (column 0 the file name), and column 2 with diameters.
+    // The list's row with radii (column 0 the file name, no path), and column 2 with diameters.
     ToolListRow row;
     std::string diameter_column;
     // File name, description and comment folded for search, one per line.

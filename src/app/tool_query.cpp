@@ -249,6 +249,7 @@ std::vector<ToolListRow> SearchRows(const ToolIndex& index, const std::vector<st
     for (const std::size_t i : matches) {
         const ToolIndexEntry& entry = index.entries().at(i);
         ToolListRow row = entry.row;
+        row.path = entry.path;
         row.columns[kColumnName] = entry.relative_path;
         if (diameter_mode) {
             row.columns[kColumnSize] = entry.diameter_column;

@@ -160,16 +160,26 @@ TEST_F(LibraryIndex, EntriesAndFindingsInTheTreesOrder) {
                                  "A/T1.wkz shared-tool-number A/B/Deep.wkz",
                                  "A/Orphan.ncs fedrix-without-tool Orphan.wkz",
                                  "Huge.wkz unreadable ", "Junk.wkz no-parameters "}));
-    // A search row is the folder view's row, with the relative path in column 0.
+    // A search row is the folder view's row, with the relative path in column 0: a radius, a
+    // diameter alone, a Fedrix image, in both size modes.
     for (const bool diameters : {false, true}) {
-        const auto rows = ReadToolListRows({lib.file("A"), lib.path(), true, diameters});
-        ToolListRow listed = rows.back();
-        listed.columns[kColumnName] = "A/T1.wkz";
-        const auto found = SearchRows(index, {1}, diameters);
-        ASSERT_EQ(found.size(), 1u);
-        EXPECT_EQ(found[0].columns, listed.columns);
-        EXPECT_EQ(std::tie(found[0].image, found[0].shape, found[0].path),
-                  std::tie(listed.image, listed.shape, listed.path));
+        std::vector<ToolListRow> listed;
+        for (const char* folder : {"A", "Fr\xC3\xA4ser"}) {
+            for (ToolListRow row :
+                 ReadToolListRows({lib.file(folder), lib.path(), true, diameters})) {
+                row.columns[kColumnName] = folder + ("/" + row.columns[kColumnName]);
+                if (row.kind == ToolListRowKind::Tool) {
+                    listed.push_back(row);
+                }
+            }
+        }
+        const auto found = SearchRows(index, {1, 2, 3}, diameters);
+        ASSERT_EQ(found.size(), listed.size());
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].columns, listed[i].columns);
+            EXPECT_EQ(std::tie(found[i].image, found[i].shape, found[i].path),
+                      std::tie(listed[i].image, listed[i].shape, listed[i].path));
+        }
     }
 }
 
