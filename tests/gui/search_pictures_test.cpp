@@ -55,6 +55,20 @@ private slots:
             save(*dialog, "main-search-error-" + language);
         }
     }
+
+    // Typed before a library of 5,000 tools is read: the progress in the list (when the picture
+    // is taken in time).
+    void progress() {
+        guitest::MainWindowFixture fixture;
+        for (int i = 0; i < 5000; ++i) {
+            fixture.tool("many/t" + std::to_string(i) + ".wkz");
+        }
+        auto dialog = fixture.open();
+        QTest::keyClicks(findControl<ToolSearchBox>(dialog.get(), main_ids::kToolSearch), "t1");
+        dialog->show();
+        QTest::qWait(150);
+        save(*dialog, "main-search-progress-ang");
+    }
 };
 
 CUTTERBASE_GUI_TEST(SearchPictures)
