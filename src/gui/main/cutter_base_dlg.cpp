@@ -324,7 +324,7 @@ QWidget* CCutterBaseDlg::layoutControl(int id) const {
     if (id == kListEntry) {
         return list_;
     }
-    if (id == kSearchResultsEntry) {
+    if (id == kResultsEntry) {
         return search_->results();
     }
     return findControl(this, id);

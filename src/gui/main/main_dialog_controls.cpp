@@ -38,23 +38,15 @@ const MainControl kControls[] = {
 // moves. The folder edit and the search box share the extra width of their row. Labels, Options
 // and the placeholders stay where they are.
 const MainLayoutEntry kLayout[] = {
-    {kToolpathType, 0, 0, 1, 1, 1, 0},
-    {kToolSettings, 0, 0, 1, 1, 1, 0},
-    {kSetAll, 1, 0, 1, 1, 0, 0},
-    {kTree, 0, 0, 1, 2, 1, 1},
-    {kSheetEntry, 1, 0, 1, 2, 0, 1},
-    {kListLastRow, 0, 1, 1, 2, 0, 0},
-    {kListDirectory, 0, 1, 2, 2, 1, 0},
-    {kToolSearch, 1, 1, 2, 2, 1, 0},
-    {kPrint, 1, 1, 1, 2, 0, 0},
-    {kListEntry, 0, 1, 1, 2, 1, 1},
-    {kSearchResultsEntry, 0, 1, 1, 2, 1, 1},
-    {kSaveAs, 0, 1, 18, 1, 3, 0},
-    {kDelete, 3, 1, 18, 1, 3, 0},
-    {kReadFromToolpath, 6, 1, 18, 1, 4, 0},
-    {kFedrix, 10, 1, 18, 1, 0, 0},
-    {kClose, 10, 1, 18, 1, 4, 0},
-    {kCancel, 14, 1, 18, 1, 4, 0},
+    {kToolpathType, 0, 0, 1, 1, 1, 0},  {kToolSettings, 0, 0, 1, 1, 1, 0},
+    {kSetAll, 1, 0, 1, 1, 0, 0},        {kTree, 0, 0, 1, 2, 1, 1},
+    {kSheetEntry, 1, 0, 1, 2, 0, 1},    {kListLastRow, 0, 1, 1, 2, 0, 0},
+    {kListDirectory, 0, 1, 2, 2, 1, 0}, {kPrint, 1, 1, 1, 2, 0, 0},
+    {kListEntry, 0, 1, 1, 2, 1, 1},     {kSaveAs, 0, 1, 18, 1, 3, 0},
+    {kDelete, 3, 1, 18, 1, 3, 0},       {kReadFromToolpath, 6, 1, 18, 1, 4, 0},
+    {kFedrix, 10, 1, 18, 1, 0, 0},      {kClose, 10, 1, 18, 1, 4, 0},
+    {kCancel, 14, 1, 18, 1, 4, 0},      {kToolSearch, 1, 1, 2, 2, 1, 0},
+    {kResultsEntry, 0, 1, 1, 2, 1, 1},
 };
 
 }  // namespace

@@ -67,7 +67,7 @@ std::span<const MainControl> MainDialogControls();
 // search's result list, which takes the list's.
 inline constexpr int kSheetEntry = -main_ids::kSheetPlace;
 inline constexpr int kListEntry = -main_ids::kListPlace;
-inline constexpr int kSearchResultsEntry = -main_ids::kToolSearch;
+inline constexpr int kResultsEntry = -main_ids::kToolSearch;
 
 struct MainLayoutEntry {
     int id;  // a control id, or kSheetEntry / kListEntry
