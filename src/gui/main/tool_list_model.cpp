@@ -83,6 +83,17 @@ void ToolListModel::findingsChanged() {
     }
 }
 
+void ToolListModel::sortAgain() {
+    if (sort_.sort_column() < 0) {
+        return;
+    }
+    beginResetModel();
+    std::stable_sort(
+        rows_.begin(), rows_.end(),
+        [this](const ToolListRow& a, const ToolListRow& b) { return sort_.Before(a, b); });
+    endResetModel();
+}
+
 void ToolListModel::headerClick(int column) {
     emit layoutAboutToBeChanged();
     sort_.Click(column);

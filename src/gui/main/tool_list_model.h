@@ -32,6 +32,8 @@ public:
     const std::vector<ToolListRow>& rows() const { return rows_; }
     // A header click: sorts the rows, keeping the selection and current row with their rows.
     void headerClick(int column);
+    // New rows in the order of the last click, if any (a refined search keeps its order).
+    void sortAgain();
     const ToolListSort& sortState() const { return sort_; }
     // The findings the rows show (not owned; null for none); findingsChanged repaints them.
     void setFindings(const ToolFindings* findings) { findings_ = findings; }

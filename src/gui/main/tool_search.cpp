@@ -56,6 +56,7 @@ ToolSearch::ToolSearch(const Controls& controls, const LanguageFile* language, i
         box_->setLanguage(languageIndex);
         connect(box_, &ToolSearchBox::queryEdited, this,
                 [this](const QString& text) { queryEdited(text); });
+        connect(box_, &ToolSearchBox::downPressed, this, [this] { enterResults(); });
         box_->window()->installEventFilter(this);
     }
 }
@@ -235,6 +236,19 @@ void ToolSearch::setActive(bool active) {
     }
 }
 
+void ToolSearch::enterResults() {
+    if (!active_ || results_->model()->rowCount() == 0) {
+        return;
+    }
+    results_->setFocus(Qt::TabFocusReason);
+    if (results_->selectionModel()->selectedRows().isEmpty()) {
+        results_->selectionModel()->setCurrentIndex(
+            results_->model()->index(0, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        emit results_->selectFromList();
+    }
+}
+
 void ToolSearch::showStatus(const QString& text) {
     // A long message shows its start; the tooltip holds all of it.
     status_->setText(text);
@@ -245,6 +259,7 @@ void ToolSearch::showStatus(const QString& text) {
 void ToolSearch::runQuery() {
     const std::vector<std::size_t> matches = MatchTools(*index_, *query_);
     results_->toolModel()->setRows(SearchRows(*index_, matches, diameterMode_));
+    results_->toolModel()->sortAgain();
     counter_->setText(QString::number(matches.size()));
     showStatus(matches.size() == 1 ? searchText(SearchText::FoundOne, language_)
                                    : searchText(SearchText::Found, language_).arg(matches.size()));

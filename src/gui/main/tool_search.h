@@ -84,6 +84,8 @@ private:
     void showProgress();
     void runQuery();
     void showStatus(const QString& text);
+    // Down in the box: the result list takes the focus, its first row selected when none is.
+    void enterResults();
 
     QPointer<ToolSearchBox> box_;
     QPointer<CListCtrlTool> folderList_;

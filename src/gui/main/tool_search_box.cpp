@@ -39,6 +39,11 @@ void ToolSearchBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Down) {
+        emit downPressed();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
     // Return must not press Close.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

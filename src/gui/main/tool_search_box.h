@@ -1,7 +1,7 @@
 #pragma once
 // The search box above the tool list. Ctrl+F anywhere in its window gives it the focus; Escape
 // empties it (the list returns to the folder view) and never reaches the window, which would
-// cancel. It only reports the text: searching is ToolSearch's.
+// cancel; Down goes on to the matches. It only reports the text: searching is ToolSearch's.
 
 #include <QLineEdit>
 
@@ -16,6 +16,8 @@ public:
 signals:
     // The user typed, pasted or emptied: the query to run now.
     void queryEdited(const QString& text);
+    // The Down key: on to the matches.
+    void downPressed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
