@@ -39,6 +39,7 @@ enum class BuiltinText {
     FindingFedrixWithoutTool,     // the missing tool file's name
     FindingFedrixForeign,
     FindingFedrixStartDepth,  // start depth, maximum depth
+    SaveToolWithErrors,       // question; argument: the errors, one a line
     Count,                    // not a text: the number of texts
 };
 
