@@ -38,6 +38,9 @@ const Command kCommands[] = {
     {"records", command_records, "records FILE"},
     {"tree", command_tree, "tree [DIR]"},
     {"list", command_list, "list DIR [--diameter] [--sort COL]..."},
+    {"export", command_export, "export DIR --format tbl|csv|fctb [--recursive] [--inch] [-o OUT]"},
+    {"import", command_import,
+     "import SOURCE --into DIR [--format tbl|csv|fctb] [--overwrite] [--dry-run]"},
 };
 
 void print_usage(std::FILE* stream) {
