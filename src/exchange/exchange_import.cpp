@@ -71,8 +71,12 @@ ImportSummary ImportTools(const std::vector<ExchangeTool>& tools, const std::str
         if (relative != plain) {
             report.Add(tool.path, "", LossReason::Renamed, relative);
         }
-        const std::string path = platform::join_path(folder, relative);
+        std::string path = platform::join_path(folder, relative);
         const bool exists = platform::exists(path);
+        if (exists) {
+            // The tool that is there, whatever the case of its name, is the one replaced.
+            path = platform::resolve_case(path);
+        }
         if (exists && !options.overwrite) {
             report.Add(tool.path, "", LossReason::Exists, path);
             summary.files.push_back({ImportOutcome::Skipped, path});

@@ -136,8 +136,10 @@ std::vector<ExchangeFile> WriteToolBits(const std::vector<ExchangeTool>& tools,
     return files;
 }
 
-std::optional<ExchangeTool> ReadToolBit(std::string_view bytes, const std::string& name,
+std::optional<ExchangeTool> ReadToolBit(std::string_view bytes, const std::string& file_name,
                                         std::optional<int> number, LossReport& report) {
+    const std::string name =
+        file_name.ends_with(".fctb") ? file_name.substr(0, file_name.size() - 5) : file_name;
     const Json bit = Json::parse(bytes, nullptr, false);
     if (bit.is_discarded() || !bit.is_object() || !bit.contains("shape") ||
         !bit["shape"].is_string()) {
@@ -168,7 +170,7 @@ std::optional<ExchangeTool> ReadToolBit(std::string_view bytes, const std::strin
         return value;
     };
     ExchangeTool tool;
-    tool.path = name.ends_with(".fctb") ? name.substr(0, name.size() - 5) : name;
+    tool.path = name;
     if (bit.contains("name") && bit["name"].is_string()) {
         AddExchangeValue(tool, ParameterNameTable(kTpCdesc), bit["name"].get<std::string>(),
                          report);
