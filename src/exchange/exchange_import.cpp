@@ -1,5 +1,7 @@
 #include "exchange/exchange_import.h"
 
+#include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "exchange/safe_name.h"
@@ -32,9 +34,42 @@ std::string unique_path(const std::string& path, std::unordered_set<std::string>
     }
 }
 
+// The names in each target directory, listed once: looking up a name that does not exist yet
+// ignoring case would list the directory again for every tool.
+class TargetNames {
+public:
+    // The existing entry's path when one of that name, ignoring case, is in the directory.
+    std::optional<std::string> Find(const std::string& path) {
+        const std::size_t slash = path.rfind('/');
+        const std::string directory = path.substr(0, slash);
+        auto& names = Listing(directory);
+        const auto found = names.find(folded(path.substr(slash + 1)));
+        if (found == names.end()) {
+            return std::nullopt;
+        }
+        return directory + "/" + found->second;
+    }
+    void Add(const std::string& path) {
+        const std::size_t slash = path.rfind('/');
+        Listing(path.substr(0, slash))
+            .emplace(folded(path.substr(slash + 1)), path.substr(slash + 1));
+    }
+
+private:
+    std::unordered_map<std::string, std::string>& Listing(const std::string& directory) {
+        auto [listing, added] = directories_.try_emplace(directory);
+        if (added) {
+            for (const platform::DirectoryEntry& entry : platform::list_entry_kinds(directory)) {
+                listing->second.emplace(folded(entry.name), entry.name);
+            }
+        }
+        return listing->second;
+    }
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> directories_;
+};
+
 bool write_tool(const ExchangeTool& tool, const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
+    const std::string directory = path.substr(0, path.rfind('/'));
     if (!platform::is_directory(directory) && !platform::create_directories(directory)) {
         return false;
     }
@@ -52,6 +87,8 @@ ImportSummary ImportTools(const std::vector<ExchangeTool>& tools, const std::str
                           const ImportProgress& progress) {
     ImportSummary summary;
     std::unordered_set<std::string> taken;
+    TargetNames target;
+    const std::string root = platform::resolve_case(folder);
     for (std::size_t i = 0; i < tools.size(); ++i) {
         if (progress && !progress(i, tools.size())) {
             summary.cancelled = true;
@@ -71,11 +108,12 @@ ImportSummary ImportTools(const std::vector<ExchangeTool>& tools, const std::str
         if (relative != plain) {
             report.Add(tool.path, "", LossReason::Renamed, relative);
         }
-        std::string path = platform::join_path(folder, relative);
-        const bool exists = platform::exists(path);
+        std::string path = platform::join_path(root, relative);
+        // The tool that is there, whatever the case of its name, is the one replaced.
+        const std::optional<std::string> existing = target.Find(path);
+        const bool exists = existing.has_value();
         if (exists) {
-            // The tool that is there, whatever the case of its name, is the one replaced.
-            path = platform::resolve_case(path);
+            path = *existing;
         }
         if (exists && !options.overwrite) {
             report.Add(tool.path, "", LossReason::Exists, path);

@@ -156,6 +156,7 @@ void AddExchangeValue(ExchangeTool& tool, const std::string& name, std::string_v
     tool.parameters.push_back(ParseToolParameter(name, name, text));
 }
 
-void AddExchangeReal(ExchangeTool& tool, const std::string& name, double value) {
-    tool.parameters.push_back(ParseToolParameter(name, name, platform::format_fixed(value, 3)));
+void AddExchangeReal(ExchangeTool& tool, const std::string& name, double value,
+                     LossReport& report) {
+    AddExchangeValue(tool, name, platform::format_fixed(value, 3), report);
 }

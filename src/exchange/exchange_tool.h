@@ -33,8 +33,8 @@ std::optional<std::vector<ExchangeTool>> CollectTools(const std::string& folder,
 // left out (or cut).
 void AddExchangeValue(ExchangeTool& tool, const std::string& name, std::string_view utf8,
                       LossReport& report);
-// A real value with three decimals, as a tool file holds it.
-void AddExchangeReal(ExchangeTool& tool, const std::string& name, double value);
+// A real value in millimetres, checked as AddExchangeValue checks a text.
+void AddExchangeReal(ExchangeTool& tool, const std::string& name, double value, LossReport& report);
 
 // Whether a name can stand in a tool file line and be read back as the same name.
 bool IsToolFileName(std::string_view name);

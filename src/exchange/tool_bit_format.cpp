@@ -177,7 +177,7 @@ std::optional<ExchangeTool> ReadToolBit(std::string_view bytes, const std::strin
     }
     const std::optional<double> diameter = length("Diameter");
     if (diameter) {
-        AddExchangeReal(tool, ParameterNameTable(kTpCdiam), *diameter);
+        AddExchangeReal(tool, ParameterNameTable(kTpCdiam), *diameter, report);
     } else if (!parameters.contains("Diameter")) {
         report.Add(name, "Diameter", LossReason::NotInSource);
     }
@@ -196,7 +196,7 @@ std::optional<ExchangeTool> ReadToolBit(std::string_view bytes, const std::strin
                      ? radius.value_or(0.0)
                      : std::max(0.0, diameter.value_or(0.0) / 2 - radius.value_or(0.0));
     }
-    AddExchangeReal(tool, ParameterNameTable(kTpCrad), corner);
+    AddExchangeReal(tool, ParameterNameTable(kTpCrad), corner, report);
     if (number) {
         AddExchangeValue(tool, ParameterNameTable(kTpCppnum), std::to_string(*number), report);
     }

@@ -132,11 +132,11 @@ std::vector<ExchangeTool> ReadToolTable(std::string_view bytes, LossReport& repo
         }
         AddExchangeValue(tool, ParameterNameTable(kTpCppnum), std::to_string(n), report);
         if (diameter && *diameter >= 0) {
-            AddExchangeReal(tool, ParameterNameTable(kTpCdiam), *diameter);
+            AddExchangeReal(tool, ParameterNameTable(kTpCdiam), *diameter, report);
         } else {
             report.Add(tool.path, "D", diameter ? LossReason::NotANumber : LossReason::NotInSource);
         }
-        AddExchangeReal(tool, ParameterNameTable(kTpCrad), 0.0);
+        AddExchangeReal(tool, ParameterNameTable(kTpCrad), 0.0, report);
         if (!comment.empty()) {
             AddExchangeValue(tool, ParameterNameTable(kTpCdesc), comment, report);
         }
