@@ -37,6 +37,22 @@ constexpr const char* kTextEndsAsComment =
     "W The text\n\n\t'%s'\n\nends in \"**\": a tool file takes such a line for a comment, and "
     "the text would be lost.\nPlease change its end.";
 
+constexpr const char* kExchangeExport = "Export...";
+constexpr const char* kExchangeImport = "Import into this folder...";
+constexpr const char* kExchangeExportFilter =
+    "Tool table (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Tool bit library (*.fctl)|*.fctl||";
+constexpr const char* kExchangeImportFilter =
+    "Tool table (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Tool bits (*.fctl *.fctb)|*.fctl;*.fctb||";
+constexpr const char* kExchangeImporting = "Importing tools...";
+constexpr const char* kExchangeReportTitle = "Export and import";
+constexpr const char* kExchangeSummary =
+    "%s tool files written, %s replaced, %s skipped, %s failed.";
+constexpr const char* kExchangeCancelled =
+    "The import was cancelled: %s tools were not imported. The files written stay.";
+constexpr const char* kExchangeNothingLost = "Nothing was lost.";
+constexpr const char* kExchangeSourceRefused = "E The file\n\n\t'%s'\n\ncannot be imported:\n%s";
+constexpr const char* kExchangeExported = "%s files written: %s";
+
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
@@ -88,6 +104,33 @@ const char* const kTexts[][kLanguageCount] = {
      "f\xFCr "
      "einen Kommentar, und der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende.",
      kTextEndsAsComment, kTextEndsAsComment, kTextEndsAsComment},
+    {kExchangeExport, "Exportieren...", kExchangeExport, kExchangeExport, kExchangeExport},
+    {kExchangeImport, "In diesen Ordner importieren...", kExchangeImport, kExchangeImport,
+     kExchangeImport},
+    {kExchangeExportFilter,
+     "Werkzeugtabelle (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Werkzeugbibliothek (*.fctl)|*.fctl||",
+     kExchangeExportFilter, kExchangeExportFilter, kExchangeExportFilter},
+    {kExchangeImportFilter,
+     "Werkzeugtabelle (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Werkzeuge (*.fctl *.fctb)|*.fctl;*.fctb||",
+     kExchangeImportFilter, kExchangeImportFilter, kExchangeImportFilter},
+    {kExchangeImporting, "Werkzeuge werden importiert...", kExchangeImporting, kExchangeImporting,
+     kExchangeImporting},
+    {kExchangeReportTitle, "Export und Import", kExchangeReportTitle, kExchangeReportTitle,
+     kExchangeReportTitle},
+    {kExchangeSummary,
+     "%s Werkzeugdateien geschrieben, %s ersetzt, %s \xFC"
+     "bersprungen, %s fehlgeschlagen.",
+     kExchangeSummary, kExchangeSummary, kExchangeSummary},
+    {kExchangeCancelled,
+     "Der Import wurde abgebrochen: %s Werkzeuge wurden nicht importiert. Die geschriebenen "
+     "Dateien bleiben.",
+     kExchangeCancelled, kExchangeCancelled, kExchangeCancelled},
+    {kExchangeNothingLost, "Nichts ging verloren.", kExchangeNothingLost, kExchangeNothingLost,
+     kExchangeNothingLost},
+    {kExchangeSourceRefused, "E Die Datei\n\n\t'%s'\n\nkann nicht importiert werden:\n%s",
+     kExchangeSourceRefused, kExchangeSourceRefused, kExchangeSourceRefused},
+    {kExchangeExported, "%s Dateien geschrieben: %s", kExchangeExported, kExchangeExported,
+     kExchangeExported},
 };
 // One row per BuiltinText, in its order.
 static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::Count));

@@ -1,0 +1,60 @@
+#include "gui/dialogs/exchange_report_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/framework/installation_text.h"
+#include "language/builtin_texts.h"
+#include "language/message_catalogue.h"
+
+QString exchangeText(int which, std::initializer_list<QString> arguments) {
+    TalmorError* catalogue = GetCatalogue();
+    QString text = fromInstallationText(
+        builtin_text(static_cast<BuiltinText>(which), catalogue->LanguageIndex()));
+    for (const QString& argument : arguments) {
+        const qsizetype at = text.indexOf(QStringLiteral("%s"));
+        if (at < 0) {
+            break;
+        }
+        text.replace(at, 2, argument);
+    }
+    return text;
+}
+
+ExchangeReportDialog::ExchangeReportDialog(QWidget* parent, const QString& summary,
+                                           const LossReport& report)
+    : QDialog(parent) {
+    setWindowTitle(exchangeText(static_cast<int>(BuiltinText::ExchangeReportTitle)));
+    summary_ = new QLabel(summary, this);
+    summary_->setObjectName(QString::fromLatin1(kSummaryName));
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    report_ = new QPlainTextEdit(this);
+    report_->setObjectName(QString::fromLatin1(kReportName));
+    report_->setReadOnly(true);
+    report_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report_->setAccessibleName(windowTitle());
+    QStringList lines;
+    for (const LossEntry& entry : report.entries()) {
+        lines.append(fromFileName(FormatLossEntry(entry)));
+    }
+    report_->setPlainText(lines.isEmpty()
+                              ? exchangeText(static_cast<int>(BuiltinText::ExchangeNothingLost))
+                              : lines.join(u'\n'));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)
+        ->setAccessibleName(buttons->button(QDialogButtonBox::Close)->text());
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(report_, 1);
+    layout->addWidget(buttons);
+    resize(640, 360);
+}
+
+QString ExchangeReportDialog::reportText() const {
+    return report_->toPlainText();
+}
