@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/framework/installation_text.h"
 #include "language/builtin_texts.h"
@@ -38,16 +39,24 @@ ExchangeReportDialog::ExchangeReportDialog(QWidget* parent, const QString& summa
     report_->setLineWrapMode(QPlainTextEdit::NoWrap);
     report_->setAccessibleName(windowTitle());
     QStringList lines;
+    int widest = 0;  // the tool and field columns line up at one tab stop each
     for (const LossEntry& entry : report.entries()) {
         lines.append(fromFileName(FormatLossEntry(entry)));
+        for (const std::string* part : {&entry.tool, &entry.field}) {
+            widest =
+                std::max(widest, report_->fontMetrics().horizontalAdvance(fromFileName(*part)));
+        }
     }
+    report_->setTabStopDistance(widest + report_->fontMetrics().horizontalAdvance(u'M') * 2);
     report_->setPlainText(lines.isEmpty()
                               ? exchangeText(static_cast<int>(BuiltinText::ExchangeNothingLost))
                               : lines.join(u'\n'));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)
-        ->setAccessibleName(buttons->button(QDialogButtonBox::Close)->text());
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(
+        fromInstallationText(builtin_label(BuiltinLabel::Ok, GetCatalogue()->LanguageIndex())),
+        QDialogButtonBox::AcceptRole);
+    ok->setAccessibleName(ok->text());
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(report_, 1);
