@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "app/file_utilities.h"
 #include "exchange/csv_format.h"
 #include "exchange/tool_table_format.h"
 #include "platform/ascii_case.h"
@@ -152,7 +153,9 @@ ExportResult ExportFolder(const std::string& folder, ExchangeFormat format, bool
             result.files.push_back({"", WriteCsv(*tools, report)});
             break;
         case ExchangeFormat::ToolBits:
-            result.files = WriteToolBits(*tools, last_part(folder) + ".fctl", report);
+            // "." or "lib/" names the library after the folder itself.
+            result.files =
+                WriteToolBits(*tools, last_part(AbsoluteDirectory(folder)) + ".fctl", report);
             break;
     }
     return result;

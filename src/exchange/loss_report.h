@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+// The windows show each reason in their language, in this order: add new ones at the end.
 enum class LossReason {
     NotCarried,       // the target format has no place for the field
     Repeated,         // the tool names the field twice; the first is carried

@@ -33,7 +33,27 @@ enum class BuiltinText {
     ExchangeNothingLost,    // the report without a line
     ExchangeSourceRefused,  // arguments: the path, the reason
     ExchangeExported,       // arguments: the files written, the path
-    Count,                  // not a text: the number of texts
+    // The loss report's reasons, in the order of LossReason.
+    ExchangeReasonNotCarried,
+    ExchangeReasonRepeated,
+    ExchangeReasonNoToolNumber,
+    ExchangeReasonToolNumberUsed,
+    ExchangeReasonToolNumberRange,
+    ExchangeReasonNoSize,
+    ExchangeReasonNotANumber,
+    ExchangeReasonTextCut,
+    ExchangeReasonLineBreak,
+    ExchangeReasonEndsAsComment,
+    ExchangeReasonUnmappable,
+    ExchangeReasonBadName,
+    ExchangeReasonRenamed,
+    ExchangeReasonExists,
+    ExchangeReasonWriteFailed,
+    ExchangeReasonUnknownShape,
+    ExchangeReasonUnreadable,
+    ExchangeReasonNotInSource,
+    ExchangeReasonRenumbered,
+    Count,  // not a text: the number of texts
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

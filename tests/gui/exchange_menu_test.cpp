@@ -104,6 +104,11 @@ private slots:
         QCOMPARE(shown.value(0), QString("0 tool files written, 0 replaced, 2 skipped, 0 failed."));
         QCOMPARE(shown.value(1).count("file exists, skipped"), 2);
         QCOMPARE(rebuilt, 1);
+        installation.useCatalogue("all");
+        shown = reportOf([&] { ImportIntoFolderAsked(&owner, into, {}); });
+        QCOMPARE(shown.value(1).count("Datei existiert, \u00FC"
+                                      "bersprungen"),
+                 2);
     }
 };
 

@@ -11,6 +11,11 @@
 #include "language/builtin_texts.h"
 #include "language/message_catalogue.h"
 
+static_assert(static_cast<int>(BuiltinText::ExchangeReasonRenumbered) -
+                      static_cast<int>(BuiltinText::ExchangeReasonNotCarried) ==
+                  static_cast<int>(LossReason::Renumbered),
+              "one built-in text per loss reason, in its order");
+
 QString exchangeText(int which, std::initializer_list<QString> arguments) {
     TalmorError* catalogue = GetCatalogue();
     QString text = fromInstallationText(
@@ -41,7 +46,14 @@ ExchangeReportDialog::ExchangeReportDialog(QWidget* parent, const QString& summa
     QStringList lines;
     int widest = 0;  // the tool and field columns line up at one tab stop each
     for (const LossEntry& entry : report.entries()) {
-        lines.append(fromFileName(FormatLossEntry(entry)));
+        const int reason = static_cast<int>(BuiltinText::ExchangeReasonNotCarried) +
+                           static_cast<int>(entry.reason);
+        QString line = fromFileName(entry.tool) + u'\t' + fromFileName(entry.field) + u'\t' +
+                       exchangeText(reason);
+        if (!entry.detail.empty()) {
+            line += QStringLiteral(": ") + fromFileName(entry.detail);
+        }
+        lines.append(line);
         for (const std::string* part : {&entry.tool, &entry.field}) {
             widest =
                 std::max(widest, report_->fontMetrics().horizontalAdvance(fromFileName(*part)));
