@@ -23,6 +23,14 @@ public:
     // file is overwritten and refuses a read-only file or a write-protected directory.
     virtual std::optional<std::string> choose_save_file(void* owner,
                                                         const SaveFileRequest& request) = 0;
+    // An existing file to read, offered through the request's filter (its file name and
+    // extension unused); nullopt when the user cancelled. Choosers without one answer Cancel.
+    virtual std::optional<std::string> choose_open_file(void* owner,
+                                                        const SaveFileRequest& request) {
+        (void)owner;
+        (void)request;
+        return std::nullopt;
+    }
 };
 
 // Installs `chooser` (not owned; nullptr removes it) and returns the previous one.

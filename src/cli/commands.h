@@ -21,3 +21,5 @@ int command_tree(const CommandArguments& arguments);
 int command_list(const CommandArguments& arguments);
 int command_find(const CommandArguments& arguments);
 int command_vet(const CommandArguments& arguments);
+int command_export(const CommandArguments& arguments);
+int command_import(const CommandArguments& arguments);

@@ -40,6 +40,9 @@ const Command kCommands[] = {
     {"list", command_list, "list DIR [--diameter] [--sort COL]..."},
     {"find", command_find, "find [--diameter] [--dir DIR] QUERY..."},
     {"vet", command_vet, "vet [DIR]"},
+    {"export", command_export, "export DIR --format tbl|csv|fctb [--recursive] [--inch] [-o OUT]"},
+    {"import", command_import,
+     "import SOURCE --into DIR [--format tbl|csv|fctb] [--overwrite] [--dry-run]"},
 };
 
 void print_usage(std::FILE* stream) {

@@ -67,6 +67,22 @@ constexpr const char* kFindingFedrixForeign =
 constexpr const char* kFindingFedrixStartDepth =
     "E The Fedrix start depth %s is above the maximum depth %s.";
 
+constexpr const char* kExchangeExport = "Export...";
+constexpr const char* kExchangeImport = "Import into this folder...";
+constexpr const char* kExchangeExportFilter =
+    "Tool table (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Tool bit library (*.fctl)|*.fctl||";
+constexpr const char* kExchangeImportFilter =
+    "Tool table (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Tool bits (*.fctl *.fctb)|*.fctl;*.fctb||";
+constexpr const char* kExchangeImporting = "Importing tools...";
+constexpr const char* kExchangeReportTitle = "Export and import";
+constexpr const char* kExchangeSummary =
+    "%s tool files written, %s replaced, %s skipped, %s failed.";
+constexpr const char* kExchangeCancelled =
+    "The import was cancelled: %s tools were not imported. The files written stay.";
+constexpr const char* kExchangeNothingLost = "Nothing was lost.";
+constexpr const char* kExchangeSourceRefused = "E The file\n\n\t'%s'\n\ncannot be imported:\n%s";
+constexpr const char* kExchangeExported = "%s files written: %s";
+
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
     {"E The Initialization File\n\n\t'%s'\n\ndoes not exist!",
@@ -173,6 +189,104 @@ const char* const kTexts[][kLanguageCount] = {
      kFindingFedrixStartDepth, kFindingFedrixStartDepth, kFindingFedrixStartDepth},
     {kSaveToolWithErrors, "Q Das Werkzeug hat Fehler:\n\n%s\n\nWollen Sie es trotzdem speichern?",
      kSaveToolWithErrors, kSaveToolWithErrors, kSaveToolWithErrors},
+    {kExchangeExport, "Exportieren...", kExchangeExport, kExchangeExport, kExchangeExport},
+    {kExchangeImport, "In diesen Ordner importieren...", kExchangeImport, kExchangeImport,
+     kExchangeImport},
+    {kExchangeExportFilter,
+     "Werkzeugtabelle (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Werkzeugbibliothek (*.fctl)|*.fctl||",
+     kExchangeExportFilter, kExchangeExportFilter, kExchangeExportFilter},
+    {kExchangeImportFilter,
+     "Werkzeugtabelle (*.tbl)|*.tbl|CSV (*.csv)|*.csv|Werkzeuge (*.fctl *.fctb)|*.fctl;*.fctb||",
+     kExchangeImportFilter, kExchangeImportFilter, kExchangeImportFilter},
+    {kExchangeImporting, "Werkzeuge werden importiert...", kExchangeImporting, kExchangeImporting,
+     kExchangeImporting},
+    {kExchangeReportTitle, "Export und Import", kExchangeReportTitle, kExchangeReportTitle,
+     kExchangeReportTitle},
+    {kExchangeSummary,
+     "%s Werkzeugdateien geschrieben, %s ersetzt, %s \xFC"
+     "bersprungen, %s fehlgeschlagen.",
+     kExchangeSummary, kExchangeSummary, kExchangeSummary},
+    {kExchangeCancelled,
+     "Der Import wurde abgebrochen: %s Werkzeuge wurden nicht importiert. Die geschriebenen "
+     "Dateien bleiben.",
+     kExchangeCancelled, kExchangeCancelled, kExchangeCancelled},
+    {kExchangeNothingLost, "Nichts ging verloren.", kExchangeNothingLost, kExchangeNothingLost,
+     kExchangeNothingLost},
+    {kExchangeSourceRefused, "E Die Datei\n\n\t'%s'\n\nkann nicht importiert werden:\n%s",
+     kExchangeSourceRefused, kExchangeSourceRefused, kExchangeSourceRefused},
+    {kExchangeExported, "%s Dateien geschrieben: %s", kExchangeExported, kExchangeExported,
+     kExchangeExported},
+    {"not carried by the format", "nicht im Format enthalten", "not carried by the format",
+     "not carried by the format", "not carried by the format"},
+    {"named twice in the tool, only the first carried",
+     "zweimal im Werkzeug genannt, nur das erste \xFC"
+     "bertragen",
+     "named twice in the tool, only the first carried",
+     "named twice in the tool, only the first carried",
+     "named twice in the tool, only the first carried"},
+    {"no tool number, tool skipped",
+     "keine Werkzeugnummer, Werkzeug \xFC"
+     "bersprungen",
+     "no tool number, tool skipped", "no tool number, tool skipped",
+     "no tool number, tool skipped"},
+    {"tool number used by an earlier tool",
+     "Werkzeugnummer schon von einem fr\xFCheren Werkzeug belegt",
+     "tool number used by an earlier tool", "tool number used by an earlier tool",
+     "tool number used by an earlier tool"},
+    {"tool number out of range, tool skipped",
+     "Werkzeugnummer au\xDF"
+     "erhalb des Bereichs, Werkzeug \xFC"
+     "bersprungen",
+     "tool number out of range, tool skipped", "tool number out of range, tool skipped",
+     "tool number out of range, tool skipped"},
+    {"no diameter or body radius", "weder Durchmesser noch Radius", "no diameter or body radius",
+     "no diameter or body radius", "no diameter or body radius"},
+    {"not a number or out of range, left out",
+     "keine Zahl oder au\xDF"
+     "erhalb des Bereichs, weggelassen",
+     "not a number or out of range, left out", "not a number or out of range, left out",
+     "not a number or out of range, left out"},
+    {"longer than 255 characters, cut", "l\xE4nger als 255 Zeichen, gek\xFCrzt",
+     "longer than 255 characters, cut", "longer than 255 characters, cut",
+     "longer than 255 characters, cut"},
+    {"holds a line break or NUL, left out", "enth\xE4lt einen Zeilenumbruch oder NUL, weggelassen",
+     "holds a line break or NUL, left out", "holds a line break or NUL, left out",
+     "holds a line break or NUL, left out"},
+    {"ends in ** and would read as a comment, left out",
+     "endet auf ** und w\xFCrde als Kommentar gelesen, weggelassen",
+     "ends in ** and would read as a comment, left out",
+     "ends in ** and would read as a comment, left out",
+     "ends in ** and would read as a comment, left out"},
+    {"characters outside the code page became ?",
+     "Zeichen au\xDF"
+     "erhalb der Codepage wurden zu ?",
+     "characters outside the code page became ?", "characters outside the code page became ?",
+     "characters outside the code page became ?"},
+    {"name cannot stand in a tool file, left out",
+     "Name kann nicht in einer Werkzeugdatei stehen, weggelassen",
+     "name cannot stand in a tool file, left out", "name cannot stand in a tool file, left out",
+     "name cannot stand in a tool file, left out"},
+    {"file name changed", "Dateiname ge\xE4ndert", "file name changed", "file name changed",
+     "file name changed"},
+    {"file exists, skipped",
+     "Datei existiert, \xFC"
+     "bersprungen",
+     "file exists, skipped", "file exists, skipped", "file exists, skipped"},
+    {"cannot be written", "kann nicht geschrieben werden", "cannot be written", "cannot be written",
+     "cannot be written"},
+    {"shape not known, tool skipped",
+     "Form unbekannt, Werkzeug \xFC"
+     "bersprungen",
+     "shape not known, tool skipped", "shape not known, tool skipped",
+     "shape not known, tool skipped"},
+    {"cannot be read, skipped",
+     "nicht lesbar, \xFC"
+     "bersprungen",
+     "cannot be read, skipped", "cannot be read, skipped", "cannot be read, skipped"},
+    {"not in the source", "nicht in der Quelle", "not in the source", "not in the source",
+     "not in the source"},
+    {"numbered in the library", "in der Bibliothek nummeriert", "numbered in the library",
+     "numbered in the library", "numbered in the library"},
 };
 // One row per BuiltinText, in its order.
 static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::Count));

@@ -40,7 +40,39 @@ enum class BuiltinText {
     FindingFedrixForeign,
     FindingFedrixStartDepth,  // start depth, maximum depth
     SaveToolWithErrors,       // question; argument: the errors, one a line
-    Count,                    // not a text: the number of texts
+    // Export and import through the tool tree's context menu.
+    ExchangeExportCaption,  // the menu entry
+    ExchangeImportCaption,  // the menu entry
+    ExchangeExportFilter,   // the save picker's filter: tool table, CSV, tool bit library
+    ExchangeImportFilter,   // the open picker's filter, the same formats
+    ExchangeImporting,      // the progress window's label
+    ExchangeReportTitle,    // the report window's title
+    ExchangeSummary,        // arguments: written, replaced, skipped, failed
+    ExchangeCancelled,      // argument: the tools not imported
+    ExchangeNothingLost,    // the report without a line
+    ExchangeSourceRefused,  // arguments: the path, the reason
+    ExchangeExported,       // arguments: the files written, the path
+    // The loss report's reasons, in the order of LossReason.
+    ExchangeReasonNotCarried,
+    ExchangeReasonRepeated,
+    ExchangeReasonNoToolNumber,
+    ExchangeReasonToolNumberUsed,
+    ExchangeReasonToolNumberRange,
+    ExchangeReasonNoSize,
+    ExchangeReasonNotANumber,
+    ExchangeReasonTextCut,
+    ExchangeReasonLineBreak,
+    ExchangeReasonEndsAsComment,
+    ExchangeReasonUnmappable,
+    ExchangeReasonBadName,
+    ExchangeReasonRenamed,
+    ExchangeReasonExists,
+    ExchangeReasonWriteFailed,
+    ExchangeReasonUnknownShape,
+    ExchangeReasonUnreadable,
+    ExchangeReasonNotInSource,
+    ExchangeReasonRenumbered,
+    Count,  // not a text: the number of texts
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

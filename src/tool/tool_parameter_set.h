@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tool/parameter_table.h"
@@ -26,6 +27,9 @@ public:
     void SetValueByIndex(ParameterIndex index, const ParameterValue& value);
     void SetByIndex(ParameterIndex index, const ParameterValue& value);
     bool RemoveByIndex(ParameterIndex index);
+    // Adds a record at the end as a tool file line would add it: a repeated name gives a
+    // second record. For tools built from other formats.
+    void Append(ToolParameter parameter) { parameters_.push_back(std::move(parameter)); }
     int FindByName(const std::string& name) const;
 
     // Compares every applied parameter with the toolpath; when some differ and show_message is

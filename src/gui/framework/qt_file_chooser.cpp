@@ -25,3 +25,17 @@ std::optional<std::string> QtFileChooser::choose_save_file(void* owner,
     }
     return toFileName(QDir::toNativeSeparators(dialog.selectedFiles().front()));
 }
+
+std::optional<std::string> QtFileChooser::choose_open_file(void* owner,
+                                                           const SaveFileRequest& request) {
+    QFileDialog dialog(static_cast<QWidget*>(owner), fromInstallationText(request.title),
+                       fromFileName(request.folder));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFiltersOf(request.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return toFileName(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+}

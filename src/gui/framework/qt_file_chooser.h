@@ -11,4 +11,6 @@ public:
     std::optional<std::string> choose_directory(void* owner, const std::string& title) override;
     std::optional<std::string> choose_save_file(void* owner,
                                                 const SaveFileRequest& request) override;
+    std::optional<std::string> choose_open_file(void* owner,
+                                                const SaveFileRequest& request) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "gui/framework/installation_text.h"
 #include "language/message_presenter.h"
@@ -55,6 +56,17 @@ SaveFileDialog::SaveFileDialog(QWidget* parent, const SaveFileRequest& request)
         suffix.remove(0, 1);
     }
     setDefaultSuffix(suffix);
+    // With several formats on offer, a name typed without an extension takes the chosen one's.
+    if (filters.size() > 1) {
+        connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+            const qsizetype star = filter.indexOf(QStringLiteral("(*."));
+            if (star >= 0) {
+                const qsizetype end =
+                    filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star + 3);
+                setDefaultSuffix(filter.mid(star + 3, end - star - 3));
+            }
+        });
+    }
     if (!request.file_name.empty()) {
         selectFile(fromFileName(request.file_name));
     }

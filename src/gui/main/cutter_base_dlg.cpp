@@ -18,6 +18,7 @@
 #include "app/path_parts.h"
 #include "app/window_messages.h"
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/exchange_menu.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/framework/accessible_input.h"
 #include "gui/framework/accessible_names.h"
@@ -248,6 +249,7 @@ void CCutterBaseDlg::connectCommands() {
             [this](QTreeWidgetItem* newItem) { selectionChanged(newItem); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { treeDoubleClicked(); });
     connect(tree_, &CTreeCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
+    InstallExchangeMenu(tree_, [this] { RebuildTree(); });
     onClick(main_ids::kOptions, [this] { Options(); });
     // The search's result list leads the tree as the folder list does.
     for (CListCtrlTool* list : {list_, search_->results()}) {
