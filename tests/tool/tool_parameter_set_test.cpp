@@ -151,6 +151,13 @@ TEST_F(ToolSetTest, LabelsComeFromTheDefinitionsFileOfTheLanguage) {
     ParameterValue value;
     tool.SetByIndex(kTpTol, value);
     EXPECT_EQ(tool.parameters()[2].label, "Tolerance");
+    // A changed file gives the tools loaded afterwards its labels; those loaded before keep
+    // theirs. Another language is another file.
+    home.write("texte/kvxvars.fra", "[kvxvars]\r\nTP_BRAD=Rayon\r\n");
+    EXPECT_EQ(Load("B:       &TP_BRAD=5\r\n").parameters()[0].label, "Rayon");
+    EXPECT_EQ(tool.parameters()[0].label, "Rayon du corps");
+    env.set("KVXLANG", "ang");
+    EXPECT_EQ(Load("B:       &TP_BRAD=5\r\n").parameters()[0].label, "B");
 }
 
 using ChangeFileTest = ToolSetTest;

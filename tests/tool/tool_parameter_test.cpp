@@ -41,6 +41,11 @@ TEST(ToolValueParsing, KindFollowsTheName) {
         EXPECT_EQ(p.applied, applied) << name;
         EXPECT_EQ(p.text, kind == ParameterKind::Text ? value : "") << name;
     }
+    for (ParameterIndex i = 1; i < kParameterCount; ++i) {
+        const std::string name = ParameterNameTable(i);
+        EXPECT_EQ(ParameterIndexOf(name), i) << name;
+        EXPECT_EQ(ParameterIndexOf(name + "X") + ParameterIndexOf(name.substr(1)), 0) << name;
+    }
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", " 42x").integer, 42);
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", "").integer, 0);
 }

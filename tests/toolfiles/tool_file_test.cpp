@@ -61,6 +61,26 @@ TEST(ToolFile, LineRules) {
     }
 }
 
+// Labels and names of every length up to past two wide steps of the scan, each on a line
+// followed by another and on the last line: no token reaches into the next line or past the end.
+TEST(ToolFile, TokensOfAnyLengthEndAtTheirSeparator) {
+    for (std::size_t label = 1; label <= 40; ++label) {
+        for (std::size_t name = 1; name <= 36; name += 5) {
+            const std::string line = std::string(label, 'L') + ": &" + std::string(name, 'N');
+            for (const std::string& bytes :
+                 {line + "=v\nX: &NEXT=w", "A: &B=c\r\n" + line + " \t"}) {
+                const auto entries = parse_tool_file(bytes);
+                ASSERT_EQ(entries.size(), 2u) << bytes;
+                const ToolFileEntry& entry = bytes.front() == 'A' ? entries[1] : entries[0];
+                EXPECT_EQ(entry.label + "|" + entry.name + "|" + entry.value,
+                          line.substr(0, label) + "|" + std::string(name, 'N') + "|" +
+                              (bytes.front() == 'A' ? "" : "v"))
+                    << bytes;
+            }
+        }
+    }
+}
+
 // Lines ending in "**" are comments; long lines and NUL bytes stay whole.
 TEST(ToolFile, SkipsCommentsAndKeepsLongLines) {
     const std::string value(300, 'v');
