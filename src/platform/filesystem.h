@@ -89,6 +89,9 @@ std::FILE* open_regular_stream(const std::string& path, bool for_update = false)
 
 // Reads a whole regular file; nullopt when it cannot be opened or read.
 std::optional<std::string> read_file(const std::string& path);
+// The same into `bytes`, whose storage is reused; false (and `bytes` unspecified) when the file
+// cannot be read.
+bool read_file_into(const std::string& path, std::string& bytes);
 
 // Replaces the file with these bytes atomically: a temporary file in the same directory is
 // written, flushed and renamed over the target, so a failed write leaves the old file intact

@@ -81,6 +81,14 @@ std::FILE* open_regular_stream(const std::string& path, bool for_update) {
 }
 
 std::optional<std::string> read_file(const std::string& path) {
+    std::string bytes;
+    if (!read_file_into(path, bytes)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool read_file_into(const std::string& path, std::string& bytes) {
     struct Closer {
         int fd;
         ~Closer() {
@@ -92,13 +100,13 @@ std::optional<std::string> read_file(const std::string& path) {
     struct stat info {};
     const Closer file{open_regular(path, false, info)};
     if (file.fd < 0) {
-        return std::nullopt;
+        return false;
     }
     // Read into a string sized by the file: one read takes a file that did not change since
     // the open, and a short read of exactly that size is its end. Anything else reads on to
     // the end, so a file that grows or shrinks meanwhile is still read whole.
     const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
-    std::string bytes(expected > 0 ? expected + 1 : 4096, '\0');
+    bytes.resize(expected > 0 ? expected + 1 : 4096);
     std::size_t size = 0;
     bool blocking = false;
     while (true) {
@@ -118,12 +126,12 @@ std::optional<std::string> read_file(const std::string& path) {
                 blocking = true;
                 continue;
             }
-            return std::nullopt;
+            return false;
         }
         size += static_cast<std::size_t>(got);
         if (got == 0 || (size == expected && static_cast<std::size_t>(got) < wanted)) {
             bytes.resize(size);
-            return bytes;
+            return true;
         }
     }
 }

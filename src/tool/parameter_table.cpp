@@ -1,8 +1,9 @@
 #include "tool/parameter_table.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -62,6 +63,32 @@ constexpr std::array<ParameterIndex, kSlots> kSlotIndex = [] {
     return slots;
 }();
 
+// Names are short: compared a machine word at a time, the two words overlapping, rather than
+// byte by byte or through a library call. Both have the same size.
+template <typename Word>
+Word WordAt(const char* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+template <typename Word>
+bool SameWords(std::string_view a, std::string_view b) {
+    const std::size_t last = a.size() - sizeof(Word);
+    return WordAt<Word>(a.data()) == WordAt<Word>(b.data()) &&
+           WordAt<Word>(a.data() + last) == WordAt<Word>(b.data() + last);
+}
+
+bool SameBytes(std::string_view a, std::string_view b) {
+    if (a.size() >= sizeof(std::uint64_t) && a.size() <= 2 * sizeof(std::uint64_t)) {
+        return SameWords<std::uint64_t>(a, b);
+    }
+    if (a.size() >= sizeof(std::uint32_t) && a.size() < sizeof(std::uint64_t)) {
+        return SameWords<std::uint32_t>(a, b);
+    }
+    return a == b;
+}
+
 bool in_table(ParameterIndex index) {
     return index > 0 && index < kParameterCount;
 }
@@ -78,7 +105,7 @@ ParameterIndex ParameterIndexOf(std::string_view name) {
     }
     for (std::size_t slot = SlotOf(name); kSlotIndex[slot] != 0; slot = (slot + 1) % kSlots) {
         const std::string_view known = kRows[kSlotIndex[slot]].name;
-        if (known.size() == name.size() && std::equal(known.begin(), known.end(), name.begin())) {
+        if (known.size() == name.size() && SameBytes(known, name)) {
             return kSlotIndex[slot];
         }
     }

@@ -53,21 +53,31 @@ const std::string* DefinedLabel(const VariableDefinitions& definitions, const Ta
 
 void ToolParameterSet::Load(const std::string& path) {
     path_ = path;
-    const std::optional<std::string> bytes = platform::read_file(path);
-    if (!bytes) {
+    // The bytes are only parsed here: one buffer per thread serves every tool loaded, unless a
+    // huge file made it so large that it should not be kept.
+    constexpr std::size_t kKeptBuffer = 1 << 16;
+    thread_local std::string buffer;
+    struct Release {
+        ~Release() {
+            if (buffer.capacity() > kKeptBuffer) {
+                std::string().swap(buffer);
+            }
+        }
+    } release;
+    if (!platform::read_file_into(path, buffer)) {
         return;
     }
     loaded_ = true;
     definitions_ = VariableDefinitions::Open(VariableDefinitionsPath());
     const TableLabels* table = definitions_ ? &LabelsOfTable(*definitions_) : nullptr;
     // Every tool that is shown is loaded: the records are made in place from the lines, and a
-    // label the definitions give is shared, never copied.
-    // Room for the lines of a usual tool file, without counting them first; longer files grow.
+    // label the definitions give is shared, never copied. Room is made for the lines of a usual
+    // tool file without counting them first; longer files grow.
     constexpr std::size_t kUsualLength = 40;
     constexpr std::size_t kUsualLines = 64;
     parameters_.reserve(parameters_.size() +
-                        std::min(bytes->size() / kUsualLength + 1, kUsualLines));
-    ToolFileLines file(*bytes);
+                        std::min(buffer.size() / kUsualLength + 1, kUsualLines));
+    ToolFileLines file(buffer);
     ToolFileLine line;
     while (file.Next(line)) {
         ToolParameter& parameter = parameters_.emplace_back();
