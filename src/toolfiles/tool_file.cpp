@@ -55,6 +55,31 @@ const char* find_separator(const char* pos, const char* limit) {
     return pos;
 }
 
+// The text without the blanks at its end, looked at eight bytes at a time: a label is padded
+// with up to two dozen of them.
+std::string_view trim_blanks(std::string_view text) {
+    constexpr std::uint64_t kBlanks = 0x2020202020202020;
+    constexpr std::size_t kWord = sizeof kBlanks;
+    while (text.size() >= kWord) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + text.size() - kWord, kWord);
+        if constexpr (std::endian::native == std::endian::big) {
+            word = __builtin_bswap64(word);
+        }
+        const std::uint64_t others = word ^ kBlanks;  // a zero byte for each blank
+        if (others != 0) {
+            const std::size_t last = (63 - static_cast<std::size_t>(__builtin_clzll(others))) / 8;
+            text.remove_suffix(kWord - 1 - last);
+            return text;
+        }
+        text.remove_suffix(kWord);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 std::string_view trim_line_end(std::string_view line) {
     while (!line.empty()) {
         char c = line.back();
@@ -106,10 +131,7 @@ bool split_line(std::string_view line, ToolFileLine& parts, const char* limit) {
         pos = std::min(find_separator(pos, limit), end);
         tokens[t] = std::string_view(start, static_cast<std::size_t>(pos - start));
     }
-    parts.label = tokens[0];
-    while (!parts.label.empty() && parts.label.back() == ' ') {
-        parts.label.remove_suffix(1);
-    }
+    parts.label = trim_blanks(tokens[0]);
     parts.name = tokens[2];
     // Only the one separator that ended the name is consumed: the value may start with '='.
     parts.value = pos < end ? std::string_view(pos + 1, static_cast<std::size_t>(end - pos - 1))
