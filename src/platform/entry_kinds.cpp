@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/filesystem.h"
+#include "platform/path_identity.h"
 
 namespace platform {
 
@@ -14,7 +15,8 @@ std::vector<DirectoryEntry> list_entry_kinds(const std::string& directory) {
     return read_entry_kinds(directory).value_or(std::vector<DirectoryEntry>());
 }
 
-std::optional<std::vector<DirectoryEntry>> read_entry_kinds(const std::string& directory) {
+std::optional<std::vector<DirectoryEntry>> read_entry_kinds(const std::string& directory,
+                                                            FileIdentity* identity) {
     std::vector<DirectoryEntry> entries;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(resolve_case(directory).c_str()),
                                             &::closedir);
@@ -22,6 +24,14 @@ std::optional<std::vector<DirectoryEntry>> read_entry_kinds(const std::string& d
         return std::nullopt;
     }
     const int folder = ::dirfd(dir.get());
+    if (identity != nullptr) {
+        struct stat info {};
+        if (::fstat(folder, &info) != 0) {
+            return std::nullopt;
+        }
+        *identity = {static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino)};
+    }
     while (const dirent* raw = ::readdir(dir.get())) {
         const std::string_view name(raw->d_name);
         if (name == "." || name == "..") {

@@ -11,6 +11,8 @@
 
 namespace platform {
 
+struct FileIdentity;
+
 inline constexpr char kPathSeparator = '/';
 
 // True for either separator: configuration written on Windows uses '\'.
@@ -51,8 +53,10 @@ bool wildcard_match(std::string_view pattern, std::string_view name);
 // is_directory and is_symlink, read from the listing itself where the file system records the
 // kind, so that a scan of thousands of files reads no attributes. No "." and "..", no order.
 std::vector<DirectoryEntry> list_entry_kinds(const std::string& directory);
-// The same; nullopt when the directory cannot be read.
-std::optional<std::vector<DirectoryEntry>> read_entry_kinds(const std::string& directory);
+// The same; nullopt when the directory cannot be read. With `identity`, also the directory
+// the path leads to (links followed), from the same opening.
+std::optional<std::vector<DirectoryEntry>> read_entry_kinds(const std::string& directory,
+                                                            FileIdentity* identity = nullptr);
 
 std::optional<std::string> current_directory();
 bool set_current_directory(const std::string& path);
@@ -85,6 +89,9 @@ std::FILE* open_regular_stream(const std::string& path, bool for_update = false)
 
 // Reads a whole regular file; nullopt when it cannot be opened or read.
 std::optional<std::string> read_file(const std::string& path);
+// The same into `bytes`, whose storage is reused; false (and `bytes` unspecified) when the file
+// cannot be read.
+bool read_file_into(const std::string& path, std::string& bytes);
 
 // Replaces the file with these bytes atomically: a temporary file in the same directory is
 // written, flushed and renamed over the target, so a failed write leaves the old file intact

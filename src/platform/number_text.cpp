@@ -15,6 +15,11 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Numbers of at most this many digits are below 2^53, as are the powers of ten up to 10^15.
+constexpr std::size_t kExactDigits = 15;
+constexpr double kPowersOfTen[kExactDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // Leading white space and an optional sign; returns whether the sign is a minus.
 bool skip_blanks_and_sign(std::string_view text, std::size_t& i) {
     while (i < text.size() && is_c_space(text[i])) {
@@ -55,19 +60,31 @@ ParsedDouble parse_leading_double(std::string_view text) {
     bool negative = skip_blanks_and_sign(text, i);
     std::size_t start = i;
     std::size_t mantissa_digits = 0;
+    std::size_t fraction_digits = 0;
+    std::uint64_t mantissa = 0;  // exact while mantissa_digits stays within kExactDigits
     while (i < text.size() && is_digit(text[i])) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
         ++i;
         ++mantissa_digits;
     }
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && is_digit(text[i])) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
             ++i;
             ++mantissa_digits;
+            ++fraction_digits;
         }
     }
     if (mantissa_digits == 0) {
         return {};
+    }
+    const bool has_exponent = i < text.size() && (text[i] == 'e' || text[i] == 'E');
+    if (!has_exponent && mantissa_digits <= kExactDigits) {
+        // Both the digits as an integer and the power of ten are exact doubles, and a division
+        // rounds correctly: the value is the one the full conversion below gives, only sooner.
+        const double value = static_cast<double>(mantissa) / kPowersOfTen[fraction_digits];
+        return {negative ? -value : value, i};
     }
     std::size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {

@@ -57,6 +57,63 @@ void make_blocking(int fd) {
     ::fcntl(fd, F_SETFL, 0);
 }
 
+// Reads a whole regular file into `bytes`; the stamp of the file it opened when asked for. A
+// file larger than `largest` is not read.
+bool read_file_bounded(const std::string& path, std::string& bytes, FileStamp* stamp,
+                       std::int64_t largest) {
+    struct Closer {
+        int fd;
+        ~Closer() {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    };
+    struct stat info {};
+    const Closer file{open_regular(path, false, info)};
+    if (file.fd < 0) {
+        return false;
+    }
+    if (stamp != nullptr) {
+        *stamp = stamp_of(info);
+    }
+    if (info.st_size > largest) {
+        return false;
+    }
+    // Read into a string sized by the file: one read takes a file that did not change since
+    // the open, and a short read of exactly that size is its end. Anything else reads on to
+    // the end, so a file that grows or shrinks meanwhile is still read whole.
+    const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    bytes.resize(expected > 0 ? expected + 1 : 4096);
+    std::size_t size = 0;
+    bool blocking = false;
+    while (true) {
+        if (size == bytes.size()) {
+            bytes.resize(std::max<std::size_t>(2 * size, 4096));
+        }
+        const std::size_t wanted = bytes.size() - size;
+        const ssize_t got = ::read(file.fd, bytes.data() + size, wanted);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            // O_NONBLOCK has no effect on a regular file, but should one ever refuse to wait,
+            // read it as a blocking descriptor.
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && !blocking) {
+                make_blocking(file.fd);
+                blocking = true;
+                continue;
+            }
+            return false;
+        }
+        size += static_cast<std::size_t>(got);
+        if (got == 0 || (size == expected && static_cast<std::size_t>(got) < wanted)) {
+            bytes.resize(size);
+            return true;
+        }
+    }
+}
+
 }  // namespace
 
 int open_regular_file(const std::string& path, bool for_update) {
@@ -83,61 +140,24 @@ std::FILE* open_regular_stream(const std::string& path, bool for_update) {
 }
 
 std::optional<std::string> read_file(const std::string& path) {
-    FileStamp stamp;
-    return read_file_stamped(path, stamp, std::numeric_limits<std::int64_t>::max());
+    std::string bytes;
+    if (!read_file_into(path, bytes)) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::optional<std::string> read_file_stamped(const std::string& path, FileStamp& stamp,
                                              std::int64_t largest) {
-    struct Closer {
-        int fd;
-        ~Closer() {
-            if (fd >= 0) {
-                ::close(fd);
-            }
-        }
-    };
-    struct stat info {};
-    const Closer file{open_regular(path, false, info)};
-    if (file.fd < 0) {
+    std::string bytes;
+    if (!read_file_bounded(path, bytes, &stamp, largest)) {
         return std::nullopt;
     }
-    stamp = stamp_of(info);
-    if (info.st_size > largest) {
-        return std::nullopt;
-    }
-    // Read into a string sized by the file: one read takes a file that did not change since
-    // the open, and a short read of exactly that size is its end. Anything else reads on to
-    // the end, so a file that grows or shrinks meanwhile is still read whole.
-    const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
-    std::string bytes(expected > 0 ? expected + 1 : 4096, '\0');
-    std::size_t size = 0;
-    bool blocking = false;
-    while (true) {
-        if (size == bytes.size()) {
-            bytes.resize(std::max<std::size_t>(2 * size, 4096));
-        }
-        const std::size_t wanted = bytes.size() - size;
-        const ssize_t got = ::read(file.fd, bytes.data() + size, wanted);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            // O_NONBLOCK has no effect on a regular file, but should one ever refuse to wait,
-            // read it as a blocking descriptor.
-            if ((errno == EAGAIN || errno == EWOULDBLOCK) && !blocking) {
-                make_blocking(file.fd);
-                blocking = true;
-                continue;
-            }
-            return std::nullopt;
-        }
-        size += static_cast<std::size_t>(got);
-        if (got == 0 || (size == expected && static_cast<std::size_t>(got) < wanted)) {
-            bytes.resize(size);
-            return bytes;
-        }
-    }
+    return bytes;
+}
+
+bool read_file_into(const std::string& path, std::string& bytes) {
+    return read_file_bounded(path, bytes, nullptr, std::numeric_limits<std::int64_t>::max());
 }
 
 }  // namespace platform

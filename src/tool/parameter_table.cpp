@@ -1,5 +1,10 @@
 #include "tool/parameter_table.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 struct ParameterRow {
@@ -36,6 +41,54 @@ constexpr ParameterRow kRows[kParameterCount] = {
     {"TP_INDEX82", ParameterKind::None, 4},
 };
 
+// Every line of every tool file read is looked up: names are found through a hash of their
+// length and two letters, in a table of open addressing filled at compile time.
+constexpr std::size_t kSlots = 64;
+
+constexpr std::size_t SlotOf(std::string_view name) {
+    return (name.size() * 31 + static_cast<unsigned char>(name[name.size() / 2]) * 7 +
+            static_cast<unsigned char>(name.back())) %
+           kSlots;
+}
+
+constexpr std::array<ParameterIndex, kSlots> kSlotIndex = [] {
+    std::array<ParameterIndex, kSlots> slots{};
+    for (ParameterIndex i = 1; i < kParameterCount; ++i) {
+        std::size_t slot = SlotOf(kRows[i].name);
+        while (slots[slot] != 0) {
+            slot = (slot + 1) % kSlots;
+        }
+        slots[slot] = i;
+    }
+    return slots;
+}();
+
+// Names are short: compared a machine word at a time, the two words overlapping, rather than
+// byte by byte or through a library call. Both have the same size.
+template <typename Word>
+Word WordAt(const char* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+template <typename Word>
+bool SameWords(std::string_view a, std::string_view b) {
+    const std::size_t last = a.size() - sizeof(Word);
+    return WordAt<Word>(a.data()) == WordAt<Word>(b.data()) &&
+           WordAt<Word>(a.data() + last) == WordAt<Word>(b.data() + last);
+}
+
+bool SameBytes(std::string_view a, std::string_view b) {
+    if (a.size() >= sizeof(std::uint64_t) && a.size() <= 2 * sizeof(std::uint64_t)) {
+        return SameWords<std::uint64_t>(a, b);
+    }
+    if (a.size() >= sizeof(std::uint32_t) && a.size() < sizeof(std::uint64_t)) {
+        return SameWords<std::uint32_t>(a, b);
+    }
+    return a == b;
+}
+
 bool in_table(ParameterIndex index) {
     return index > 0 && index < kParameterCount;
 }
@@ -47,15 +100,13 @@ const char* ParameterNameTable(ParameterIndex index) {
 }
 
 ParameterIndex ParameterIndexOf(std::string_view name) {
-    // Every line of every tool file read is looked up: only names of the same length and the
-    // same last letter are compared.
     if (name.empty()) {
         return 0;
     }
-    for (ParameterIndex i = 1; i < kParameterCount; ++i) {
-        const std::string_view known = kRows[i].name;
-        if (known.size() == name.size() && known.back() == name.back() && known == name) {
-            return i;
+    for (std::size_t slot = SlotOf(name); kSlotIndex[slot] != 0; slot = (slot + 1) % kSlots) {
+        const std::string_view known = kRows[kSlotIndex[slot]].name;
+        if (known.size() == name.size() && SameBytes(known, name)) {
+            return kSlotIndex[slot];
         }
     }
     return 0;

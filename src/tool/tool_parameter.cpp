@@ -7,6 +7,12 @@
 namespace {
 // The reciprocal of the float 0.001 in double precision.
 constexpr double kThousandth = 999.999952502551;
+
+// A value buffer ended at its first zero byte: what follows it was never part of the text.
+std::string_view LimitedText(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    return text.substr(0, kMaxParameterText);
+}
 }  // namespace
 
 float ParseToolReal(std::string_view text) {
@@ -28,21 +34,24 @@ std::int32_t ParseToolInteger(std::string_view text) {
 }
 
 std::string LimitParameterText(std::string_view text) {
-    // A value buffer ended at its first zero byte: what follows it was never part of the text.
-    text = text.substr(0, text.find('\0'));
-    return std::string(text.substr(0, kMaxParameterText));
+    return std::string(LimitedText(text));
 }
 
 ToolParameter ParseToolParameter(std::string label, std::string name, std::string_view value) {
     ToolParameter parameter;
     parameter.label = std::move(label);
     parameter.name = std::move(name);
+    ParseToolValue(parameter, value);
+    return parameter;
+}
+
+void ParseToolValue(ToolParameter& parameter, std::string_view value) {
     parameter.index = ParameterIndexOf(parameter.name);
     parameter.applied = true;
     switch (ParameterKindOf(parameter.index)) {
         case ParameterKind::Text:
             parameter.kind = ParameterKind::Text;
-            parameter.text = LimitParameterText(value);
+            parameter.text.assign(LimitedText(value));
             break;
         case ParameterKind::Real:
             parameter.kind = ParameterKind::Real;
@@ -55,11 +64,10 @@ ToolParameter ParseToolParameter(std::string label, std::string name, std::strin
         case ParameterKind::None:
             // Unknown names, TP_TYPE and TP_INDEX82 are kept and written back, never applied.
             parameter.kind = ParameterKind::Text;
-            parameter.text = LimitParameterText(value);
+            parameter.text.assign(LimitedText(value));
             parameter.applied = false;
             break;
     }
-    return parameter;
 }
 
 ToolParameter MakeToolParameter(ParameterIndex index, const ParameterValue& value) {

@@ -25,40 +25,72 @@ std::string fixed3(float value) {
 }
 
 // The labels of the table's names, looked up once per reading of the definitions file rather
-// than once per parameter of every tool loaded.
-const std::string* TableLabel(const VariableDefinitions& definitions, ParameterIndex index) {
-    static std::optional<VariableDefinitions> read;
-    static std::array<const std::string*, kParameterCount> labels{};
+// than once per parameter of every tool loaded. Per thread, as tools are also read on workers.
+using TableLabels = std::array<const std::string*, kParameterCount>;
+const TableLabels& LabelsOfTable(const VariableDefinitions& definitions) {
+    thread_local std::optional<VariableDefinitions> read;  // keeps the reading compared alive
+    thread_local TableLabels labels{};
     if (!read || !read->SameReading(definitions)) {
-        read = definitions;  // keeps the labels pointed to
+        read = definitions;
         for (ParameterIndex i = 1; i < kParameterCount; ++i) {
             labels[static_cast<std::size_t>(i)] = definitions.Find(ParameterNameTable(i));
         }
     }
-    return labels[static_cast<std::size_t>(index)];
+    return labels;
+}
+
+// The label the definitions give a parameter; nullptr when they give none or an empty one.
+const std::string* DefinedLabel(const VariableDefinitions& definitions, const TableLabels& table,
+                                const ToolParameter& parameter) {
+    // A parameter with an index has the table's name.
+    const std::string* label = parameter.index > 0
+                                   ? table[static_cast<std::size_t>(parameter.index)]
+                                   : definitions.Find(parameter.name);
+    return label != nullptr && !label->empty() ? label : nullptr;
 }
 
 }  // namespace
 
 void ToolParameterSet::Load(const std::string& path) {
     path_ = path;
-    const std::optional<std::string> bytes = platform::read_file(path);
-    if (!bytes) {
+    // The bytes are only parsed here: one buffer per thread serves every tool loaded, unless a
+    // huge file made it so large that it should not be kept.
+    constexpr std::size_t kKeptBuffer = 1 << 16;
+    thread_local std::string buffer;
+    struct Release {
+        ~Release() {
+            if (buffer.capacity() > kKeptBuffer) {
+                std::string().swap(buffer);
+            }
+        }
+    } release;
+    if (!platform::read_file_into(path, buffer)) {
         return;
     }
     loaded_ = true;
-    // Every tool that is shown is loaded: the lines go straight into the parameters.
-    std::size_t lines = 1;
-    for (std::size_t end = bytes->find('\n'); end != std::string::npos;
-         end = bytes->find('\n', end + 1)) {
-        ++lines;
+    definitions_ = VariableDefinitions::Open(VariableDefinitionsPath());
+    const TableLabels* table = definitions_ ? &LabelsOfTable(*definitions_) : nullptr;
+    // Every tool that is shown is loaded: the records are made in place from the lines, and a
+    // label the definitions give is shared, never copied. Room is made for the lines of a usual
+    // tool file without counting them first; longer files grow.
+    constexpr std::size_t kUsualLength = 40;
+    constexpr std::size_t kUsualLines = 64;
+    parameters_.reserve(parameters_.size() +
+                        std::min(buffer.size() / kUsualLength + 1, kUsualLines));
+    ToolFileLines file(buffer);
+    ToolFileLine line;
+    while (file.Next(line)) {
+        ToolParameter& parameter = parameters_.emplace_back();
+        parameter.name.assign(line.name);
+        ParseToolValue(parameter, line.value);
+        const std::string* label =
+            table != nullptr ? DefinedLabel(*definitions_, *table, parameter) : nullptr;
+        if (label != nullptr) {
+            parameter.label.Share(*label);
+        } else {
+            parameter.label = std::string(line.label);
+        }
     }
-    parameters_.reserve(parameters_.size() + lines);
-    for_each_tool_file_line(*bytes, [this](const ToolFileLine& line) {
-        parameters_.push_back(
-            ParseToolParameter(std::string(line.label), std::string(line.name), line.value));
-    });
-    ReloadLabels();
 }
 
 bool ToolParameterSet::Save(const std::string& path) {
@@ -81,18 +113,14 @@ bool ToolParameterSet::Save(const std::string& path) {
 }
 
 void ToolParameterSet::ReloadLabels() {
-    auto definitions = VariableDefinitions::Open(VariableDefinitionsPath());
-    if (!definitions) {
-        definitions_path_.clear();
+    definitions_ = VariableDefinitions::Open(VariableDefinitionsPath());
+    if (!definitions_) {
         return;
     }
-    definitions_path_ = definitions->Path();
+    const TableLabels& table = LabelsOfTable(*definitions_);
     for (auto& parameter : parameters_) {
-        // A parameter with an index has the table's name.
-        const std::string* label = parameter.index > 0 ? TableLabel(*definitions, parameter.index)
-                                                       : definitions->Find(parameter.name);
-        if (label != nullptr && !label->empty()) {
-            parameter.label = *label;
+        if (const std::string* label = DefinedLabel(*definitions_, table, parameter)) {
+            parameter.label.Share(*label);
         }
     }
 }
@@ -140,9 +168,11 @@ void ToolParameterSet::SetByIndex(ParameterIndex index, const ParameterValue& va
         present = std::move(parameter);
         return;
     }
-    if (!definitions_path_.empty()) {
-        if (auto definitions = VariableDefinitions::Open(definitions_path_)) {
-            parameter.label = definitions->Label(parameter.name, "");
+    if (definitions_) {
+        if (auto definitions = VariableDefinitions::Open(definitions_->Path())) {
+            if (const std::string* label = definitions->Find(parameter.name)) {
+                parameter.label = ParameterLabel::Shared(*label);
+            }
         }
     }
     parameters_.push_back(std::move(parameter));

@@ -3,12 +3,14 @@
 // applied; an absent one is left as the toolpath has it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tool/parameter_table.h"
 #include "tool/tool_parameter.h"
+#include "toolfiles/variable_definitions.h"
 
 class ToolpathValues;
 
@@ -50,7 +52,6 @@ public:
     const std::string& path() const { return path_; }
     bool loaded() const { return loaded_; }
     const std::vector<ToolParameter>& parameters() const { return parameters_; }
-    const std::string& definitions_path() const { return definitions_path_; }
 
 private:
     bool IsParameterConsistent(const ToolParameter& parameter,
@@ -62,5 +63,6 @@ private:
     std::string path_;
     bool loaded_ = false;
     std::vector<ToolParameter> parameters_;
-    std::string definitions_path_;
+    // The definitions file the labels were last taken from.
+    std::optional<VariableDefinitions> definitions_;
 };

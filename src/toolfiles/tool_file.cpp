@@ -1,6 +1,10 @@
 #include "toolfiles/tool_file.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/filesystem.h"
 
@@ -19,6 +23,61 @@ constexpr std::array<bool, 256> kSeparator = [] {
 
 bool is_separator(char c) {
     return kSeparator[static_cast<unsigned char>(c)];
+}
+
+// The first separator in [pos, limit), or limit. Sixteen bytes are compared at once where that
+// many remain: a library of tools is mostly labels and names to scan.
+const char* find_separator(const char* pos, const char* limit) {
+    using Bytes = unsigned char __attribute__((vector_size(16)));
+    constexpr std::size_t kWidth = sizeof(Bytes);
+    while (static_cast<std::size_t>(limit - pos) >= kWidth) {
+        Bytes bytes;
+        std::memcpy(&bytes, pos, kWidth);
+        const auto hits =
+            (bytes == ':') | (bytes == '&') | (bytes == '=') | (bytes == '\n') | (bytes == '\r');
+        std::uint64_t halves[2];
+        std::memcpy(halves, &hits, kWidth);
+        if constexpr (std::endian::native == std::endian::big) {
+            halves[0] = __builtin_bswap64(halves[0]);
+            halves[1] = __builtin_bswap64(halves[1]);
+        }
+        if (halves[0] != 0) {
+            return pos + __builtin_ctzll(halves[0]) / 8;
+        }
+        if (halves[1] != 0) {
+            return pos + 8 + __builtin_ctzll(halves[1]) / 8;
+        }
+        pos += kWidth;
+    }
+    while (pos < limit && !is_separator(*pos)) {
+        ++pos;
+    }
+    return pos;
+}
+
+// The text without the blanks at its end, looked at eight bytes at a time: a label is padded
+// with up to two dozen of them.
+std::string_view trim_blanks(std::string_view text) {
+    constexpr std::uint64_t kBlanks = 0x2020202020202020;
+    constexpr std::size_t kWord = sizeof kBlanks;
+    while (text.size() >= kWord) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + text.size() - kWord, kWord);
+        if constexpr (std::endian::native == std::endian::big) {
+            word = __builtin_bswap64(word);
+        }
+        const std::uint64_t others = word ^ kBlanks;  // a zero byte for each blank
+        if (others != 0) {
+            const std::size_t last = (63 - static_cast<std::size_t>(__builtin_clzll(others))) / 8;
+            text.remove_suffix(kWord - 1 - last);
+            return text;
+        }
+        text.remove_suffix(kWord);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 std::string_view trim_line_end(std::string_view line) {
@@ -54,34 +113,30 @@ std::string value_for_writing(const std::string& value) {
     return result;
 }
 
-// The parts of a trimmed line; nullopt when it holds no name.
-std::optional<ToolFileLine> split_line(std::string_view line) {
-    std::size_t pos = 0;
+// The parts of a trimmed line; false when it holds no name. The bytes from `line.data()` may
+// be read up to `limit` (at least the line's end), so that a token is found in wide steps; what
+// lies past the line's end never becomes part of a token.
+bool split_line(std::string_view line, ToolFileLine& parts, const char* limit) {
+    const char* const end = line.data() + line.size();
+    const char* pos = line.data();
     std::string_view tokens[3];
     for (int t = 0; t < 3; ++t) {
-        while (pos < line.size() && is_separator(line[pos])) {
+        while (pos < end && is_separator(*pos)) {
             ++pos;
         }
-        if (pos >= line.size()) {
-            return std::nullopt;
+        if (pos >= end) {
+            return false;
         }
-        std::size_t start = pos;
-        while (pos < line.size() && !is_separator(line[pos])) {
-            ++pos;
-        }
-        tokens[t] = line.substr(start, pos - start);
+        const char* const start = pos;
+        pos = std::min(find_separator(pos, limit), end);
+        tokens[t] = std::string_view(start, static_cast<std::size_t>(pos - start));
     }
-    ToolFileLine parts;
-    parts.label = tokens[0];
-    while (!parts.label.empty() && parts.label.back() == ' ') {
-        parts.label.remove_suffix(1);
-    }
+    parts.label = trim_blanks(tokens[0]);
     parts.name = tokens[2];
     // Only the one separator that ended the name is consumed: the value may start with '='.
-    if (pos < line.size()) {
-        parts.value = line.substr(pos + 1);
-    }
-    return parts;
+    parts.value = pos < end ? std::string_view(pos + 1, static_cast<std::size_t>(end - pos - 1))
+                            : std::string_view();
+    return true;
 }
 
 }  // namespace
@@ -91,12 +146,12 @@ bool ends_as_comment(std::string_view text) {
 }
 
 std::optional<ToolFileEntry> parse_tool_file_line(std::string_view line) {
-    const std::optional<ToolFileLine> parts = split_line(line);
-    if (!parts) {
+    ToolFileLine parts;
+    if (!split_line(line, parts, line.data() + line.size())) {
         return std::nullopt;
     }
-    return ToolFileEntry{std::string(parts->label), std::string(parts->name),
-                         std::string(parts->value)};
+    return ToolFileEntry{std::string(parts.label), std::string(parts.name),
+                         std::string(parts.value)};
 }
 
 std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
@@ -108,21 +163,30 @@ std::vector<ToolFileEntry> parse_tool_file(std::string_view bytes) {
     return entries;
 }
 
-void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit) {
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
+bool ToolFileLines::Next(ToolFileLine& line) {
+    const char* const limit = rest_.data() + rest_.size();
+    while (!rest_.empty()) {
         // Lines are read whole: cutting a long line into pieces would turn the tail of a long
         // value into a parameter line of its own.
-        std::size_t end = bytes.find('\n', pos);
-        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        std::string_view line = trim_line_end(bytes.substr(pos, next - pos));
-        pos = next;
-        if (line.empty() || ends_as_comment(line)) {
+        const std::size_t end = rest_.find('\n');
+        const std::size_t next = end == std::string_view::npos ? rest_.size() : end + 1;
+        const std::string_view text = trim_line_end(rest_.substr(0, next));
+        rest_.remove_prefix(next);
+        if (text.empty() || text.ends_with("**")) {
             continue;
         }
-        if (const auto parts = split_line(line)) {
-            visit(*parts);
+        if (split_line(text, line, limit)) {
+            return true;
         }
+    }
+    return false;
+}
+
+void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit) {
+    ToolFileLines lines(bytes);
+    ToolFileLine line;
+    while (lines.Next(line)) {
+        visit(line);
     }
 }
 

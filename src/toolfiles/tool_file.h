@@ -30,9 +30,18 @@ struct ToolFileLine {
     std::string_view name;
     std::string_view value;
 };
-using ToolFileVisitor = std::function<void(const ToolFileLine&)>;
 // The parameter lines of the bytes in file order, as parse_tool_file finds them, without
-// copying any part: for readers that keep only some values.
+// copying any part: `while (lines.Next(line))`.
+class ToolFileLines {
+public:
+    explicit ToolFileLines(std::string_view bytes) : rest_(bytes) {}
+    bool Next(ToolFileLine& line);
+
+private:
+    std::string_view rest_;
+};
+using ToolFileVisitor = std::function<void(const ToolFileLine&)>;
+// The same lines through a callback: for readers that keep only some values.
 void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit);
 
 // nullopt when the file cannot be read.

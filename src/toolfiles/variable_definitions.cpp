@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <mutex>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/code_page.h"
 #include "platform/file_stamp.h"
@@ -64,7 +66,7 @@ struct FoldedEqual {
 
 // The labels of one reading of the file, each already cut to what a label holds.
 struct VariableDefinitions::Content {
-    std::unordered_map<std::string, std::string, FoldedHash, FoldedEqual> labels;
+    std::unordered_map<std::string, const std::string*, FoldedHash, FoldedEqual> labels;
 };
 
 namespace {
@@ -77,10 +79,25 @@ struct CachedFile {
 };
 
 // Files by path. Every tool that is loaded or saved asks for its labels: a stat decides
-// whether the file is still there and unchanged, and only a changed file is read again.
+// whether the file is still there and unchanged, and only a changed file is read again. A path
+// once asked for stays, so that its readings can refer to it without a copy.
 std::map<std::string, CachedFile, std::less<>>& cache() {
     static std::map<std::string, CachedFile, std::less<>> files;
     return files;
+}
+
+// Tools are also read on worker threads.
+std::mutex& cache_mutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// Each label text once for the whole run, so that the records of every tool loaded can point
+// to it instead of holding a copy. Only texts of definitions files come here: a few hundred,
+// and a file read again adds only the texts it changed.
+const std::string* shared_label(std::string text) {
+    static std::unordered_set<std::string> texts;
+    return &*texts.insert(std::move(text)).first;
 }
 
 std::shared_ptr<const VariableDefinitions::Content> read_labels(const std::string& path,
@@ -92,8 +109,8 @@ std::shared_ptr<const VariableDefinitions::Content> read_labels(const std::strin
         // The first of equal keys is the one a lookup in the file finds.
         for (const std::string& key : document->keys(kSection)) {
             if (content->labels.find(key) == content->labels.end()) {
-                content->labels.emplace(key,
-                                        document->get_string(kSection, key, "", kLabelCapacity));
+                content->labels.emplace(
+                    key, shared_label(document->get_string(kSection, key, "", kLabelCapacity)));
             }
         }
     }
@@ -117,35 +134,53 @@ std::string language_code() {
 
 }  // namespace
 
-std::string VariableDefinitionsPath() {
-    const char* home = std::getenv("KVXHOME");
-    std::string directory = platform::join_path(home != nullptr ? home : "", "texte");
-    return platform::join_path(directory, "kvxvars." + language_code());
+const std::string& VariableDefinitionsPath() {
+    // Asked for by every tool loaded: made again only when KVXHOME or the language changed.
+    struct Made {
+        std::string home;
+        std::string language;
+        std::string path;
+    };
+    thread_local std::optional<Made> made;
+    const char* variable = std::getenv("KVXHOME");
+    const std::string_view home = variable != nullptr ? variable : "";
+    std::string language = language_code();
+    if (!made || made->home != home || made->language != language) {
+        std::string directory = platform::join_path(std::string(home), "texte");
+        std::string path = platform::join_path(directory, "kvxvars." + language);
+        made = Made{std::string(home), std::move(language), std::move(path)};
+    }
+    return made->path;
 }
 
 std::optional<VariableDefinitions> VariableDefinitions::Open(const std::string& path) {
     const std::optional<platform::FileStamp> stamp = platform::regular_file_stamp(path);
+    const std::lock_guard<std::mutex> lock(cache_mutex());
     auto& files = cache();
+    auto found = files.find(path);
     if (!stamp) {
-        if (auto found = files.find(path); found != files.end()) {
-            files.erase(found);
+        if (found != files.end()) {
+            found->second.content.reset();
         }
         return std::nullopt;
     }
-    CachedFile& file = files[path];
+    if (found == files.end()) {
+        found = files.emplace(path, CachedFile{}).first;
+    }
+    CachedFile& file = found->second;
     if (!file.content || !file.read || !(file.stamp == *stamp)) {
         file.stamp = *stamp;
         file.content = read_labels(path, file.read);
     }
     VariableDefinitions definitions;
-    definitions.path_ = path;
+    definitions.path_ = &found->first;
     definitions.content_ = file.content;
     return definitions;
 }
 
 const std::string* VariableDefinitions::Find(std::string_view key) const {
     const auto found = content_->labels.find(platform::profile_text::trim_spaces(key));
-    return found != content_->labels.end() ? &found->second : nullptr;
+    return found != content_->labels.end() ? found->second : nullptr;
 }
 
 std::string VariableDefinitions::Label(std::string_view key, std::string_view default_value) const {

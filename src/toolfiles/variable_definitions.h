@@ -9,7 +9,7 @@
 
 // Where the file of the user's language would be (KVXHOME unset counts as empty; the language
 // is KVXLANG, "ang" when unset).
-std::string VariableDefinitionsPath();
+const std::string& VariableDefinitionsPath();
 
 class VariableDefinitions {
 public:
@@ -18,11 +18,12 @@ public:
     // from the one it had when it was last read. nullopt when no regular file is there.
     static std::optional<VariableDefinitions> Open(const std::string& path);
 
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return *path_; }
     // Value of the key in section "kvxvars" (at most 1023 characters), or the default.
     std::string Label(std::string_view key, std::string_view default_value) const;
     // The value of the key in section "kvxvars" (at most 1023 characters); nullptr when the
-    // section has no such key.
+    // section has no such key. The text stays valid and unchanged for the rest of the run, also
+    // after the file is read again: records may keep the pointer instead of a copy.
     const std::string* Find(std::string_view key) const;
     // Whether both come from the same reading of the same file.
     bool SameReading(const VariableDefinitions& other) const { return content_ == other.content_; }
@@ -30,6 +31,6 @@ public:
     struct Content;
 
 private:
-    std::string path_;
+    const std::string* path_ = nullptr;  // the cache's own copy, kept for the whole run
     std::shared_ptr<const Content> content_;
 };

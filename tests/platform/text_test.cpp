@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "platform/code_page.h"
@@ -59,6 +61,13 @@ TEST(NumberText, LeadingNumbersStopWhereTheNumberEndsAndClamp) {
         auto parsed = platform::parse_leading_double(text);
         EXPECT_DOUBLE_EQ(parsed.value, value) << text;
         EXPECT_EQ(parsed.consumed, consumed) << text;
+    }
+    // Correctly rounded like the C library, also where a shortcut through powers of a tenth
+    // or more digits than a double holds exactly would be off by one unit in the last place.
+    for (const char* text :
+         {"0.3", "2.001", "123456789.123", "999999999999999", "0.000000000000001",
+          "9007199254740993", "942814121621.4977", "-0.1"}) {
+        EXPECT_EQ(platform::parse_leading_double(text).value, std::strtod(text, nullptr)) << text;
     }
     EXPECT_TRUE(std::isinf(platform::parse_leading_double("1e400").value));
     EXPECT_TRUE(std::signbit(platform::parse_leading_double("-1e400").value));

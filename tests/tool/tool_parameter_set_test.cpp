@@ -39,7 +39,7 @@ const char kTool[] =
 std::string listing(const ToolParameterSet& tool) {
     std::string text;
     for (const ToolParameter& p : tool.parameters()) {
-        text += p.label + ":" + p.name + "=" + FormatParameterValue(p) + (p.applied ? " " : "~ ");
+        text += p.label.str() + ":" + p.name + "=" + FormatParameterValue(p) + (p.applied ? " " : "~ ");
     }
     return text;
 }
@@ -143,6 +143,13 @@ TEST_F(ToolSetTest, LabelsFromTheDefinitionsFileAlsoForTheAutoFlagBits) {
     EXPECT_EQ(listing(tool),
               "Rayon du corps:TP_BRAD=5.000 Corner Radius:TP_CRAD=1.000 "
               "Tolerance:TP_TOL=0.000 ");
+    // A changed file gives the tools loaded afterwards its labels; those loaded before keep
+    // theirs. Another language is another file.
+    home.write("texte/kvxvars.fra", "[kvxvars]\r\nTP_BRAD=Rayon\r\n");
+    EXPECT_EQ(Load("B:       &TP_BRAD=5\r\n").parameters()[0].label, "Rayon");
+    EXPECT_EQ(tool.parameters()[0].label, "Rayon du corps");
+    env.set("KVXLANG", "ang");
+    EXPECT_EQ(Load("B:       &TP_BRAD=5\r\n").parameters()[0].label, "B");
 }
 
 using ChangeFileTest = ToolSetTest;

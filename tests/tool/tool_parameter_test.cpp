@@ -24,9 +24,29 @@ TEST(ToolValueParsing, RealsCarryThreeDecimals) {
     EXPECT_GE(static_cast<double>(ParseToolReal("2.001")) - 2.0, 0.001);
 }
 
-// Texts keep blanks, end at 255 characters or a NUL; integers take their leading digits.
-TEST(ToolValueParsing, TextsAndIntegers) {
-    EXPECT_EQ(ParseToolParameter("L", "TP_COMMENT", "  a=b & c").text, "  a=b & c");
+// The kind follows the name; texts keep blanks, end at 255 characters or a NUL; integers take
+// their leading digits.
+TEST(ToolValueParsing, KindsTextsAndIntegers) {
+    // name, value, kind, applied
+    const std::tuple<const char*, const char*, ParameterKind, bool> cases[] = {
+        {"TP_COMMENT", "  a=b & c", ParameterKind::Text, true},
+        {"TP_BRAD", "5", ParameterKind::Real, true},
+        {"TP_CPPNUM", "12", ParameterKind::Integer, true},
+        {"TP_TYPE", "201", ParameterKind::Text, false},
+        {"TP_INDEX82", ".\\a.wkz", ParameterKind::Text, false},
+        {"tp_brad", "5", ParameterKind::Text, false},  // names compare with case
+    };
+    for (const auto& [name, value, kind, applied] : cases) {
+        const ToolParameter p = ParseToolParameter("L", name, value);
+        EXPECT_EQ(p.kind, kind) << name;
+        EXPECT_EQ(p.applied, applied) << name;
+        EXPECT_EQ(p.text, kind == ParameterKind::Text ? value : "") << name;
+    }
+    for (ParameterIndex i = 1; i < kParameterCount; ++i) {
+        const std::string name = ParameterNameTable(i);
+        EXPECT_EQ(ParameterIndexOf(name), i) << name;
+        EXPECT_EQ(ParameterIndexOf(name + "X") + ParameterIndexOf(name.substr(1)), 0) << name;
+    }
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", " 42x").integer, 42);
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", "").integer, 0);
     std::string long_text(300, 'x');

@@ -61,6 +61,31 @@ TEST(ToolFile, LineRules) {
     }
 }
 
+// Labels (with a blank inside and up to ten at their end) and names of every length up to past
+// two wide steps of the scan, each on a line followed by another and on the last line: no token
+// reaches into the next line or past the end, and only the label's trailing blanks are cut.
+TEST(ToolFile, TokensOfAnyLengthEndAtTheirSeparator) {
+    for (std::size_t length = 1; length <= 40; ++length) {
+        std::string label(length, 'L');
+        label[length / 2] = ' ';
+        const std::string expected = label.substr(0, label.find_last_not_of(' ') + 1);
+        for (std::size_t name = 1; name <= 36; name += 5) {
+            const std::string line =
+                label + std::string(length % 11, ' ') + ": &" + std::string(name, 'N');
+            for (const std::string& bytes :
+                 {line + "=v\nX: &NEXT=w", "A: &B=c\r\n" + line + " \t"}) {
+                const auto entries = parse_tool_file(bytes);
+                ASSERT_EQ(entries.size(), 2u) << bytes;
+                const ToolFileEntry& entry = bytes.front() == 'A' ? entries[1] : entries[0];
+                EXPECT_EQ(entry.label + "|" + entry.name + "|" + entry.value,
+                          expected + "|" + std::string(name, 'N') + "|" +
+                              (bytes.front() == 'A' ? "" : "v"))
+                    << bytes;
+            }
+        }
+    }
+}
+
 // Lines ending in "**" are comments; long lines and NUL bytes stay whole.
 TEST(ToolFile, SkipsCommentsAndKeepsLongLines) {
     const std::string value(300, 'v');

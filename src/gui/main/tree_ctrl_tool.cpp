@@ -33,7 +33,7 @@ QIcon makeImage(const char* name) {
     return icon;
 }
 
-const QIcon& image(int number) {
+const QIcon& imageIcon(int number) {
     static const std::array<QIcon, 5> images = [] {
         std::array<QIcon, 5> made;
         for (std::size_t i = 0; i < made.size(); ++i) {
@@ -42,6 +42,55 @@ const QIcon& image(int number) {
         return made;
     }();
     return images[static_cast<std::size_t>(number)];
+}
+
+// An item with its path, image and kind as members rather than item data: a library of
+// 20,000 tools is filled without a variant per item and role. The roles still answer.
+class ToolItem : public QTreeWidgetItem {
+public:
+    ToolItem(const QString& text, std::string path, int image, bool hasChildren)
+        : path_(std::move(path)), image_(image), hasChildren_(hasChildren) {
+        setText(0, text);
+        // An empty folder keeps its expand button: it is a folder, not a tool.
+        setChildIndicatorPolicy(hasChildren ? ShowIndicator : DontShowIndicator);
+    }
+
+    const std::string& path() const { return path_; }
+    int image() const { return image_; }
+    bool hasChildren() const { return hasChildren_; }
+    void showImage(int number) {
+        if (number != image_) {
+            image_ = number;
+            emitDataChanged();
+        }
+    }
+
+    QVariant data(int column, int role) const override {
+        if (column == 0) {
+            switch (role) {
+                case kPathRole:
+                    return QByteArray::fromStdString(path_);
+                case kImageRole:
+                    return image_;
+                case kHasChildrenRole:
+                    return hasChildren_;
+                case Qt::DecorationRole:
+                    return imageIcon(image_);
+                default:
+                    break;
+            }
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    std::string path_;
+    int image_;
+    bool hasChildren_;
+};
+
+const ToolItem* toolItem(const QTreeWidgetItem* item) {
+    return static_cast<const ToolItem*>(item);
 }
 
 }  // namespace
@@ -77,34 +126,24 @@ CTreeCtrlTool::CTreeCtrlTool(QWidget* parent) : QTreeWidget(parent) {
 void CTreeCtrlTool::rebuildTree(const std::string& toolDirectory, bool fedrixEnabled) {
     clearSelection();
     clear();
-    const ToolTreeItem scanned = ScanToolTree(toolDirectory, fedrixEnabled);
+    ToolTreeItem scanned = ScanToolTree(toolDirectory, fedrixEnabled);
     // Built detached and inserted in one step: the view then lays out 20,000 items once.
-    auto* root = new QTreeWidgetItem;
-    root->setText(0, fromFileName(scanned.text));
-    root->setData(0, kPathRole, QByteArray::fromStdString(scanned.path));
-    root->setData(0, kHasChildrenRole, true);
-    root->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    showImage(root, kImageRoot);
+    auto* root =
+        new ToolItem(fromFileName(scanned.text), std::move(scanned.path), kImageRoot, true);
     insertChildren(root, scanned);
     addTopLevelItem(root);
     setAccessibleDescription(root->text(0));
 }
 
-void CTreeCtrlTool::insertChildren(QTreeWidgetItem* parent, const ToolTreeItem& scanned) {
+void CTreeCtrlTool::insertChildren(QTreeWidgetItem* parent, ToolTreeItem& scanned) {
     QList<QTreeWidgetItem*> children;
     children.reserve(static_cast<qsizetype>(scanned.children.size()));
-    for (const ToolTreeItem& child : scanned.children) {
-        auto* item = new QTreeWidgetItem;
-        item->setText(0, fromFileName(child.text));
-        item->setData(0, kPathRole, QByteArray::fromStdString(child.path));
-        item->setData(0, kHasChildrenRole, child.HasChildren());
-        // An empty folder keeps its expand button: it is a folder, not a tool.
-        item->setChildIndicatorPolicy(child.HasChildren() ? QTreeWidgetItem::ShowIndicator
-                                                          : QTreeWidgetItem::DontShowIndicator);
+    for (ToolTreeItem& child : scanned.children) {
+        auto* item = new ToolItem(fromFileName(child.text), std::move(child.path), child.image,
+                                  child.HasChildren());
         if (child.HasChildren()) {
             insertChildren(item, child);
         }
-        showImage(item, child.image);
         children.append(item);
     }
     parent->addChildren(children);
@@ -120,15 +159,15 @@ QTreeWidgetItem* CTreeCtrlTool::selectedItem() const {
 }
 
 std::string CTreeCtrlTool::itemPath(const QTreeWidgetItem* item) {
-    return item != nullptr ? item->data(0, kPathRole).toByteArray().toStdString() : std::string();
+    return item != nullptr ? toolItem(item)->path() : std::string();
 }
 
 bool CTreeCtrlTool::itemHasChildren(const QTreeWidgetItem* item) {
-    return item != nullptr && item->data(0, kHasChildrenRole).toBool();
+    return item != nullptr && toolItem(item)->hasChildren();
 }
 
 int CTreeCtrlTool::itemImage(const QTreeWidgetItem* item) {
-    return item != nullptr ? item->data(0, kImageRole).toInt() : -1;
+    return item != nullptr ? toolItem(item)->image() : -1;
 }
 
 QTreeWidgetItem* CTreeCtrlTool::findTreeItem(QTreeWidgetItem* start,
@@ -138,7 +177,7 @@ QTreeWidgetItem* CTreeCtrlTool::findTreeItem(QTreeWidgetItem* start,
     }
     for (int i = 0; i < start->childCount(); ++i) {
         QTreeWidgetItem* child = start->child(i);
-        if (platform::ascii_equal_ignoring_case(itemPath(child), path)) {
+        if (platform::ascii_equal_ignoring_case(toolItem(child)->path(), path)) {
             return child;
         }
         if (itemHasChildren(child)) {
@@ -182,8 +221,7 @@ void CTreeCtrlTool::keyPressEvent(QKeyEvent* event) {
 }
 
 void CTreeCtrlTool::showImage(QTreeWidgetItem* item, int number) {
-    item->setData(0, kImageRole, number);
-    item->setIcon(0, image(number));
+    static_cast<ToolItem*>(item)->showImage(number);
 }
 
 void CTreeCtrlTool::reportSelection(const QItemSelection& selected,

@@ -1,6 +1,7 @@
 #pragma once
 // The tool library as a tree: the tool directory as the single root, its folders, the tool files.
-// Shows what ScanToolTree (app/tool_tree.h) found; each item owns its full path. The main dialog
+// Shows what ScanToolTree (app/tool_tree.h) found; each item owns its full path. Every item is
+// one the tree made: the static functions below take no others. The main dialog
 // gives the tree its id and object name and handles double-clicks (QTreeWidget's own
 // itemDoubleClicked), the selection change and the Delete key.
 
@@ -49,7 +50,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void insertChildren(QTreeWidgetItem* parent, const ToolTreeItem& scanned);
+    // Moves the paths out of `scanned`.
+    void insertChildren(QTreeWidgetItem* parent, ToolTreeItem& scanned);
     void showImage(QTreeWidgetItem* item, int image);
     void reportSelection(const QItemSelection& selected, const QItemSelection& deselected);
 };
