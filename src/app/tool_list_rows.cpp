@@ -124,7 +124,8 @@ void ReadToolRowValues(ToolListRow& row, bool diameter_mode) {
 }
 
 std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
-                                          const ToolListProgress& progress) {
+                                          const ToolListProgress& progress,
+                                          const ToolRowValues& values) {
     std::vector<ToolListRow> rows;
     std::string directory = source.directory;
     if (!ValidateDirectory(directory, false, false)) {
@@ -198,7 +199,11 @@ std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
         const std::string fedrix_name = upper(StripExtension(entry.name) + ".ncs");
         row.image = names.count(fedrix_name) != 0 ? kImageFedrixTool : kImageTool;
         row.columns[kColumnName] = entry.name;
-        ReadToolRowValues(row, source.diameter_mode);
+        if (values) {
+            values(row);
+        } else {
+            ReadToolRowValues(row, source.diameter_mode);
+        }
         add(std::move(row));
     }
     return rows;

@@ -16,6 +16,7 @@
 #include "app/file_chooser.h"
 #include "app/file_utilities.h"
 #include "app/path_parts.h"
+#include "app/tool_removal.h"
 #include "app/window_messages.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/options_dialog.h"
@@ -23,6 +24,7 @@
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
+#include "gui/framework/desktop_trash.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/installation_text.h"
 #include "gui/framework/layout_manager.h"
@@ -139,6 +141,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
     sheet_->setGeometry(findControl(this, main_ids::kSheetPlace)->geometry());
     sheet_->show();
     createList();
+    followLibrary();
 
     readToolpathType();
     applyLanguageTexts();
@@ -402,6 +405,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         fedrixRejected_.clear();
     }
     std::string shown = path;
+    captureLoaded(path);
     const bool isTool = LoadTool(shown, checkConsistency);
     if (list_ != nullptr) {
         list_->fill(shown, isTool);
@@ -453,6 +457,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
             fromFileName(shown) + QLatin1Char(' ') + fromInstallationText(NotAToolFileNote());
     }
     exchangeToControls();
+    followShown(path, shown, isTool);
     --showDepth_;
 }
 
@@ -503,6 +508,7 @@ void CCutterBaseDlg::SelectPath(const std::string& path) {
 
 void CCutterBaseDlg::RebuildTree() {
     tree_->rebuildTree(ToolDirectory(), fedrixEnabled_);
+    followLibrary();
     if (QTreeWidgetItem* root = tree_->rootItem()) {
         root->setExpanded(true);
     }
@@ -601,6 +607,9 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
     if (!chosen) {
         return SaveOutcome::Cancelled;
     }
+    if (const std::optional<SaveOutcome> stop = guardOverwrite(*chosen)) {
+        return *stop;
+    }
     if (!fedrixFileMayBeWritten(*chosen, fedrixEnabled_, fedrixChecked_)) {
         return SaveOutcome::Failed;
     }
@@ -659,13 +668,16 @@ void CCutterBaseDlg::DeleteTool() {
     }
     const std::string path = CTreeCtrlTool::itemPath(item);
     const std::string folder = DirectoryPart(path);
-    const DeleteOutcome outcome = DeleteFileAsked(path, true);
+    if (!mayDelete(path)) {
+        return;
+    }
+    const DeleteOutcome outcome = RemoveFileAsked(path, moveToDesktopTrash);
     if (outcome == DeleteOutcome::AlreadyGone) {
         ValidateFile(path, true);
     } else if (outcome != DeleteOutcome::Deleted) {
         return;
     }
-    DeleteFileAsk(FedrixFilePath(path), false);
+    RemoveCompanionFile(FedrixFilePath(path), moveToDesktopTrash);
     list_->forgetDirectory();
     SetToolModified(false);
     SetFedrixModified(false);

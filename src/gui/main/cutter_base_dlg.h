@@ -9,8 +9,10 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/loaded_tool_bytes.h"
 #include "app/startup_configuration.h"
 #include "gui/pages/field_host.h"
 #include "tool/toolpath_reader_values.h"
@@ -21,6 +23,7 @@ class CSheetTool;
 class CTreeCtrlTool;
 class LanguageBox;
 class LayoutManager;
+class LibraryWatcher;
 class QAction;
 class QTreeWidgetItem;
 class ToolParameterSet;
@@ -90,6 +93,7 @@ public:
     CTreeCtrlTool* Tree() const { return tree_; }
     CSheetTool* Sheet() const { return sheet_; }
     CListCtrlTool* List() const { return list_; }
+    LibraryWatcher* Watcher() const { return watcher_; }
 
     // FieldHost
     ToolParameterSet* CurrentTool() override { return tool_.get(); }
@@ -108,7 +112,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    enum class SaveOutcome { Saved, Cancelled, Failed };
+    // Reloaded: the file changed on disk and the user kept that version, dropping the edits.
+    enum class SaveOutcome { Saved, Cancelled, Failed, Reloaded };
 
     void buildControls();
     void addAboutEntry();
@@ -133,6 +138,16 @@ private:
     void readToolpathType();
     void limitWindowSize();
     void showAbout();
+
+    // The library on disk (cutter_base_dlg_library.cpp).
+    void followLibrary();
+    void captureLoaded(const std::string& path);
+    void followShown(const std::string& requested, const std::string& shown, bool isTool);
+    std::optional<SaveOutcome> guardOverwrite(const std::string& target);
+    bool mayDelete(const std::string& path);
+    void reloadShown();
+    void shownToolChangedOnDisk();
+    void selectedItemRemoved(const std::string& path);
 
     std::string outputFile_;
     std::int32_t toolpathNumber_;
@@ -174,4 +189,7 @@ private:
     // announced in this run.
     int showDepth_ = 0;
     std::string fedrixRejected_;
+    // The shown tool's files as loaded, and what follows the library on disk.
+    LoadedToolBytes loaded_;
+    LibraryWatcher* watcher_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTreeView>
+#include <set>
 #include <string>
 
 #include "app/tool_list_rows.h"
@@ -51,6 +52,9 @@ public:
     ToolListModel* toolModel() const { return model_; }
     // Times the disk was read for a folder since the list was made.
     int folderReads() const { return folderReads_; }
+    // The folder shown changed on disk: its rows brought up to date in place, reading only the
+    // tool files named in `changedNames` or new (library_watcher.cpp); returns the files read.
+    std::size_t refreshInPlace(const std::set<std::string>& changedNames);
 
 signals:
     // The user moved the selection with a navigation key or clicked: the main window selects

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "app/tool_list_refresh.h"
 #include "app/tool_list_rows.h"
 #include "app/tool_list_sort.h"
 
@@ -30,10 +31,15 @@ public:
     // A header click: sorts the rows, keeping the selection and current row with their rows.
     void headerClick(int column);
     const ToolListSort& sortState() const { return sort_; }
+    // Whether a header click ordered the rows since they were set.
+    bool sorted() const { return sorted_; }
+    // Applies an in-place update of the rows (library_watcher.cpp).
+    void applyEdit(const ToolListEdit& edit);
 
 private:
     std::vector<ToolListRow> rows_;
     ToolListSort sort_;
+    bool sorted_ = false;
     std::array<QString, kToolListColumnCount> titles_;
     std::array<QIcon, 8> icons_;  // by image number
 };
