@@ -162,7 +162,6 @@ private slots:
     void deleteIntoTrash() {
         Shared window;
         const std::string trash = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash";
-        fs::create_directories(std::getenv("XDG_DATA_HOME"));
         window.presenter.buttons.push_back(kAnswerYes);
         window.dialog->DeleteTool();
         QVERIFY(!fs::exists(window.tool));
