@@ -4,7 +4,8 @@
 
 FolderLook LookAtFolder(const std::string& directory) {
     FolderLook look;
-    const auto listing = platform::read_entry_kinds(directory);
+    const std::string on_disk = platform::resolve_case(directory);
+    const auto listing = platform::read_entry_kinds(on_disk);
     if (!listing) {
         return look;
     }
@@ -13,7 +14,7 @@ FolderLook LookAtFolder(const std::string& directory) {
         look.entries[entry.name] =
             entry.is_directory
                 ? std::nullopt
-                : platform::regular_file_stamp(platform::join_path(directory, entry.name));
+                : platform::listed_file_stamp(platform::join_path(on_disk, entry.name));
     }
     return look;
 }

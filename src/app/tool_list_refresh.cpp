@@ -15,7 +15,8 @@ bool sameContents(const ToolListRow& a, const ToolListRow& b) {
 
 ToolListRefresh RefreshToolListRows(const ToolListSource& source,
                                     const std::vector<ToolListRow>& shown,
-                                    const std::set<std::string>& changed_names) {
+                                    const std::set<std::string>& changed_names,
+                                    std::size_t max_reads) {
     std::unordered_map<std::string, const ToolListRow*> known;
     for (const ToolListRow& row : shown) {
         if (row.kind == ToolListRowKind::Tool) {
@@ -24,16 +25,22 @@ ToolListRefresh RefreshToolListRows(const ToolListSource& source,
     }
     ToolListRefresh refresh;
     refresh.rows = ReadToolListRows(source, {}, [&](ToolListRow& row) {
+        const std::string name = row.columns[kColumnName];
         const auto found = known.find(row.path);
-        if (found != known.end() && changed_names.count(FileNamePart(row.path, true)) == 0) {
+        const bool changed = changed_names.count(FileNamePart(row.path, true)) != 0;
+        if (found == known.end() || changed) {
+            if (refresh.tools_read < max_reads) {
+                ++refresh.tools_read;
+                ReadToolRowValues(row, source.diameter_mode);
+                return;
+            }
+            refresh.pending.insert(FileNamePart(row.path, true));
+        }
+        if (found != known.end()) {
             row.shape = found->second->shape;
-            const std::string name = row.columns[kColumnName];
             row.columns = found->second->columns;
             row.columns[kColumnName] = name;
-            return;
         }
-        ++refresh.tools_read;
-        ReadToolRowValues(row, source.diameter_mode);
     });
     return refresh;
 }

@@ -4,6 +4,7 @@
 // rows and insertions, so its selection, scroll position and sort order stay.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
@@ -14,13 +15,17 @@
 struct ToolListRefresh {
     std::vector<ToolListRow> rows;  // in the folder's order
     std::size_t tools_read = 0;     // tool files read for their values
+    std::set<std::string> pending;  // names left unread by the limit, for the next pass
 };
 
 // The folder's rows again; a tool row whose name is not in `changed_names` and that `shown`
-// holds (same path) takes its values from there instead of its file.
+// holds (same path) takes its values from there instead of its file. At most `max_reads` files
+// are read, so that a script writing thousands of tools never stalls the window: the others
+// keep the values shown (a new one has none yet) and are named in `pending`.
 ToolListRefresh RefreshToolListRows(const ToolListSource& source,
                                     const std::vector<ToolListRow>& shown,
-                                    const std::set<std::string>& changed_names);
+                                    const std::set<std::string>& changed_names,
+                                    std::size_t max_reads = SIZE_MAX);
 
 // Whether `a` goes before `b` in the list's present order; empty: the folder's order.
 using ToolListOrder = std::function<bool(const ToolListRow& a, const ToolListRow& b)>;

@@ -6,6 +6,23 @@
 
 namespace platform {
 
+namespace {
+
+std::optional<FileStamp> stamp_of(const struct stat& info) {
+    if (!S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::int64_t>(info.st_size);
+    stamp.modified_ns =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+}  // namespace
+
 std::optional<FileStamp> regular_file_stamp(const std::string& path) {
     struct stat info {};
     if (path.empty()) {
@@ -17,16 +34,15 @@ std::optional<FileStamp> regular_file_stamp(const std::string& path) {
             return std::nullopt;
         }
     }
-    if (!S_ISREG(info.st_mode)) {
+    return stamp_of(info);
+}
+
+std::optional<FileStamp> listed_file_stamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
         return std::nullopt;
     }
-    FileStamp stamp;
-    stamp.device = static_cast<std::uint64_t>(info.st_dev);
-    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
-    stamp.size = static_cast<std::int64_t>(info.st_size);
-    stamp.modified_ns =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return stamp;
+    return stamp_of(info);
 }
 
 }  // namespace platform

@@ -21,5 +21,8 @@ struct FileStamp {
 // when it does not exist as spelled); nullopt when no regular file is there. One stat when
 // the file exists as spelled.
 std::optional<FileStamp> regular_file_stamp(const std::string& path);
+// The same for a name just read from its folder's listing: never resolved ignoring case, so a
+// file removed meanwhile costs one stat, not a search of its folder.
+std::optional<FileStamp> listed_file_stamp(const std::string& path);
 
 }  // namespace platform

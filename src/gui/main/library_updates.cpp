@@ -92,13 +92,15 @@ void ToolListModel::applyEdit(const ToolListEdit& edit) {
     }
 }
 
-std::size_t CListCtrlTool::refreshInPlace(const std::set<std::string>& changedNames) {
+std::size_t CListCtrlTool::refreshInPlace(const std::set<std::string>& changedNames,
+                                          std::size_t maxReads, std::set<std::string>& pending) {
     if (currentDirectory_.empty()) {
         return 0;
     }
-    const ToolListRefresh refresh =
+    ToolListRefresh refresh =
         RefreshToolListRows({currentDirectory_, toolDirectory_, fedrixEnabled_, diameterMode_},
-                            model_->rows(), changedNames);
+                            model_->rows(), changedNames, maxReads);
+    pending = std::move(refresh.pending);
     ToolListOrder order;
     if (model_->sorted()) {
         const ToolListSort& sort = model_->sortState();
@@ -113,4 +115,29 @@ std::size_t CListCtrlTool::refreshInPlace(const std::set<std::string>& changedNa
         }
     }
     return refresh.tools_read;
+}
+
+std::size_t CListCtrlTool::readPendingValues(std::set<std::string>& pending, std::size_t maxReads) {
+    std::size_t read = 0;
+    const auto& rows = model_->rows();
+    for (std::size_t i = 0; i < rows.size() && read < maxReads && !pending.empty(); ++i) {
+        const auto name = pending.find(rows[i].columns[kColumnName]);
+        if (rows[i].kind != ToolListRowKind::Tool || name == pending.end()) {
+            continue;
+        }
+        pending.erase(name);
+        ToolListRow row = rows[i];
+        row.columns.fill(std::string());
+        row.columns[kColumnName] = rows[i].columns[kColumnName];
+        ReadToolRowValues(row, diameterMode_);
+        ++read;
+        ToolListEdit edit;
+        edit.changes.push_back({static_cast<int>(i), {std::move(row)}, 1});
+        model_->applyEdit(edit);
+    }
+    // Names the list no longer shows wait for nothing.
+    if (read < maxReads) {
+        pending.clear();
+    }
+    return read;
 }

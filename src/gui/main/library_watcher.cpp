@@ -67,6 +67,7 @@ void LibraryWatcher::follow(const std::string& toolPath, const std::string& fedr
         listFolder_ = folder;
         listReads_ = list_->folderReads();
         listLook_ = LookAtFolder(folder);
+        pendingNames_.clear();
     }
     toolPath_ = toolPath;
     fedrixPath_ = fedrixPath;
@@ -151,9 +152,11 @@ void LibraryWatcher::updateNow() {
         FolderLook look = LookAtFolder(listFolder_);
         const FolderChanges changes = CompareLooks(listLook_, look);
         if (changes.Any()) {
-            std::set<std::string> names(changes.changed.begin(), changes.changed.end());
-            names.insert(changes.added.begin(), changes.added.end());
-            listFilesRead_ += list_->refreshInPlace(names);
+            // The rows are placed at once; their values follow pass by pass.
+            pendingNames_.insert(changes.changed.begin(), changes.changed.end());
+            pendingNames_.insert(changes.added.begin(), changes.added.end());
+            list_->refreshInPlace(pendingNames_, 0, pendingNames_);
+            readPending();
         }
         listLook_ = std::move(look);
     }
@@ -213,4 +216,14 @@ void LibraryWatcher::updateFolder(const std::string& folder) {
         return;
     }
     tree_->updateFolder(item, ScanToolTree(existing, fedrixEnabled_));
+}
+
+void LibraryWatcher::readPending() {
+    if (pendingNames_.empty()) {
+        return;
+    }
+    listFilesRead_ += list_->readPendingValues(pendingNames_, kReadsPerPass);
+    if (!pendingNames_.empty()) {
+        QTimer::singleShot(0, this, &LibraryWatcher::readPending);
+    }
 }

@@ -30,6 +30,9 @@ public:
     static constexpr int kGatherMilliseconds = 300;
     // The interval of polling where notifications do not serve.
     static constexpr int kPollMilliseconds = 2000;
+    // Tool files the list reads in one pass of the event loop: after a change the rows are
+    // placed at once and their values follow in such passes, so the window keeps answering.
+    static constexpr std::size_t kReadsPerPass = 100;
 
     LibraryWatcher(CTreeCtrlTool* tree, CListCtrlTool* list, bool fedrixEnabled,
                    QObject* parent = nullptr);
@@ -66,6 +69,7 @@ private:
     void gather();
     void watchShown();
     void updateFolder(const std::string& folder);
+    void readPending();
     bool shownToolStampsChanged() const;
 
     CTreeCtrlTool* tree_;
@@ -80,6 +84,7 @@ private:
     int listReads_ = -1;
     std::set<std::string> touched_;
     bool toolTouched_ = false;
+    std::set<std::string> pendingNames_;
     std::string listFolder_;
     FolderLook listLook_;
     std::string toolPath_;

@@ -53,8 +53,12 @@ public:
     // Times the disk was read for a folder since the list was made.
     int folderReads() const { return folderReads_; }
     // The folder shown changed on disk: its rows brought up to date in place, reading only the
-    // tool files named in `changedNames` or new (library_watcher.cpp); returns the files read.
-    std::size_t refreshInPlace(const std::set<std::string>& changedNames);
+    // tool files named in `changedNames` or new, at most `maxReads` of them
+    // (library_watcher.cpp); returns the files read, and adds to `pending` those left for later.
+    std::size_t refreshInPlace(const std::set<std::string>& changedNames, std::size_t maxReads,
+                               std::set<std::string>& pending);
+    // Reads the values of up to `maxReads` rows named in `pending`, taking them out of it.
+    std::size_t readPendingValues(std::set<std::string>& pending, std::size_t maxReads);
 
 signals:
     // The user moved the selection with a navigation key or clicked: the main window selects
