@@ -7,6 +7,14 @@
 
 namespace {
 
+std::size_t fresh_count(const ToolListEdit& edit) {
+    std::size_t count = 0;
+    for (const ToolListEdit::Range& insertion : edit.insertions) {
+        count += insertion.rows.size();
+    }
+    return count;
+}
+
 bool sameContents(const ToolListRow& a, const ToolListRow& b) {
     return a.kind == b.kind && a.image == b.image && a.shape == b.shape && a.columns == b.columns;
 }
@@ -133,13 +141,32 @@ ToolListEdit PlanToolListEdit(const std::vector<ToolListRow>& current,
 }
 
 void ApplyToolListEdit(const ToolListEdit& edit, std::vector<ToolListRow>& rows) {
+    // One pass over the rows, however many ranges: thousands of new tools cost no more.
+    std::vector<bool> gone(rows.size(), false);
     for (const ToolListEdit::Range& removal : edit.removals) {
-        rows.erase(rows.begin() + removal.first, rows.begin() + removal.first + removal.count);
+        std::fill_n(gone.begin() + removal.first, removal.count, true);
+    }
+    std::vector<ToolListRow> kept;
+    kept.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!gone[i]) {
+            kept.push_back(std::move(rows[i]));
+        }
     }
     for (const ToolListEdit::Range& change : edit.changes) {
-        rows[static_cast<std::size_t>(change.first)] = change.rows.front();
+        kept[static_cast<std::size_t>(change.first)] = change.rows.front();
     }
+    std::vector<ToolListRow> result;
+    result.reserve(kept.size() + fresh_count(edit));
+    std::size_t next = 0;
     for (const ToolListEdit::Range& insertion : edit.insertions) {
-        rows.insert(rows.begin() + insertion.first, insertion.rows.begin(), insertion.rows.end());
+        while (result.size() < static_cast<std::size_t>(insertion.first) && next < kept.size()) {
+            result.push_back(std::move(kept[next++]));
+        }
+        result.insert(result.end(), insertion.rows.begin(), insertion.rows.end());
     }
+    while (next < kept.size()) {
+        result.push_back(std::move(kept[next++]));
+    }
+    rows = std::move(result);
 }

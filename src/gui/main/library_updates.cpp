@@ -76,6 +76,31 @@ void CTreeCtrlTool::updateFolder(QTreeWidgetItem* folder, const ToolTreeItem& sc
 }
 
 void ToolListModel::applyEdit(const ToolListEdit& edit) {
+    // A few ranges are announced one by one; many (a script wrote thousands of tools) as one
+    // change of the layout, the selection and current row following their rows by path.
+    constexpr std::size_t kRangesAnnounced = 16;
+    if (edit.removals.size() + edit.insertions.size() > kRangesAnnounced) {
+        emit layoutAboutToBeChanged();
+        const QModelIndexList before = persistentIndexList();
+        std::vector<std::string> paths;
+        for (const QModelIndex& index : before) {
+            paths.push_back(rows_[static_cast<std::size_t>(index.row())].path);
+        }
+        ApplyToolListEdit(edit, rows_);
+        std::unordered_map<std::string, int> rowOf;
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            rowOf.emplace(rows_[i].path, static_cast<int>(i));
+        }
+        QModelIndexList after;
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            const auto found = rowOf.find(paths[static_cast<std::size_t>(i)]);
+            after.append(found == rowOf.end() ? QModelIndex()
+                                              : index(found->second, before[i].column()));
+        }
+        changePersistentIndexList(before, after);
+        emit layoutChanged();
+        return;
+    }
     for (const ToolListEdit::Range& removal : edit.removals) {
         beginRemoveRows({}, removal.first, removal.first + removal.count - 1);
         rows_.erase(rows_.begin() + removal.first, rows_.begin() + removal.first + removal.count);
@@ -92,15 +117,7 @@ void ToolListModel::applyEdit(const ToolListEdit& edit) {
     }
 }
 
-std::size_t CListCtrlTool::refreshInPlace(const std::set<std::string>& changedNames,
-                                          std::size_t maxReads, std::set<std::string>& pending) {
-    if (currentDirectory_.empty()) {
-        return 0;
-    }
-    ToolListRefresh refresh =
-        RefreshToolListRows({currentDirectory_, toolDirectory_, fedrixEnabled_, diameterMode_},
-                            model_->rows(), changedNames, maxReads);
-    pending = std::move(refresh.pending);
+void CListCtrlTool::refreshInPlace(const ToolListRefresh& refresh) {
     ToolListOrder order;
     if (model_->sorted()) {
         const ToolListSort& sort = model_->sortState();
@@ -114,7 +131,6 @@ std::size_t CListCtrlTool::refreshInPlace(const std::set<std::string>& changedNa
             rowIndexEdit_->setText(QString::number(model_->rows().size() - 1));
         }
     }
-    return refresh.tools_read;
 }
 
 std::size_t CListCtrlTool::readPendingValues(std::set<std::string>& pending, std::size_t maxReads) {

@@ -8,6 +8,7 @@
 #include "app/tool_tree.h"
 #include "gui/framework/installation_text.h"
 #include "gui/main/list_ctrl_tool.h"
+#include "gui/main/tool_list_model.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "platform/ascii_case.h"
 #include "platform/file_system_kind.h"
@@ -130,40 +131,92 @@ bool LibraryWatcher::shownToolStampsChanged() const {
     return stampOf(toolPath_) != toolStamp_ || stampOf(fedrixPath_) != fedrixStamp_;
 }
 
+LibraryWatcher::~LibraryWatcher() {
+    if (job_.joinable()) {
+        job_.join();
+    }
+}
+
 void LibraryWatcher::updateNow() {
-    // A question of the window is open: what it asks about must not change under it.
+    // A question of the window is open: what it asks about must not change under it. A look
+    // still under way is finished first; its end looks again.
     QWidget* modal = QApplication::activeModalWidget();
-    if (updating_ || (modal != nullptr && modal != tree_->window())) {
-        gatherTimer_.start();
+    if (job_.joinable() || (modal != nullptr && modal != tree_->window())) {
+        if (!job_.joinable()) {
+            gatherTimer_.start();
+        }
+        again_ = true;
         return;
     }
-    updating_ = true;
-    const std::set<std::string> touched = std::move(touched_);
+    again_ = false;
+    Look look;
+    look.touched = std::move(touched_);
     touched_.clear();
-    const std::string selected = CTreeCtrlTool::itemPath(tree_->selectedItem());
-    for (const std::string& folder : touched) {
-        updateFolder(folder);
+    for (const std::string& folder : look.touched) {
+        look.listTouched |= platform::ascii_equal_ignoring_case(folder, listFolder_);
     }
-    bool listTouched = false;
-    for (const std::string& folder : touched) {
-        listTouched |= platform::ascii_equal_ignoring_case(folder, listFolder_);
+    look.listFolder = listFolder_;
+    look.listReads = list_->folderReads();
+    look.source = list_->source();
+    look.before = listLook_;
+    if (look.listTouched) {
+        look.shown = list_->toolModel()->rows();
     }
-    if (listTouched && platform::is_directory(listFolder_)) {
-        FolderLook look = LookAtFolder(listFolder_);
-        const FolderChanges changes = CompareLooks(listLook_, look);
-        if (changes.Any()) {
-            // The rows are placed at once; their values follow pass by pass.
-            pendingNames_.insert(changes.changed.begin(), changes.changed.end());
-            pendingNames_.insert(changes.added.begin(), changes.added.end());
-            list_->refreshInPlace(pendingNames_, 0, pendingNames_);
-            readPending();
+    look.fedrixEnabled = fedrixEnabled_;
+    // The disk is read beside the event loop: a folder of thousands of files costs the window
+    // only the placing of what changed.
+    job_ = std::thread([this, look = std::move(look)]() mutable {
+        for (const std::string& folder : look.touched) {
+            std::string existing = folder;
+            // A folder that is gone is taken out by the update of the nearest one left.
+            while (!existing.empty() && !platform::is_directory(existing)) {
+                const std::string parent = DirectoryPart(existing);
+                existing = parent == existing ? std::string() : parent;
+            }
+            if (!existing.empty() && look.scans.count(existing) == 0) {
+                look.scans.emplace(existing, ScanToolTree(existing, look.fedrixEnabled));
+            }
         }
-        listLook_ = std::move(look);
+        if (look.listTouched && platform::is_directory(look.listFolder)) {
+            look.after = LookAtFolder(look.listFolder);
+            const FolderChanges changes = CompareLooks(look.before, look.after);
+            if (changes.Any()) {
+                look.names.insert(changes.changed.begin(), changes.changed.end());
+                look.names.insert(changes.added.begin(), changes.added.end());
+                look.refresh = RefreshToolListRows(look.source, look.shown, look.names, 0);
+                look.listChanged = true;
+            }
+            look.listRead = true;
+        }
+        look.shown.clear();
+        result_ = std::move(look);
+        QMetaObject::invokeMethod(this, &LibraryWatcher::lookDone, Qt::QueuedConnection);
+    });
+}
+
+void LibraryWatcher::lookDone() {
+    job_.join();
+    Look look = std::move(result_);
+    const std::string selected = CTreeCtrlTool::itemPath(tree_->selectedItem());
+    for (const auto& [folder, scanned] : look.scans) {
+        QTreeWidgetItem* item = tree_->itemToSelect(folder);
+        if (item != nullptr &&
+            platform::ascii_equal_ignoring_case(CTreeCtrlTool::itemPath(item), folder)) {
+            tree_->updateFolder(item, scanned);
+        }
     }
-    if (!touched.empty()) {
+    // The list shows what it showed when the look began: else the look is of no use to it.
+    if (look.listRead && look.listFolder == listFolder_ && look.listReads == list_->folderReads()) {
+        if (look.listChanged) {
+            list_->refreshInPlace(look.refresh);
+            pendingNames_.insert(look.refresh.pending.begin(), look.refresh.pending.end());
+        }
+        listLook_ = std::move(look.after);
+    }
+    if (!look.touched.empty()) {
         watchTree();
     }
-    const bool toolChanged = (toolTouched_ || !touched.empty()) && shownToolStampsChanged();
+    const bool toolChanged = (toolTouched_ || !look.touched.empty()) && shownToolStampsChanged();
     toolTouched_ = false;
     if (toolChanged) {
         toolStamp_ = stampOf(toolPath_);
@@ -188,9 +241,12 @@ void LibraryWatcher::updateNow() {
             selectionGone = true;
         }
     }
-    updating_ = false;
-    if (foldersChanged_ && !touched.empty()) {
-        foldersChanged_(touched);
+    readPending();
+    if (again_ || !touched_.empty()) {
+        gatherTimer_.start();
+    }
+    if (foldersChanged_ && !look.touched.empty()) {
+        foldersChanged_(look.touched);
     }
     if (toolChanged) {
         emit shownToolChanged();
@@ -200,26 +256,9 @@ void LibraryWatcher::updateNow() {
     }
 }
 
-void LibraryWatcher::updateFolder(const std::string& folder) {
-    // A folder that is gone is taken out by its parent's update.
-    std::string existing = folder;
-    while (!existing.empty() && !platform::is_directory(existing)) {
-        const std::string parent = DirectoryPart(existing);
-        if (parent == existing) {
-            return;
-        }
-        existing = parent;
-    }
-    QTreeWidgetItem* item = tree_->itemToSelect(existing);
-    if (item == nullptr ||
-        !platform::ascii_equal_ignoring_case(CTreeCtrlTool::itemPath(item), existing)) {
-        return;
-    }
-    tree_->updateFolder(item, ScanToolTree(existing, fedrixEnabled_));
-}
-
 void LibraryWatcher::readPending() {
-    if (pendingNames_.empty()) {
+    // Values read while a look is under way would be undone by its rows.
+    if (pendingNames_.empty() || job_.joinable()) {
         return;
     }
     listFilesRead_ += list_->readPendingValues(pendingNames_, kReadsPerPass);

@@ -12,11 +12,16 @@
 #include <QTimer>
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/folder_look.h"
+#include "app/tool_list_refresh.h"
+#include "app/tool_tree.h"
 #include "platform/file_stamp.h"
 
 class CListCtrlTool;
@@ -36,14 +41,18 @@ public:
 
     LibraryWatcher(CTreeCtrlTool* tree, CListCtrlTool* list, bool fedrixEnabled,
                    QObject* parent = nullptr);
+    ~LibraryWatcher() override;
 
     // The tree was built afresh: its folders are watched from now on.
     void watchTree();
     // What the window shows now: the list's folder (from the list) and the tool on the pages
     // ("" for none) with its Fedrix file; their present state is the one compared with later.
     void follow(const std::string& toolPath, const std::string& fedrixPath);
-    // Handles what has gathered at once (the gathering timer calls it).
+    // Handles what has gathered: the disk is looked at beside the event loop, then the tree and
+    // the list are updated (the gathering timer calls it).
     void updateNow();
+    // Whether a look at the disk is under way.
+    bool looking() const { return job_.joinable(); }
 
     // Whether the shown folder and tool are polled rather than watched.
     bool polling() const { return polling_; }
@@ -63,12 +72,30 @@ signals:
     void selectedItemRemoved(const std::string& path);
 
 private:
+    // One look at the disk for what gathered, made beside the event loop.
+    struct Look {
+        std::set<std::string> touched;
+        std::map<std::string, ToolTreeItem> scans;  // by existing folder
+        bool fedrixEnabled = false;
+        bool listTouched = false;
+        bool listRead = false;
+        bool listChanged = false;
+        std::string listFolder;
+        int listReads = 0;
+        ToolListSource source;
+        std::vector<ToolListRow> shown;
+        FolderLook before;
+        FolderLook after;
+        std::set<std::string> names;
+        ToolListRefresh refresh;
+    };
+
+    void lookDone();
     void folderTouched(const QString& path);
     void fileTouched(const QString& path);
     void poll();
     void gather();
     void watchShown();
-    void updateFolder(const std::string& folder);
     void readPending();
     bool shownToolStampsChanged() const;
 
@@ -80,7 +107,9 @@ private:
     QTimer pollTimer_;
     bool polling_ = false;
     bool watchLimitReached_ = false;
-    bool updating_ = false;
+    bool again_ = false;
+    std::thread job_;
+    Look result_;
     int listReads_ = -1;
     std::set<std::string> touched_;
     bool toolTouched_ = false;

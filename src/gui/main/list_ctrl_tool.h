@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "app/tool_list_refresh.h"
 #include "app/tool_list_rows.h"
 
 class LanguageFile;
@@ -52,11 +53,13 @@ public:
     ToolListModel* toolModel() const { return model_; }
     // Times the disk was read for a folder since the list was made.
     int folderReads() const { return folderReads_; }
-    // The folder shown changed on disk: its rows brought up to date in place, reading only the
-    // tool files named in `changedNames` or new, at most `maxReads` of them
-    // (library_watcher.cpp); returns the files read, and adds to `pending` those left for later.
-    std::size_t refreshInPlace(const std::set<std::string>& changedNames, std::size_t maxReads,
-                               std::set<std::string>& pending);
+    // What the list reads for its folder; and the folder shown changed on disk: its rows
+    // brought up to date in place from `refresh`, a reading of the same folder
+    // (library_watcher.cpp).
+    ToolListSource source() const {
+        return {currentDirectory_, toolDirectory_, fedrixEnabled_, diameterMode_};
+    }
+    void refreshInPlace(const ToolListRefresh& refresh);
     // Reads the values of up to `maxReads` rows named in `pending`, taking them out of it.
     std::size_t readPendingValues(std::set<std::string>& pending, std::size_t maxReads);
 
