@@ -142,6 +142,45 @@ void ScriptWritesAndRemovesTenThousandTools(benchmark::State& state) {
 }
 BENCHMARK(ScriptWritesAndRemovesTenThousandTools)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The start-up's library: 400 folders of 50 tools. Watching them (with the look at the shown
+// folder) against building the tree in the same run: the counter "per_tree_build". The window
+// sets the watches up after its construction, in the event loop's next pass, so the start-up's
+// own figure does not hold them.
+void WatchFourHundredFolders(benchmark::State& state) {
+    const Library library;
+    for (int g = 0; g < 20; ++g) {
+        for (int f = 0; f < 20; ++f) {
+            const std::string folder = library.root + "/Group" + std::to_string(g) +
+                                       (f == 0 ? std::string() : "/Set" + std::to_string(f));
+            fs::create_directories(folder);
+            for (int t = 0; t < 50; ++t) {
+                std::ofstream(folder + "/T" + std::to_string(t) + ".wkz") << "&TP_BRAD=1\r\n";
+            }
+        }
+    }
+    const std::string shown = library.root + "/Group0";
+    double building = 0;
+    double watching = 0;
+    for (auto _ : state) {
+        CTreeCtrlTool tree;
+        CListCtrlTool list(nullptr, false);
+        list.setToolDirectory(library.root);
+        list.fill(shown, false);
+        Clock::time_point start = Clock::now();
+        tree.rebuildTree(library.root, false);
+        building += std::chrono::duration<double>(Clock::now() - start).count();
+        start = Clock::now();
+        LibraryWatcher watcher(&tree, &list, false);
+        watcher.watchTree();
+        watcher.follow({}, {});
+        // The watches are set up in the event loop's next pass.
+        QCoreApplication::processEvents();
+        watching += std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    state.counters["per_tree_build"] = watching / building;
+}
+BENCHMARK(WatchFourHundredFolders)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -1,6 +1,7 @@
 #include "gui/main/library_watcher.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -16,13 +17,15 @@
 
 namespace {
 
+// Folders show the expand button (also an empty one), tools never: no item data is read for
+// the thousands of tools.
 void collectFolders(const QTreeWidgetItem* item, QStringList& folders) {
-    if (!CTreeCtrlTool::itemHasChildren(item)) {
-        return;
-    }
     folders.append(fromFileName(CTreeCtrlTool::itemPath(item)));
     for (int i = 0; i < item->childCount(); ++i) {
-        collectFolders(item->child(i), folders);
+        const QTreeWidgetItem* child = item->child(i);
+        if (child->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator) {
+            collectFolders(child, folders);
+        }
     }
 }
 
@@ -45,11 +48,33 @@ LibraryWatcher::LibraryWatcher(CTreeCtrlTool* tree, CListCtrlTool* list, bool fe
 }
 
 void LibraryWatcher::watchTree() {
+    if (watchScheduled_) {
+        return;
+    }
+    // Set up in the event loop's next pass, once the window is on the screen: hundreds of
+    // watches cost about as much as a fifth of the tree. What changed meanwhile in the shown
+    // folder and tool is caught by one look right after.
+    watchScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        watchScheduled_ = false;
+        watchFolders();
+        if (!listFolder_.empty()) {
+            touched_.insert(listFolder_);
+        }
+        toolTouched_ = true;
+        if (!gatherTimer_.isActive()) {
+            gatherTimer_.start();
+        }
+    });
+}
+
+void LibraryWatcher::watchFolders() {
     QStringList folders;
     if (const QTreeWidgetItem* root = tree_->rootItem()) {
         collectFolders(root, folders);
     }
-    const QStringList watched = watcher_.directories();
+    const QStringList watchedList = watcher_.directories();
+    const QSet<QString> watched(watchedList.begin(), watchedList.end());
     QStringList added;
     for (const QString& folder : folders) {
         if (!watched.contains(folder)) {
@@ -214,7 +239,7 @@ void LibraryWatcher::lookDone() {
         listLook_ = std::move(look.after);
     }
     if (!look.touched.empty()) {
-        watchTree();
+        watchFolders();
     }
     const bool toolChanged = (toolTouched_ || !look.touched.empty()) && shownToolStampsChanged();
     toolTouched_ = false;

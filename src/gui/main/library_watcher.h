@@ -43,7 +43,7 @@ public:
                    QObject* parent = nullptr);
     ~LibraryWatcher() override;
 
-    // The tree was built afresh: its folders are watched from now on.
+    // The tree was built afresh: its folders are watched from the event loop's next pass on.
     void watchTree();
     // What the window shows now: the list's folder (from the list) and the tool on the pages
     // ("" for none) with its Fedrix file; their present state is the one compared with later.
@@ -91,6 +91,7 @@ private:
     };
 
     void lookDone();
+    void watchFolders();
     void folderTouched(const QString& path);
     void fileTouched(const QString& path);
     void poll();
@@ -108,6 +109,7 @@ private:
     bool polling_ = false;
     bool watchLimitReached_ = false;
     bool again_ = false;
+    bool watchScheduled_ = false;
     std::thread job_;
     Look result_;
     int listReads_ = -1;
