@@ -141,15 +141,13 @@ void LibraryWatcher::fileTouched(const QString&) {
 }
 
 void LibraryWatcher::poll() {
-    if (!listFolder_.empty() && LookAtFolder(listFolder_) != listLook_) {
+    // The folder is looked at beside the event loop: on a share thousands of stats take long.
+    if (!listFolder_.empty() && touched_.empty()) {
         touched_.insert(listFolder_);
+        polled_ = true;
     }
-    if (shownToolStampsChanged()) {
-        toolTouched_ = true;
-    }
-    if (!touched_.empty() || toolTouched_) {
-        updateNow();
-    }
+    toolTouched_ = true;
+    updateNow();
 }
 
 bool LibraryWatcher::shownToolStampsChanged() const {
@@ -175,6 +173,8 @@ void LibraryWatcher::updateNow() {
     }
     again_ = false;
     Look look;
+    look.polled = polled_;
+    polled_ = false;
     look.touched = std::move(touched_);
     touched_.clear();
     for (const std::string& folder : look.touched) {
@@ -270,7 +270,8 @@ void LibraryWatcher::lookDone() {
     if (again_ || !touched_.empty()) {
         gatherTimer_.start();
     }
-    if (foldersChanged_ && !look.touched.empty()) {
+    // A poll that found nothing new changed nothing.
+    if (foldersChanged_ && !look.touched.empty() && (!look.polled || look.listChanged)) {
         foldersChanged_(look.touched);
     }
     if (toolChanged) {

@@ -75,6 +75,7 @@ private:
     // One look at the disk for what gathered, made beside the event loop.
     struct Look {
         std::set<std::string> touched;
+        bool polled = false;                        // by the poll alone
         std::map<std::string, ToolTreeItem> scans;  // by existing folder
         bool fedrixEnabled = false;
         bool listTouched = false;
@@ -110,6 +111,7 @@ private:
     bool watchLimitReached_ = false;
     bool again_ = false;
     bool watchScheduled_ = false;
+    bool polled_ = false;
     std::thread job_;
     Look result_;
     int listReads_ = -1;
