@@ -14,122 +14,65 @@ namespace {
 
 using testsupport::TempDir;
 
-// The question is answered by `answers` in turn; `during` runs while it is open.
+// Before the question `file` gets `bytes` (nullptr removes it); the answers come in turn, and
+// while the first question is open `t.wkz` gets `during` (when given; "" rewrites it during
+// every question).
 struct DecisionCase {
-    const char* name;
-    std::function<void(TempDir&)> before;
+    const char* file;
+    const char* bytes;
     std::vector<ConflictAnswer> answers;
-    std::function<void(TempDir&)> during;
+    const char* during;
     WriteDecision expected;
-    int questions;
-    DiskState first_state;
-    const char* first_file;
+    DiskState first_state;  // of the first question, when one is asked
 };
 
 TEST(LoadedToolBytesTest, AsksWhileTheDiskDiffersFromWhatWasLoaded) {
-    const auto write = [](const char* file, const char* bytes) {
-        return [=](TempDir& dir) { dir.write(file, bytes); };
-    };
-    const auto remove = [](const char* file) {
-        return [=](TempDir& dir) { std::filesystem::remove(dir.file(file)); };
-    };
+    using enum ConflictAnswer;
     const DecisionCase cases[] = {
-        {"unchanged", {}, {}, {}, WriteDecision::Write, 0, DiskState::Unchanged, ""},
-        {"same bytes again",
-         write("t.wkz", "mine"),
-         {},
-         {},
-         WriteDecision::Write,
-         0,
-         DiskState::Unchanged,
-         ""},
-        {"overwrite",
-         write("t.wkz", "theirs"),
-         {ConflictAnswer::Overwrite},
-         {},
-         WriteDecision::Write,
-         1,
-         DiskState::Changed,
-         "t.wkz"},
-        {"keep theirs",
-         write("t.wkz", "theirs"),
-         {ConflictAnswer::KeepTheirs},
-         {},
+        {"t.wkz", "mine", {}, nullptr, WriteDecision::Write, DiskState::Unchanged},
+        {"t.wkz", "theirs", {Overwrite}, nullptr, WriteDecision::Write, DiskState::Changed},
+        {"t.wkz", "theirs", {KeepTheirs}, nullptr, WriteDecision::Reload, DiskState::Changed},
+        {"t.wkz", nullptr, {Cancel}, nullptr, WriteDecision::Back, DiskState::Removed},
+        {"t.ncs", "added", {Overwrite}, nullptr, WriteDecision::Write, DiskState::Changed},
+        {"t.wkz",
+         "theirs",
+         {Overwrite, KeepTheirs},
+         "third",
          WriteDecision::Reload,
-         1,
-         DiskState::Changed,
-         "t.wkz"},
-        {"cancel",
-         remove("t.wkz"),
-         {ConflictAnswer::Cancel},
-         {},
+         DiskState::Changed},
+        {"t.wkz", "theirs", {KeepTheirs}, "mine", WriteDecision::Write, DiskState::Changed},
+        // rewritten during every question: back to the window after a few
+        {"t.wkz",
+         "theirs",
+         {Overwrite, Overwrite, Overwrite, Overwrite, Overwrite},
+         "",
          WriteDecision::Back,
-         1,
-         DiskState::Removed,
-         "t.wkz"},
-        {"fedrix file added",
-         write("t.ncs", "x"),
-         {ConflictAnswer::Overwrite},
-         {},
-         WriteDecision::Write,
-         1,
-         DiskState::Changed,
-         "t.ncs"},
-        {"changed again while asked",
-         write("t.wkz", "theirs"),
-         {ConflictAnswer::Overwrite, ConflictAnswer::KeepTheirs},
-         write("t.wkz", "third"),
-         WriteDecision::Reload,
-         2,
-         DiskState::Changed,
-         "t.wkz"},
-        {"changed back while asked",
-         write("t.wkz", "theirs"),
-         {ConflictAnswer::KeepTheirs},
-         write("t.wkz", "mine"),
-         WriteDecision::Write,
-         1,
-         DiskState::Changed,
-         "t.wkz"},
+         DiskState::Changed},
     };
     for (const DecisionCase& row : cases) {
-        SCOPED_TRACE(row.name);
         TempDir dir;
         dir.write("t.wkz", "mine");
         LoadedToolBytes loaded;
         loaded.Capture(dir.file("t.wkz"), dir.file("t.ncs"));
-        if (row.before) {
-            row.before(dir);
-        }
+        row.bytes ? (void)dir.write(row.file, row.bytes)
+                  : (void)std::filesystem::remove(dir.file(row.file));
         std::vector<DiskDifference> asked;
         const WriteDecision decision = DecideBeforeWrite(loaded, [&](const DiskDifference& d) {
             asked.push_back(d);
-            if (row.during && asked.size() == 1) {
-                row.during(dir);
+            if (row.during != nullptr && (asked.size() == 1 || *row.during == '\0')) {
+                dir.write("t.wkz", *row.during != '\0' ? row.during : std::to_string(asked.size()));
             }
             return row.answers.at(asked.size() - 1);
         });
+        SCOPED_TRACE(std::string(row.file) + (row.bytes ? row.bytes : "removed"));
         EXPECT_EQ(decision, row.expected);
-        ASSERT_EQ(asked.size(), static_cast<std::size_t>(row.questions));
+        ASSERT_EQ(asked.size(), row.answers.size());
         if (!asked.empty()) {
             EXPECT_EQ(asked[0].state, row.first_state);
-            EXPECT_EQ(asked[0].path, dir.file(row.first_file));
+            EXPECT_EQ(asked[0].path, dir.file(row.file));
         }
+        EXPECT_TRUE(loaded.IsToolPath(dir.path() + "/./T.WKZ"));
     }
-    // A file rewritten during every question does not keep the window asking.
-    TempDir dir;
-    dir.write("t.wkz", "mine");
-    LoadedToolBytes loaded;
-    loaded.Capture(dir.file("t.wkz"), "");
-    dir.write("t.wkz", "theirs");
-    int round = 0;
-    EXPECT_EQ(DecideBeforeWrite(loaded,
-                                [&](const DiskDifference&) {
-                                    dir.write("t.wkz", std::to_string(++round));
-                                    return ConflictAnswer::Overwrite;
-                                }),
-              WriteDecision::Back);
-    EXPECT_TRUE(loaded.IsToolPath(dir.path() + "/./T.WKZ"));
 }
 
 ToolListRow row(const std::string& name, const char* comment = "") {
