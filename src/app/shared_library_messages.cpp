@@ -41,6 +41,10 @@ bool AskDeleteWithoutTrash(const std::string& path) {
     return raise(BuiltinText::DeleteWithoutTrash, kButtonsYesNo, path) == kAnswerYes;
 }
 
+void ReportNotDeleted(const std::string& path) {
+    raise(BuiltinText::NotDeleted, kButtonsOk, path);
+}
+
 std::string ReloadedNote() {
     return builtin_text(BuiltinText::ReloadedNote, GetCatalogue()->LanguageIndex());
 }

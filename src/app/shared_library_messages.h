@@ -14,6 +14,8 @@ ConflictAnswer AskSaveOverChange(const DiskDifference& difference);
 ConflictAnswer AskDeleteChanged(const std::string& path);
 // The volume of `path` has no trash: true when the user still wants it deleted for good.
 bool AskDeleteWithoutTrash(const std::string& path);
+// A file could not be deleted (a read-only share, a folder in the tool's place).
+void ReportNotDeleted(const std::string& path);
 // The note the Tool Settings line shows after the path of a tool loaded again because another
 // program changed it.
 std::string ReloadedNote();

@@ -15,15 +15,23 @@ bool trashable(const std::string& path) {
 
 }  // namespace
 
-DeleteOutcome RemoveFileAsked(const std::string& path, const TrashMove& move_to_trash) {
-    // A folder that took a tool's name is not the tool: the usual question, and the usual refusal.
+DeleteOutcome RemoveFileAsked(const std::string& path, const TrashMove& move_to_trash,
+                              const std::function<bool()>& confirm) {
+    const auto remove_for_good = [&path] {
+        const DeleteOutcome outcome = DeleteFileAsked(path, false);
+        if (outcome == DeleteOutcome::Failed) {
+            ReportNotDeleted(path);
+        }
+        return outcome;
+    };
+    // A folder that took a tool's name is not the tool: the usual question, then a refusal.
     const bool file = platform::exists(path) && !platform::is_directory(path);
     const bool trash = file && trashable(path);
     if (file && !trash) {
-        if (!AskDeleteWithoutTrash(path)) {
+        if (!AskDeleteWithoutTrash(path) || (confirm && !confirm())) {
             return DeleteOutcome::Declined;
         }
-        return DeleteFileAsked(path, false);
+        return remove_for_good();
     }
     if (Message(kModule, 291, __DATE__, __TIME__, "GENERAL", "GENERAL_DELETE_FILE", kButtonsYesNo,
                 path) != kAnswerYes) {
@@ -32,13 +40,19 @@ DeleteOutcome RemoveFileAsked(const std::string& path, const TrashMove& move_to_
     if (!platform::exists(path)) {
         return DeleteOutcome::AlreadyGone;
     }
+    if (confirm && !confirm()) {
+        return DeleteOutcome::Declined;
+    }
+    if (!file) {
+        return remove_for_good();
+    }
     if (trash && move_to_trash(platform::resolve_case(path))) {
         return DeleteOutcome::Deleted;
     }
     if (!AskDeleteWithoutTrash(path)) {
         return DeleteOutcome::Declined;
     }
-    return DeleteFileAsked(path, false);
+    return remove_for_good();
 }
 
 bool RemoveCompanionFile(const std::string& path, const TrashMove& move_to_trash) {

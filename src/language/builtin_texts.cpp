@@ -57,6 +57,7 @@ constexpr const char* kDeleteWithoutTrash =
     "Q The file\n\n\t'%s'\n\ncannot be moved to the trash on its volume.\n\n"
     "Do you want to delete it for good?";
 constexpr const char* kReloadedNote = "(loaded again: changed by another program)";
+constexpr const char* kNotDeleted = "E The file\n\n\t'%s'\n\ncould not be deleted!";
 
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
@@ -141,6 +142,8 @@ const char* const kTexts[][kLanguageCount] = {
      kDeleteWithoutTrash, kDeleteWithoutTrash, kDeleteWithoutTrash},
     {kReloadedNote, "(neu geladen: von einem anderen Programm ge\xE4ndert)", kReloadedNote,
      kReloadedNote, kReloadedNote},
+    {kNotDeleted, "E Die Datei\n\n\t'%s'\n\nkonnte nicht gel\xF6scht werden!", kNotDeleted,
+     kNotDeleted, kNotDeleted},
 };
 // One row per BuiltinText, in its order.
 static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::Count));

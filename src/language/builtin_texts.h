@@ -27,6 +27,7 @@ enum class BuiltinText {
     ChangedBeforeDelete,  // question before Delete: Yes delete, No keep theirs, Cancel back
     DeleteWithoutTrash,   // question: the volume has no trash; argument: the path
     ReloadedNote,         // the Tool Settings line: the path, then this note
+    NotDeleted,           // argument: the path
     Count,                // not a text: the number of texts
 };
 

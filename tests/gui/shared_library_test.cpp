@@ -191,14 +191,20 @@ private slots:
                 std::string::npos);
         QVERIFY(fs::exists(window.tool));
 
+        // a tool replaced by a folder: the delete question, then a clear refusal
+        QVERIFY(selectInTree(*window.dialog, window.other));
         fs::remove(window.other);
         fs::create_directory(window.other);
+        window.presenter.buttons.push_back(kAnswerYes);
+        window.dialog->DeleteTool();
+        QVERIFY(window.presenter.shown.back().text.find("could not be deleted") !=
+                std::string::npos);
         QVERIFY(mkfifo((window.fixture.libraryFile("bull/pipe.wkz")).c_str(), 0600) == 0);
         QTRY_VERIFY(listNames(*window.dialog->List()).contains("pipe.wkz"));
         fs::rename(window.fixture.libraryFile("bull"), window.fixture.libraryFile("bent"));
         QTRY_COMPARE(selectedPath(*window.dialog), window.fixture.library());
         QTRY_VERIFY(names(window.dialog->Tree()->rootItem()).contains("pipe.wkz"));
-        QCOMPARE(window.presenter.shown.size(), std::size_t{1});
+        QCOMPARE(window.presenter.shown.size(), std::size_t{3});
     }
 };
 

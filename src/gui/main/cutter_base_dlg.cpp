@@ -671,7 +671,11 @@ void CCutterBaseDlg::DeleteTool() {
     if (!mayDelete(path)) {
         return;
     }
-    const DeleteOutcome outcome = RemoveFileAsked(path, moveToDesktopTrash);
+    // Changed again while the question was open: asked about once more.
+    const std::string seen = loaded_.DiskSnapshot();
+    const DeleteOutcome outcome = RemoveFileAsked(path, moveToDesktopTrash, [&] {
+        return loaded_.DiskSnapshot() == seen || mayDelete(path);
+    });
     if (outcome == DeleteOutcome::AlreadyGone) {
         ValidateFile(path, true);
     } else if (outcome != DeleteOutcome::Deleted) {
