@@ -7,6 +7,7 @@
 
 #include "app/file_utilities.h"
 #include "app/path_parts.h"
+#include "app/tool_file_values.h"
 #include "platform/ascii_case.h"
 #include "platform/filesystem.h"
 #include "platform/number_text.h"
@@ -33,31 +34,6 @@ std::string upper(std::string text) {
     }
     return text;
 }
-
-// The parameters of one tool file, found as the tool finds them: the first line of a name.
-// A row needs no labels: the lines are looked at in the bytes read, never copied.
-class ToolValues {
-public:
-    explicit ToolValues(std::string_view bytes) {
-        for_each_tool_file_line(bytes, [this](const ToolFileLine& line) {
-            const auto index = static_cast<std::size_t>(ParameterIndexOf(line.name));
-            if (index > 0 && !first_[index]) {
-                first_[index] = line;
-            }
-        });
-    }
-
-    std::optional<ToolParameter> Get(ParameterIndex index) const {
-        const std::optional<ToolFileLine>& line = first_[static_cast<std::size_t>(index)];
-        if (!line) {
-            return std::nullopt;
-        }
-        return ParseToolParameter(std::string(), std::string(line->name), line->value);
-    }
-
-private:
-    std::array<std::optional<ToolFileLine>, kParameterCount> first_{};
-};
 
 // Reals with three decimals. Sizes are doubled and halved in double precision, so the largest
 // float of a damaged file stays a finite number.
@@ -87,7 +63,10 @@ void ReadToolRowValues(ToolListRow& row, bool diameter_mode) {
     if (!bytes) {
         return;
     }
-    const ToolValues tool(*bytes);
+    FillToolRowValues(row, ToolFileValues(*bytes), diameter_mode);
+}
+
+void FillToolRowValues(ToolListRow& row, const ToolFileValues& tool, bool diameter_mode) {
     if (const auto number = tool.Get(kTpCppnum)) {
         row.columns[kColumnNumber] = std::to_string(number->integer);
     }

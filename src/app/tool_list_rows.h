@@ -11,6 +11,8 @@
 
 #include "app/tool_tree.h"
 
+class ToolFileValues;
+
 inline constexpr int kToolListColumnCount = 11;
 
 // Column 0 the name, 1 the cutter's program number, 2 the tool size, 3 to 9 reals, 10 the
@@ -64,3 +66,5 @@ std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
 // diameter in diameter mode), corner radius, stock, stepover, tolerance, Z-step, approach,
 // retract and comment, each only when the file has it; and the cutter shape.
 void ReadToolRowValues(ToolListRow& row, bool diameter_mode);
+// The same from a file already read.
+void FillToolRowValues(ToolListRow& row, const ToolFileValues& tool, bool diameter_mode);

@@ -19,3 +19,5 @@ int command_fedrix(const CommandArguments& arguments);
 int command_records(const CommandArguments& arguments);
 int command_tree(const CommandArguments& arguments);
 int command_list(const CommandArguments& arguments);
+int command_find(const CommandArguments& arguments);
+int command_vet(const CommandArguments& arguments);

@@ -10,6 +10,7 @@
 #include "app/tool_list_sort.h"
 #include "cli/commands.h"
 #include "cli/output_text.h"
+#include "cli/tool_list_output.h"
 
 namespace {
 
@@ -26,15 +27,6 @@ bool parse_column(const std::string& text, int& column) {
     }
     column = std::stoi(text);
     return column < kToolListColumnCount;
-}
-
-void print_row(const ToolListRow& row) {
-    std::string line = std::to_string(row.image);
-    for (const std::string& text : row.columns) {
-        line += "\t" + EscapeLineBreaks(text);
-    }
-    line += "\t" + (row.kind == ToolListRowKind::Tool ? std::to_string(row.shape) : "") + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
 }  // namespace
@@ -83,7 +75,7 @@ int command_list(const CommandArguments& arguments) {
         sort.HeaderClick(column, rows);
     }
     for (const ToolListRow& row : rows) {
-        print_row(row);
+        PrintToolListRow(row);
     }
     return 0;
 }

@@ -38,6 +38,8 @@ const Command kCommands[] = {
     {"records", command_records, "records FILE"},
     {"tree", command_tree, "tree [DIR]"},
     {"list", command_list, "list DIR [--diameter] [--sort COL]..."},
+    {"find", command_find, "find [--diameter] [--dir DIR] QUERY..."},
+    {"vet", command_vet, "vet [DIR]"},
 };
 
 void print_usage(std::FILE* stream) {

@@ -37,6 +37,34 @@ constexpr const char* kTextEndsAsComment =
     "W The text\n\n\t'%s'\n\nends in \"**\": a tool file takes such a line for a comment, and "
     "the text would be lost.\nPlease change its end.";
 
+// Search and the library check.
+constexpr const char* kSearchTermNotUnderstood =
+    "E The search term '%s' is not understood: use words, or d:, r:, cr:, no: with a "
+    "number or a range (8-12), shape:ball|flat|bull, fedrix:yes|no, problem:yes|no.";
+constexpr const char* kFindingUnreadable = "E The file cannot be read.";
+constexpr const char* kFindingNoParameters = "E The file holds no parameter line.";
+constexpr const char* kFindingNoSize =
+    "E The tool has no size: neither TP_BRAD nor TP_CDIAM is above 0.";
+constexpr const char* kFindingSizeMismatch =
+    "E The body radius %s (TP_BRAD) and the diameter %s (TP_CDIAM) disagree.";
+constexpr const char* kFindingCornerNegative = "E The corner radius %s is below 0.";
+constexpr const char* kFindingCornerTooLarge =
+    "E The corner radius %s is larger than the cutter radius %s.";
+constexpr const char* kFindingTolerance = "E The tolerance %s is not above 0.";
+constexpr const char* kFindingStepover = "E The stepover %s is larger than the diameter %s.";
+constexpr const char* kFindingNegative = "E %s = %s is below 0.";
+constexpr const char* kFindingOutOfRange = "E %s = %s lies outside the range %s to %s.";
+constexpr const char* kFindingNotANumber = "E %s = '%s' is not a number.";
+constexpr const char* kFindingNotAnInteger = "E %s = '%s' is not an integer.";
+constexpr const char* kFindingSharedNumber =
+    "W The tool number %s is also the number of '%s', a tool of other geometry.";
+constexpr const char* kFindingFedrixWithoutTool =
+    "W The Fedrix file has no tool file '%s' beside it.";
+constexpr const char* kFindingFedrixForeign =
+    "W The file is no Fedrix tool file that this program can read.";
+constexpr const char* kFindingFedrixStartDepth =
+    "E The Fedrix start depth %s is above the maximum depth %s.";
+
 // A shared library changed under the window.
 constexpr const char* kChangedOnDisk =
     "Q The file\n\n\t'%s'\n\nwas changed by another program after it was loaded.\n\n"
@@ -110,6 +138,59 @@ const char* const kTexts[][kLanguageCount] = {
      "f\xFCr "
      "einen Kommentar, und der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende.",
      kTextEndsAsComment, kTextEndsAsComment, kTextEndsAsComment},
+    // Search and the library check.
+    {kSearchTermNotUnderstood,
+     "E Der Suchbegriff '%s' ist unverst\xE4ndlich: erlaubt sind W\xF6rter, oder d:, r:, cr:, no: "
+     "mit einer Zahl oder einem Bereich (8-12), shape:ball|flat|bull, fedrix:yes|no, "
+     "problem:yes|no.",
+     kSearchTermNotUnderstood, kSearchTermNotUnderstood, kSearchTermNotUnderstood},
+    {kFindingUnreadable, "E Die Datei kann nicht gelesen werden.", kFindingUnreadable,
+     kFindingUnreadable, kFindingUnreadable},
+    {kFindingNoParameters, "E Die Datei enth\xE4lt keine Parameterzeile.", kFindingNoParameters,
+     kFindingNoParameters, kFindingNoParameters},
+    {kFindingNoSize,
+     "E Das Werkzeug hat keine Gr\xF6\xDF"
+     "e: weder TP_BRAD noch TP_CDIAM ist gr\xF6\xDF"
+     "er als 0.",
+     kFindingNoSize, kFindingNoSize, kFindingNoSize},
+    {kFindingSizeMismatch,
+     "E Der Radius %s (TP_BRAD) und der Durchmesser %s (TP_CDIAM) passen nicht zusammen.",
+     kFindingSizeMismatch, kFindingSizeMismatch, kFindingSizeMismatch},
+    {kFindingCornerNegative, "E Der Eckenradius %s ist kleiner als 0.", kFindingCornerNegative,
+     kFindingCornerNegative, kFindingCornerNegative},
+    {kFindingCornerTooLarge,
+     "E Der Eckenradius %s ist gr\xF6\xDF"
+     "er als der Werkzeugradius %s.",
+     kFindingCornerTooLarge, kFindingCornerTooLarge, kFindingCornerTooLarge},
+    {kFindingTolerance,
+     "E Die Toleranz %s ist nicht gr\xF6\xDF"
+     "er als 0.",
+     kFindingTolerance, kFindingTolerance, kFindingTolerance},
+    {kFindingStepover,
+     "E Die seitliche Zustellung %s ist gr\xF6\xDF"
+     "er als der Durchmesser %s.",
+     kFindingStepover, kFindingStepover, kFindingStepover},
+    {kFindingNegative, "E %s = %s ist kleiner als 0.", kFindingNegative, kFindingNegative,
+     kFindingNegative},
+    {kFindingOutOfRange,
+     "E %s = %s liegt au\xDF"
+     "erhalb des Bereichs %s bis %s.",
+     kFindingOutOfRange, kFindingOutOfRange, kFindingOutOfRange},
+    {kFindingNotANumber, "E %s = '%s' ist keine Zahl.", kFindingNotANumber, kFindingNotANumber,
+     kFindingNotANumber},
+    {kFindingNotAnInteger, "E %s = '%s' ist keine ganze Zahl.", kFindingNotAnInteger,
+     kFindingNotAnInteger, kFindingNotAnInteger},
+    {kFindingSharedNumber, "W Die Werkzeugnummer %s hat auch '%s', ein Werkzeug anderer Geometrie.",
+     kFindingSharedNumber, kFindingSharedNumber, kFindingSharedNumber},
+    {kFindingFedrixWithoutTool, "W Zur Fedrix-Datei fehlt die Werkzeugdatei '%s'.",
+     kFindingFedrixWithoutTool, kFindingFedrixWithoutTool, kFindingFedrixWithoutTool},
+    {kFindingFedrixForeign,
+     "W Die Datei ist keine Fedrix-Werkzeugdatei, die dieses Programm lesen kann.",
+     kFindingFedrixForeign, kFindingFedrixForeign, kFindingFedrixForeign},
+    {kFindingFedrixStartDepth,
+     "E Die Fedrix-Starttiefe %s ist gr\xF6\xDF"
+     "er als die maximale Tiefe %s.",
+     kFindingFedrixStartDepth, kFindingFedrixStartDepth, kFindingFedrixStartDepth},
     // A shared library changed under the window.
     {kChangedOnDisk,
      "Q Die Datei\n\n\t'%s'\n\nwurde nach dem Laden von einem anderen Programm "

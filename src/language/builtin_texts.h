@@ -21,6 +21,24 @@ enum class BuiltinText {
     ToolNameNotInChangeFile,   // argument: the tool file's path
     NotADirectory,             // argument: the path
     TextEndsAsComment,         // argument: the text
+    // Search and the library check; the other languages take the English one.
+    SearchTermNotUnderstood,  // argument: the term
+    FindingUnreadable,        // the findings' arguments: their values in order
+    FindingNoParameters,
+    FindingNoSize,
+    FindingSizeMismatch,          // body radius, diameter
+    FindingCornerRadiusNegative,  // corner radius
+    FindingCornerRadiusTooLarge,  // corner radius, cutter radius
+    FindingToleranceNotPositive,  // tolerance
+    FindingStepoverTooLarge,      // stepover, diameter
+    FindingNegativeValue,         // parameter name, value
+    FindingValueOutOfRange,       // parameter name, value, lowest, highest
+    FindingNotANumber,            // parameter name, value text
+    FindingNotAnInteger,          // parameter name, value text
+    FindingSharedToolNumber,      // number, the other tool file
+    FindingFedrixWithoutTool,     // the missing tool file's name
+    FindingFedrixForeign,
+    FindingFedrixStartDepth,  // start depth, maximum depth
     // A shared library: another program changed or removed a loaded file; argument: its path.
     ChangedOnDisk,        // question before a save: Yes overwrite, No keep theirs, Cancel back
     RemovedOnDisk,        // the same for a file removed meanwhile

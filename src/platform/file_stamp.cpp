@@ -5,20 +5,13 @@
 #include "platform/filesystem.h"
 
 namespace platform {
-
 namespace {
 
-std::optional<FileStamp> stamp_of(const struct stat& info) {
+std::optional<FileStamp> regular_stamp_of(const struct stat& info) {
     if (!S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
-    FileStamp stamp;
-    stamp.device = static_cast<std::uint64_t>(info.st_dev);
-    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
-    stamp.size = static_cast<std::int64_t>(info.st_size);
-    stamp.modified_ns =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return stamp;
+    return stamp_of(info);
 }
 
 }  // namespace
@@ -34,7 +27,7 @@ std::optional<FileStamp> regular_file_stamp(const std::string& path) {
             return std::nullopt;
         }
     }
-    return stamp_of(info);
+    return regular_stamp_of(info);
 }
 
 std::optional<FileStamp> listed_file_stamp(const std::string& path) {
@@ -42,7 +35,17 @@ std::optional<FileStamp> listed_file_stamp(const std::string& path) {
     if (::stat(path.c_str(), &info) != 0) {
         return std::nullopt;
     }
-    return stamp_of(info);
+    return regular_stamp_of(info);
+}
+
+FileStamp stamp_of(const struct stat& info) {
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::int64_t>(info.st_size);
+    stamp.modified_ns =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
 }
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+struct stat;
+
 namespace platform {
 
 struct FileStamp {
@@ -24,5 +26,13 @@ std::optional<FileStamp> regular_file_stamp(const std::string& path);
 // The same for a name just read from its folder's listing: never resolved ignoring case, so a
 // file removed meanwhile costs one stat, not a search of its folder.
 std::optional<FileStamp> listed_file_stamp(const std::string& path);
+
+// Reads a whole regular file as read_file does, and gives the stamp of the file it opened: no
+// second lookup of the path. A file larger than `largest` is not read (nullopt, stamp set).
+std::optional<std::string> read_file_stamped(const std::string& path, FileStamp& stamp,
+                                             std::int64_t largest);
+
+// The stamp of a file from its attributes.
+FileStamp stamp_of(const struct stat& info);
 
 }  // namespace platform

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 
+#include "platform/file_stamp.h"
 #include "platform/filesystem.h"
 
 namespace platform {
@@ -81,6 +83,12 @@ std::FILE* open_regular_stream(const std::string& path, bool for_update) {
 }
 
 std::optional<std::string> read_file(const std::string& path) {
+    FileStamp stamp;
+    return read_file_stamped(path, stamp, std::numeric_limits<std::int64_t>::max());
+}
+
+std::optional<std::string> read_file_stamped(const std::string& path, FileStamp& stamp,
+                                             std::int64_t largest) {
     struct Closer {
         int fd;
         ~Closer() {
@@ -92,6 +100,10 @@ std::optional<std::string> read_file(const std::string& path) {
     struct stat info {};
     const Closer file{open_regular(path, false, info)};
     if (file.fd < 0) {
+        return std::nullopt;
+    }
+    stamp = stamp_of(info);
+    if (info.st_size > largest) {
         return std::nullopt;
     }
     // Read into a string sized by the file: one read takes a file that did not change since

@@ -49,7 +49,7 @@ TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
     const auto help = run_cli({"--help"});
     EXPECT_EQ(help.exit_code, 0);
     EXPECT_TRUE(help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
-    EXPECT_TRUE(help.out.ends_with("\n  list DIR [--diameter] [--sort COL]...\n")) << help.out;
+    EXPECT_TRUE(help.out.ends_with("\n  vet [DIR]\n")) << help.out;
     const auto version = run_cli({"--quiet", "--version"});
     EXPECT_TRUE(std::regex_match(
         version.out, std::regex("cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n")))
