@@ -94,24 +94,3 @@ ToolTreeItem ScanToolTree(const std::string& tool_directory, bool fedrix_enabled
     Scanner(fedrix_enabled).Scan(tool_directory, root);
     return root;
 }
-
-const ToolTreeItem* FindTreeItem(const ToolTreeItem& start, const std::string& path) {
-    for (const ToolTreeItem& child : start.children) {
-        if (platform::ascii_equal_ignoring_case(child.path, path)) {
-            return &child;
-        }
-        if (child.HasChildren()) {
-            if (const ToolTreeItem* found = FindTreeItem(child, path)) {
-                return found;
-            }
-        }
-    }
-    return nullptr;
-}
-
-const ToolTreeItem* ItemToSelect(const ToolTreeItem& root, const std::string& path) {
-    if (platform::ascii_compare_ignoring_case(path, root.path) <= 0) {
-        return &root;
-    }
-    return FindTreeItem(root, path);
-}

@@ -34,11 +34,3 @@ struct ToolTreeItem {
 // that is unreadable, or that is a directory already open on the path from the root (a link
 // loop), has no children; dangling links are left out. Reports nothing.
 ToolTreeItem ScanToolTree(const std::string& tool_directory, bool fedrix_enabled);
-
-// FindTreeItem: the first item below `start`, depth first in display order, whose path equals
-// `path` ignoring case; `start` itself is never compared. nullptr when none does.
-const ToolTreeItem* FindTreeItem(const ToolTreeItem& start, const std::string& path);
-
-// The item SelectPath selects: the root when `path` does not compare greater than the root's
-// path (bytes ignoring case), else FindTreeItem from the root.
-const ToolTreeItem* ItemToSelect(const ToolTreeItem& root, const std::string& path);

@@ -166,33 +166,6 @@ int ToolParameterSet::FindByName(const std::string& name) const {
     return -1;
 }
 
-bool ToolParameterSet::GetText(const std::string& name, std::string& value) const {
-    int position = FindByName(name);
-    if (position < 0) {
-        return false;
-    }
-    value = parameters_[static_cast<std::size_t>(position)].text;
-    return true;
-}
-
-bool ToolParameterSet::GetReal(const std::string& name, float& value) const {
-    int position = FindByName(name);
-    if (position < 0) {
-        return false;
-    }
-    value = parameters_[static_cast<std::size_t>(position)].real;
-    return true;
-}
-
-bool ToolParameterSet::GetInteger(const std::string& name, std::int32_t& value) const {
-    int position = FindByName(name);
-    if (position < 0) {
-        return false;
-    }
-    value = parameters_[static_cast<std::size_t>(position)].integer;
-    return true;
-}
-
 bool ToolParameterSet::IsParameterConsistent(const ToolParameter& parameter,
                                              const ToolpathValues& toolpath) const {
     if (!parameter.applied) {

@@ -27,9 +27,6 @@ public:
     void SetByIndex(ParameterIndex index, const ParameterValue& value);
     bool RemoveByIndex(ParameterIndex index);
     int FindByName(const std::string& name) const;
-    bool GetText(const std::string& name, std::string& value) const;
-    bool GetReal(const std::string& name, float& value) const;
-    bool GetInteger(const std::string& name, std::int32_t& value) const;
 
     // Compares every applied parameter with the toolpath; when some differ and show_message is
     // set, raises KARVEX_TOOL_INCONSISTENT with the path and the InconsistencyReport.

@@ -1,6 +1,5 @@
 #pragma once
-// KVXHOME with an environ.cfg and a catalogue whose texts echo their argument; no start-up
-// variable; HOME in the test's folder.
+// KVXHOME with a catalogue whose texts echo their argument; HOME in the test's folder.
 
 #include <string>
 #include <vector>

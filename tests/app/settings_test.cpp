@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app_fixture.h"
@@ -14,8 +14,7 @@ namespace {
 const std::string kMarker = "[T.A.L.M.O.R.]\r\nCutter-Base=Karvex - CutterBase\r\n";
 const std::string kShown = "Show Consistency Message=1\r\n";
 
-// The layers, least important first: two system folders (the second of XDG_CONFIG_DIRS read
-// first), the program directory, the user's file on top.
+// Least important first: XDG_CONFIG_DIRS backwards, the program directory, the user's file.
 TEST(CutterBaseSettings, EachLayerOverTheOnesBeforeIt) {
     apptest::Installation install;
     const std::vector<std::string> files = {"xdg2/CutterBase.INI", "xdg1/CutterBase.INI",
@@ -29,46 +28,43 @@ TEST(CutterBaseSettings, EachLayerOverTheOnesBeforeIt) {
     // Names in other cases, the value with blanks around it.
     const std::string directory = kMarker + "[general]\r\nlast tool dir =  /dir \r\n";
     const std::string hidden = kMarker + "[GENERAL]\r\nShow Consistency Message=0\r\n";
-    using Layers = std::vector<std::string>;
-    // the four files ("" none), last tool directory, consistency message, files read, foreign
-    const std::tuple<Layers, const char*, int, std::vector<int>, std::vector<int>> cases[] = {
-        {{"", "", "", ""}, "/lib", 0, {}, {}},
-        {{both, directory, "", ""}, "/dir", 1, {0, 1}, {}},
-        {{"", both, hidden, ""}, "/both", 0, {1, 2}, {}},
-        {{hidden, directory, both, directory}, "/dir", 1, {0, 1, 2, 3}, {}},
-        {{"", "", foreign, directory}, "/dir", 0, {2, 3}, {2}},
-        {{foreign, "", both, foreign}, "/both", 1, {0, 2, 3}, {0, 3}},
+    // files ("" none); last directory, message switch, files read ("!": foreign), messages
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"", "", "", ""}, "/lib 0 0"},
+        {{both, directory, "", ""}, "/dir 1 0 1 0"},
+        {{"", both, hidden, ""}, "/both 0 1 2 0"},
+        {{hidden, directory, both, directory}, "/dir 1 0 1 2 3 0"},
+        {{"", "", foreign, directory}, "/dir 0 2! 3 1"},
+        {{foreign, "", both, foreign}, "/both 1 0! 2 3! 2"},
     };
-    for (const auto& [contents, last, show, read, rejected] : cases) {
+    std::vector<std::string> paths;
+    for (const std::string& file : files) {
+        paths.push_back(install.path(file));
+    }
+    for (const auto& [contents, expected] : cases) {
         for (std::size_t i = 0; i < files.size(); ++i) {
-            std::remove(install.path(files[i]).c_str());
+            std::remove(paths[i].c_str());
             if (!contents[i].empty()) {
                 install.root.write(files[i], contents[i]);
             }
         }
         install.presenter.shown.clear();
-        CutterBaseSettings settings(install.path(files[3]), 0, install.path(files[2]),
-                                    {install.path(files[0]), install.path(files[1])});
+        CutterBaseSettings settings(paths[3], 0, paths[2], {paths[0], paths[1]});
         settings.SetLastToolDirectory("/lib");
         EXPECT_EQ(settings.Read(), contents[3].empty() ? 0 : 1);
-        EXPECT_EQ(settings.LastToolDirectory(), last);
-        EXPECT_EQ(settings.ShowConsistencyMessage(), show);
-        Layers layers;
-        for (int index : read) {
-            layers.push_back(install.path(files[index]));
+        std::string seen =
+            settings.LastToolDirectory() + " " + std::to_string(settings.ShowConsistencyMessage());
+        const std::vector<std::string> shown = install.ids(true);
+        for (const std::string& layer : settings.LayersRead()) {
+            const std::string message = "'" + layer + "' ist nicht eine 'Fedrix Tool' Ini-Datei!";
+            seen += " " +
+                    std::to_string(std::find(paths.begin(), paths.end(), layer) - paths.begin()) +
+                    (std::count(shown.begin(), shown.end(), message) ? "!" : "");
         }
-        EXPECT_EQ(settings.LayersRead(), layers);
-        Layers texts;
-        for (int index : rejected) {
-            texts.push_back("'" + install.path(files[index]) +
-                            "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
-        }
-        EXPECT_EQ(install.ids(true), texts) << testing::PrintToString(read);
+        EXPECT_EQ(seen + " " + std::to_string(shown.size()), expected);
     }
-}
-
-TEST(CutterBaseSettings, SaveWritesTheUsersFileAndCreatesItsFolders) {
-    apptest::Installation install;
+    // Save writes the user's file and creates its folders; the other layers stay.
+    install.presenter.shown.clear();
     const std::string defaults = kMarker + "[GENERAL]\r\nLast Tool Dir=/inst\r\n" + kShown;
     const std::string installation = install.root.write("prog/CutterBase.INI", defaults);
     // No configuration folder at all yet.

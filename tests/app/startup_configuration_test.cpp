@@ -16,7 +16,7 @@ namespace {
 using Ids = std::vector<std::string>;
 
 // The fixture's texts name their message ("tooldir", "hook"); the rest: startup_command_test.
-TEST(Startup, ToolAndProgramDirectoriesAndTheirMessages) {
+TEST(Startup, CommandLineDirectoriesSettingsPathsAndTheirMessages) {
     apptest::Installation install;
     const auto path = [&](const std::string& relative) { return install.path(relative); };
     install.root.mkdir("zone");
@@ -52,22 +52,17 @@ TEST(Startup, ToolAndProgramDirectoriesAndTheirMessages) {
     for (const auto& [hook, directory, reported] : hooks) {
         install.presenter.shown.clear();
         install.env.set("KVX_CUTTER_HOOK_COMMAND", hook);
-        const StartupConfiguration configuration = ConfigureStartup();
-        EXPECT_EQ(configuration.program_directory, directory);
-        EXPECT_EQ(configuration.settings->LastToolDirectory(), path("tools"));  // no file yet
+        EXPECT_EQ(ConfigureStartup().program_directory, directory);
         EXPECT_EQ(install.ids(true),
                   reported ? Ids{"hook KVX_CUTTER_HOOK_COMMAND =" + directory} : Ids{});
     }
     EXPECT_TRUE(platform::is_regular_file(executable + "/test_app"));
     EXPECT_EQ(RunningApplicationName(), "test_app");
-}
 
-TEST(SettingsPaths, FollowTheConfigurationFolders) {
-    apptest::Installation install;
+    // The settings paths follow the configuration folders.
     const std::string home = install.path("user/.config/CutterBase/cb.INI");
     const Ids etc = {"/etc/xdg/CutterBase/cb.INI"};
-    // XDG_CONFIG_HOME and XDG_CONFIG_DIRS, where relative folders are not taken; the user's
-    // file and the system's, least important first
+    // XDG_CONFIG_HOME, XDG_CONFIG_DIRS (relative ones not taken), the user's and system's files
     const std::tuple<std::optional<std::string>, std::optional<std::string>, std::string, Ids>
         cases[] = {
             {install.path("config"), "", install.path("config/CutterBase/cb.INI"), etc},
@@ -82,15 +77,11 @@ TEST(SettingsPaths, FollowTheConfigurationFolders) {
         EXPECT_EQ(UserSettingsPath("cb"), user_file);
         EXPECT_EQ(SystemSettingsPaths("cb"), system_files);
     }
-    install.env.set("XDG_CONFIG_HOME", std::nullopt).set("HOME", std::nullopt);
-    const std::string fallback = UserSettingsPath("cb");
-    EXPECT_TRUE(fallback.empty() || fallback.ends_with("/.config/CutterBase/cb.INI")) << fallback;
-}
 
-TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
+    // The command line's tokens; unknown toolpaths reported.
     const std::string huge(10000, '7');
     // Arguments, output file, toolpath number, texts of CUTBASE_TPNUM_UNKNOWN ("tpnum").
-    const std::tuple<Ids, std::string, std::int32_t, Ids> cases[] = {
+    const std::tuple<Ids, std::string, std::int32_t, Ids> command_lines[] = {
         {{"/o", "out.txt", "/tpnum", "7"}, "out.txt", 7, {}},
         {{"-TPNUM", "7", "/O"}, "cutter.out", 0, {"tpnum 7", "tpnum /O"}},
         {{"-tpnum", "-4"}, "cutter.out", 0, {}},  // "-4" is a flag
@@ -101,12 +92,11 @@ TEST(CutBaseCmdLine, ParsesTokensAndReportsUnknownToolpaths) {
         {{"-tpnum", " -99999999999"}, "cutter.out", -2147483647 - 1, {}},
         {{"-o", "/" + huge, "-tpnum", huge}, "/" + huge, 2147483647, {}},
     };
-    for (const auto& [arguments, output_file, toolpath_number, reported] : cases) {
-        SCOPED_TRACE(testing::PrintToString(arguments).substr(0, 80));
-        apptest::Installation install;
+    for (const auto& [arguments, output_file, toolpath_number, reported] : command_lines) {
+        install.presenter.shown.clear();
         CutBaseCmdLine command_line;
         ParseCommandLine(command_line, arguments);
-        EXPECT_EQ(command_line.OutputFile(), output_file);
+        EXPECT_EQ(command_line.OutputFile(), output_file) << arguments.back().substr(0, 20);
         EXPECT_EQ(command_line.ToolpathNumber(), toolpath_number);
         EXPECT_EQ(install.ids(true), reported);
     }

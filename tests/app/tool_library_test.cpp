@@ -1,11 +1,9 @@
-// The tool library on the disk: the checks and deletions of files, the tree, the list's rows
-// and the list's sort.
+// The tool library on the disk: files, the tree, the list's rows and its sort.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -23,21 +21,13 @@
 
 namespace {
 
-using Ids = std::vector<std::string>;
-
-struct FileUtilities : testing::Test {
-    void SetUp() override {
-        install.root.write("tools/Mills/T1.wkz", "x");
-        install.root.write("tools/Mills/t2.wkz", "x");
-        install.root.mkdir("tools/Mills/sub.wkz");
-        ASSERT_EQ(::chmod(path("tools/Mills/T1.wkz").c_str(), 0444), 0);
-    }
-    std::string path(const std::string& relative) const { return install.path(relative); }
-
+TEST(FileUtilities, ValidateAndDeleteAskingFirst) {
     apptest::Installation install;
-};
-
-TEST_F(FileUtilities, ValidateDirectoryAndFile) {
+    const auto path = [&](const std::string& relative) { return install.path(relative); };
+    install.root.write("tools/Mills/T1.wkz", "x");
+    install.root.write("tools/Mills/t2.wkz", "x");
+    install.root.mkdir("tools/Mills/sub.wkz");
+    ASSERT_EQ(::chmod(path("tools/Mills/T1.wkz").c_str(), 0444), 0);
     // Path, what ValidateDirectory leaves of it, directory valid, file valid.
     const std::tuple<std::string, std::string, bool, bool> cases[] = {
         {"tools/Mills//", "tools/Mills", true, false},
@@ -46,26 +36,25 @@ TEST_F(FileUtilities, ValidateDirectoryAndFile) {
         {"tools/missing/", "tools/missing", false, false},
     };
     for (const auto& [relative, stripped, directory_valid, file_valid] : cases) {
-        SCOPED_TRACE(relative);
         std::string directory = path(relative);
-        EXPECT_EQ(ValidateDirectory(directory, false, false), directory_valid);
+        EXPECT_EQ(ValidateDirectory(directory, false, false), directory_valid) << relative;
         EXPECT_EQ(directory, path(stripped));
-        EXPECT_EQ(ValidateFile(path(relative), false), file_valid);
+        EXPECT_EQ(ValidateFile(path(relative), false), file_valid) << relative;
     }
     std::string missing = path("missing/");
     EXPECT_FALSE(ValidateDirectory(missing, true, true));
     EXPECT_EQ(missing, platform::current_directory().value());
     EXPECT_FALSE(ValidateFile(path("missing"), true));
-    EXPECT_EQ(install.ids(true), (Ids{"dir " + path("missing"), "file " + path("missing")}));
-}
-
-TEST_F(FileUtilities, DeletingAsksFirstAndLeavesDirectoriesAndLinkTargets) {
+    EXPECT_EQ(install.ids(true),
+              (std::vector<std::string>{"dir " + path("missing"), "file " + path("missing")}));
+    // Deleting asks first and leaves directories and the targets of links.
+    install.presenter.shown.clear();
     install.presenter.answers = {kAnswerNo, kAnswerYes};
     EXPECT_FALSE(DeleteFileAsk(path("tools/Mills/T1.wkz"), true));
     EXPECT_TRUE(platform::is_read_only(path("tools/Mills/T1.wkz")));
     EXPECT_TRUE(DeleteFileAsk(path("tools/mills/T2.WKZ"), true));
     EXPECT_FALSE(platform::exists(path("tools/Mills/t2.wkz")));
-    EXPECT_EQ(install.ids(), (Ids{"GENERAL/GENERAL_DELETE_FILE", "GENERAL/GENERAL_DELETE_FILE"}));
+    EXPECT_EQ(install.ids(), std::vector<std::string>(2, "GENERAL/GENERAL_DELETE_FILE"));
     EXPECT_EQ(install.presenter.shown[1].text, "delete " + path("tools/mills/T2.WKZ"));
     EXPECT_FALSE(DeleteFileAsk(path("tools/Mills/sub.wkz"), false));
     // A link goes, its read-only target stays as it was.
@@ -126,7 +115,7 @@ struct ToolLibrary : ::testing::Test {
     }
 };
 
-TEST_F(ToolLibrary, TreeFoldersWithTheirSubtreesBeforeTheToolsOfALevel) {
+TEST_F(ToolLibrary, TreeFoldersBeforeToolsLinkLoopsAndUnreadableFoldersEmpty) {
     // The link loop "up" is an empty folder; dangling links and other files are left out.
     const std::string expected =
         "0 0 ROOT \n1 1 b.ncs /b.ncs\n1 1 ball /ball\n2 4 z.wkz /ball/z.wkz\n1 1 Bull /Bull\n2 1 "
@@ -136,61 +125,30 @@ TEST_F(ToolLibrary, TreeFoldersWithTheirSubtreesBeforeTheToolsOfALevel) {
         "2 3 inside.wkz /x.wkz/inside.wkz\n1 4 a.wkz /a.wkz\n1 3 b.wkz /b.wkz\n1 3 x.wkz /x.wkz\n";
     const ToolTreeItem tree = ScanToolTree(lib, true);
     EXPECT_EQ(lines(tree, lib), expected);
-    EXPECT_EQ(tree.text, lib);
     // Without Fedrix every tool has the plain image.
     EXPECT_EQ(lines(ScanToolTree(lib, false), lib),
               std::regex_replace(expected, std::regex(" 4 "), " 3 "));
-}
-
-TEST_F(ToolLibrary, TreeALinkBackToTheRootIsEnteredOnceAnUnreadableFolderNotAtAll) {
-    // From "Bull" the link "up" leads to the library, which holds "Bull" again: that one is
-    // open on the path from the root and stays empty; the rest of the library is there.
+    // "Bull/up" leads back to the library, whose "Bull" is open already and stays empty.
     const std::string bull = lib + "/Bull";
-    const ToolTreeItem tree = ScanToolTree(bull, false);
-    EXPECT_EQ(tree.children.size(), 3u);  // deep, up, r2.wkz
-    const ToolTreeItem* again = FindTreeItem(tree, bull + "/up/Bull");
-    ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(again->children.empty());
-    EXPECT_NE(FindTreeItem(tree, bull + "/up/shared/s.wkz"), nullptr);
-    EXPECT_NE(FindTreeItem(tree, bull + "/up/x.wkz/inside.wkz"), nullptr);
+    EXPECT_EQ(
+        lines(ScanToolTree(bull, false), bull),
+        "0 0 ROOT \n1 1 deep /deep\n2 3 d.wkz /deep/d.wkz\n1 1 up /up\n2 1 b.ncs /up/b.ncs\n"
+        "2 1 ball /up/ball\n3 3 z.wkz /up/ball/z.wkz\n2 1 Bull /up/Bull\n2 1 empty /up/empty\n"
+        "2 1 shared /up/shared\n3 3 s.wkz /up/shared/s.wkz\n2 1 x.wkz /up/x.wkz\n"
+        "3 3 inside.wkz /up/x.wkz/inside.wkz\n2 3 a.wkz /up/a.wkz\n2 3 b.wkz /up/b.wkz\n"
+        "2 3 x.wkz /up/x.wkz\n1 3 r2.wkz /r2.wkz\n");
     EXPECT_TRUE(ScanToolTree(root.file("missing"), false).children.empty());
     if (::geteuid() == 0) {
         return;  // the superuser reads every folder
     }
     ASSERT_EQ(::chmod(root.file("lib/ball").c_str(), 0), 0);
-    const ToolTreeItem closed = ScanToolTree(lib, false);
+    const std::string closed = lines(ScanToolTree(lib, false), lib);
     ::chmod(root.file("lib/ball").c_str(), 0700);
-    const ToolTreeItem* ball = FindTreeItem(closed, lib + "/ball");
-    ASSERT_NE(ball, nullptr);
-    EXPECT_TRUE(ball->children.empty());
-}
-
-TEST_F(ToolLibrary, TreeFindAndSelectByPathIgnoringCase) {
-    root.mkdir("lib/BALL");
-    const ToolTreeItem tree = ScanToolTree(lib, true);
-    // path, text of the item found, or nullptr for none
-    const std::tuple<std::string, const char*> cases[] = {
-        {lib + "/BALL/Z.WKZ", "z.wkz"}, {lib + "/bull/DEEP", "deep"}, {lib + "/bull", "Bull"},
-        {lib + "/Ball", "BALL"},  // two spellings: the first in display order
-        {lib + "/x.wkz", "x.wkz"},      {lib + "/none.wkz", nullptr}, {lib, nullptr},
-    };
-    for (const auto& [path, text] : cases) {
-        const ToolTreeItem* item = FindTreeItem(tree, path);
-        EXPECT_EQ(item != nullptr ? item->text : "(none)", text != nullptr ? text : "(none)")
-            << path;
-    }
-    // A folder named "x.wkz" is found as the folder, which comes first.
-    EXPECT_TRUE(FindTreeItem(tree, lib + "/x.wkz")->HasChildren());
-    EXPECT_EQ(ItemToSelect(tree, lib), &tree);
-    EXPECT_EQ(ItemToSelect(tree, root.file("LIB")), &tree);
-    EXPECT_EQ(ItemToSelect(tree, root.file("a")), &tree);
-    EXPECT_EQ(ItemToSelect(tree, lib + "/B.wkz")->path, lib + "/b.wkz");
-    EXPECT_EQ(ItemToSelect(tree, lib + "/none.wkz"), nullptr);
+    EXPECT_NE(closed.find("\n1 1 ball /ball\n1 1 Bull /Bull\n"), std::string::npos) << closed;
 }
 
 TEST_F(ToolLibrary, ListRowsFoldersAndTheWayUpFirstThenToolsWithTheirFedrixImage) {
-    // One row a line: kind (0 folder, 1 "..", 2 tool), image, column 0, path below the library,
-    // shape; each row counted before the next one is made.
+    // kind (0 folder, 1 "..", 2 tool), image, name, path, shape; rows counted as they are made
     const auto listing = [&](const ToolListSource& source) {
         std::string text;
         std::size_t counted = 0;
@@ -248,45 +206,40 @@ std::string values(const ToolListRow& row) {
 
 TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
     testsupport::TempDir dir;
-    // tool file, size in radius mode, in diameter mode, the other values
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"TP_BRAD=5", "5.000", "10.000", "|||||||||5"},
-        {"TP_BRAD=0 TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
-        {"TP_CDIAM=12", "6.000", "12.000", "|||||||||5"},
-        {"TP_BRAD=0", "0.000", "0.000", "|||||||||5"},
-        // Reals read with three decimals: 4.9995 is 4.999. A ball while the corner radius lies
-        // less than 0.001 from the radius, on either side.
-        {"TP_BRAD=5 TP_CRAD=4.9995", "5.000", "10.000", "|4.999||||||||6"},
-        {"TP_BRAD=5.001 TP_CRAD=5", "5.001", "10.002", "|5.000||||||||7"},
-        {"TP_BRAD=4.999 TP_CRAD=5", "4.999", "9.998", "|5.000||||||||6"},
-        {"TP_BRAD=5 TP_CRAD=5.001", "5.000", "10.000", "|5.001||||||||7"},
-        {"TP_BRAD=5 TP_CRAD=0", "5.000", "10.000", "|0.000||||||||5"},
+    // tool file; the size in radius mode, in diameter mode and the other values
+    const std::pair<const char*, const char*> cases[] = {
+        {"TP_BRAD=5", "5.000 10.000 |||||||||5"},
+        {"TP_BRAD=0 TP_CDIAM=12", "6.000 12.000 |||||||||5"},
+        {"TP_CDIAM=12", "6.000 12.000 |||||||||5"},
+        {"TP_BRAD=0", "0.000 0.000 |||||||||5"},
+        // 4.9995 reads 4.999; a ball while the corner lies within 0.001 of the radius.
+        {"TP_BRAD=5 TP_CRAD=4.9995", "5.000 10.000 |4.999||||||||6"},
+        {"TP_BRAD=5.001 TP_CRAD=5", "5.001 10.002 |5.000||||||||7"},
+        {"TP_BRAD=4.999 TP_CRAD=5", "4.999 9.998 |5.000||||||||6"},
+        {"TP_BRAD=5 TP_CRAD=5.001", "5.000 10.000 |5.001||||||||7"},
+        {"TP_BRAD=5 TP_CRAD=0", "5.000 10.000 |0.000||||||||5"},
         // No size at all: the shown size is 0, so any corner radius is a bull nose.
-        {"TP_CRAD=1", "", "", "|1.000||||||||7"},
+        {"TP_CRAD=1", "  |1.000||||||||7"},
         // The first line of a name counts, as for the tool itself.
-        {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000", "8.000", "|4.000||||||||6"},
+        {"TP_CDIAM=8 TP_CRAD=4 TP_CRAD=1", "4.000 8.000 |4.000||||||||6"},
+        // The largest float: doubled it stays a number, halved it equals the corner radius.
+        {"TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999",
+         "339999995214436424907732413799364296704.000 679999990428872849815464827598728593408.000 "
+         "2147483647|339999995214436424907732413799364296704.000||||||||6"},
         {"TP_COMMENT=rough,long TP_RETRACT=7 TP_APPROACH=6 TP_DZSTEP=0.5 TP_TOL=0.01 TP_STEP=3 "
          "TP_STOCK=0.2 TP_CPPNUM=12 TP_CDESC=ignored",
-         "", "", "12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
+         "  12||0.200|3.000|0.010|0.500|6.000|7.000|rough,long|5"},
     };
-    for (const auto& [file, radius, diameter, others] : cases) {
+    for (const auto& [file, expected] : cases) {
+        std::string seen;
         for (const bool diameter_mode : {false, true}) {
-            SCOPED_TRACE(std::string(file) + (diameter_mode ? " as diameter" : " as radius"));
             ToolListRow row;
             row.path = dir.write("t.wkz", tool_file(file));
             ReadToolRowValues(row, diameter_mode);
-            EXPECT_EQ(row.columns[kColumnSize], diameter_mode ? diameter : radius);
-            EXPECT_EQ(values(row), others);
+            seen += row.columns[kColumnSize] + " " + (diameter_mode ? values(row) : "");
         }
+        EXPECT_EQ(seen, expected) << file;
     }
-    // The largest float of a damaged file: doubled it stays a number, and halved again it
-    // still equals the corner radius.
-    ToolListRow row;
-    row.path = dir.write("t.wkz", tool_file("TP_BRAD=3.4e38 TP_CRAD=3.4e38 TP_CPPNUM=99999999999"));
-    ReadToolRowValues(row, true);
-    EXPECT_EQ(row.columns[kColumnSize], "679999990428872849815464827598728593408.000");
-    EXPECT_EQ(row.columns[kColumnNumber], "2147483647");
-    EXPECT_EQ(row.shape, kImageBall);
 }
 
 // A folder is "NAME/"; a tool "NAME=VALUE" puts VALUE into every column but 0.
@@ -332,36 +285,25 @@ TEST(ToolListSort, ClicksAlternateEachColumnsDirectionAndFoldersFollowIt) {
         EXPECT_EQ(names, expected) << clicks.size() << " clicks, last " << clicks.back();
         EXPECT_EQ(sort.sort_column(), clicks.back());
     }
-}
-
-TEST(ToolListSort, NumbersOfAnySizeCompareWithoutOverflowTextsIgnoringCase) {
-    // column, row A, row B, A compared with B ascending
-    const std::tuple<int, const char*, const char*, int> cases[] = {
-        {1, "low=-2147483648", "high=2147483647", -1},
-        {1, "over=99999999999", "high=2147483647", 0},
-        {1, "seven=7", "twelve=12", -1},
-        {1, "none=", "text=x7", 0},
-        {2, "low=-1e300", "high=1e300", -1},
-        {2, "over=1e999", "high=1e300", 1},
-        {2, "float=3.4e38", "high=1e300", -1},
-        {2, "nine=9", "ten=10", -1},
-        {2, "small=0.0004", "none=", 0},
-        {2, "half=0.0005", "thousandth=0.001", 0},
-        {2, "half=-0.0005", "thousandth=-0.001", 0},
-        {9, "lead=  2.5mm", "three=3", -1},
-        {0, "B=", "b=", 0},
-        {0, "a=", "B=", -1},
-        {0, "Ball=", "Ball2=", -1},
-        {10, "z=Zeta", "a=alpha", 1},
-        {2, "folder/", "a=-1", -1},
-        {7, "folder/", "Folder/", 0},
-        {7, "Ball/", "ball2/", -1}};
-    for (const auto& [column, a, b, expected] : cases) {
-        const auto pair = rows({a, b});
-        EXPECT_EQ(CompareToolListRows(pair[0], pair[1], column, false), expected)
-            << column << " " << a << " " << b;
-        EXPECT_EQ(CompareToolListRows(pair[1], pair[0], column, false), -expected);
-        EXPECT_EQ(CompareToolListRows(pair[0], pair[1], column, true), -expected);
+    // "column|row A|row B|A against B": numbers without overflow, texts ignoring case
+    for (const char* line :
+         {"1|low=-2147483648|high=2147483647|-1", "1|over=99999999999|high=2147483647|0",
+          "1|seven=7|twelve=12|-1", "1|none=|text=x7|0", "2|low=-1e300|high=1e300|-1",
+          "2|over=1e999|high=1e300|1", "2|float=3.4e38|high=1e300|-1", "2|nine=9|ten=10|-1",
+          "2|small=0.0004|none=|0", "2|half=0.0005|thousandth=0.001|0",
+          "2|half=-0.0005|thousandth=-0.001|0", "9|lead=  2.5mm|three=3|-1", "0|B=|b=|0",
+          "0|a=|B=|-1", "0|Ball=|Ball2=|-1", "10|z=Zeta|a=alpha|1", "2|folder/|a=-1|-1",
+          "7|folder/|Folder/|0", "7|Ball/|ball2/|-1"}) {
+        std::vector<std::string> field;
+        std::istringstream in(line);
+        for (std::string text; std::getline(in, text, '|');) {
+            field.push_back(text);
+        }
+        const int column = std::stoi(field[0]), expected = std::stoi(field[3]);
+        const auto pair = rows({field[1], field[2]});
+        EXPECT_EQ(CompareToolListRows(pair[0], pair[1], column, false), expected) << line;
+        EXPECT_EQ(CompareToolListRows(pair[1], pair[0], column, false), -expected) << line;
+        EXPECT_EQ(CompareToolListRows(pair[0], pair[1], column, true), -expected) << line;
     }
 }
 

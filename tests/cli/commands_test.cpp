@@ -1,6 +1,4 @@
-// The commands of cutterbase-cli: first those that need no workzone, then those against a
-// workzone whose current toolpath has a bull-nosed cutter D10 R2 (named ".\bull\d10r2.wkz")
-// and a tool library next to it, in English, without a hook command.
+// cutterbase-cli end to end: one check per format, exit status and message; toolpath D10 R2.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -11,7 +9,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -29,7 +29,18 @@ using testsupport::read_file;
 using testsupport::run_cli;
 using Arguments = std::vector<std::string>;
 
-// What the values are and where they come from is the environment's own test.
+// Exit status, standard output and standard error of one run, to compare at once.
+std::string outcome(const Arguments& arguments, const CliOptions& options = {}) {
+    const auto result = run_cli(arguments, options);
+    return std::to_string(result.exit_code) + "|" + result.out + "|" + result.err;
+}
+
+// A command line given as blank-separated words.
+Arguments words(const std::string& line) {
+    std::istringstream in(line);
+    return {std::istream_iterator<std::string>(in), {}};
+}
+
 TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
     testsupport::TempDir root;
     testsupport::ScopedEnv env;
@@ -38,22 +49,17 @@ TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
     env.set("KVXHOME", root.file("home")).set("CB_CLI_SET", "set").set("CB_CLI_NONE", std::nullopt);
     // The expansion buffer holds 384 characters, its terminator included.
     const std::string fits(383, 'b'), over(385, 'a');
-    auto result = run_cli({"expand", "$CB_CLI_NONE/a   ", over});
-    EXPECT_EQ(result.out, "-43\tUndefined_CB_CLI_NONE/a\n-42\t" + over + "\n");
-    EXPECT_EQ(result.err, "Undefined variable : '$CB_CLI_NONE'");
-    result = run_cli({"--quiet", "expand", "--path", "?DOC", fits, fits + "c"});
-    EXPECT_EQ(result.out, "0\t/d/x\n0\t" + fits + "\n-32\t" + fits + "c\n");
-    EXPECT_EQ(result.err, "");
-
-    result = run_cli({"env", "--origin", "CB_CLI_SET", "PC", "CB_CLI_NONE"});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_EQ(result.out,
-              "CB_CLI_SET\tset\tfrom environment\nPC\t1\tset by program\nCB_CLI_NONE\t\n");
+    EXPECT_EQ(
+        outcome({"expand", "$CB_CLI_NONE/a   ", over}),
+        "0|-43\tUndefined_CB_CLI_NONE/a\n-42\t" + over + "\n|Undefined variable : '$CB_CLI_NONE'");
+    EXPECT_EQ(outcome({"--quiet", "expand", "--path", "?DOC", fits, fits + "c"}),
+              "0|0\t/d/x\n0\t" + fits + "\n-32\t" + fits + "c\n|");
+    EXPECT_EQ(outcome({"env", "--origin", "CB_CLI_SET", "PC", "CB_CLI_NONE"}),
+              "1|CB_CLI_SET\tset\tfrom environment\nPC\t1\tset by program\nCB_CLI_NONE\t\n|");
     EXPECT_EQ(run_cli({"env", "CB_CLI_SET"}).out, "CB_CLI_SET\tset\n");
     env.set("KVXHOME", std::nullopt);
-    result = run_cli({"env", "CB_CLI_NONE"});
-    EXPECT_EQ(result.exit_code, 255);
-    EXPECT_EQ(result.err, "The environment variable 'KVXHOME' is not defined\n");
+    EXPECT_EQ(outcome({"env", "CB_CLI_NONE"}),
+              "255||The environment variable 'KVXHOME' is not defined\n");
 }
 
 using MessageCommand = CatalogueTest;
@@ -62,12 +68,10 @@ TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     env_.set("KVXLANG", "ang");
     EXPECT_EQ(run_cli({"message", "TEST", "WARN", "x"}).out, "48\tWarning\tCareful with x\n");
     env_.set("KVXLANG", "ALL");
-    const testsupport::CliResult german = run_cli({"message", "GENERAL", "NOPE"});
-    EXPECT_EQ(german.exit_code, 0) << german.err;
-    EXPECT_EQ(german.out,
-              "16\tFehler\tDie Meldungseintrag\\n\\n\\t[GENERAL]\\n\\tNOPE = ???\\n\\nkonnte nicht "
-              "gefunden werden in \\n\\n\\t'" +
-                  texte("TalmorError.all") + "'\n");
+    EXPECT_EQ(outcome({"message", "GENERAL", "NOPE"}),
+              "0|16\tFehler\tDie Meldungseintrag\\n\\n\\t[GENERAL]\\n\\tNOPE = ???\\n\\nkonnte "
+              "nicht gefunden werden in \\n\\n\\t'" +
+                  texte("TalmorError.all") + "'\n|");
     // A catalogue of the wrong type is announced, then read; none at all fails.
     env_.set("KVXLANG", "ang");
     temp_.write("home/texte/TalmorError.ang",
@@ -92,38 +96,34 @@ TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
         recordtest::file(false, 2,
                          recordtest::record(false, 1, "002L 001C 001W 001I 001R 001D 001S ", data) +
                              recordtest::record(false, 2, "", ""));
-    auto result = run_cli({"records", dir.write("zone0.inf", bytes)});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "header\torder=native\ttag=crafted\trecords=2\tfirst=160\tend=232\tformatted=1"
-              "\tword4=-1\tword20=0\tflags=1,1,1\n"
-              "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4\tD:0.1"
-              "\tS:a\\\\b\\nc\n"
-              "record\t2\tkey=2\tlength=1\n");
+    const std::string first =
+        "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4"
+        "\tD:0.1\tS:a\\\\b\\nc\n";
+    EXPECT_EQ(outcome({"records", dir.write("zone0.inf", bytes)}),
+              "0|header\torder=native\ttag=crafted\trecords=2\tfirst=160\tend=232\tformatted=1"
+              "\tword4=-1\tword20=0\tflags=1,1,1\n" +
+                  first + "record\t2\tkey=2\tlength=1\n|");
     // Without formats each record is listed as its bytes.
     std::string plain = recordtest::file(false, 1, std::string("\x1B\0\1\0", 4) + data);
     plain[155] = '\0';
-    result = run_cli({"records", dir.write("plain.rec", plain)});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_NE(result.out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"), std::string::npos);
-
-    // The second record's header cut off, a negative record count, none named.
-    result = run_cli({"records", dir.write("cut.inf", bytes.substr(0, bytes.size() - 3))});
+    EXPECT_NE(run_cli({"records", dir.write("plain.rec", plain)})
+                  .out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"),
+              std::string::npos);
+    // The second record's header cut off: the first one is listed before the failure.
+    const auto result =
+        run_cli({"records", dir.write("cut.inf", bytes.substr(0, bytes.size() - 3))});
     EXPECT_EQ(result.exit_code, 1);
-    EXPECT_NE(result.out.find("record\t1\t"), std::string::npos);
-    EXPECT_NE(result.out.find("error\t-25\n"), std::string::npos);
+    EXPECT_TRUE(result.out.ends_with(first + "error\t-25\n")) << result.out;
     const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
-    result = run_cli({"records", dir.write("negative.inf", recordtest::file(false, -1, one))});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_EQ(result.out,
-              "header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
-              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n");
-    EXPECT_NE(result.err.find("damaged record file (status -25)"), std::string::npos);
+    const std::string negative = dir.write("negative.inf", recordtest::file(false, -1, one));
+    EXPECT_EQ(outcome({"records", negative}),
+              "1|header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
+              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n|cutterbase-cli: " +
+                  negative + ": damaged record file (status -25)\n");
     EXPECT_EQ(run_cli({"records"}).exit_code, 2);
 }
 
-// tree: IMAGE, TEXT and PATH of each item, two blanks of indentation a level; list: IMAGE, the
-// eleven columns and the SHAPE of each row, in the order of the header clicks given.
+// tree: IMAGE, TEXT, PATH indented by level; list: IMAGE, eleven columns, SHAPE.
 TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
     apptest::Installation install;
     const std::string lib = install.path("lib");
@@ -143,76 +143,49 @@ TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
         "0\t" + lib + "\t" + lib + "\n  1\tMills\t" + mills + "\n    1\tOld\t" + mills +
         "/Old\n    4\tball.wkz\t" + mills + "/ball.wkz\n    3\tbull.wkz\t" + mills +
         "/bull.wkz\n    3\tf\\tl.wkz\t" + mills + "/f\\tl.wkz\n  4\tt.wkz\t" + lib + "/t.wkz\n";
-    auto result = run_cli({"tree", lib + "//"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, tree);
-    const std::string up = "1\t..\t\t\t\t\t\t\t\t\t\t\t\n";
+    EXPECT_EQ(outcome({"tree", lib + "//"}), "0|" + tree + "|");
     const std::string old = "1\tOld\t\t\t\t\t\t\t\t\t\t\t\n";
-    const std::string ball = "4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\t\t6\n";
-    const std::string bull = "3\tbull.wkz\t\t4.000\t1.000\t0.200\t\t\t\t\t\t\t7\n";
-    const std::string flat = "3\tf\\tl.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
+    const std::string rows =
+        "4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\t\t6\n"
+        "3\tbull.wkz\t\t4.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
+        "3\tf\\tl.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
+    // KVX_CUTTER_DIR decides where the way up ends.
     install.env.set("KVX_CUTTER_DIR", lib);
-    result = run_cli({"list", mills});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, up + old + ball + bull + flat);
-    // The library's root has no way up; KVX_CUTTER_DIR decides where the root is.
-    EXPECT_EQ(run_cli({"list", lib}).out,
-              "1\tMills\t\t\t\t\t\t\t\t\t\t\t\n4\tt.wkz\t\t\t\t\t\t\t\t\t\t\t5\n");
+    EXPECT_EQ(outcome({"list", mills}), "0|1\t..\t\t\t\t\t\t\t\t\t\t\t\n" + old + rows + "|");
     install.env.set("KVX_CUTTER_DIR", mills);
-    EXPECT_EQ(run_cli({"list", mills}).out, old + ball + bull + flat);
-
-    // Without a directory the tree is the one the program would use. The Fedrix images only
-    // when switched on; each --sort is one header click, in order (the clicks' effect is the
-    // sort's own test); sizes as diameters.
+    EXPECT_EQ(run_cli({"list", mills}).out, old + rows);
+    // The program's own tree; Fedrix images only when on; --sort clicks in order; diameters.
     install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "0");
-    result = run_cli({"tree"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, std::regex_replace(tree, std::regex("  4\t"), "  3\t"));
-    result = run_cli({"list", "--sort", "1", mills, "--diameter", "--sort", "1"});
-    EXPECT_EQ(result.out, up + old +
-                              "3\tbull.wkz\t\t8.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
-                              "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
-                              "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
-
+    EXPECT_EQ(run_cli({"tree"}).out, std::regex_replace(tree, std::regex("  4\t"), "  3\t"));
+    EXPECT_EQ(run_cli({"list", "--sort", "1", mills, "--diameter", "--sort", "1"}).out,
+              "1\t..\t\t\t\t\t\t\t\t\t\t\t\n" + old +
+                  "3\tbull.wkz\t\t8.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
+                  "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
+                  "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
     install.env.set("KVX_CUTTER_DIR", install.path("none"));
-    for (const Arguments& arguments :
-         {Arguments{"tree", lib + "/t.wkz"}, {"tree"}, {"list", lib + "/t.wkz"}}) {
-        result = run_cli(arguments);
-        EXPECT_EQ(result.exit_code, 1) << arguments.back();
-        EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("not a"), std::string::npos) << result.err;
-    }
-    for (const Arguments& arguments : {Arguments{"tree", lib, lib},
-                                       {"list"},
-                                       {"list", lib, lib},
-                                       {"list", lib, "--sort"},
-                                       {"list", lib, "--sort", "11"},
-                                       {"list", lib, "--sort", "-1"},
-                                       {"list", lib, "--sort", "1x"}}) {
-        EXPECT_EQ(run_cli(arguments).exit_code, 2) << arguments.back();
+    // The exit status, then the command line; "L" stands for the library.
+    for (const char* line :
+         {"1 tree L/t.wkz", "1 tree", "1 list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
+          "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x"}) {
+        const auto result = run_cli(words(std::regex_replace(line + 2, std::regex("L"), lib)));
+        EXPECT_EQ(result.exit_code, line[0] - '0') << line;
+        EXPECT_EQ(result.err.find("not a") != std::string::npos, line[0] == '1') << result.err;
     }
 }
 
-TEST(CliOutput, AListingThatCannotBeWrittenFailsTheCommand) {
+TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
     // More than one buffer of output fails in the middle, a short listing only at the end.
     Arguments long_listing = {"expand"};
     long_listing.insert(long_listing.end(), 300, std::string(40, 'x'));
     CliOptions full;
     full.standard_output = "/dev/full";
-    for (const Arguments& arguments : {Arguments{"expand", "text"}, long_listing}) {
-        EXPECT_EQ(run_cli(arguments).exit_code, 0);
-        const auto result = run_cli(arguments, full);
-        EXPECT_EQ(result.exit_code, 1) << arguments.size();
-        EXPECT_EQ(result.err.rfind("cutterbase-cli: cannot write the standard output", 0), 0u)
-            << result.err;
+    for (const Arguments& arguments : {Arguments{"env", "PATH"}, long_listing}) {
+        EXPECT_EQ(outcome(arguments, full),
+                  "1||cutterbase-cli: cannot write the standard output: No space left on device\n")
+            << arguments.size();
     }
-    EXPECT_EQ(run_cli({"env", "PATH"}, full).err,
-              "cutterbase-cli: cannot write the standard output: No space left on device\n");
-}
 
-// A file too large for the memory left is a failure, not an abort; records lists a file larger
-// than the memory it may use, one record at a time.
-TEST(CliMemory, LargeFilesUnderAnAddressSpaceLimit) {
+    // Too large a file fails rather than aborts; records streams a file larger than its memory.
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer cannot run under an address space limit";
 #endif
@@ -223,9 +196,7 @@ TEST(CliMemory, LargeFilesUnderAnAddressSpaceLimit) {
     for (const auto& [command, name] : {std::pair{"show", "huge.wkz"}, {"fedrix", "huge.ncs"}}) {
         const std::string path = dir.write(name, "");
         ASSERT_EQ(truncate(path.c_str(), off_t{1} << 30), 0);
-        const auto result = run_cli({command, path}, limited);
-        EXPECT_EQ(result.exit_code, 1) << name;
-        EXPECT_EQ(result.err, "cutterbase-cli: out of memory\n") << name;
+        EXPECT_EQ(outcome({command, path}, limited), "1||cutterbase-cli: out of memory\n") << name;
     }
 
     const std::string one =
@@ -264,35 +235,44 @@ struct ToolAgainstWorkzone : WorkzoneTest {
     }
 };
 
-TEST_F(ToolAgainstWorkzone, ToolpathListsTheToolParametersOfAnyToolpath) {
-    // Without names: one line per tool parameter in index order, as a tool file writes them.
-    write_toolpath(12, sample_items());
-    env_.set("KVXLANG", "en");
-    auto result = run_cli({"toolpath", "--tp", "+12"});
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out.substr(0, 68),
-              "1\tTP_COMMENT\troughing\n2\tTP_CDESC\tbull nose D10 R2\n3\tTP_CDIAM\t10.000\n");
-    EXPECT_NE(result.out.find("\n18\tTP_LITYPE\t3\n19\tTP_LIRAMP\t5.000\n"), std::string::npos);
-    EXPECT_NE(result.out.find("\n23\tTP_TYPE\tPencil three\n24\tTP_INDEX82\t.\\bull\\d10r2.wkz\n"),
-              std::string::npos);
-    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 24);
-
-    for (const char* number : {"", "x", "12x", "2147483648", "-"}) {
-        result = run_cli({"toolpath", "--tp", number});
-        EXPECT_EQ(result.exit_code, 2) << number;
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "usage: cutterbase-cli toolpath [--tp N] [NAME[.SUFFIX]...]\n");
+// Each refusal with its exit status and message; no change file is written.
+TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
+    const std::string fifo = library.file("fifo.wkz"), zero = library.file("zero.wkz");
+    const std::string ncs = library.file("fifo.ncs");
+    const std::string bad = library.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", zero.c_str()), 0);
+    ASSERT_EQ(::mkfifo(ncs.c_str(), 0600), 0);
+    const std::string usage = "2||usage: cutterbase-cli toolpath [--tp N] [NAME[.SUFFIX]...]\n";
+    const std::string line_break = "1||cutterbase-cli: the tool path holds a line break: '";
+    const std::pair<Arguments, std::string> cases[] = {
+        {{"toolpath", "--tp"}, usage},
+        {{"toolpath", "--tp", "12x"}, usage},
+        {{"toolpath", "--tp", "2147483648"}, usage},
+        // A tool path holding a line break cannot go into a change file.
+        {{"apply", tool("bull/d10\nr2.wkz"), "-o", out},
+         line_break + library.file("bull/d10\\nr2.wkz") + "'\n"},
+        {{"apply", tool("bull\r/d10r2.wkz"), "-o", out},
+         line_break + library.file("bull\\r/d10r2.wkz") + "'\n"},
+        // FIFOs and devices are never opened as tool, Fedrix or record files.
+        {{"show", fifo}, "1||cutterbase-cli: cannot read '" + fifo + "'\n"},
+        {{"show", zero}, "1||cutterbase-cli: cannot read '" + zero + "'\n"},
+        {{"check", fifo}, "2||cutterbase-cli: cannot read '" + fifo + "'\n"},
+        {{"apply", zero, "-o", out}, "1||cutterbase-cli: cannot read '" + zero + "'\n"},
+        {{"fedrix", ncs}, "1||cutterbase-cli: cannot read '" + ncs + "'\n"},
+        {{"records", ncs},
+         "1||cutterbase-cli: " + ncs + ": cannot open record file (status -21)\n"},
+        {{"fedrix", bad}, "1||'" + bad + "' ist nicht eine 'Fedrix Tool' Ini-Datei!\n"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(outcome(arguments), expected) << arguments[0] << " " << arguments.back();
     }
-    EXPECT_EQ(run_cli({"toolpath", "--tp"}).exit_code, 2);
+    EXPECT_FALSE(platform::exists(out));
 }
 
-// check and apply on the toolpath's own tool and its regrinding are the demo installation's
-// test.
 TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysWhatWentWrong) {
     tool("bull/d10r2.wkz");
-    // A tool path or a tool directory relative to the working directory: each names the
-    // toolpath's own tool, so no reference is sent (links and "." steps are the reference's own
-    // test).
+    // Relative to the working directory, each names the toolpath's own tool: no reference.
     const std::string name = library.path().substr(library.path().rfind('/') + 1);
     // KVX_CUTTER_DIR, working directory, tool argument
     const std::tuple<std::string, std::string, std::string> relative[] = {
@@ -301,8 +281,7 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
     };
     for (const auto& [directory, working, given] : relative) {
         env_.set("KVX_CUTTER_DIR", directory);
-        const auto result = run_cli({"apply", given, "-o", out}, working);
-        EXPECT_EQ(result.exit_code, 0) << result.err;
+        EXPECT_EQ(outcome({"apply", given, "-o", out}, working), "0||") << directory;
         EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ") << directory << " " << given;
     }
     // Another tool of the library: its reference is sent along, to cutter.out by default.
@@ -310,47 +289,46 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
     tool("flat/R&D.wkz", "2.000");
     EXPECT_EQ(run_cli({"apply", library.file("flat/R&D.wkz")}, zone_.path()).exit_code, 0);
     EXPECT_EQ(read_file(out), "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\R\\&D.wkz ");
-    std::remove(out.c_str());
 
-    // A tool path holding a line break cannot go into a change file.
-    for (const auto& [path, shown] : {std::pair{"bull/d10\nr2.wkz", "bull/d10\\nr2.wkz"},
-                                      std::pair{"bull\r/d10r2.wkz", "bull\\r/d10r2.wkz"}}) {
-        const auto result = run_cli({"apply", tool(path), "-o", out});
-        EXPECT_EQ(result.exit_code, 1);
-        EXPECT_EQ(result.err, "cutterbase-cli: the tool path holds a line break: '" +
-                                  library.file(shown) + "'\n");
-    }
-    EXPECT_FALSE(platform::exists(out));
-
-    const std::string tool_file = library.file("bull/d10r2.wkz");
     for (const auto& directory :
          {std::optional<std::string>(), std::optional(zone_.file("none"))}) {
         env_.set("KVX_CUTTER_DIR", directory);
-        const auto result = run_cli({"apply", "bull/d10r2.wkz", "-o", out}, library.path());
-        EXPECT_EQ(result.exit_code, 0) << result.err;
-        EXPECT_EQ(result.err,
-                  "cutterbase-cli: KVX_CUTTER_DIR names no tool directory; the current "
+        EXPECT_EQ(outcome({"apply", "bull/d10r2.wkz", "-o", out}, library.path()),
+                  "0||cutterbase-cli: KVX_CUTTER_DIR names no tool directory; the current "
                   "directory '" +
                       library.path() + "' is taken as the tool library\n");
     }
 
+    env_.set("KVX_CUTTER_DIR", library.path());
+    const std::string tool_file = library.file("bull/d10r2.wkz");
     const std::string missing = zone_.file("no/cutter.out");
-    const std::tuple<const char*, std::string> messages[] = {
-        {"ang", "The change file\n\n\t'" + missing + "'\n\ncould not be written!"},
+    const std::string english = "The change file\n\n\t'" + missing + "'\n\ncould not be written!";
+    const std::pair<const char*, std::string> messages[] = {
+        {"ang", english},
         {"all", "Die \xC4nderungsdatei\n\n\t'" + missing + "'\n\nkonnte nicht geschrieben werden!"},
-        {"fra", "The change file\n\n\t'" + missing + "'\n\ncould not be written!"},
-    };
+        {"fra", english}};
     for (const auto& [language, text] : messages) {
         env_.set("KVXLANG", language);
-        const auto result = run_cli({"apply", tool_file, "-o", missing});
-        EXPECT_EQ(result.exit_code, 1);
-        EXPECT_NE(result.err.find(text), std::string::npos) << language << ": " << result.err;
+        EXPECT_EQ(outcome({"apply", tool_file, "-o", missing}), "1||" + text + "\n") << language;
     }
+
+    // Beyond the file-size limit the write fails and is reported; no temporary file stays.
+    std::remove(out.c_str());
+    const std::size_t entries = platform::find_files(zone_.path() + "/*").size();
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 30;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto result = run_cli({"apply", library.file("flat/R&D.wkz"), "-o", out});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_FALSE(result.err.empty());
+    EXPECT_EQ(platform::find_files(zone_.path() + "/*").size(), entries);
 }
 
 TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowReadsIt) {
-    // 22 levels of 200 characters, made and removed step by step; apply runs from halfway
-    // down, so the path given is short, the absolute one too long.
+    // 22 levels of 200 characters; apply runs halfway down: the absolute path is too long.
     const std::string level(200, 'd');
     std::string deep = level;
     std::string make = "bash -c 'cd \"" + library.path() + "\"";
@@ -373,7 +351,6 @@ TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowRea
 
 TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWithIt) {
     const std::string tool_file = tool("bull/d10r2.wkz");
-    // The file of the current toolpath that is missing.
     for (const char* failed : {"outil.par", "outil.mul"}) {
         write_toolpath(0, sample_items());
         std::remove(zone_.file(failed).c_str());
@@ -381,11 +358,9 @@ TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWit
                                            {"toolpath", "UNIT", "TP_CDIAM"},
                                            {"check", tool_file},
                                            {"apply", tool_file, "-o", out}}) {
-            const auto result = run_cli(arguments);
-            EXPECT_EQ(result.exit_code, 2) << arguments[0] << " " << failed;
-            EXPECT_EQ(result.out, "") << arguments[0];
-            EXPECT_EQ(result.err, "cutterbase-cli: cannot read the toolpath '" +
-                                      zone_.file(failed) + "' (status 7)\n");
+            EXPECT_EQ(outcome(arguments), "2||cutterbase-cli: cannot read the toolpath '" +
+                                              zone_.file(failed) + "' (status 7)\n")
+                << arguments[0];
         }
         EXPECT_FALSE(platform::exists(out));
     }
@@ -399,6 +374,13 @@ TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWit
     EXPECT_EQ(run_cli({"check", tool_file}).exit_code, 1);
     EXPECT_EQ(run_cli({"expand", "--path", "$KVXZONE/workzone.num"}).out,
               "0\t" + zone_.path() + "/workzone.num\n");
+
+    // Read only as far as the format goes: 4 GB of zeros behind the items are not read.
+    ASSERT_EQ(::symlink("/dev/zero", zone_.file("outil.niv").c_str()), 0);
+    ASSERT_EQ(::mkfifo(zone_.file("outil.per").c_str(), 0600), 0);
+    ASSERT_EQ(::truncate(zone_.file("outil.par").c_str(), std::int64_t{4} << 30), 0);
+    EXPECT_EQ(outcome({"toolpath", "TP_ZSTEPTYPE", "TP_BRAD"}),
+              "0|TP_ZSTEPTYPE\tchar\t0\tTP_ZSTEPTYPE-2\nTP_BRAD\tdist\t0\t5.00000\n|");
 }
 
 // One record a line, fields separated by a tab; tabs and line breaks inside a field escaped.
@@ -428,68 +410,26 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     for (const auto& [arguments, expected] : cases) {
         EXPECT_EQ(run_cli(arguments).out, expected) << arguments[0];
     }
-    const std::string listing = run_cli({"toolpath"}).out;
-    EXPECT_EQ(listing.substr(0, listing.find('\n') + 1), "1\tTP_COMMENT\trough\\tpass\\1\n");
     EXPECT_EQ(run_cli({"startup", "-o", "o\tx\n"}).out.substr(0, 19), "output_file\to\\tx\\n\n");
-}
-
-TEST_F(ToolAgainstWorkzone, FedrixListsEverySettingInWriteOrder) {
-    auto result =
+    // Without names: one line per tool parameter in index order, as a tool file writes them.
+    EXPECT_TRUE(run_cli({"toolpath"}).out.starts_with("1\tTP_COMMENT\trough\\tpass\\1\n"));
+    write_toolpath(12, sample_items());
+    const std::string listing = run_cli({"toolpath", "--tp", "+12"}).out;
+    EXPECT_TRUE(listing.starts_with(
+        "1\tTP_COMMENT\troughing\n2\tTP_CDESC\tbull nose D10 R2\n3\tTP_CDIAM\t10.000\n"));
+    EXPECT_NE(listing.find("\n18\tTP_LITYPE\t3\n19\tTP_LIRAMP\t5.000\n"), std::string::npos);
+    EXPECT_TRUE(
+        listing.ends_with("\n23\tTP_TYPE\tPencil three\n24\tTP_INDEX82\t.\\bull\\d10r2.wkz\n"));
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 24);
+    // fedrix: every setting, in the order they are written.
+    const std::string fedrix =
         run_cli({"fedrix", library.write("t.ncs",
                                          "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-                                         "[ADVANCED]\r\nNumber Of Teeth=4\r\n")});
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out.substr(0, 73),
-              "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n");
-    EXPECT_NE(result.out.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
-    result = run_cli({"fedrix", library.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n")});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_NE(result.err.find("ist nicht eine 'Fedrix Tool' Ini-Datei!"), std::string::npos);
-}
-
-TEST_F(ToolAgainstWorkzone, FifosAndDevicesAreRefusedAsToolFedrixAndRecordFiles) {
-    ASSERT_EQ(::mkfifo(library.file("fifo.wkz").c_str(), 0600), 0);
-    ASSERT_EQ(::symlink("/dev/zero", library.file("zero.wkz").c_str()), 0);
-    ASSERT_EQ(::mkfifo(library.file("fifo.ncs").c_str(), 0600), 0);
-    const std::pair<Arguments, int> cases[] = {
-        {{"show", library.file("fifo.wkz")}, 1},
-        {{"show", library.file("zero.wkz")}, 1},
-        {{"check", library.file("fifo.wkz")}, 2},
-        {{"apply", library.file("zero.wkz"), "-o", out}, 1},
-        {{"fedrix", library.file("fifo.ncs")}, 1},
-        {{"records", library.file("fifo.ncs")}, 1},
-    };
-    for (const auto& [arguments, exit_code] : cases) {
-        const auto result = run_cli(arguments);
-        EXPECT_EQ(result.exit_code, exit_code) << arguments[1];
-        EXPECT_NE(result.err.find("cannot"), std::string::npos) << result.err;
-    }
-    EXPECT_FALSE(platform::exists(out));
-
-    // Toolpath files are read only as far as their format goes: behind its 140 items the
-    // parameter file holds 4 GB of zeros, read no further.
-    ASSERT_EQ(::symlink("/dev/zero", zone_.file("outil.niv").c_str()), 0);
-    ASSERT_EQ(::mkfifo(zone_.file("outil.per").c_str(), 0600), 0);
-    ASSERT_EQ(::truncate(zone_.file("outil.par").c_str(), std::int64_t{4} << 30), 0);
-    const auto result = run_cli({"toolpath", "TP_ZSTEPTYPE", "TP_BRAD"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, "TP_ZSTEPTYPE\tchar\t0\tTP_ZSTEPTYPE-2\nTP_BRAD\tdist\t0\t5.00000\n");
-}
-
-// Beyond the file-size limit the write fails and is reported; no temporary file stays behind.
-TEST_F(ToolAgainstWorkzone, AFileSizeLimitFailsApplyCleanly) {
-    const std::string self = tool("self.wkz");
-    const std::size_t entries = platform::find_files(zone_.path() + "/*").size();
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 30;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto result = run_cli({"apply", self, "-o", out});
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_FALSE(result.err.empty());
-    EXPECT_EQ(platform::find_files(zone_.path() + "/*").size(), entries);
+                                         "[ADVANCED]\r\nNumber Of Teeth=4\r\n")})
+            .out;
+    EXPECT_TRUE(fedrix.starts_with(
+        "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n"));
+    EXPECT_NE(fedrix.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
 }
 
 }  // namespace

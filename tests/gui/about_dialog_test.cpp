@@ -42,14 +42,15 @@ private slots:
             return " " + QString::fromStdString(text);
         };
         QCOMPARE(textsOf(about),
-                 (QStringList{"About CutterBase", "Product:", "Version:", "Build:",
+                 (QStringList{"About Karvex - CutterBase", "Product:", "Version:", "Build:",
                               " Karvex - CutterBase", field(programVersion().version),
                               field(programVersion().build), field(programVersion().rights)}));
         QVERIFY(drawn(about, AboutDialog::kPictureControl) &&
                 drawn(about, AboutDialog::kIconControl));
         QCOMPARE(guitest::namelessControls(&about), QStringList());
         installation.useCatalogue("all");
-        QCOMPARE(textsOf(AboutDialog()).mid(0, 2), (QStringList{"Über CutterBase", "Produkt:"}));
+        QCOMPARE(textsOf(AboutDialog()).mid(0, 2),
+                 (QStringList{"Über Karvex - CutterBase", "Produkt:"}));
     }
 };
 

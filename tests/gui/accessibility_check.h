@@ -7,8 +7,7 @@ class QWidget;
 
 namespace guitest {
 
-// "objectName (class)" of each nameless button, edit, box, spin box, slider or item view below
-// `root`; the inner parts of such a control (a combo box's edit) are not walked.
+// "objectName (class)" of each nameless control below `root`, inner parts not walked.
 QStringList namelessControls(QWidget* root);
 
 }  // namespace guitest

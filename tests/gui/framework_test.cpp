@@ -68,8 +68,7 @@ private slots:
         QCOMPARE(pageEdit->objectName(), QStringLiteral("IDC_EDIT_DIAMETER"));
     }
 
-    // Reals (double and float) and integers as the fields show them; "-" marks a text that is no
-    // value of the kind.
+    // Reals, floats and integers as the fields show them; "-": no value of the kind.
     void parsesNumbersStrictly_data() { guitest::addRows(kNumbers); }
     void parsesNumbersStrictly() {
         const NumberCase& row = guitest::fetchRow(kNumbers);
@@ -80,8 +79,7 @@ private slots:
         QCOMPARE(integer ? formatInteger(*integer) : QString("-"), QString(row.integer));
     }
 
-    // A failed exchange shows the framework's plain message and leaves the value alone; a field
-    // left as shown keeps the exact value behind it.
+    // A failed exchange says so and leaves the value; a field left as shown keeps its value.
     void exchangeFailuresShowTheFrameworksMessages() {
         guitest::ScriptedPresenter presenter;
         QLineEdit edit(QStringLiteral("abc"));
@@ -107,8 +105,7 @@ private slots:
                               "Please enter a number between 0.001 and 1e+06."}));
     }
 
-    // The accessible Toggle of a check box is a click (on the pages: ToolPageTest); a text set
-    // through the accessible text interfaces is typing, one shown by the window is not.
+    // Assistive technology acts like mouse and keyboard; shown text is not typing.
     void assistiveTechnologyActsLikeTheMouse() {
         installAccessibleInput();
         QDialog dialog;

@@ -1,8 +1,5 @@
 #pragma once
-// Window tests are QtTest classes registered with CUTTERBASE_GUI_TEST(Class) at the start of a
-// line after the class; the test program runs one class by name (as ctest does) or all of them.
-// Tests find widgets by id or object name, never by position or caption, never depend on focus
-// or activation (the offscreen platform models neither), and measure geometry against the font.
+// QtTest classes registered with CUTTERBASE_GUI_TEST(Class); widgets found by id, never by focus.
 
 #include <QObject>
 #include <functional>

@@ -1,7 +1,5 @@
 #pragma once
-// A small installation for window tests in a temporary directory: message catalogues and the
-// program's language files in English and German, KVXHOME pointing at it and the process's
-// catalogue loaded in English. The previous environment comes back at the end.
+// KVXHOME in a temporary directory with catalogues and language files; the catalogue in English.
 
 #include <string>
 

@@ -68,8 +68,7 @@ private slots:
         }
     }
 
-    // Controls inside frames move in the owner's coordinates; a null control is ignored, a
-    // deleted one skipped, and after Destroy nothing moves.
+    // Frames, null and deleted controls, and Destroy.
     void framesDeletedControlsAndDestroy() {
         ManagedDialog dialog;
         auto* frame = new QFrame(&dialog);

@@ -121,8 +121,7 @@ private slots:
                  QString::fromStdString(library.lib + "/gone0"));
     }
 
-    // The order of the clicks: ToolListSort's tests. Only a left double-click on an existing tool
-    // applies it.
+    // Sort order: ToolListSort's tests. Only a left double-click on an existing tool applies it.
     void headerAndRowClicks() {
         Library library;
         Window window(library.lib, true);

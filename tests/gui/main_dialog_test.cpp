@@ -1,5 +1,4 @@
-// The main window end to end through its real widgets: the start, the commands that end the run
-// or leave an edited tool, Delete, Set All, the captions and the frame.
+// The main window end to end through its real widgets.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,13 +32,13 @@
 
 using namespace guitest;
 using namespace main_ids;
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kCornerRadiusEdit = 1008;  // on the tool page
 
-// The library: the toolpath's tool bull/d10r2.wkz (corner radius 2 as the toolpath has it, unless
-// the row gives another) and flat/f6.wkz (corner radius 1). The start shows the tool or the root.
+// The toolpath's tool bull/d10r2.wkz (corner radius as the row says) and flat/f6.wkz (1).
 struct StartCase {
     const char* name;
     const char* reference;  // TP_INDEX82 of the toolpath
@@ -58,10 +57,7 @@ const StartCase kStarts[] = {
      "LIB_TALMOR_GMBH/KARVEX_TOOL_INCONSISTENT"},
 };
 
-// A command is a button's id or one of these. Twice: a double-click on the chosen tool in a
-// window for toolpath 0, where Close is disabled. Moves go to flat/f6.wkz by a click, through the
-// accessible table's row selection (to the folder flat, as a screen reader's "select" does), or by
-// the selection model, cleared first.
+// A button's id or one of these; kTwice: a double-click in a window for toolpath 0.
 enum Command { kEscape = 1, kClick, kAccessibility, kSelection, kTwice };
 
 constexpr char kFifo[] = "fifo";
@@ -72,8 +68,7 @@ constexpr char kNotATool[] = "is not a readable tool file";
 constexpr char kF6Change[] = "!EDIT_LEVEL=4 &TP_CRAD=1.000 &TP_INDEX82=.\\flat\\f6.wkz ";
 constexpr char kCreation[] = "GENERAL/GENERAL_CREATION";
 
-// The item clicked first ("": the toolpath's tool), the corner radius typed, a command; Save As
-// is answered with a file below the library ("" cancels), a question with `answer`.
+// Save As answers with a file below the library ("" cancels), a question with `answer`.
 struct Case {
     const char* name;
     const char* startOn;
@@ -226,9 +221,7 @@ class MainDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The toolpath's tool is selected and shown when it exists and matches the toolpath (reported
-    // once otherwise); else the last tool directory or the library, with the toolpath's values
-    // and Delete disabled.
+    // The toolpath's tool when it exists and matches, else the last tool directory or the library.
     void startShowsTheToolpathsTool_data() { addRows(kStarts); }
     void startShowsTheToolpathsTool() {
         const StartCase& row = fetchRow(kStarts);
@@ -242,20 +235,21 @@ private slots:
         auto dialog = fixture.open();
         QCOMPARE(messageIds(presenter),
                  *row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
-        QCOMPARE(selectedPath(*dialog), row.toolShown ? tool : fixture.library());
-        QCOMPARE(textOf(*dialog, kToolSettings),
-                 row.toolShown ? QString::fromStdString(tool) : QStringLiteral("Toolpath 1"));
-        QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), row.toolShown);
-        QCOMPARE(cornerRadius(*dialog)->isEnabled(), row.toolShown);
-        QCOMPARE(QStringList({cornerRadius(*dialog)->text(), textOf(*dialog, kToolpathNumber),
+        // the selected item, what the tool settings name, Delete and the fields enabled, values
+        QCOMPARE(QStringList({QString::fromStdString(selectedPath(*dialog)),
+                              textOf(*dialog, kToolSettings),
+                              QString::number(findControl(dialog.get(), kDelete)->isEnabled()),
+                              QString::number(cornerRadius(*dialog)->isEnabled()),
+                              cornerRadius(*dialog)->text(), textOf(*dialog, kToolpathNumber),
                               textOf(*dialog, kUnits), textOf(*dialog, kToolpathType)})
                      .join(' '),
-                 QStringLiteral("2 1 mm Pencil three"));
+                 QString::fromStdString(row.toolShown ? tool + " " + tool + " 1 1"
+                                                      : fixture.library() + " Toolpath 1 0 0") +
+                     " 2 1 mm Pencil three");
         QVERIFY(!dialog->ToolChanged() && !dialog->IsToolModified());
     }
 
-    // A toolpath whose files cannot be read is named once at the start, in the catalogue's
-    // language, and its type stays empty rather than showing a raw key.
+    // Named once, in the catalogue's language; the type stays empty.
     void unreadableToolpathIsNamed() {
         const std::tuple<const char*, const char*, const char*> cases[] = {
             {"outil.par", nullptr, "ang"}, {"outil.par", "\x01 x\n", "ang"},
@@ -281,12 +275,7 @@ private slots:
         }
     }
 
-    // Close writes the change file and the tool's folder into the settings only when a tool was
-    // chosen, asking first when the chosen file holds no tool; Cancel and Escape never write, and
-    // ask first when there are edits. Edits are never lost without a word: a move (however made),
-    // Read From Toolpath and Close offer them for saving under the edited tool's name. A cancelled
-    // save drops them, except on Save As, which keeps them and TP_AUTOFLAGS; a failed save or a
-    // page that does not validate keeps them on the old item, saying why.
+    // Close writes only after a choice; edits are never lost without a word.
     void commands_data() { addRows(kCases); }
     void commands() {
         const Case& row = fetchRow(kCases);
@@ -369,8 +358,7 @@ private slots:
         QCOMPARE(testsupport::read_file(tool), toolBytes);
     }
 
-    // Delete (button or key) asks once; Yes removes the tool and its Fedrix file and shows the
-    // tool's folder, the list following. A tool another program removed already is named.
+    // Delete asks once; Yes removes the tool and its Fedrix file; a vanished tool is named.
     void deleteAsksOnce() {
         for (const std::string how : {"yes by the button", "no by the button", "yes by the key",
                                       "yes by the button, gone before"}) {
@@ -392,22 +380,13 @@ private slots:
                 QVERIFY(presenter.shown.back().text.find(tool) != std::string::npos);
             }
             QCOMPARE(messageIds(presenter), expected);
-            QCOMPARE(std::filesystem::exists(tool) || std::filesystem::exists(fedrix), !deleted);
-            QCOMPARE(selectedPath(*dialog), deleted ? fixture.libraryFile("bull") : tool);
-            QCOMPARE(dialog->List()->toolModel()->rows().size(), std::size_t(deleted ? 1 : 2));
-            QCOMPARE(findControl(dialog.get(), kDelete)->isEnabled(), !deleted);
+            // files left, the item selected, the list's rows, Delete enabled
+            QCOMPARE(std::to_string(fs::exists(tool) + fs::exists(fedrix)) + " " +
+                         selectedPath(*dialog) + " " +
+                         std::to_string(dialog->List()->toolModel()->rows().size()) +
+                         std::to_string(findControl(dialog.get(), kDelete)->isEnabled()),
+                     deleted ? "0 " + fixture.libraryFile("bull") + " 10" : "2 " + tool + " 21");
         }
-    }
-
-    // Set All applies the fields of both pages, not only the shown one.
-    void setAllCoversBothPages() {
-        MainWindowFixture fixture;
-        fixture.tool("bull/d10r2.wkz");
-        auto dialog = fixture.open();
-        click(*dialog, kSetAll);
-        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0);
-        QVERIFY(dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0);
-        QVERIFY(dialog->IsToolModified());
     }
 
     // Without a workzone the window cancels itself before it builds anything.
@@ -422,8 +401,7 @@ private slots:
         QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
-    // The frame: 800 x 700 at first, controls that follow the layout table, a name for every
-    // control, and the about entry in the context menu and on F1.
+    // 800 x 700 at first, the layout table, names, the about entry (menu and F1), Set All.
     void windowFrame() {
         MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");
@@ -469,10 +447,13 @@ private slots:
         });
         about->trigger();
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
+        // Set All applies the fields of both pages, not only the shown one.
+        click(*dialog, kSetAll);
+        QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0 &&
+                dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0 && dialog->IsToolModified());
     }
 
-    // The German language file's captions, where a missing key (Options) gives an empty caption;
-    // a language file of another program changes no caption. The about entry is German.
+    // A missing key gives an empty caption; another program's file changes none.
     void germanCaptions_data() {
         QTest::addColumn<bool>("foreign");
         QTest::newRow("German file") << false;

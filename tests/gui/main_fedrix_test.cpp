@@ -76,8 +76,7 @@ class MainWindowFedrixTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Tab, box, tree and list images follow the selected tool; the box adds the page with the
-    // proposals of "Default" and removes it again.
+    // Tab, box and images follow the tool; the box adds the "Default" proposals or removes them.
     void theBoxAddsAndRemovesTheFedrixFile() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
@@ -116,9 +115,7 @@ private slots:
         QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
     }
 
-    // A folder named like the Fedrix file is no Fedrix file. A file of another kind is announced
-    // once (the start shows the tool twice) and shows the defaults, never the previous tool's
-    // settings; a save that would delete or replace it asks first.
+    // A folder is no Fedrix file; another kind of file is named once and replaced only when asked.
     void filesThatHoldNoFedrixSettings() {
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;

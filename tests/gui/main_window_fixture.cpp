@@ -4,6 +4,7 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include "gui/framework/control_ids.h"
 #include "gui/main/tree_ctrl_tool.h"
@@ -14,46 +15,12 @@
 namespace guitest {
 namespace {
 
-const char* const kCatalogue =
-    "[T.A.L.M.O.R.]\r\nCATEGORY=TalmorError\r\n"
-    "[ERROR_INTERNAL]\r\n"
-    "INFORMATION=Information\r\nQUESTION=Question\r\nWARNING=Warning\r\nERROR=Error\r\n"
-    "IDOK=OK\r\nIDCANCEL=Cancel\r\nIDYES=&Yes\r\nIDNO=&No\r\n"
-    "[TALMOR_ABOUT_DLG]\r\nTALMOR_ABOUT_TITLE=About CutterBase\r\n"
-    "[GENERAL]\r\nNUMBER_OF_MESSAGES=3\r\n"
-    "GENERAL_DELETE_FILE=Q Delete '%s'?\r\n"
-    "GENERAL_FILE_NOT_VALID=E The file '%s' does not exist.\r\n"
-    "GENERAL_CREATION=E '%s' could not be created.\r\n"
-    "[LIB_TALMOR_GMBH]\r\nNUMBER_OF_MESSAGES=2\r\n"
-    "KARVEX_ZONEINF_NOZONE=E No workzone.\r\n"
-    "KARVEX_TOOL_INCONSISTENT=W '%s' differs:\\n%s\r\n";
-
-const char* const kEnglishCaptions =
-    "[CUTTERBASEDLG]\r\nIDD_CUTTERBASE_DIALOG=CutterBase\r\nIDC_TOOLPATH_NUMB_LB=Toolpath:\r\n"
-    "IDC_TOOLPATH_TYPE_LB=Toolpath Type:\r\nIDC_UNITS_LB=Units:\r\n"
-    "IDC_ACTUAL_TOOL_LB=Tool Settings:\r\nIDC_SETALL=Set All\r\nIDC_OPTIONS=Options...\r\n"
-    "IDC_SAVEAS=Save As...\r\nIDC_DELETE=Delete\r\nIDC_DEFAULT=Read From Toolpath\r\n"
-    "IDC_FEDRIX_ENABLE=Fedrix\r\nIDC_CLOSE=Close\r\nID_CANCEL=Cancel\r\n"
-    "sActualToolToolpath=Toolpath\r\nsSaveToolAs=Save Tool As\r\n"
-    "[LISTCTRLTOOL]\r\nIDC_LISTCTRLTOOL_TOOL=Tools\r\nIDC_LISTCTRLTOOL_CPP_NUM=No.\r\n"
-    "IDC_LISTCTRLTOOL_DIAM=Diameter\r\nIDC_LISTCTRLTOOL_BRAD=Radius\r\n"
-    "IDC_LISTCTRLTOOL_CRAD=Corner Radius\r\nIDC_LISTCTRLTOOL_STOCK=Stock\r\n"
-    "IDC_LISTCTRLTOOL_STEP=Stepover\r\nIDC_LISTCTRLTOOL_TOL=Tolerance\r\n"
-    "IDC_LISTCTRLTOOL_DZSTEP=Z-Step\r\nIDC_LISTCTRLTOOL_APPROACH=Approach\r\n"
-    "IDC_LISTCTRLTOOL_RETRACT=Retract\r\nIDC_LISTCTRLTOOL_COMMENT=Comment\r\n";
-
-// Without the Options caption: a missing key gives an empty caption.
-const char* const kGermanCaptions =
-    "[CUTTERBASEDLG]\r\nIDD_CUTTERBASE_DIALOG=Werkzeugbibliothek\r\nIDC_TOOLPATH_NUMB_LB=Bahn:\r\n"
-    "IDC_TOOLPATH_TYPE_LB=Bahntyp:\r\nIDC_UNITS_LB=Einheiten:\r\n"
-    "IDC_ACTUAL_TOOL_LB=Werkzeugeinstellung:\r\nIDC_SETALL=Alle setzen\r\n"
-    "IDC_SAVEAS=Speichern unter...\r\nIDC_DELETE=L\xF6schen\r\nIDC_DEFAULT=Aus Bahn lesen\r\n"
-    "IDC_FEDRIX_ENABLE=Fedrix\r\nIDC_CLOSE=Schlie\xDF"
-    "en\r\nID_CANCEL=Abbrechen\r\n"
-    "sActualToolToolpath=Bahn\r\nsSaveToolAs=Werkzeug speichern unter\r\n"
-    "[LISTCTRLTOOL]\r\nIDC_LISTCTRLTOOL_TOOL=Werkzeuge\r\nIDC_LISTCTRLTOOL_CPP_NUM=Nr.\r\n"
-    "IDC_LISTCTRLTOOL_DIAM=Durchmesser\r\nIDC_LISTCTRLTOOL_BRAD=Radius\r\n"
-    "IDC_LISTCTRLTOOL_CRAD=Eckenradius\r\n";
+// The demo's captions; the German title made our own, the Options caption left out.
+const std::string kEnglishCaptions = demoCaptions("ang", {"[CUTTERBASEDLG]", "[LISTCTRLTOOL]"});
+const std::string kGermanCaptions = std::regex_replace(
+    std::regex_replace(demoCaptions("all", {"[CUTTERBASEDLG]", "[LISTCTRLTOOL]"}),
+                       std::regex("IDC_OPTIONS=.*\n"), ""),
+    std::regex("DIALOG=CutterBase"), "DIALOG=Werkzeugbibliothek");
 
 void resetProcessTables() {
     unload_environment();
@@ -69,7 +36,7 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string languageFile(const char* captions, const std::string& pageCaptions) {
+std::string languageFile(const std::string& captions, const std::string& pageCaptions) {
     return std::string("[T.A.L.M.O.R.]\r\nPRODUCT=") + kApplication + "\r\n" + kLanguageNames +
            captions + pageCaptions;
 }
@@ -84,7 +51,6 @@ MainWindowFixture::MainWindowFixture(const std::string& language)
     writeFile(home + "/config/environ.cfg",
               "[var]\n[path]\nENV = $KVXHOME/config\nTXT = $KVXHOME/texte\n");
     for (const char* code : {"ang", "all"}) {
-        installation_.writeText(std::string("TalmorError.") + code, kCatalogue);
         installation_.writeText(std::string("tpvarinfo.") + code, kInfoFile);
     }
     installation_.writeText(

@@ -1,7 +1,5 @@
 #pragma once
-// An installation, a workzone and a tool library in temporary directories: the toolpath has a
-// bull-nosed cutter R5 r2 and names ".\bull\d10r2.wkz"; the consistency message is on; the
-// program directory is KVXHOME/bin. Every process-wide table is put back around each use.
+// Installation, workzone and library: the toolpath has a bull nose R5 r2, ".\bull\d10r2.wkz".
 
 #include <QTreeWidgetItem>
 #include <memory>

@@ -108,8 +108,7 @@ private slots:
         QCOMPARE(guitest::namelessControls(&dialog), QStringList());
     }
 
-    // Hidden controls move along; tabs are expanded when measuring.
-    // Never beyond the screen: a huge text scrolls and the buttons stay inside.
+    // Tabs expanded when measuring; never beyond the screen.
     void aLongTextGrowsTheDialog() {
         guitest::Installation installation;
         MessageDialog small(QStringLiteral("Saved.\nTwo lines"), kButtonsOk, kIconInformation,

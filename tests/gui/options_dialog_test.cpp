@@ -1,5 +1,4 @@
-// The Options dialog: its directory edit, Browse through the file chooser, OK and Cancel, and
-// the column list nobody reads.
+// The Options dialog: directory, Browse, OK and Cancel, the unread column list.
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -40,8 +39,7 @@ private slots:
         QCOMPARE(guitest::namelessControls(&dialog), QStringList());
     }
 
-    // OK takes the typed or chosen directory, made absolute (a missing one too); a path where
-    // something other than a directory stands is refused, naming it, and the dialog stays open.
+    // OK takes the directory made absolute; a non-directory is refused and the dialog stays.
     void browseOkAndCancel() {
         guitest::ScriptedFileChooser chooser;
         chooser.directories = {std::nullopt, "/other/tools"};

@@ -80,8 +80,7 @@ inline QAbstractButton* button(const QWidget* page, int id) {
     return findControl<QAbstractButton>(page, id);
 }
 
-// The controls as the user sees them: an edit's text, a button "x" (checked) or "o", anything
-// else "L"; "~" marks a disabled one.
+// Text of an edit, "x"/"o" of a button, "L" else; "~" when disabled.
 inline QString shown(const QWidget* page, std::initializer_list<int> ids) {
     QStringList seen;
     for (int id : ids) {

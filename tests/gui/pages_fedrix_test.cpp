@@ -127,8 +127,7 @@ private slots:
         QVERIFY(sheet.fedrix()->IsModified());
     }
 
-    // Tool: diameter 10, stepover 2, Z-step 1, feed 1000; a variable Z-step ("3") takes the depth
-    // from the levels of the command line's toolpath; the typed cut height stays.
+    // D10, stepover 2, Z-step 1, feed 1000; a variable Z-step takes the command line's levels.
     void defaultProposes() {
         testsupport::TempDir zone;
         zone.write("outil.niv", "0 0 9\n");
@@ -155,18 +154,12 @@ private slots:
         }
     }
 
-    // In English no larger than the tool page; no control cut or nameless; the nested sheet grows
-    // with the sheet. German captions when built and after a language change.
+    // No larger than the tool page, nothing cut or nameless; German when built and on a change.
     void pagesFitTheSheet() {
         PagesLanguageFile file(kGermanPageCaptions + std::string(kGermanFedrixCaptions));
-        const QStringList captions{"Optimierung",
-                                   "Erweitert 1",
-                                   "Erweitert 2",
-                                   "Vorschübe optimieren",
-                                   "Stetige Anpassung des Vorschubs",
-                                   "Grad",
-                                   "Grad",
-                                   "Abstand zur Fläche:"};
+        const QString captions = QString::fromUtf8(
+            "Optimierung|Erweitert 1|Erweitert 2|Vorschübe optimieren|Stetige Anpassung des "
+            "Vorschubs|Grad|Grad|Abstand zur Fläche:");
         for (bool german : {false, true}) {
             FakeFieldHost host;
             host.language = german ? &file.file() : nullptr;
@@ -180,7 +173,7 @@ private slots:
                 QVERIFY(sheet.currentWidget() == sheet.ToolPage() &&
                         fedrix.fedrix()->Sheet()->currentIndex() == 0);
             } else {
-                QCOMPARE(fedrix.captions(), captions);
+                QCOMPARE(fedrix.captions().join(u'|'), captions);
             }
             sheet.resize(sheet.sizeHint());
             sheet.show();
@@ -195,7 +188,7 @@ private slots:
             QCOMPARE(fedrix.fedrix()->Sheet()->geometry(), before.adjusted(0, 0, 120, 60));
             host.language = &file.file();
             sendLanguageChange(&sheet);
-            QCOMPARE(fedrix.captions(), captions);
+            QCOMPARE(fedrix.captions().join(u'|'), captions);
         }
     }
 };

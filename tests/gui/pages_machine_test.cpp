@@ -27,8 +27,7 @@ struct Page : CPageMachine {
 const std::initializer_list<Given> kRadial = {
     {kTpLitype, "3"}, {kTpLiramp, 10.0f}, {kTpLirad, 6.0f}, {kTpSteptype, "2"}};
 
-// The tool's lead-in type and step type with a ramp of 45 and a radius of 6; shown: the check,
-// the three types, the ramp and radius with their labels, and the radial approach.
+// Lead-in and step type with ramp 45 and radius 6.
 struct LoadCase {
     const char *name, *type, *step, *shown;
 };
@@ -40,8 +39,7 @@ const LoadCase kLoads[] = {
     {"unknown code", "9", "3", "x x o o 90~ L~ 0~ L~ o~"},
 };
 
-// Every click in the lead-in group stores all four parameters (the step type stays 2); the
-// angle is clamped.
+// Each click stores all four parameters; the angle is clamped.
 struct ClickCase {
     const char* name;
     int radio;
@@ -81,8 +79,7 @@ private slots:
         QCOMPARE(edit(&page, 1018)->text(), row.shown);
     }
 
-    // The check means "the tool has TP_STEPTYPE": without it the values come from the toolpath,
-    // and the check adds and removes the four together.
+    // The check means "the tool has TP_STEPTYPE" and adds or removes the four.
     void leadInCheckAddsAndRemovesTheFourTogether() {
         Host host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
         Page page(host);
@@ -115,8 +112,7 @@ private slots:
         QCOMPARE(parametersOf(host.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
     }
 
-    // Set All adds every field; the minimum width box changes no parameter, its bit reaches the
-    // AutoFlags at Commit beside the other bits.
+    // The minimum width bit reaches the AutoFlags at Commit.
     void setAllAddsEveryField() {
         Host host;
         host.autoFlags = 0x9;

@@ -52,8 +52,7 @@ private slots:
         QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
     }
 
-    // A Fedrix real shows and stores with its three decimals; an integer out of range, as a
-    // value beyond 32 bits reads, is refused at the store like a typed one.
+    // Three decimals kept; an integer out of range is refused at the store.
     void fedrixValuesKeepWhatTheFileHolds() {
         ScriptedPresenter presenter;
         FakeFieldHost host;
@@ -73,8 +72,7 @@ private slots:
                  std::string("Please enter a number between 0 and 100000."));
     }
 
-    // Captions and accessible names at construction and again on a language change; the size
-    // label's key follows the diameter switch; a missing key gives an empty caption.
+    // At construction and on a language change; the size label follows the diameter switch.
     void captions() {
         PagesLanguageFile german(kGermanPageCaptions);
         PagesLanguageFile partial(
@@ -129,8 +127,7 @@ private slots:
                              1043, 1037, 1016, 1038, 1009, 1036, 1010, 1039, 1017, 1027, 1028}));
     }
 
-    // Every control lies inside the page with its whole caption, in English with radii and in
-    // German with diameters (accessible names: FedrixPagesTest over the whole sheet).
+    // Inside the page with the whole caption, English with radii, German with diameters.
     void pagesHoldTheirControls() {
         PagesLanguageFile file(kGermanPageCaptions);
         for (bool german : {false, true}) {

@@ -30,8 +30,7 @@ struct Page : CPageTool {
     explicit Page(FieldHost& host) : CPageTool(host) { Load(); }
 };
 
-// The size in the tool's own form or as a diameter, the type following the radii; shown: the
-// size, the corner, the cutter check and the ball, flat and bull nose buttons.
+// Shown: size, corner, cutter check, ball, flat and bull nose.
 struct SizeCase {
     const char* name;
     float bodyRadius, diameter, cornerRadius;  // negative: not in the tool
@@ -67,8 +66,7 @@ const CheckCase kChecks[] = {
     {"spindle at its limit", 1039, 1017, "100000", "TP_SPINDLE=100000.000"},
 };
 
-// A refused value leaves the tool and the clicked button as they were. The corner radius of a
-// bull nose is compared with its body radius, also when the size shows a diameter.
+// A refused value changes nothing; the corner is checked against the radius, also as diameter.
 struct RefusalCase {
     const char *name, *typed, *message;
     int field, clicked;
@@ -89,9 +87,7 @@ const RefusalCase kRefusals[] = {
     {"letters in the stock", "abc", "a number.", 1013, 1030, false},
 };
 
-// With an Auto bit from the tool the check is set although the value is not in the tool;
-// without their checks the bits do not survive Commit. Shown: the stepover and Z-step checks
-// and their Auto boxes.
+// Shown: the stepover and Z-step checks and Auto boxes; bits without their checks are dropped.
 struct AutoCase {
     const char* name;
     int flags;
@@ -223,9 +219,7 @@ private slots:
         QCOMPARE(host.autoFlags, row.committed);
     }
 
-    // Commit stores values left as shown as loaded, with their three decimals, and typed values
-    // into the parameters the tool has, adding none; a bull nose's corner may reach the radius
-    // of the diameter shown. A text that a tool file would take for a comment line is refused.
+    // Commit keeps loaded values, adds none; a text ending in "**" is refused.
     void commitStoresWhatReadsBack() {
         Installation installation;
         ScriptedPresenter presenter;
@@ -262,8 +256,7 @@ private slots:
                              "der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende."));
     }
 
-    // Set All adds every field of the page with the value it shows; a second finds every check
-    // set; a refused value stops it before anything is added.
+    // Set All adds every field; a refused value stops it first.
     void setAllAddsEveryField() {
         ScriptedPresenter presenter;
         Host host;

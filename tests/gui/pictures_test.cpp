@@ -1,5 +1,4 @@
-// Pictures of the dialogs and of the main window with each page of its sheet, in English and
-// German, in the folder CUTTERBASE_GUI_PICTURES names, for a person to look at.
+// Pictures in English and German in the folder CUTTERBASE_GUI_PICTURES names.
 
 #include <QDir>
 #include <QTest>
@@ -49,8 +48,7 @@ private slots:
         }
     }
 
-    // The main window showing the toolpath's tool, which has Fedrix settings, at its first size
-    // and larger, then each page of its sheet, the first two with radii and with diameters.
+    // Two sizes, each page of its sheet, radii and diameters.
     void mainWindow() {
         for (const QString language : {"ang", "all"}) {
             guitest::MainWindowFixture fixture(language.toStdString());

@@ -32,8 +32,7 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // As the CAM system starts it; then without any environment, where offscreen with DISPLAY
-    // set is no display, and nothing waits.
+    // As the CAM system starts it, then without any environment: nothing waits.
     void startsAloneOrEndsAsTheRuntimeSays() {
         guitest::MainWindowFixture fixture;
         fixture.tool("bull/d10r2.wkz");

@@ -1,6 +1,5 @@
 #pragma once
-// A file chooser for window tests, installed for its life: it records every request and answers
-// from queues (nullopt, or an empty queue, is the user's Cancel).
+// Records every request and answers from queues (nullopt or none: Cancel).
 
 #include <deque>
 #include <optional>

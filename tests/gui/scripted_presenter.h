@@ -1,8 +1,5 @@
 #pragma once
-// A presenter for window tests, installed for its life: it records every message and answers from
-// a queue of button control ids (1..7, or 4009, 4011, 4013 for the "to All" buttons, which answer
-// 6, 7, 1 and remember the answer through the catalogue as the message dialog does). An empty
-// queue answers the set's default button.
+// Records every message; answers from a queue of control ids ("to All" ones remembered).
 
 #include <deque>
 #include <string>

