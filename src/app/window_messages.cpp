@@ -1,5 +1,6 @@
 #include "app/window_messages.h"
 
+#include "app/library_check.h"
 #include "language/builtin_texts.h"
 #include "language/message_catalogue.h"
 
@@ -38,4 +39,13 @@ void ReportToolNameNotInChangeFile(const std::string& path) {
 
 void ReportNotADirectory(const std::string& path) {
     raise(BuiltinText::NotADirectory, kButtonsOk, path);
+}
+
+bool AskSaveToolWithErrors(const std::vector<ToolFinding>& errors) {
+    const int language = GetCatalogue()->LanguageIndex();
+    std::string list;
+    for (const ToolFinding& finding : errors) {
+        list += (list.empty() ? "\t" : "\n\t") + FindingText(finding, language);
+    }
+    return raise(BuiltinText::SaveToolWithErrors, kButtonsYesNo, list) == kAnswerYes;
 }

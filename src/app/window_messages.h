@@ -4,6 +4,9 @@
 // look and answer like every catalogue message.
 
 #include <string>
+#include <vector>
+
+struct ToolFinding;
 
 // Unsaved edits meet Cancel or Escape: true when the user answers Yes (discard them).
 bool AskDiscardEdits();
@@ -17,3 +20,6 @@ bool AskWriteUnreadableReference(const std::string& path);
 void ReportToolNameNotInChangeFile(const std::string& path);
 // A path given as a directory names a file or something else.
 void ReportNotADirectory(const std::string& path);
+// Save As of a tool with errors of the library check: true when the user answers Yes (save
+// all the same); the question lists the errors.
+bool AskSaveToolWithErrors(const std::vector<ToolFinding>& errors);

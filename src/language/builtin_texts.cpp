@@ -36,6 +36,8 @@ constexpr const char* kNotADirectory = "E The path\n\n\t'%s'\n\nis not a directo
 constexpr const char* kTextEndsAsComment =
     "W The text\n\n\t'%s'\n\nends in \"**\": a tool file takes such a line for a comment, and "
     "the text would be lost.\nPlease change its end.";
+constexpr const char* kSaveToolWithErrors =
+    "Q The tool has errors:\n\n%s\n\nDo you want to save it all the same?";
 
 // Search and the library check.
 constexpr const char* kSearchTermNotUnderstood =
@@ -191,6 +193,8 @@ const char* const kTexts[][kLanguageCount] = {
      "E Die Fedrix-Starttiefe %s ist gr\xF6\xDF"
      "er als die maximale Tiefe %s.",
      kFindingFedrixStartDepth, kFindingFedrixStartDepth, kFindingFedrixStartDepth},
+    {kSaveToolWithErrors, "Q Das Werkzeug hat Fehler:\n\n%s\n\nWollen Sie es trotzdem speichern?",
+     kSaveToolWithErrors, kSaveToolWithErrors, kSaveToolWithErrors},
     // A shared library changed under the window.
     {kChangedOnDisk,
      "Q Die Datei\n\n\t'%s'\n\nwurde nach dem Laden von einem anderen Programm "

@@ -39,6 +39,7 @@ enum class BuiltinText {
     FindingFedrixWithoutTool,     // the missing tool file's name
     FindingFedrixForeign,
     FindingFedrixStartDepth,  // start depth, maximum depth
+    SaveToolWithErrors,       // question; argument: the errors, one a line
     // A shared library: another program changed or removed a loaded file; argument: its path.
     ChangedOnDisk,        // question before a save: Yes overwrite, No keep theirs, Cancel back
     RemovedOnDisk,        // the same for a file removed meanwhile

@@ -28,9 +28,13 @@
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/installation_text.h"
 #include "gui/framework/layout_manager.h"
+#include "gui/main/findings_line.h"
 #include "gui/main/language_box.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
+#include "gui/main/save_check.h"
+#include "gui/main/tool_search.h"
+#include "gui/main/tool_search_box.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
@@ -141,6 +145,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
     sheet_->setGeometry(findControl(this, main_ids::kSheetPlace)->geometry());
     sheet_->show();
     createList();
+    createSearch();
     followLibrary();
 
     readToolpathType();
@@ -195,6 +200,9 @@ void CCutterBaseDlg::buildControls() {
                 tree_ = new CTreeCtrlTool(this);
                 control = tree_;
                 break;
+            case MainControlKind::SearchBox:
+                control = new ToolSearchBox(this);
+                break;
             case MainControlKind::Placeholder:
                 control = new QWidget(this);
                 control->hide();
@@ -244,10 +252,18 @@ void CCutterBaseDlg::connectCommands() {
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { treeDoubleClicked(); });
     connect(tree_, &CTreeCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
     onClick(main_ids::kOptions, [this] { Options(); });
-    connect(list_, &CListCtrlTool::selectFromList, this, [this] { selectFromList(); });
-    connect(list_, &CListCtrlTool::rowDoubleClicked, this,
-            [this](const std::string& path) { listDoubleClicked(path); });
-    connect(list_, &CListCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
+    // The search's result list leads the tree as the folder list does.
+    for (CListCtrlTool* list : {list_, search_->results()}) {
+        connect(list, &CListCtrlTool::selectFromList, this, [this, list] { selectFromList(list); });
+        connect(list, &CListCtrlTool::rowDoubleClicked, this,
+                [this](const std::string& path) { listDoubleClicked(path); });
+        connect(list, &CListCtrlTool::deleteKeyPressed, this, [this] { DeleteTool(); });
+    }
+    connect(search_, &ToolSearch::searchEnded, this, [this] {
+        list_->forgetDirectory();
+        list_->fill(shownPath_, shownIsTool_);
+    });
+    connect(search_, &ToolSearch::indexUpdated, this, [this] { showFindings(); });
 }
 
 void CCutterBaseDlg::createList() {
@@ -258,6 +274,25 @@ void CCutterBaseDlg::createList() {
                           findControl<QLineEdit>(this, main_ids::kListDirectory));
     list_->setGeometry(findControl(this, main_ids::kListPlace)->geometry());
     list_->show();
+}
+
+void CCutterBaseDlg::createSearch() {
+    search_ =
+        new ToolSearch({findControl<ToolSearchBox>(this, main_ids::kToolSearch), list_,
+                        findControl<QLineEdit>(this, main_ids::kListLastRow),
+                        findControl<QLineEdit>(this, main_ids::kListDirectory)},
+                       Language(), languageBox_ != nullptr ? languageBox_->selectedLanguage() : 0,
+                       DiameterMode(), this);
+    search_->setLibrary(ToolDirectory(), fedrixEnabled_);
+    findingsLine_ = new FindingsLine(sheet_);
+}
+
+void CCutterBaseDlg::showFindings() {
+    if (findingsLine_ != nullptr) {
+        findingsLine_->showFindings(
+            shownIsTool_ ? search_->findingsOf(shownPath_) : std::vector<ToolFinding>(),
+            search_->findings());
+    }
 }
 
 void CCutterBaseDlg::applyLanguageTexts() {
@@ -291,6 +326,9 @@ QWidget* CCutterBaseDlg::layoutControl(int id) const {
     }
     if (id == kListEntry) {
         return list_;
+    }
+    if (id == kResultsEntry) {
+        return search_->results();
     }
     return findControl(this, id);
 }
@@ -407,7 +445,10 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
     std::string shown = path;
     captureLoaded(path);
     const bool isTool = LoadTool(shown, checkConsistency);
-    if (list_ != nullptr) {
+    if (search_ != nullptr) {
+        search_->showTool(shown, isTool);
+    }
+    if (list_ != nullptr && (search_ == nullptr || !search_->active())) {
         list_->fill(shown, isTool);
     }
     if (selectInTree) {
@@ -457,6 +498,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
             fromFileName(shown) + QLatin1Char(' ') + fromInstallationText(NotAToolFileNote());
     }
     exchangeToControls();
+    showFindings();
     followShown(path, shown, isTool);
     --showDepth_;
 }
@@ -537,7 +579,7 @@ void CCutterBaseDlg::selectionChanged(QTreeWidgetItem* newItem) {
         }
     }
     sheet_->show();
-    list_->show();
+    (search_->active() ? search_->results() : list_)->show();
     ShowTool(CTreeCtrlTool::itemPath(newItem), true, false);
     toolChanged_ = true;
     selectionGuard_ = false;
@@ -592,6 +634,9 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
     ParameterValue flags;
     flags.integer = autoFlags_;
     StoreField(nullptr, kTpAutoflags, true, flags);
+    if (!MaySaveDespiteErrors(*tool_, fedrixChecked_ ? sheet_->FedrixPage() : nullptr)) {
+        return SaveOutcome::Failed;
+    }
 
     const SaveProposal proposal = ProposeSaveAs(
         shownPath_, shownIsTool_, sheet_->ToolPage()->data().description, ToolDirectory());
@@ -627,6 +672,7 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
         return SaveOutcome::Failed;
     }
     list_->forgetDirectory();
+    search_->libraryChanged();
     SetToolModified(false);
     SetFedrixModified(false);
     RebuildTree();
@@ -683,6 +729,7 @@ void CCutterBaseDlg::DeleteTool() {
     }
     RemoveCompanionFile(FedrixFilePath(path), moveToDesktopTrash);
     list_->forgetDirectory();
+    search_->libraryChanged();
     SetToolModified(false);
     SetFedrixModified(false);
     RebuildTree();
@@ -760,8 +807,9 @@ void CCutterBaseDlg::Options() {
     }
     startup_.tool_directory = dialog.toolDirectory();
     list_->setToolDirectory(ToolDirectory());
-    // The tree is read again from the disk; the list follows it.
+    // The tree is read again from the disk; the list and the search follow it.
     list_->forgetDirectory();
+    search_->setLibrary(ToolDirectory(), fedrixEnabled_);
     SetToolModified(false);
     SetFedrixModified(false);
     RebuildTree();
@@ -778,12 +826,12 @@ void CCutterBaseDlg::reject() {
     QDialog::reject();
 }
 
-void CCutterBaseDlg::selectFromList() {
-    const std::string path = list_->selectedPath();
+void CCutterBaseDlg::selectFromList(CListCtrlTool* list) {
+    const std::string path = list->selectedPath();
     if (!path.empty() && ValidateFile(path, false)) {
         SelectPath(path);
     }
-    list_->setFocus();
+    list->setFocus();
 }
 
 void CCutterBaseDlg::listDoubleClicked(const std::string& path) {

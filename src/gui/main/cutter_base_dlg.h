@@ -21,12 +21,14 @@
 class CListCtrlTool;
 class CSheetTool;
 class CTreeCtrlTool;
+class FindingsLine;
 class LanguageBox;
 class LayoutManager;
 class LibraryWatcher;
 class QAction;
 class QTreeWidgetItem;
 class ToolParameterSet;
+class ToolSearch;
 
 class CCutterBaseDlg : public QDialog, public FieldHost {
     Q_OBJECT
@@ -93,6 +95,7 @@ public:
     CTreeCtrlTool* Tree() const { return tree_; }
     CSheetTool* Sheet() const { return sheet_; }
     CListCtrlTool* List() const { return list_; }
+    ToolSearch* Search() const { return search_; }
     LibraryWatcher* Watcher() const { return watcher_; }
 
     // FieldHost
@@ -128,7 +131,9 @@ private:
     void selectionChanged(QTreeWidgetItem* newItem);
     void treeDoubleClicked();
     void createList();
-    void selectFromList();
+    void createSearch();
+    void showFindings();
+    void selectFromList(CListCtrlTool* list);
     void listDoubleClicked(const std::string& path);
     void fedrixClicked();
     SaveOutcome saveToolAs();
@@ -164,6 +169,8 @@ private:
     CTreeCtrlTool* tree_ = nullptr;
     CSheetTool* sheet_ = nullptr;
     CListCtrlTool* list_ = nullptr;
+    ToolSearch* search_ = nullptr;
+    FindingsLine* findingsLine_ = nullptr;
     QAction* aboutAction_ = nullptr;
 
     // Exchanged with the controls.

@@ -6,6 +6,7 @@
 #include "gui/framework/installation_text.h"
 #include "gui/main/cutter_base_dlg.h"
 #include "gui/main/library_watcher.h"
+#include "gui/main/tool_search.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "platform/ascii_case.h"
 #include "platform/filesystem.h"
@@ -21,6 +22,12 @@ void CCutterBaseDlg::followLibrary() {
                 &CCutterBaseDlg::shownToolChangedOnDisk);
         connect(watcher_, &LibraryWatcher::selectedItemRemoved, this,
                 &CCutterBaseDlg::selectedItemRemoved);
+        // The search index follows the library as well (unchanged files are reused).
+        watcher_->setFoldersChangedHook([this](const std::set<std::string>&) {
+            if (search_ != nullptr) {
+                search_->libraryChanged();
+            }
+        });
     }
     watcher_->watchTree();
 }
@@ -81,6 +88,10 @@ bool CCutterBaseDlg::mayDelete(const std::string& path) {
 }
 
 void CCutterBaseDlg::reloadShown() {
+    // The edits are dropped first: the tree's selection moving to the folder must not offer them
+    // for saving.
+    SetToolModified(false);
+    SetFedrixModified(false);
     const std::string path = shownPath_;
     // A tool removed meanwhile leaves its folder shown.
     ShowTool(platform::exists(path) ? path : DirectoryPart(path), true, false);

@@ -37,9 +37,19 @@ inline constexpr int kToolpathNumberLabel = 1043;
 inline constexpr int kUnitsLabel = 1044;
 inline constexpr int kListLastRow = 1088;
 inline constexpr int kListDirectory = 1089;
+inline constexpr int kToolSearch = 1090;
 }  // namespace main_ids
 
-enum class MainControlKind { Label, Edit, Button, DefaultButton, CheckBox, Tree, Placeholder };
+enum class MainControlKind {
+    Label,
+    Edit,
+    Button,
+    DefaultButton,
+    CheckBox,
+    Tree,
+    Placeholder,
+    SearchBox,
+};
 
 struct MainControl {
     int id;
@@ -53,9 +63,11 @@ struct MainControl {
 // In creation order, which is also the keyboard order.
 std::span<const MainControl> MainDialogControls();
 
-// Stand-ins in the layout table for the windows that take a placeholder's rectangle.
+// Stand-ins in the layout table for the windows that take a placeholder's rectangle, and for the
+// search's result list, which takes the list's.
 inline constexpr int kSheetEntry = -main_ids::kSheetPlace;
 inline constexpr int kListEntry = -main_ids::kListPlace;
+inline constexpr int kResultsEntry = -main_ids::kToolSearch;
 
 struct MainLayoutEntry {
     int id;  // a control id, or kSheetEntry / kListEntry

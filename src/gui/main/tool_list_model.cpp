@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "gui/framework/installation_text.h"
+#include "gui/main/tool_findings.h"
 #include "gui/resources/pictures.h"
 
 ToolListModel::ToolListModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -26,6 +27,22 @@ QVariant ToolListModel::data(const QModelIndex& index, int role) const {
     }
     const ToolListRow& row = rows_[static_cast<std::size_t>(index.row())];
     const int column = index.column();
+    const std::vector<ToolFinding>* findings =
+        findings_ != nullptr && row.kind == ToolListRowKind::Tool ? findings_->of(row.path)
+                                                                  : nullptr;
+    if (findings != nullptr && role == Qt::ToolTipRole) {
+        return findings_->lines(*findings);
+    }
+    if (findings != nullptr && role == Qt::DecorationRole && column == kColumnName &&
+        row.image > 0 && row.image < static_cast<int>(icons_.size())) {
+        QIcon& marked =
+            markedIcons_[HasErrorFinding(*findings) ? 1 : 0][static_cast<std::size_t>(row.image)];
+        if (marked.isNull()) {
+            marked = markedIcon(icons_[static_cast<std::size_t>(row.image)], QSize(20, 17),
+                                HasErrorFinding(*findings));
+        }
+        return marked;
+    }
     if (role == Qt::DisplayRole) {
         const std::string& text = row.columns[static_cast<std::size_t>(column)];
         return column == kColumnName ? fromFileName(text) : fromInstallationText(text);
@@ -57,6 +74,24 @@ void ToolListModel::setRows(std::vector<ToolListRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     sorted_ = false;
+    endResetModel();
+}
+
+void ToolListModel::findingsChanged() {
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kToolListColumnCount - 1),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
+    }
+}
+
+void ToolListModel::sortAgain() {
+    if (sort_.sort_column() < 0) {
+        return;
+    }
+    beginResetModel();
+    std::stable_sort(
+        rows_.begin(), rows_.end(),
+        [this](const ToolListRow& a, const ToolListRow& b) { return sort_.Before(a, b); });
     endResetModel();
 }
 
