@@ -103,7 +103,8 @@ void FillToolRowValues(ToolListRow& row, const ToolFileValues& tool, bool diamet
 }
 
 std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
-                                          const ToolListProgress& progress) {
+                                          const ToolListProgress& progress,
+                                          const ToolRowValues& values) {
     std::vector<ToolListRow> rows;
     std::string directory = source.directory;
     if (!ValidateDirectory(directory, false, false)) {
@@ -177,7 +178,11 @@ std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
         const std::string fedrix_name = upper(StripExtension(entry.name) + ".ncs");
         row.image = names.count(fedrix_name) != 0 ? kImageFedrixTool : kImageTool;
         row.columns[kColumnName] = entry.name;
-        ReadToolRowValues(row, source.diameter_mode);
+        if (values) {
+            values(row);
+        } else {
+            ReadToolRowValues(row, source.diameter_mode);
+        }
         add(std::move(row));
     }
     return rows;

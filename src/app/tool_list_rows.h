@@ -50,6 +50,8 @@ struct ToolListSource {
 
 // Called after each row is made, with its index from 0, before the next tool file is read.
 using ToolListProgress = std::function<void(std::size_t row_index)>;
+// Gives a tool row its values; ReadToolRowValues when none is given.
+using ToolRowValues = std::function<void(ToolListRow& row)>;
 
 // The rows in the order the folder lists them (names ignoring case): its subfolders and its
 // ".." row, then its tool files ("*.wkz"; a directory of that name is both). ".." is shown only
@@ -57,7 +59,8 @@ using ToolListProgress = std::function<void(std::size_t row_index)>;
 // root has none. Each tool file is read once; one that cannot be read gives a row with its name
 // and empty values. A folder that cannot be read gives no rows. Reports nothing.
 std::vector<ToolListRow> ReadToolListRows(const ToolListSource& source,
-                                          const ToolListProgress& progress = {});
+                                          const ToolListProgress& progress = {},
+                                          const ToolRowValues& values = {});
 
 // The values of a tool row read from its file: the tool's number, size (a radius, or a
 // diameter in diameter mode), corner radius, stock, stepover, tolerance, Z-step, approach,

@@ -82,6 +82,27 @@ constexpr const char* kExchangeCancelled =
 constexpr const char* kExchangeNothingLost = "Nothing was lost.";
 constexpr const char* kExchangeSourceRefused = "E The file\n\n\t'%s'\n\ncannot be imported:\n%s";
 constexpr const char* kExchangeExported = "%s files written: %s";
+// A shared library changed under the window.
+constexpr const char* kChangedOnDisk =
+    "Q The file\n\n\t'%s'\n\nwas changed by another program after it was loaded.\n\n"
+    "Yes: overwrite it with your version.\n"
+    "No: keep the other version and load it again (your changes are dropped).\n"
+    "Cancel: back to the window, your changes are kept.";
+constexpr const char* kRemovedOnDisk =
+    "Q The file\n\n\t'%s'\n\nwas removed by another program after it was loaded.\n\n"
+    "Yes: write it again with your version.\n"
+    "No: leave it removed (your changes are dropped).\n"
+    "Cancel: back to the window, your changes are kept.";
+constexpr const char* kChangedBeforeDelete =
+    "Q The file\n\n\t'%s'\n\nwas changed by another program after it was loaded.\n\n"
+    "Yes: delete it all the same.\n"
+    "No: keep it and load the other version.\n"
+    "Cancel: back to the window.";
+constexpr const char* kDeleteWithoutTrash =
+    "Q The file\n\n\t'%s'\n\ncannot be moved to the trash on its volume.\n\n"
+    "Do you want to delete it for good?";
+constexpr const char* kReloadedNote = "(loaded again: changed by another program)";
+constexpr const char* kNotDeleted = "E The file\n\n\t'%s'\n\ncould not be deleted!";
 
 // German texts are in the installation's code page (Windows-1252).
 const char* const kTexts[][kLanguageCount] = {
@@ -287,6 +308,40 @@ const char* const kTexts[][kLanguageCount] = {
      "not in the source"},
     {"numbered in the library", "in der Bibliothek nummeriert", "numbered in the library",
      "numbered in the library", "numbered in the library"},
+    // A shared library changed under the window.
+    {kChangedOnDisk,
+     "Q Die Datei\n\n\t'%s'\n\nwurde nach dem Laden von einem anderen Programm "
+     "ge\xE4ndert.\n\n"
+     "Ja: mit Ihrer Fassung \xFC"
+     "berschreiben.\n"
+     "Nein: die andere Fassung behalten und neu laden (Ihre \xC4nderungen werden verworfen).\n"
+     "Abbrechen: zur\xFC"
+     "ck zum Fenster, Ihre \xC4nderungen bleiben erhalten.",
+     kChangedOnDisk, kChangedOnDisk, kChangedOnDisk},
+    {kRemovedOnDisk,
+     "Q Die Datei\n\n\t'%s'\n\nwurde nach dem Laden von einem anderen Programm "
+     "entfernt.\n\n"
+     "Ja: mit Ihrer Fassung neu schreiben.\n"
+     "Nein: entfernt lassen (Ihre \xC4nderungen werden verworfen).\n"
+     "Abbrechen: zur\xFC"
+     "ck zum Fenster, Ihre \xC4nderungen bleiben erhalten.",
+     kRemovedOnDisk, kRemovedOnDisk, kRemovedOnDisk},
+    {kChangedBeforeDelete,
+     "Q Die Datei\n\n\t'%s'\n\nwurde nach dem Laden von einem anderen Programm "
+     "ge\xE4ndert.\n\n"
+     "Ja: trotzdem l\xF6schen.\n"
+     "Nein: behalten und die andere Fassung laden.\n"
+     "Abbrechen: zur\xFC"
+     "ck zum Fenster.",
+     kChangedBeforeDelete, kChangedBeforeDelete, kChangedBeforeDelete},
+    {kDeleteWithoutTrash,
+     "Q Die Datei\n\n\t'%s'\n\nkann auf ihrem Datentr\xE4ger nicht in den Papierkorb "
+     "verschoben werden.\n\nWollen Sie sie endg\xFCltig l\xF6schen?",
+     kDeleteWithoutTrash, kDeleteWithoutTrash, kDeleteWithoutTrash},
+    {kReloadedNote, "(neu geladen: von einem anderen Programm ge\xE4ndert)", kReloadedNote,
+     kReloadedNote, kReloadedNote},
+    {kNotDeleted, "E Die Datei\n\n\t'%s'\n\nkonnte nicht gel\xF6scht werden!", kNotDeleted,
+     kNotDeleted, kNotDeleted},
 };
 // One row per BuiltinText, in its order.
 static_assert(std::size(kTexts) == static_cast<std::size_t>(BuiltinText::Count));

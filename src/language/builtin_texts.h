@@ -72,7 +72,14 @@ enum class BuiltinText {
     ExchangeReasonUnreadable,
     ExchangeReasonNotInSource,
     ExchangeReasonRenumbered,
-    Count,  // not a text: the number of texts
+    // A shared library: another program changed or removed a loaded file; argument: its path.
+    ChangedOnDisk,        // question before a save: Yes overwrite, No keep theirs, Cancel back
+    RemovedOnDisk,        // the same for a file removed meanwhile
+    ChangedBeforeDelete,  // question before Delete: Yes delete, No keep theirs, Cancel back
+    DeleteWithoutTrash,   // question: the volume has no trash; argument: the path
+    ReloadedNote,         // the Tool Settings line: the path, then this note
+    NotDeleted,           // argument: the path
+    Count,                // not a text: the number of texts
 };
 
 // The text in the language; an index outside 0..4 gives the English text.

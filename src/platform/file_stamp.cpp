@@ -5,6 +5,16 @@
 #include "platform/filesystem.h"
 
 namespace platform {
+namespace {
+
+std::optional<FileStamp> regular_stamp_of(const struct stat& info) {
+    if (!S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return stamp_of(info);
+}
+
+}  // namespace
 
 std::optional<FileStamp> regular_file_stamp(const std::string& path) {
     struct stat info {};
@@ -17,10 +27,15 @@ std::optional<FileStamp> regular_file_stamp(const std::string& path) {
             return std::nullopt;
         }
     }
-    if (!S_ISREG(info.st_mode)) {
+    return regular_stamp_of(info);
+}
+
+std::optional<FileStamp> listed_file_stamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
         return std::nullopt;
     }
-    return stamp_of(info);
+    return regular_stamp_of(info);
 }
 
 FileStamp stamp_of(const struct stat& info) {

@@ -23,6 +23,9 @@ struct FileStamp {
 // when it does not exist as spelled); nullopt when no regular file is there. One stat when
 // the file exists as spelled.
 std::optional<FileStamp> regular_file_stamp(const std::string& path);
+// The same for a name just read from its folder's listing: never resolved ignoring case, so a
+// file removed meanwhile costs one stat, not a search of its folder.
+std::optional<FileStamp> listed_file_stamp(const std::string& path);
 
 // Reads a whole regular file as read_file does, and gives the stamp of the file it opened: no
 // second lookup of the path. A file larger than `largest` is not read (nullopt, stamp set).

@@ -57,4 +57,17 @@ std::string user_configuration_directory() {
     return home.empty() ? std::string() : join_path(home, ".config");
 }
 
+std::string user_home_directory() {
+    return home_directory();
+}
+
+std::string user_data_directory() {
+    const std::string configured = variable("XDG_DATA_HOME");
+    if (!configured.empty() && configured.front() == kPathSeparator) {
+        return configured;
+    }
+    const std::string home = home_directory();
+    return home.empty() ? std::string() : join_path(join_path(home, ".local"), "share");
+}
+
 }  // namespace platform

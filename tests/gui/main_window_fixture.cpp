@@ -68,7 +68,8 @@ MainWindowFixture::MainWindowFixture(const std::string& language)
         .set("KVX_CUTTER_DIR", library_.path())
         .set("KVX_CUTTER_HOOK_COMMAND", home + "/bin/CutterBase")
         .set("KVXTMPDIR", zone_.path())
-        .set("XDG_CONFIG_HOME", config_.path());
+        .set("XDG_CONFIG_HOME", config_.path())
+        .set("XDG_DATA_HOME", config_.mkdir("data"));
     for (const char* name :
          {"KVX_FEDRIX", "KVXUSERAD", "KVXDEBUG", "KVXMENU_MZDEBUG", "TXTPATH", "ENVPATH"}) {
         env_.set(name, std::nullopt);

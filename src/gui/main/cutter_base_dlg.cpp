@@ -16,6 +16,7 @@
 #include "app/file_chooser.h"
 #include "app/file_utilities.h"
 #include "app/path_parts.h"
+#include "app/tool_removal.h"
 #include "app/window_messages.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/exchange_menu.h"
@@ -24,6 +25,7 @@
 #include "gui/framework/accessible_names.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
+#include "gui/framework/desktop_trash.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/installation_text.h"
 #include "gui/framework/layout_manager.h"
@@ -145,6 +147,7 @@ CCutterBaseDlg::CCutterBaseDlg(const std::string& outputFile, std::int32_t toolp
     sheet_->show();
     createList();
     createSearch();
+    followLibrary();
 
     readToolpathType();
     applyLanguageTexts();
@@ -442,6 +445,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
         fedrixRejected_.clear();
     }
     std::string shown = path;
+    captureLoaded(path);
     const bool isTool = LoadTool(shown, checkConsistency);
     if (search_ != nullptr) {
         search_->showTool(shown, isTool);
@@ -497,6 +501,7 @@ void CCutterBaseDlg::ShowTool(const std::string& path, bool selectInTree, bool c
     }
     exchangeToControls();
     showFindings();
+    followShown(path, shown, isTool);
     --showDepth_;
 }
 
@@ -547,6 +552,7 @@ void CCutterBaseDlg::SelectPath(const std::string& path) {
 
 void CCutterBaseDlg::RebuildTree() {
     tree_->rebuildTree(ToolDirectory(), fedrixEnabled_);
+    followLibrary();
     if (QTreeWidgetItem* root = tree_->rootItem()) {
         root->setExpanded(true);
     }
@@ -648,6 +654,9 @@ CCutterBaseDlg::SaveOutcome CCutterBaseDlg::saveToolAs() {
     if (!chosen) {
         return SaveOutcome::Cancelled;
     }
+    if (const std::optional<SaveOutcome> stop = guardOverwrite(*chosen)) {
+        return *stop;
+    }
     if (!fedrixFileMayBeWritten(*chosen, fedrixEnabled_, fedrixChecked_)) {
         return SaveOutcome::Failed;
     }
@@ -707,13 +716,20 @@ void CCutterBaseDlg::DeleteTool() {
     }
     const std::string path = CTreeCtrlTool::itemPath(item);
     const std::string folder = DirectoryPart(path);
-    const DeleteOutcome outcome = DeleteFileAsked(path, true);
+    if (!mayDelete(path)) {
+        return;
+    }
+    // Changed again while the question was open: asked about once more.
+    const std::string seen = loaded_.DiskSnapshot();
+    const DeleteOutcome outcome = RemoveFileAsked(path, moveToDesktopTrash, [&] {
+        return loaded_.DiskSnapshot() == seen || mayDelete(path);
+    });
     if (outcome == DeleteOutcome::AlreadyGone) {
         ValidateFile(path, true);
     } else if (outcome != DeleteOutcome::Deleted) {
         return;
     }
-    DeleteFileAsk(FedrixFilePath(path), false);
+    RemoveCompanionFile(FedrixFilePath(path), moveToDesktopTrash);
     list_->forgetDirectory();
     search_->libraryChanged();
     SetToolModified(false);

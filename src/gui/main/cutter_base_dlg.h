@@ -9,8 +9,10 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/loaded_tool_bytes.h"
 #include "app/startup_configuration.h"
 #include "gui/pages/field_host.h"
 #include "tool/toolpath_reader_values.h"
@@ -22,6 +24,7 @@ class CTreeCtrlTool;
 class FindingsLine;
 class LanguageBox;
 class LayoutManager;
+class LibraryWatcher;
 class QAction;
 class QTreeWidgetItem;
 class ToolParameterSet;
@@ -93,6 +96,7 @@ public:
     CSheetTool* Sheet() const { return sheet_; }
     CListCtrlTool* List() const { return list_; }
     ToolSearch* Search() const { return search_; }
+    LibraryWatcher* Watcher() const { return watcher_; }
 
     // FieldHost
     ToolParameterSet* CurrentTool() override { return tool_.get(); }
@@ -111,7 +115,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    enum class SaveOutcome { Saved, Cancelled, Failed };
+    // Reloaded: the file changed on disk and the user kept that version, dropping the edits.
+    enum class SaveOutcome { Saved, Cancelled, Failed, Reloaded };
 
     void buildControls();
     void addAboutEntry();
@@ -138,6 +143,16 @@ private:
     void readToolpathType();
     void limitWindowSize();
     void showAbout();
+
+    // The library on disk (cutter_base_dlg_library.cpp).
+    void followLibrary();
+    void captureLoaded(const std::string& path);
+    void followShown(const std::string& requested, const std::string& shown, bool isTool);
+    std::optional<SaveOutcome> guardOverwrite(const std::string& target);
+    bool mayDelete(const std::string& path);
+    void reloadShown();
+    void shownToolChangedOnDisk();
+    void selectedItemRemoved(const std::string& path);
 
     std::string outputFile_;
     std::int32_t toolpathNumber_;
@@ -181,4 +196,7 @@ private:
     // announced in this run.
     int showDepth_ = 0;
     std::string fedrixRejected_;
+    // The shown tool's files as loaded, and what follows the library on disk.
+    LoadedToolBytes loaded_;
+    LibraryWatcher* watcher_ = nullptr;
 };

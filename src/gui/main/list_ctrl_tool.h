@@ -7,8 +7,10 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTreeView>
+#include <set>
 #include <string>
 
+#include "app/tool_list_refresh.h"
 #include "app/tool_list_rows.h"
 
 class LanguageFile;
@@ -51,6 +53,15 @@ public:
     ToolListModel* toolModel() const { return model_; }
     // Times the disk was read for a folder since the list was made.
     int folderReads() const { return folderReads_; }
+    // What the list reads for its folder; and the folder shown changed on disk: its rows
+    // brought up to date in place from `refresh`, a reading of the same folder
+    // (library_watcher.cpp).
+    ToolListSource source() const {
+        return {currentDirectory_, toolDirectory_, fedrixEnabled_, diameterMode_};
+    }
+    void refreshInPlace(const ToolListRefresh& refresh);
+    // Reads the values of up to `maxReads` rows named in `pending`, taking them out of it.
+    std::size_t readPendingValues(std::set<std::string>& pending, std::size_t maxReads);
 
 signals:
     // The user moved the selection with a navigation key or clicked: the main window selects

@@ -73,6 +73,7 @@ void ToolListModel::setTitle(int column, const QString& title) {
 void ToolListModel::setRows(std::vector<ToolListRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    sorted_ = false;
     endResetModel();
 }
 
@@ -97,6 +98,7 @@ void ToolListModel::sortAgain() {
 void ToolListModel::headerClick(int column) {
     emit layoutAboutToBeChanged();
     sort_.Click(column);
+    sorted_ = true;
     std::vector<int> order(rows_.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [this](int a, int b) {

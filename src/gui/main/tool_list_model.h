@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "app/tool_list_refresh.h"
 #include "app/tool_list_rows.h"
 #include "app/tool_list_sort.h"
 
@@ -38,10 +39,15 @@ public:
     // The findings the rows show (not owned; null for none); findingsChanged repaints them.
     void setFindings(const ToolFindings* findings) { findings_ = findings; }
     void findingsChanged();
+    // Whether a header click ordered the rows since they were set.
+    bool sorted() const { return sorted_; }
+    // Applies an in-place update of the rows (library_watcher.cpp).
+    void applyEdit(const ToolListEdit& edit);
 
 private:
     std::vector<ToolListRow> rows_;
     ToolListSort sort_;
+    bool sorted_ = false;
     std::array<QString, kToolListColumnCount> titles_;
     std::array<QIcon, 8> icons_;  // by image number
     const ToolFindings* findings_ = nullptr;

@@ -38,6 +38,10 @@ public:
     // (which raises selectionChangedTo synchronously, with `item` already current). Does not
     // take the focus. Null does nothing.
     void selectItem(QTreeWidgetItem* item);
+    // Brings the children of the folder item `folder` in line with `scanned` (a scan of that
+    // folder) in place: items added and removed, tool images renewed, kept items with their
+    // expansion and selection; the selection signals stay quiet (library_watcher.cpp).
+    void updateFolder(QTreeWidgetItem* folder, const ToolTreeItem& scanned);
 
 signals:
     // Driven by the selection model; never sent with a null new item (Qt reports one on clear and

@@ -1,0 +1,212 @@
+// The main window on a library that other programs change while it is open.
+
+#include <sys/stat.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "gui/framework/control_ids.h"
+#include "gui/main/list_ctrl_tool.h"
+#include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_list_model.h"
+#include "gui/main/tree_ctrl_tool.h"
+#include "gui/pages/sheet_tool.h"
+#include "gui/pages/tool_page.h"
+#include "gui_test.h"
+#include "main_window_fixture.h"
+#include "scripted_file_chooser.h"
+#include "scripted_presenter.h"
+
+using namespace guitest;
+using namespace main_ids;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kCornerRadiusEdit = 1008;
+const std::string kTheirs = "Body Radius              :       &TP_BRAD=5.000\r\n";
+
+// A window showing bull/d10r2.wkz, with a tool beside it and a flat folder.
+struct Shared {
+    MainWindowFixture fixture;
+    std::string tool = fixture.tool("bull/d10r2.wkz");
+    std::string other = fixture.tool("bull/d8r1.wkz", "1.000");
+    std::string flat = fixture.tool("flat/f6.wkz", "0.000");
+    ScriptedPresenter presenter;
+    ScriptedFileChooser chooser;
+    std::unique_ptr<CCutterBaseDlg> dialog = open();
+
+    std::unique_ptr<CCutterBaseDlg> open() {
+        auto window = fixture.open();
+        window->show();
+        return window;
+    }
+    static QLineEdit* corner(CCutterBaseDlg& window) {
+        return findControl<QLineEdit>(window.Sheet()->ToolPage(), kCornerRadiusEdit);
+    }
+    static void edit(CCutterBaseDlg& window, const char* value) {
+        corner(window)->selectAll();
+        QTest::keyClicks(corner(window), QString::fromLatin1(value));
+    }
+    // Save As onto the shown tool's own file.
+    void saveOver(CCutterBaseDlg& window) {
+        chooser.saveFiles.push_back(tool);
+        findControl<QAbstractButton>(&window, kSaveAs)->click();
+    }
+    bool mine(const char* corner) const {
+        return fs::exists(tool) && testsupport::read_file(tool).find(std::string("TP_CRAD=") +
+                                                                     corner) != std::string::npos;
+    }
+};
+
+QStringList names(const QTreeWidgetItem* item) {
+    QStringList all{item->text(0)};
+    for (int i = 0; i < item->childCount(); ++i) {
+        all += names(item->child(i));
+    }
+    return all;
+}
+
+QStringList listNames(const CListCtrlTool& list) {
+    QStringList all;
+    for (const ToolListRow& row : list.toolModel()->rows()) {
+        all << QString::fromStdString(row.columns[kColumnName]);
+    }
+    return all;
+}
+
+}  // namespace
+
+class SharedLibraryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Tools and folders added, removed and rewritten by another program: tree and list follow in
+    // place with selection, expansion and edits kept; the shown tool reloads only when unedited.
+    void followsTheDisk() {
+        Shared window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        window.dialog->Tree()->itemToSelect(window.flat)->parent()->setExpanded(true);
+        const int reads = dialog.List()->folderReads();
+        window.fixture.tool("bull/d10r2.wkz", "2.0");
+        QTRY_VERIFY(textOf(dialog, kToolSettings).contains(QStringLiteral("(loaded again")));
+
+        Shared::edit(dialog, "2.5");
+        window.fixture.tool("bull/new.wkz", "1.000");
+        fs::remove(window.other);
+        fs::create_directories(window.fixture.libraryFile("bull/sub"));
+        window.fixture.write("bull/d10r2.wkz", kTheirs);
+        QTRY_COMPARE(listNames(*dialog.List()), QStringList({"..", "sub", "d10r2.wkz", "new.wkz"}));
+        QTRY_VERIFY(names(dialog.Tree()->rootItem()).contains("new.wkz"));
+        QVERIFY(!names(dialog.Tree()->rootItem()).contains("d8r1.wkz"));
+        QCOMPARE(selectedPath(dialog), window.tool);
+        QCOMPARE(dialog.List()->selectedPath(), window.tool);
+        QVERIFY(window.dialog->Tree()->itemToSelect(window.flat)->parent()->isExpanded());
+        QCOMPARE(dialog.List()->folderReads(), reads);
+        QCOMPARE(Shared::corner(dialog)->text(), QStringLiteral("2.5"));
+        QVERIFY(dialog.IsToolModified());
+        QVERIFY(window.presenter.shown.empty());
+    }
+
+    // Each answer of the question before a save over a file changed or removed meanwhile.
+    void saveMeetsTheChange() {
+        struct Case {
+            bool removed;
+            int button;
+            bool written;  // my version on disk afterwards
+            bool edited;   // the edit still on the page
+        };
+        for (const Case& row :
+             {Case{false, kAnswerYes, true, false}, Case{false, kAnswerNo, false, false},
+              Case{false, kAnswerCancel, false, true}, Case{true, kAnswerYes, true, false},
+              Case{true, kAnswerNo, false, false}}) {
+            Shared window;
+            Shared::edit(*window.dialog, "2.5");
+            if (row.removed) {
+                fs::remove(window.tool);
+            } else {
+                window.fixture.write("bull/d10r2.wkz", kTheirs);
+            }
+            window.presenter.buttons.push_back(row.button);
+            window.saveOver(*window.dialog);
+            QCOMPARE(window.presenter.shown.size(), std::size_t{1});
+            QVERIFY(window.presenter.shown[0].text.find(window.tool) != std::string::npos);
+            QCOMPARE(window.mine("2.5"), row.written);
+            QCOMPARE(fs::exists(window.tool), row.written || !row.removed);
+            QCOMPARE(window.dialog->IsToolModified(), row.edited);
+        }
+    }
+
+    // Two windows on one tool: the first save writes, the second meets the question.
+    void twoWindowsOneTool() {
+        Shared window;
+        std::unique_ptr<CCutterBaseDlg> second = window.open();
+        Shared::edit(*window.dialog, "2.5");
+        Shared::edit(*second, "3.5");
+        window.saveOver(*window.dialog);
+        QVERIFY(window.presenter.shown.empty() && window.mine("2.5"));
+        window.presenter.buttons = {kAnswerCancel, kAnswerYes};
+        window.saveOver(*second);
+        QVERIFY(window.mine("2.5") && second->IsToolModified());
+        window.saveOver(*second);
+        QCOMPARE(window.presenter.shown.size(), std::size_t{2});
+        QVERIFY(window.mine("3.5"));
+    }
+
+    // Delete moves the tool into the trash, from where moving it back restores it; a trash that
+    // cannot be written is named in the question, and a No leaves the file.
+    void deleteIntoTrash() {
+        Shared window;
+        const std::string trash = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash";
+        window.presenter.buttons.push_back(kAnswerYes);
+        window.dialog->DeleteTool();
+        QVERIFY(!fs::exists(window.tool));
+        const std::string info = testsupport::read_file(trash + "/info/d10r2.wkz.trashinfo");
+        QVERIFY(info.find("Path=" + window.tool) != std::string::npos);
+        fs::rename(trash + "/files/d10r2.wkz", window.tool);
+        QVERIFY(window.mine("2.000"));
+
+        fs::remove_all(trash);
+        std::ofstream(trash) << "not a folder";
+        QVERIFY(selectInTree(*window.dialog, window.other));
+        window.presenter.buttons = {kAnswerNo};
+        window.dialog->DeleteTool();
+        QVERIFY(window.presenter.shown.back().text.find("cannot be moved to the trash") !=
+                std::string::npos);
+        QVERIFY(fs::exists(window.other));
+    }
+
+    // A tool changed before Delete is named; the shown folder renamed moves the selection to the
+    // nearest folder left; a tool replaced by a folder or a FIFO is followed quietly.
+    void badInput() {
+        Shared window;
+        window.fixture.write("bull/d10r2.wkz", kTheirs);
+        window.presenter.buttons.push_back(kAnswerCancel);
+        window.dialog->DeleteTool();
+        QVERIFY(window.presenter.shown.back().text.find("was changed by another program") !=
+                std::string::npos);
+        QVERIFY(fs::exists(window.tool));
+
+        // a tool replaced by a folder: the delete question, then a clear refusal
+        QVERIFY(selectInTree(*window.dialog, window.other));
+        fs::remove(window.other);
+        fs::create_directory(window.other);
+        window.presenter.buttons.push_back(kAnswerYes);
+        window.dialog->DeleteTool();
+        QVERIFY(window.presenter.shown.back().text.find("could not be deleted") !=
+                std::string::npos);
+        QVERIFY(mkfifo((window.fixture.libraryFile("bull/pipe.wkz")).c_str(), 0600) == 0);
+        QTRY_VERIFY(listNames(*window.dialog->List()).contains("pipe.wkz"));
+        fs::rename(window.fixture.libraryFile("bull"), window.fixture.libraryFile("bent"));
+        QTRY_COMPARE(selectedPath(*window.dialog), window.fixture.library());
+        QTRY_VERIFY(names(window.dialog->Tree()->rootItem()).contains("pipe.wkz"));
+        QCOMPARE(window.presenter.shown.size(), std::size_t{3});
+    }
+};
+
+CUTTERBASE_GUI_TEST(SharedLibraryTest)
+#include "shared_library_test.moc"

@@ -1,0 +1,35 @@
+// Where the desktop trash of a file lies, and which file systems are polled.
+
+#include <gtest/gtest.h>
+
+#include "platform/file_system_kind.h"
+#include "platform/trash_location.h"
+#include "support/test_support.h"
+
+namespace {
+
+TEST(TrashLocationTest, HomeTrashWhenUsable) {
+    testsupport::TempDir home;
+    testsupport::ScopedEnv env;
+    env.set("HOME", home.path()).set("XDG_DATA_HOME", home.file("data"));
+    const std::string tool = home.write("lib/t.wkz", "x");
+    // The data folder must exist: the trash is made in it, never a path of folders.
+    EXPECT_EQ(platform::trash_directory_for(tool), "");
+    home.mkdir("data");
+    EXPECT_EQ(platform::trash_directory_for(tool), home.file("data/Trash"));
+    home.write("data/Trash", "a file, not a folder");
+    EXPECT_EQ(platform::trash_directory_for(tool), "");
+    EXPECT_EQ(platform::trash_directory_for(home.file("lib/missing.wkz")), "");
+}
+
+TEST(FileSystemKindTest, NetworkTypesArePolled) {
+    for (long type : {0x6969L, 0xFF534D42L, 0xFE534D42L, 0x65735546L}) {
+        EXPECT_TRUE(platform::is_network_file_system_type(type)) << type;
+    }
+    for (long type : {0xEF53L, 0x01021994L, 0x58465342L, 0x9123683EL}) {
+        EXPECT_FALSE(platform::is_network_file_system_type(type)) << type;
+    }
+    EXPECT_FALSE(platform::is_network_file_system("/no/such/folder"));
+}
+
+}  // namespace
