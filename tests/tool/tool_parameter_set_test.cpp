@@ -39,7 +39,8 @@ const char kTool[] =
 std::string listing(const ToolParameterSet& tool) {
     std::string text;
     for (const ToolParameter& p : tool.parameters()) {
-        text += p.label.str() + ":" + p.name + "=" + FormatParameterValue(p) + (p.applied ? " " : "~ ");
+        text +=
+            p.label.str() + ":" + p.name + "=" + FormatParameterValue(p) + (p.applied ? " " : "~ ");
     }
     return text;
 }
