@@ -139,23 +139,29 @@ SourceRead ReadSource(const std::string& path, ExchangeFormat format, LossReport
 
 ExportResult ExportFolder(const std::string& folder, ExchangeFormat format, bool recursive,
                           bool inch, LossReport& report) {
-    ExportResult result;
     std::optional<std::vector<ExchangeTool>> tools = CollectTools(folder, recursive, report);
     if (!tools) {
+        ExportResult result;
         result.error = "not a directory: '" + folder + "'";
         return result;
     }
+    // "." or "lib/" names the library after the folder itself.
+    return ExportTools(*tools, format, inch, last_part(AbsoluteDirectory(folder)) + ".fctl",
+                       report);
+}
+
+ExportResult ExportTools(const std::vector<ExchangeTool>& tools, ExchangeFormat format, bool inch,
+                         const std::string& library_name, LossReport& report) {
+    ExportResult result;
     switch (format) {
         case ExchangeFormat::ToolTable:
-            result.files.push_back({"", WriteToolTable(*tools, inch, report)});
+            result.files.push_back({"", WriteToolTable(tools, inch, report)});
             break;
         case ExchangeFormat::Csv:
-            result.files.push_back({"", WriteCsv(*tools, report)});
+            result.files.push_back({"", WriteCsv(tools, report)});
             break;
         case ExchangeFormat::ToolBits:
-            // "." or "lib/" names the library after the folder itself.
-            result.files =
-                WriteToolBits(*tools, last_part(AbsoluteDirectory(folder)) + ".fctl", report);
+            result.files = WriteToolBits(tools, library_name, report);
             break;
     }
     return result;

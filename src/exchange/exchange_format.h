@@ -38,6 +38,9 @@ struct ExportResult {
 // tool table. The library of tool bits is named after the folder.
 ExportResult ExportFolder(const std::string& folder, ExchangeFormat format, bool recursive,
                           bool inch, LossReport& report);
+// The tools given in the format, the library of tool bits named `library_name`.
+ExportResult ExportTools(const std::vector<ExchangeTool>& tools, ExchangeFormat format, bool inch,
+                         const std::string& library_name, LossReport& report);
 // Writes the files below `folder` (created when missing), each atomically; the paths that
 // could not be written are reported.
 bool WriteExportFiles(const std::vector<ExchangeFile>& files, const std::string& folder,

@@ -13,6 +13,17 @@
 
 namespace {
 
+void load(const std::string& path, const std::string& name, std::vector<ExchangeTool>& tools,
+          LossReport& report) {
+    ToolParameterSet set;
+    set.Load(path);
+    if (!set.loaded()) {
+        report.Add(name, "", LossReason::Unreadable);
+        return;
+    }
+    tools.push_back({name, set.parameters()});
+}
+
 void collect(const ToolTreeItem& folder, const std::string& prefix, bool recursive,
              std::vector<ExchangeTool>& tools, LossReport& report) {
     for (const ToolTreeItem& item : folder.children) {
@@ -22,13 +33,7 @@ void collect(const ToolTreeItem& folder, const std::string& prefix, bool recursi
             }
             continue;
         }
-        ToolParameterSet set;
-        set.Load(item.path);
-        if (!set.loaded()) {
-            report.Add(prefix + item.text, "", LossReason::Unreadable);
-            continue;
-        }
-        tools.push_back({prefix + item.text, set.parameters()});
+        load(item.path, prefix + item.text, tools, report);
     }
 }
 
@@ -80,6 +85,15 @@ std::optional<std::vector<ExchangeTool>> CollectTools(const std::string& folder,
     }
     std::vector<ExchangeTool> tools;
     collect(ScanToolTree(folder, false), "", recursive, tools, report);
+    return tools;
+}
+
+std::vector<ExchangeTool> LoadTools(const std::vector<std::string>& paths,
+                                    const std::vector<std::string>& names, LossReport& report) {
+    std::vector<ExchangeTool> tools;
+    for (std::size_t i = 0; i < paths.size() && i < names.size(); ++i) {
+        load(paths[i], names[i], tools, report);
+    }
     return tools;
 }
 

@@ -28,6 +28,11 @@ struct ExchangeTool {
 std::optional<std::vector<ExchangeTool>> CollectTools(const std::string& folder, bool recursive,
                                                       LossReport& report);
 
+// The tools at `paths` (full paths), each named by the same index of `names`, in that order, as
+// a search lists them. Unreadable files are reported.
+std::vector<ExchangeTool> LoadTools(const std::vector<std::string>& paths,
+                                    const std::vector<std::string>& names, LossReport& report);
+
 // The value of a field from another format, as UTF-8 text, checked and put into the tool's
 // parameters as a tool file line would give it; what a tool file cannot hold is reported and
 // left out (or cut).

@@ -1,8 +1,11 @@
 // Searching the whole library from the main window, and the library check's findings there.
 
+#include <QApplication>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/library_check.h"
@@ -17,6 +20,7 @@
 #include "gui/main/tree_ctrl_tool.h"
 #include "gui_test.h"
 #include "main_window_fixture.h"
+#include "platform/filesystem.h"
 #include "scripted_file_chooser.h"
 #include "scripted_presenter.h"
 
@@ -105,6 +109,27 @@ private slots:
         QTest::mouseDClick(window.results->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
         QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
         QVERIFY(window.fixture.readChangeFile()->find("flat\\f6.wkz") != std::string::npos);
+    }
+
+    // The matches' "Export..." writes just the tools found, named by their paths in the library.
+    void matchesExport() {
+        SearchWindow window;
+        QTest::keyClicks(window.box, "D8");
+        QTRY_COMPARE(window.shown(*window.results).size(), 1);
+        ScriptedFileChooser chooser;
+        const std::string csv = window.fixture.libraryFile("found.csv");
+        chooser.saveFiles = {csv};
+        QTimer closer;  // the report window
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* report = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                report->reject();
+            }
+        });
+        closer.start(10);
+        window.dialog->Search()->exportMatches();
+        const std::optional<std::string> bytes = platform::read_file(csv);
+        QVERIFY(bytes && bytes->find("bull/deep/d8r1.wkz") != std::string::npos);
+        QCOMPARE(std::count(bytes->begin(), bytes->end(), '\n'), 2);
     }
 
     // Rows of tools with findings carry them as a tooltip in both lists, the shown tool names

@@ -79,7 +79,11 @@ QMenu* CreateExchangeMenu(QWidget* owner, const std::string& folder,
     return menu;
 }
 
-void ExportFolderAsked(QWidget* owner, const std::string& folder) {
+namespace {
+
+// Asks where to, then writes what `make` gives for the chosen format and shows the report.
+void exportAsked(QWidget* owner, const std::string& folder,
+                 const std::function<ExportResult(ExchangeFormat, LossReport&)>& make) {
     FileChooser* chooser = installed_file_chooser();
     if (chooser == nullptr) {
         return;
@@ -97,8 +101,7 @@ void ExportFolderAsked(QWidget* owner, const std::string& folder) {
     const std::optional<ExchangeFormat> format = ExchangeFormatOfFile(*chosen);
     const ExchangeFormat as = format.value_or(ExchangeFormat::ToolTable);
     LossReport report;
-    ExportResult result = ExportFolder(folder, as, true, false, report);
-    std::size_t written = 0;
+    ExportResult result = make(as, report);
     const std::size_t slash = chosen->rfind(platform::kPathSeparator);
     const std::string into = slash == std::string::npos ? "." : chosen->substr(0, slash);
     if (as == ExchangeFormat::ToolBits) {
@@ -108,11 +111,27 @@ void ExportFolderAsked(QWidget* owner, const std::string& folder) {
         result.files.front().path = lastPart(*chosen);
     }
     WriteExportFiles(result.files, into, report);
-    written = result.files.size();
-    showReport(
-        owner,
-        text(BuiltinText::ExchangeExported, {QString::number(written), fromFileName(*chosen)}),
-        report);
+    showReport(owner,
+               text(BuiltinText::ExchangeExported,
+                    {QString::number(result.files.size()), fromFileName(*chosen)}),
+               report);
+}
+
+}  // namespace
+
+void ExportFolderAsked(QWidget* owner, const std::string& folder) {
+    exportAsked(owner, folder, [&folder](ExchangeFormat format, LossReport& report) {
+        return ExportFolder(folder, format, true, false, report);
+    });
+}
+
+void ExportToolsAsked(QWidget* owner, const std::string& library,
+                      const std::vector<std::string>& paths,
+                      const std::vector<std::string>& names) {
+    exportAsked(owner, library, [&](ExchangeFormat format, LossReport& report) {
+        return ExportTools(LoadTools(paths, names, report), format, false,
+                           lastPart(library) + ".fctl", report);
+    });
 }
 
 void ImportIntoFolderAsked(QWidget* owner, const std::string& folder,

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QMenu;
 class QTreeWidget;
@@ -23,5 +24,9 @@ QMenu* CreateExchangeMenu(QWidget* owner, const std::string& folder,
 // The two commands, for the menu and for tests: each asks the installed file chooser, then
 // shows what happened in the report window (modal).
 void ExportFolderAsked(QWidget* owner, const std::string& folder);
+// Export of the tools a search found: `paths` in the order shown, named by `names` (their paths
+// relative to the library).
+void ExportToolsAsked(QWidget* owner, const std::string& library,
+                      const std::vector<std::string>& paths, const std::vector<std::string>& names);
 void ImportIntoFolderAsked(QWidget* owner, const std::string& folder,
                            const std::function<void()>& imported);

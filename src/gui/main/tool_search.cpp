@@ -3,15 +3,19 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QThread>
 
 #include "app/library_check.h"
+#include "gui/dialogs/exchange_menu.h"
+#include "gui/dialogs/exchange_report_dialog.h"
 #include "gui/framework/installation_text.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/search_texts.h"
 #include "gui/main/tool_list_model.h"
 #include "gui/main/tool_search_box.h"
+#include "language/builtin_texts.h"
 #include "platform/ascii_case.h"
 
 namespace {
@@ -43,6 +47,21 @@ ToolSearch::ToolSearch(const Controls& controls, const LanguageFile* language, i
     results_->hide();
     results_->toolModel()->setFindings(&findings_);
     folderList_->toolModel()->setFindings(&findings_);
+    // The matches' own menu: export them, then the window's entries.
+    results_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(results_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        auto* menu = new QMenu(results_);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* exportAction =
+            menu->addAction(exchangeText(static_cast<int>(BuiltinText::ExchangeExportCaption)));
+        exportAction->setObjectName(QString::fromLatin1(kExchangeExportAction));
+        connect(exportAction, &QAction::triggered, this, [this] { exportMatches(); });
+        if (!results_->window()->actions().isEmpty()) {
+            menu->addSeparator();
+            menu->addActions(results_->window()->actions());
+        }
+        menu->popup(results_->viewport()->mapToGlobal(position));
+    });
 
     progress_->setObjectName(QLatin1String(kProgressName));
     progress_->setAccessibleName(searchText(SearchText::ProgressName, languageIndex));
@@ -282,6 +301,16 @@ void ToolSearch::showTool(const std::string& path, bool isTool) {
             return;
         }
     }
+}
+
+void ToolSearch::exportMatches() {
+    std::vector<std::string> paths;
+    std::vector<std::string> names;
+    for (const ToolListRow& row : results_->toolModel()->rows()) {
+        paths.push_back(row.path);
+        names.push_back(row.columns[kColumnName]);
+    }
+    ExportToolsAsked(results_, toolDirectory_, paths, names);
 }
 
 std::vector<ToolFinding> ToolSearch::findingsOf(const std::string& path) const {

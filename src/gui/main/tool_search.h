@@ -61,6 +61,10 @@ public:
     // The tool the window shows: its row in the result list is selected, when it has one.
     void showTool(const std::string& path, bool isTool);
 
+    // The result list's "Export...": its tools in the order shown, named by their paths in
+    // the library.
+    void exportMatches();
+
     const ToolFindings& findings() const { return findings_; }
     // The findings of a tool file: the index's when it holds the file as it is on disk, else
     // the file's own rules checked now.
