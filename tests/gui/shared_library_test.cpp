@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "gui/framework/control_ids.h"
+#include "gui/main/library_watcher.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/main_dialog_controls.h"
 #include "gui/main/tool_list_model.h"
@@ -110,6 +111,26 @@ private slots:
         QCOMPARE(Shared::corner(dialog)->text(), QStringLiteral("2.5"));
         QVERIFY(dialog.IsToolModified());
         QVERIFY(window.presenter.shown.empty());
+    }
+
+    // Where notifications do not serve, the shown folder and tool are followed by polling.
+    void followsByPolling() {
+        struct Forced {
+            Forced() { qputenv("CUTTERBASE_POLL_LIBRARY", "1"); }
+            ~Forced() { qunsetenv("CUTTERBASE_POLL_LIBRARY"); }
+        } forced;
+        Shared window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        QTRY_VERIFY(dialog.Watcher()->polling());
+        window.fixture.tool("bull/new.wkz", "1.000");
+        window.fixture.tool("bull/d10r2.wkz", "2.0");
+        QTRY_VERIFY_WITH_TIMEOUT(listNames(*dialog.List()).contains("new.wkz"), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            textOf(dialog, kToolSettings).contains(QStringLiteral("(loaded again")), 8000);
+        // Nothing is watched, so only a poll can find this one.
+        window.fixture.tool("bull/new2.wkz", "1.000");
+        QTRY_VERIFY_WITH_TIMEOUT(listNames(*dialog.List()).contains("new2.wkz"), 8000);
+        QCOMPARE(selectedPath(dialog), window.tool);
     }
 
     // Each answer of the question before a save over a file changed or removed meanwhile.

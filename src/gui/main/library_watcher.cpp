@@ -29,6 +29,12 @@ void collectFolders(const QTreeWidgetItem* item, QStringList& folders) {
     }
 }
 
+// CUTTERBASE_POLL_LIBRARY=1: no notifications at all, the shown folder and tool are polled,
+// for file systems whose notifications miss changes that we do not recognise as such.
+bool pollingForced() {
+    return qEnvironmentVariableIntValue("CUTTERBASE_POLL_LIBRARY") == 1;
+}
+
 std::optional<platform::FileStamp> stampOf(const std::string& path) {
     return path.empty() ? std::nullopt : platform::regular_file_stamp(path);
 }
@@ -69,6 +75,9 @@ void LibraryWatcher::watchTree() {
 }
 
 void LibraryWatcher::watchFolders() {
+    if (pollingForced()) {
+        return;
+    }
     QStringList folders;
     if (const QTreeWidgetItem* root = tree_->rootItem()) {
         collectFolders(root, folders);
@@ -107,14 +116,17 @@ void LibraryWatcher::watchShown() {
     if (!files.isEmpty()) {
         watcher_.removePaths(files);
     }
-    bool refused = false;
+    bool refused = pollingForced();
     for (const std::string& path : {toolPath_, fedrixPath_}) {
+        if (refused) {
+            break;
+        }
         if (!path.empty() && platform::is_regular_file(path)) {
             refused |= !watcher_.addPath(fromFileName(path));
         }
     }
     const QString folder = fromFileName(listFolder_);
-    if (!listFolder_.empty() && !watcher_.directories().contains(folder)) {
+    if (!refused && !listFolder_.empty() && !watcher_.directories().contains(folder)) {
         refused |= !watcher_.addPath(folder);
     }
     polling_ = refused || watchLimitReached_ ||
