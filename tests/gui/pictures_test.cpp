@@ -1,4 +1,5 @@
-// Pictures in English and German in the folder CUTTERBASE_GUI_PICTURES names.
+// Pictures in English and German in the folder CUTTERBASE_GUI_PICTURES names, for a person to
+// look at: the dialogs, the main window with each page, searching and the check's findings.
 
 #include <QDir>
 #include <QTest>
@@ -7,7 +8,11 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
 #include "gui/dialogs/startup_failure.h"
+#include "gui/framework/control_ids.h"
 #include "gui/framework/installation_text.h"
+#include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_search.h"
+#include "gui/main/tool_search_box.h"
 #include "gui/pages/fedrix_page.h"
 #include "gui/pages/sheet_fedrix.h"
 #include "gui/pages/sheet_tool.h"
@@ -25,6 +30,13 @@ class DialogPictures : public QObject {
     void save(QWidget& widget, const QString& name) {
         QVERIFY2(QDir().mkpath(folder_) && widget.grab().save(folder_ + u'/' + name + ".png"),
                  qPrintable(name));
+    }
+    // At the window's first size and larger.
+    void saveSizes(QWidget& widget, const QString& name) {
+        for (const auto& [width, height] : {std::pair{800, 700}, {1100, 850}}) {
+            widget.resize(width, height);
+            save(widget, QString("%1-%2x%3").arg(name).arg(width).arg(height));
+        }
     }
 
 private slots:
@@ -78,6 +90,43 @@ private slots:
                 }
             }
         }
+    }
+
+    // The toolpath's folder with a tool whose corner radius exceeds its radius, shown with its
+    // findings; then the matches of a query and the error of a malformed one.
+    void searchAndFindings() {
+        for (const QString language : {"ang", "all"}) {
+            guitest::MainWindowFixture fixture(language.toStdString());
+            fixture.tool("bull/d10r2.wkz");
+            fixture.tool("bull/d10r2_reground.wkz", "2.500");
+            fixture.tool("bull/d10r6_wrong.wkz", "6.000");
+            fixture.tool("bull/long reach/d10r1.wkz", "1.000");
+            fixture.tool("flat/f10.wkz", "0.000");
+            auto dialog = fixture.open();
+            dialog->show();
+            QTRY_VERIFY(dialog->Search()->indexReady());
+            QVERIFY(guitest::selectInTree(*dialog, fixture.libraryFile("bull/d10r6_wrong.wkz")));
+            saveSizes(*dialog, "main-findings-" + language);
+            auto* box = findControl<ToolSearchBox>(dialog.get(), main_ids::kToolSearch);
+            QTest::keyClicks(box, "d10");
+            saveSizes(*dialog, "main-search-" + language);
+            QTest::keyClicks(box, " shape:cone");
+            saveSizes(*dialog, "main-search-error-" + language);
+        }
+    }
+
+    // Typed before a library of 5,000 tools is read: the progress in the list (when the picture
+    // is taken in time).
+    void progress() {
+        guitest::MainWindowFixture fixture;
+        for (int i = 0; i < 5000; ++i) {
+            fixture.tool("many/t" + std::to_string(i) + ".wkz");
+        }
+        auto dialog = fixture.open();
+        QTest::keyClicks(findControl<ToolSearchBox>(dialog.get(), main_ids::kToolSearch), "t1");
+        dialog->show();
+        QTest::qWait(150);
+        saveSizes(*dialog, "main-search-progress-ang");
     }
 };
 
