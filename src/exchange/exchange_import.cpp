@@ -19,16 +19,26 @@ std::string folded(std::string_view path) {
     return upper;
 }
 
+// Names taken by earlier tools of this import, and per name the suffix to try next: thousands of
+// tools of one name are named in one pass, not in a pass each over the suffixes before.
+struct TakenNames {
+    std::unordered_set<std::string> names;
+    std::unordered_map<std::string, int> next;
+};
+
 // The first of "NAME.wkz", "NAME_2.wkz", ... not taken by an earlier tool of this import.
-std::string unique_path(const std::string& path, std::unordered_set<std::string>& taken) {
-    if (taken.insert(folded(path)).second) {
+std::string unique_path(const std::string& path, TakenNames& taken) {
+    std::string key = folded(path);
+    if (taken.names.insert(key).second) {
         return path;
     }
     const std::string stem = path.substr(0, path.size() - 4);
     const std::string extension = path.substr(path.size() - 4);
-    for (int n = 2;; ++n) {
+    int& n = taken.next.try_emplace(std::move(key), 2).first->second;
+    for (;; ++n) {
         std::string candidate = stem + "_" + std::to_string(n) + extension;
-        if (taken.insert(folded(candidate)).second) {
+        if (taken.names.insert(folded(candidate)).second) {
+            ++n;
             return candidate;
         }
     }
@@ -86,7 +96,7 @@ ImportSummary ImportTools(const std::vector<ExchangeTool>& tools, const std::str
                           const ImportOptions& options, LossReport& report,
                           const ImportProgress& progress) {
     ImportSummary summary;
-    std::unordered_set<std::string> taken;
+    TakenNames taken;
     TargetNames target;
     const std::string root = platform::resolve_case(folder);
     for (std::size_t i = 0; i < tools.size(); ++i) {

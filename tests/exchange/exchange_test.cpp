@@ -282,6 +282,14 @@ TEST(ExchangeImport, NeverOverwritesUnlessToldAndRenamesDuplicates) {
     EXPECT_FALSE(platform::exists(folder + "/same.wkz") &&
                  platform::resolve_case(folder + "/same.wkz") != into);
 
+    // A name given again takes the next free suffix, also past one the source gave itself.
+    LossReport renamed;
+    const ExchangeTool second{"same_2", tool.parameters};
+    ImportTools({tool, second, tool, tool}, library.root.mkdir("third"), {.dry_run = true},
+                renamed);
+    EXPECT_EQ(lines(renamed), (std::vector<std::string>{"same\t\tfile name changed: same_3.wkz",
+                                                        "same\t\tfile name changed: same_4.wkz"}));
+
     // Cancelling keeps what was written and counts what was not reached.
     LossReport cancelled;
     summary = ImportTools(tools, library.root.mkdir("other"), {}, cancelled,
