@@ -1,5 +1,5 @@
 #pragma once
-// Where the desktop trash of a file lies (the freedesktop.org trash specification): Delete moves
+// Where the desktop trash of a file lies (the freedesktop.org trash layout): Delete moves
 // tools there so that any file manager can restore them, and says so in its question when the
 // file's volume has none.
 

@@ -1,5 +1,5 @@
 #pragma once
-// The desktop trash through Qt (the freedesktop.org trash specification on Linux): the file and
+// The desktop trash through Qt (the freedesktop.org trash layout on Linux): the file and
 // an information file that any file manager uses to restore it.
 
 #include <string>
