@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "app/file_chooser.h"
+#include "app/path_parts.h"
 #include "exchange/exchange_format.h"
 #include "exchange/exchange_import.h"
 #include "gui/dialogs/exchange_report_dialog.h"
@@ -33,11 +34,6 @@ std::string folderOf(const QTreeWidgetItem* item) {
     }
     const std::size_t slash = path.rfind(platform::kPathSeparator);
     return slash == std::string::npos ? path : path.substr(0, slash);
-}
-
-std::string lastPart(const std::string& path) {
-    const std::size_t slash = path.rfind(platform::kPathSeparator);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 void showReport(QWidget* owner, const QString& summary, const LossReport& report) {
@@ -91,7 +87,7 @@ void exportAsked(QWidget* owner, const std::string& folder,
     SaveFileRequest request;
     request.title = installationText(BuiltinText::ExchangeExportCaption);
     request.folder = folder;
-    request.file_name = lastPart(folder) + ".tbl";
+    request.file_name = FileNamePart(folder, true) + ".tbl";
     request.filter = installationText(BuiltinText::ExchangeExportFilter);
     request.default_extension = "tbl";
     const std::optional<std::string> chosen = chooser->choose_save_file(owner, request);
@@ -106,9 +102,9 @@ void exportAsked(QWidget* owner, const std::string& folder,
     const std::string into = slash == std::string::npos ? "." : chosen->substr(0, slash);
     if (as == ExchangeFormat::ToolBits) {
         // The library takes the chosen name; the bits go beside it.
-        result.files.back().path = lastPart(*chosen);
+        result.files.back().path = FileNamePart(*chosen, true);
     } else if (!result.files.empty()) {
-        result.files.front().path = lastPart(*chosen);
+        result.files.front().path = FileNamePart(*chosen, true);
     }
     WriteExportFiles(result.files, into, report);
     showReport(owner,
@@ -130,7 +126,7 @@ void ExportToolsAsked(QWidget* owner, const std::string& library,
                       const std::vector<std::string>& names) {
     exportAsked(owner, library, [&](ExchangeFormat format, LossReport& report) {
         return ExportTools(LoadTools(paths, names, report), format, false,
-                           lastPart(library) + ".fctl", report);
+                           FileNamePart(library, true) + ".fctl", report);
     });
 }
 
