@@ -52,6 +52,7 @@ int command_show(const CommandArguments& arguments) {
         std::fprintf(stderr, "cutterbase-cli: cannot read '%s'\n", arguments[0].c_str());
         return 1;
     }
+    tool.ReloadLabels();
     for (const auto& parameter : tool.parameters()) {
         print(EscapeLineBreaks(parameter.label) + "\t" + EscapeLineBreaks(parameter.name) + "\t" +
               kind_name(parameter.kind) + "\t" + (parameter.applied ? "1" : "0") + "\t" +

@@ -68,11 +68,10 @@ void ToolParameterSet::Load(const std::string& path) {
         return;
     }
     loaded_ = true;
-    definitions_ = VariableDefinitions::Open(VariableDefinitionsPath());
-    const TableLabels* table = definitions_ ? &LabelsOfTable(*definitions_) : nullptr;
-    // Every tool that is shown is loaded: the records are made in place from the lines, and a
-    // label the definitions give is shared, never copied. Room is made for the lines of a usual
-    // tool file without counting them first; longer files grow.
+    // Every tool that is shown is loaded, and most are never saved nor reported: the records
+    // are made in place from the lines and keep the file's labels. Those of the definitions
+    // file are taken where a label is written or shown, so a load costs no look at that file.
+    // Room is made for the lines of a usual tool file without counting them first.
     constexpr std::size_t kUsualLength = 40;
     constexpr std::size_t kUsualLines = 64;
     parameters_.reserve(parameters_.size() +
@@ -83,13 +82,7 @@ void ToolParameterSet::Load(const std::string& path) {
         ToolParameter& parameter = parameters_.emplace_back();
         parameter.name.assign(line.name);
         ParseToolValue(parameter, line.value);
-        const std::string* label =
-            table != nullptr ? DefinedLabel(*definitions_, *table, parameter) : nullptr;
-        if (label != nullptr) {
-            parameter.label.Share(*label);
-        } else {
-            parameter.label = std::string(line.label);
-        }
+        parameter.label = std::string(line.label);
     }
 }
 
@@ -113,13 +106,14 @@ bool ToolParameterSet::Save(const std::string& path) {
 }
 
 void ToolParameterSet::ReloadLabels() {
-    definitions_ = VariableDefinitions::Open(VariableDefinitionsPath());
-    if (!definitions_) {
+    const std::optional<VariableDefinitions> definitions =
+        VariableDefinitions::Open(VariableDefinitionsPath());
+    if (!definitions) {
         return;
     }
-    const TableLabels& table = LabelsOfTable(*definitions_);
+    const TableLabels& table = LabelsOfTable(*definitions);
     for (auto& parameter : parameters_) {
-        if (const std::string* label = DefinedLabel(*definitions_, table, parameter)) {
+        if (const std::string* label = DefinedLabel(*definitions, table, parameter)) {
             parameter.label.Share(*label);
         }
     }
@@ -168,11 +162,9 @@ void ToolParameterSet::SetByIndex(ParameterIndex index, const ParameterValue& va
         present = std::move(parameter);
         return;
     }
-    if (definitions_) {
-        if (auto definitions = VariableDefinitions::Open(definitions_->Path())) {
-            if (const std::string* label = definitions->Find(parameter.name)) {
-                parameter.label = ParameterLabel::Shared(*label);
-            }
+    if (auto definitions = VariableDefinitions::Open(VariableDefinitionsPath())) {
+        if (const std::string* label = definitions->Find(parameter.name)) {
+            parameter.label = ParameterLabel::Shared(*label);
         }
     }
     parameters_.push_back(std::move(parameter));
@@ -229,9 +221,13 @@ bool ToolParameterSet::IsParameterConsistent(const ToolParameter& parameter,
 }
 
 std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
-                                         const ToolpathValues& toolpath, ReportField field) const {
+                                         const ToolpathValues& toolpath, ReportField field,
+                                         const VariableDefinitions* definitions) const {
     const auto text = [field](const std::string& t) { return field ? field(t) : t; };
-    const std::string label = text(parameter.label);
+    const std::string* defined =
+        definitions != nullptr ? DefinedLabel(*definitions, LabelsOfTable(*definitions), parameter)
+                               : nullptr;
+    const std::string label = text(defined != nullptr ? *defined : parameter.label.str());
     switch (parameter.kind) {
         case ParameterKind::Text: {
             std::string value;
@@ -253,8 +249,7 @@ std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
                 value = 0;
             }
             if (parameter.index == kTpAutoflags) {
-                // Looked for on disk each time a report is built.
-                if (auto definitions = VariableDefinitions::Open(VariableDefinitionsPath())) {
+                if (definitions != nullptr) {
                     std::string part;
                     for (int b = 0; b < 3; ++b) {
                         int bit = kAutoFlagBits[b];
@@ -280,10 +275,13 @@ std::string ToolParameterSet::ReportPart(const ToolParameter& parameter,
 
 std::string ToolParameterSet::InconsistencyReport(const ToolpathValues& toolpath,
                                                   ReportField field) const {
+    // Looked for on disk each time a report is built, so it shows the labels of the moment.
+    const std::optional<VariableDefinitions> definitions =
+        VariableDefinitions::Open(VariableDefinitionsPath());
     std::string report;
     for (const auto& parameter : parameters_) {
         if (!IsParameterConsistent(parameter, toolpath)) {
-            report += ReportPart(parameter, toolpath, field);
+            report += ReportPart(parameter, toolpath, field, definitions ? &*definitions : nullptr);
         }
     }
     return report;

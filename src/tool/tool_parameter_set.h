@@ -3,7 +3,6 @@
 // applied; an absent one is left as the toolpath has it.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,13 +15,15 @@ class ToolpathValues;
 
 class ToolParameterSet {
 public:
-    // Reads a tool file into this (empty) set, then reloads the labels. A file that cannot be
-    // read leaves the set empty and `loaded` clear.
+    // Reads a tool file into this (empty) set, with the labels the file gives. A file that
+    // cannot be read leaves the set empty and `loaded` clear.
     void Load(const std::string& path);
-    // Writes the set as a tool file (atomically); false when the path is empty or the file
-    // cannot be written, in which case the previous file is untouched.
+    // Writes the set as a tool file (atomically), with the labels of the variable definitions
+    // file; false when the path is empty or the file cannot be written, in which case the
+    // previous file is untouched.
     bool Save(const std::string& path);
-    // Replaces labels by those of the variable definitions file of the user's language.
+    // Replaces labels by those of the variable definitions file of the user's language. Save
+    // and the report do so themselves; whoever shows `parameters()` with labels calls this.
     void ReloadLabels();
 
     bool GetByIndex(ParameterIndex index, ParameterValue& value) const;
@@ -57,12 +58,10 @@ private:
     bool IsParameterConsistent(const ToolParameter& parameter,
                                const ToolpathValues& toolpath) const;
     std::string ReportPart(const ToolParameter& parameter, const ToolpathValues& toolpath,
-                           ReportField field) const;
+                           ReportField field, const VariableDefinitions* definitions) const;
     int FindByIndex(ParameterIndex index) const;
 
     std::string path_;
     bool loaded_ = false;
     std::vector<ToolParameter> parameters_;
-    // The definitions file the labels were last taken from.
-    std::optional<VariableDefinitions> definitions_;
 };

@@ -138,19 +138,28 @@ TEST_F(ToolSetTest, LabelsFromTheDefinitionsFileAlsoForTheAutoFlagBits) {
     tool = Load(
         "Body Radius:       &TP_BRAD=5\r\n"
         "Corner Radius:       &TP_CRAD=1\r\n");
+    // Loading keeps the file's labels; the definitions' are taken when labels are reloaded,
+    // written or reported, and a parameter added takes its label at once.
+    EXPECT_EQ(listing(tool), "Body Radius:TP_BRAD=5.000 Corner Radius:TP_CRAD=1.000 ");
     ParameterValue value;
     tool.SetByIndex(kTpTol, value);
+    tool.ReloadLabels();
     // An empty value replaces nothing.
     EXPECT_EQ(listing(tool),
               "Rayon du corps:TP_BRAD=5.000 Corner Radius:TP_CRAD=1.000 "
               "Tolerance:TP_TOL=0.000 ");
-    // A changed file gives the tools loaded afterwards its labels; those loaded before keep
-    // theirs. Another language is another file.
+    // A changed file is what the next reload, save or report finds. Another language is another
+    // file.
     home.write("texte/kvxvars.fra", "[kvxvars]\r\nTP_BRAD=Rayon\r\n");
-    EXPECT_EQ(Load("B:       &TP_BRAD=5\r\n").parameters()[0].label, "Rayon");
-    EXPECT_EQ(tool.parameters()[0].label, "Rayon du corps");
+    toolpath.reals["TP_BRAD"] = 4.0f;
+    toolpath.reals["TP_CRAD"] = 1.0f;
+    toolpath.reals["TP_TOL"] = 0.0f;
+    EXPECT_EQ(tool.InconsistencyReport(toolpath), "Rayon\t\t4.000\t\t\t5.000\n");
+    ASSERT_TRUE(tool.Save(out));
+    EXPECT_EQ(read_file(out).substr(0, 26), "Rayon                    :");
     env.set("KVXLANG", "ang");
-    EXPECT_EQ(Load("B:       &TP_BRAD=5\r\n").parameters()[0].label, "B");
+    tool.ReloadLabels();
+    EXPECT_EQ(tool.parameters()[0].label, "Rayon");  // no definitions: labels stay
 }
 
 using ChangeFileTest = ToolSetTest;
