@@ -5,12 +5,9 @@
 
 #include <string>
 
-#include "platform/filesystem.h"
-#include "support/test_support.h"
+#include "cli/cli_outcome.h"
 
 namespace {
-
-using testsupport::run_cli;
 
 TEST(ExchangeCommands, ExitStatusTellsLossSkipAndBadInputApart) {
     testsupport::TempDir root;
@@ -18,66 +15,44 @@ TEST(ExchangeCommands, ExitStatusTellsLossSkipAndBadInputApart) {
     env.set("KVXHOME", root.file("home")).set("KVXLANG", "ang");
     root.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
     root.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
-    const std::string into = root.mkdir("into");
-
-    auto result = run_cli({"export", root.file("lib"), "--format", "tbl"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, "T1 P1 Z0 D6.000 ;a.wkz\n");
-    result = run_cli({"export", root.file("lib"), "--recursive", "--format", "tbl", "--inch"});
-    EXPECT_EQ(result.exit_code, 1);
+    const std::string lib = root.file("lib"), into = root.mkdir("into");
+    EXPECT_EQ(outcome({"export", lib, "--format", "tbl"}), "0|T1 P1 Z0 D6.000 ;a.wkz\n|");
     // Subfolders come first, as in the tree.
-    EXPECT_EQ(result.out, "T2 P2 Z0 D0.0000 ;sub/b.wkz\nT1 P1 Z0 D0.2362 ;a.wkz\n");
-    EXPECT_EQ(result.err,
-              "sub/b.wkz\tTP_CDIAM\tno diameter or body radius: D0\n"
+    EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "tbl", "--inch"}),
+              "1|T2 P2 Z0 D0.0000 ;sub/b.wkz\nT1 P1 Z0 D0.2362 ;a.wkz\n"
+              "|sub/b.wkz\tTP_CDIAM\tno diameter or body radius: D0\n"
               "sub/b.wkz\tTP_TOL\tnot carried by the format: 0.010\n");
+    const std::string csv = root.file("all.csv");
+    EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "csv", "-o", csv}), "0||");
+    EXPECT_EQ(outcome({"import", csv, "--into", into, "--dry-run"}),
+              "0|would write\t" + into + "/sub/b.wkz\nwould write\t" + into +
+                  "/a.wkz\nsummary\t2 written\t0 overwritten\t0 skipped\t0 failed\tdry run\n|");
+    EXPECT_EQ(testsupport::run_cli({"import", csv, "--into", into}).exit_code, 0);
+    const auto skipped = testsupport::run_cli({"import", csv, "--into", into});
+    EXPECT_EQ(skipped.exit_code, 1);
+    EXPECT_EQ(skipped.err, "sub/b.wkz\t\tfile exists, skipped: " + into +
+                               "/sub/b.wkz\na.wkz\t\tfile exists, skipped: " + into + "/a.wkz\n");
 
-    result = run_cli(
-        {"export", root.file("lib"), "--recursive", "--format", "csv", "-o", root.file("all.csv")});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, "");
-    result = run_cli({"import", root.file("all.csv"), "--into", into, "--dry-run"});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, "would write\t" + into + "/sub/b.wkz\nwould write\t" + into +
-                              "/a.wkz\nsummary\t2 written\t0 overwritten\t0 skipped\t0 "
-                              "failed\tdry run\n");
-    EXPECT_FALSE(platform::exists(into + "/a.wkz"));
-    EXPECT_EQ(run_cli({"import", root.file("all.csv"), "--into", into}).exit_code, 0);
-    result = run_cli({"import", root.file("all.csv"), "--into", into});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_EQ(result.err, "sub/b.wkz\t\tfile exists, skipped: " + into +
-                              "/sub/b.wkz\na.wkz\t\tfile exists, skipped: " + into + "/a.wkz\n");
-
-    root.write("bad.csv", "path,A\r\nx,\"open\r\n");
-    root.write("tools.txt", "T1 D3\n");
-    const struct {
-        std::vector<std::string> arguments;
-        std::string err;
-    } refused[] = {
-        {{"import", root.file("bad.csv"), "--into", into},
-         "cutterbase-cli: '" + root.file("bad.csv") + "': row 2: quote left open\n"},
-        {{"import", root.file("none.csv"), "--into", into},
-         "cutterbase-cli: cannot read '" + root.file("none.csv") + "'\n"},
-        {{"import", root.file("tools.txt"), "--into", into},
-         "cutterbase-cli: cannot tell the format of '" + root.file("tools.txt") +
-             "': give --format\n"},
-        {{"import", root.file("bad.csv"), "--into", root.file("none")},
-         "cutterbase-cli: not a directory: '" + root.file("none") + "'\n"},
-        {{"export", root.file("none"), "--format", "csv"},
-         "cutterbase-cli: not a directory: '" + root.file("none") + "'\n"},
-        {{"export", root.file("lib"), "--format", "fctb"},
-         "usage: cutterbase-cli export DIR --format tbl|csv|fctb [--recursive] [--inch] [-o "
-         "OUT]\n"},
+    const std::string bad = root.write("bad.csv", "path,A\r\nx,\"open\r\n");
+    const std::string text = root.write("tools.txt", "T1 D3\n");
+    const std::string none = root.file("none");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"import", bad, "--into", into}, "'" + bad + "': row 2: quote left open\n"},
+        {{"import", none + ".csv", "--into", into}, "cannot read '" + none + ".csv'\n"},
+        {{"import", text, "--into", into},
+         "cannot tell the format of '" + text + "': give --format\n"},
+        {{"import", bad, "--into", none}, "not a directory: '" + none + "'\n"},
+        {{"export", none, "--format", "csv"}, "not a directory: '" + none + "'\n"},
     };
     for (const auto& [arguments, err] : refused) {
-        result = run_cli(arguments);
-        EXPECT_EQ(result.exit_code, 2) << arguments[1];
-        EXPECT_EQ(result.err, err);
+        EXPECT_EQ(outcome(arguments), "2||cutterbase-cli: " + err) << arguments[1];
     }
-    result = run_cli({"import", root.file("tools.txt"), "--format", "tbl", "--into", into});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    EXPECT_EQ(result.out, "written\t" + into +
-                              "/T1.wkz\nsummary\t1 written\t0 overwritten\t0 "
-                              "skipped\t0 failed\n");
+    EXPECT_EQ(outcome({"export", lib, "--format", "fctb"}),
+              "2||usage: cutterbase-cli export DIR --format tbl|csv|fctb [--recursive] [--inch] "
+              "[-o OUT]\n");
+    EXPECT_EQ(outcome({"import", text, "--format", "tbl", "--into", into}),
+              "0|written\t" + into +
+                  "/T1.wkz\nsummary\t1 written\t0 overwritten\t0 skipped\t0 failed\n|");
 }
 
 }  // namespace
