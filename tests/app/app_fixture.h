@@ -1,6 +1,7 @@
 #pragma once
 // KVXHOME with a catalogue whose texts echo their argument; HOME in the test's folder.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,16 @@ inline constexpr const char* kCatalogue =
     "GENERAL_DELETE_FILE=Q delete %s\nGENERAL_CREATE_DIR=Q create %s\n"
     "[CUTTERBASE]\nCUTBASE_TPNUM_UNKNOWN=E tpnum %s\nCUTBASE_NOTOOL_DIR=W tooldir %s\n"
     "CUTBASE_NOCUTTER_HOOK=W hook %s\n[LIB_TALMOR_GMBH]\nKARVEX_ZONEINF_NOZONE=E no\\nzone\n";
+
+// A tool file of the blank-separated "NAME=VALUE" entries.
+inline std::string tool_file(const std::string& entries) {
+    std::string bytes = "Tool **\r\n";
+    std::istringstream words(entries);
+    for (std::string entry; words >> entry;) {
+        bytes += "Label                    :       &" + entry + "\r\n";
+    }
+    return bytes;
+}
 
 class Installation {
 public:

@@ -185,16 +185,6 @@ TEST_F(ToolLibrary, ListRowsFoldersAndTheWayUpFirstThenToolsWithTheirFedrixImage
     EXPECT_EQ(listing({lib + "/b.wkz", lib, false, false}), "");
 }
 
-// A tool file of the blank-separated "NAME=VALUE" entries.
-std::string tool_file(const std::string& entries) {
-    std::string bytes = "Tool **\r\n";
-    std::istringstream words(entries);
-    for (std::string entry; words >> entry;) {
-        bytes += "Label                    :       &" + entry + "\r\n";
-    }
-    return bytes;
-}
-
 // Columns 1 and 3 to 10 joined by '|', then the shape: all but the size.
 std::string values(const ToolListRow& row) {
     std::string text;
@@ -234,7 +224,7 @@ TEST(ToolListRowValues, SizeColumnAndCutterShapeInRadiusAndDiameterMode) {
         std::string seen;
         for (const bool diameter_mode : {false, true}) {
             ToolListRow row;
-            row.path = dir.write("t.wkz", tool_file(file));
+            row.path = dir.write("t.wkz", apptest::tool_file(file));
             ReadToolRowValues(row, diameter_mode);
             seen += row.columns[kColumnSize] + " " + (diameter_mode ? values(row) : "");
         }
