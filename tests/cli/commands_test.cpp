@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "app/app_fixture.h"
-#include "cli/cli_outcome.h"
 #include "platform/filesystem.h"
 #include "runtime/record_bytes.h"
 #include "workzone/workzone_fixture.h"
@@ -27,6 +26,13 @@ namespace {
 using testsupport::CliOptions;
 using testsupport::read_file;
 using testsupport::run_cli;
+using Arguments = std::vector<std::string>;
+
+// Exit status, output and errors of one run as "EXIT|OUT|ERR", to compare at once.
+std::string outcome(const Arguments& arguments, const CliOptions& options = {}) {
+    const auto result = run_cli(arguments, options);
+    return std::to_string(result.exit_code) + "|" + result.out + "|" + result.err;
+}
 
 Arguments words(const std::string& line) {
     std::istringstream in(line);
@@ -57,15 +63,14 @@ TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
 using MessageCommand = CatalogueTest;
 
 TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
-    env_.set("KVXLANG", "ang");
-    EXPECT_EQ(run_cli({"message", "TEST", "WARN", "x"}).out, "48\tWarning\tCareful with x\n");
     env_.set("KVXLANG", "ALL");
     EXPECT_EQ(outcome({"message", "GENERAL", "NOPE"}),
               "0|16\tFehler\tDie Meldungseintrag\\n\\n\\t[GENERAL]\\n\\tNOPE = ???\\n\\nkonnte "
               "nicht gefunden werden in \\n\\n\\t'" +
                   texte("TalmorError.all") + "'\n|");
-    // A catalogue of the wrong type is announced, then read; none at all fails.
     env_.set("KVXLANG", "ang");
+    EXPECT_EQ(run_cli({"message", "TEST", "WARN", "x"}).out, "48\tWarning\tCareful with x\n");
+    // A catalogue of the wrong type is announced, then read; none at all fails.
     temp_.write("home/texte/TalmorError.ang",
                 "[T.A.L.M.O.R.]\nCATEGORY=Other\n[TEST]\nOTHER=I still read\n");
     EXPECT_EQ(run_cli({"message", "TEST", "OTHER"}).out,
@@ -132,7 +137,6 @@ TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
         "4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\t\t6\n"
         "3\tbull.wkz\t\t4.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
         "3\tf\\tl.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
-    // KVX_CUTTER_DIR decides where the way up ends.
     install.env.set("KVX_CUTTER_DIR", lib);
     EXPECT_EQ(outcome({"list", mills}), "0|1\t..\t\t\t\t\t\t\t\t\t\t\t\n" + rows + "|");
     install.env.set("KVX_CUTTER_DIR", mills);
@@ -251,10 +255,9 @@ TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
 }
 
 TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysWhatWentWrong) {
-    tool("bull/d10r2.wkz");
-    // Relative to the working directory, each names the toolpath's own tool: no reference.
+    const std::string tool_file = tool("bull/d10r2.wkz");
     const std::string name = library.path().substr(library.path().rfind('/') + 1);
-    // KVX_CUTTER_DIR, working directory, tool argument
+    // KVX_CUTTER_DIR, working directory, tool argument: the toolpath's own tool, no reference
     const std::tuple<std::string, std::string, std::string> relative[] = {
         {library.path(), zone_.path(), "../" + name + "/bull/d10r2.wkz"},
         {name, library.path() + "/..", library.file("bull/d10r2.wkz")},
@@ -276,23 +279,21 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
                   library.path() + "' is taken as the tool library\n");
 
     env_.set("KVX_CUTTER_DIR", library.path());
-    const std::string tool_file = library.file("bull/d10r2.wkz");
     const std::string missing = zone_.file("no/cutter.out");
     const std::string english = "The change file\n\n\t'" + missing + "'\n\ncould not be written!";
-    const std::pair<const char*, std::string> messages[] = {
-        {"ang", english},
-        {"all", "Die \xC4nderungsdatei\n\n\t'" + missing + "'\n\nkonnte nicht geschrieben werden!"},
-        {"fra", english}};
-    for (const auto& [language, text] : messages) {
+    const std::string german =
+        "Die \xC4nderungsdatei\n\n\t'" + missing + "'\n\nkonnte nicht geschrieben werden!";
+    for (const std::string language : {"ang", "all", "fra"}) {
         env_.set("KVXLANG", language);
-        EXPECT_EQ(outcome({"apply", tool_file, "-o", missing}), "1||" + text + "\n") << language;
+        EXPECT_EQ(outcome({"apply", tool_file, "-o", missing}),
+                  "1||" + (language == "all" ? german : english) + "\n")
+            << language;
     }
 
     // Beyond the file-size limit the write fails instead of ending the program.
     struct rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 30;
+    const struct rlimit small = {30, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const int status = run_cli({"apply", library.file("flat/R&D.wkz"), "-o", out}).exit_code;
     ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -313,8 +314,7 @@ TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowRea
     const std::string working = library.file(deep.substr(0, 11 * 201 - 1));
     const std::string relative = deep.substr(11 * 201) + "/t.wkz";
     EXPECT_GT(working.size() + relative.size(), static_cast<std::size_t>(PATH_MAX));
-    const auto applied = run_cli({"apply", relative, "-o", out}, working);
-    EXPECT_EQ(applied.exit_code, 0) << applied.err;
+    EXPECT_EQ(outcome({"apply", relative, "-o", out}, working), "0||");
     std::string reference = ".\\" + deep + "/t.wkz";
     std::replace(reference.begin(), reference.end(), '/', '\\');
     EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 &TP_INDEX82=" + reference + " ");
@@ -323,13 +323,14 @@ TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowRea
 
 TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWithIt) {
     const std::string tool_file = tool("bull/d10r2.wkz");
+    const Arguments commands[] = {{"toolpath"},
+                                  {"toolpath", "UNIT", "TP_CDIAM"},
+                                  {"check", tool_file},
+                                  {"apply", tool_file, "-o", out}};
     for (const char* failed : {"outil.par", "outil.mul"}) {
         write_toolpath(0, sample_items());
         std::remove(zone_.file(failed).c_str());
-        for (const Arguments& arguments : {Arguments{"toolpath"},
-                                           {"toolpath", "UNIT", "TP_CDIAM"},
-                                           {"check", tool_file},
-                                           {"apply", tool_file, "-o", out}}) {
+        for (const Arguments& arguments : commands) {
             EXPECT_EQ(outcome(arguments), "2||cutterbase-cli: cannot read the toolpath '" +
                                               zone_.file(failed) + "' (status 7)\n")
                 << arguments[0];
@@ -395,6 +396,135 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     EXPECT_TRUE(fedrix.starts_with(
         "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n"));
     EXPECT_NE(fedrix.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
+}
+
+TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
+    apptest::Installation install;
+    const auto path = [&](const std::string& relative) { return install.path(relative); };
+    install.root.mkdir("zone");
+    const std::string marker = "[T.A.L.M.O.R.]\nCutter-Base=Karvex - CutterBase\n";
+    install.root.write(
+        "prog/CutterBase.INI",
+        marker + "[GENERAL]\nLast Tool Dir=/tools/drills\nShow Consistency Message=2\n");
+    install.env.set("KVXZONE", path("zone/")).set("KVX_CUTTER_DIR", path("zone"));
+    install.env.set("KVX_CUTTER_HOOK_COMMAND", path("prog/CutterBase")).set("KVX_FEDRIX", "1");
+    const std::string system = install.root.write("xdg/CutterBase/CutterBase.INI", marker);
+    const std::string huge = "/" + std::string(10000, '9');
+    EXPECT_EQ(outcome({"startup", "-tpnum", "7", "-o", huge, huge}),
+              "0|output_file\t" + huge + "\ntoolpath_number\t7\nworkzone_directory\t" +
+                  path("zone") + "\ntool_directory\t" + path("zone") +
+                  "\nfedrix_enabled\t1\nprogram_directory\t" + path("prog") + "\nsettings_path\t" +
+                  install.user_settings() + "\ninstallation_settings_path\t" +
+                  path("prog/CutterBase.INI") +
+                  "\nlast_tool_directory\t/tools/drills\nshow_consistency_message\t1"
+                  "\ndiameter_mode\t0\nsettings_layer\t" +
+                  system + "\nsettings_layer\t" + path("prog/CutterBase.INI") + "\n|");
+
+    install.env.set("KVXZONE", std::nullopt);
+    EXPECT_EQ(outcome({"startup", "word"}),
+              "1|output_file\tcutter.out\ntoolpath_number\t0\n|CUTTERBASE/"
+              "CUTBASE_TPNUM_UNKNOWN\ttpnum word\n"
+              "LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE\tno\\nzone\n");
+}
+
+TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
+    testsupport::ScopedEnv env;
+    env.set("KVXHOME", std::nullopt);
+    const auto help = run_cli({"--help"});
+    EXPECT_TRUE(help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
+    EXPECT_TRUE(help.out.ends_with(
+        "\n  import SOURCE --into DIR [--format tbl|csv|fctb] [--overwrite] [--dry-run]\n"))
+        << help.out;
+    const auto version = run_cli({"--quiet", "--version"});
+    EXPECT_TRUE(std::regex_match(
+        version.out, std::regex("cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n")))
+        << version.out;
+    EXPECT_EQ(std::to_string(help.exit_code) + help.err + version.err, "0");
+    EXPECT_EQ(outcome({"-h"}), "2||cutterbase-cli: unknown command '-h'\n" + help.out);
+}
+
+TEST(FindAndVetCommands, PrintRowsAndFindingsWithTheirExitCodes) {
+    apptest::Installation install;
+    const std::string lib = install.path("lib");
+    install.root.write(
+        "lib/Mills/ball.wkz",
+        "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12\r\nX : &TP_COMMENT=a\tb");
+    install.root.write("lib/Mills/ball.ncs", "[T.A.L.M.O.R.]\nFedrix=Fedrix Tool Information\n");
+    install.root.write("lib/bull.wkz", "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nN : &TP_CPPNUM=12");
+    install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "1");
+    EXPECT_EQ(outcome({"find", "--dir", lib + "/Mills", "d:6", "BALL"}),
+              "0|4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n|");
+    EXPECT_EQ(outcome({"find", "--diameter", "no:12"}),
+              "0|4\tMills/ball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n"
+              "3\tbull.wkz\t12\t8.000\t1.000\t\t\t\t\t\t\t\t7\n|");
+    EXPECT_EQ(outcome({"find", "nothing"}), "0||");
+    EXPECT_EQ(
+        outcome({"find", "--dir", lib, "cr:1", "shape:cube"}),
+        "2||cutterbase-cli: The search term 'shape:cube' is not understood: use words, or d:, "
+        "r:, cr:, no: with a number or a range (8-12), shape:ball|flat|bull, fedrix:yes|no, "
+        "problem:yes|no.\n");
+
+    // One number on two cutters: warnings alone leave the exit code 0.
+    const std::string shared =
+        lib + "/Mills/ball.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the " +
+        "number of 'bull.wkz', a tool of other geometry.\n" + lib +
+        "/bull.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the number of " +
+        "'Mills/ball.wkz', a tool of other geometry.\n";
+    EXPECT_EQ(outcome({"vet"}), "0|" + shared + "|");
+    install.root.write("lib/zero.wkz", "D : &TP_CDIAM=0");
+    EXPECT_EQ(outcome({"vet", lib}), "1|" + shared + lib +
+                                         "/zero.wkz\tno-size\terror\tThe tool has no size: "
+                                         "neither TP_BRAD nor TP_CDIAM is above 0.\n|");
+    EXPECT_EQ(run_cli({"vet", lib + "/zero.wkz"}).exit_code, 2);
+    EXPECT_EQ(run_cli({"find", "--dir", lib + "/none", "x"}).exit_code, 2);
+    EXPECT_EQ(run_cli({"vet", lib, lib}).exit_code, 2);
+    EXPECT_EQ(run_cli({"find"}).exit_code, 2);
+}
+
+TEST(ExchangeCommands, ExitStatusTellsLossSkipAndBadInputApart) {
+    testsupport::TempDir root;
+    testsupport::ScopedEnv env;
+    env.set("KVXHOME", root.file("home")).set("KVXLANG", "ang");
+    root.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
+    root.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
+    const std::string lib = root.file("lib"), into = root.mkdir("into");
+    EXPECT_EQ(outcome({"export", lib, "--format", "tbl"}), "0|T1 P1 Z0 D6.000 ;a.wkz\n|");
+    // Subfolders come first, as in the tree.
+    EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "tbl", "--inch"}),
+              "1|T2 P2 Z0 D0.0000 ;sub/b.wkz\nT1 P1 Z0 D0.2362 ;a.wkz\n"
+              "|sub/b.wkz\tTP_CDIAM\tno diameter or body radius: D0\n"
+              "sub/b.wkz\tTP_TOL\tnot carried by the format: 0.010\n");
+    const std::string csv = root.file("all.csv");
+    EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "csv", "-o", csv}), "0||");
+    EXPECT_EQ(outcome({"import", csv, "--into", into, "--dry-run"}),
+              "0|would write\t" + into + "/sub/b.wkz\nwould write\t" + into +
+                  "/a.wkz\nsummary\t2 written\t0 overwritten\t0 skipped\t0 failed\tdry run\n|");
+    EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 0);
+    const auto skipped = run_cli({"import", csv, "--into", into});
+    EXPECT_EQ(skipped.exit_code, 1);
+    EXPECT_EQ(skipped.err, "sub/b.wkz\t\tfile exists, skipped: " + into +
+                               "/sub/b.wkz\na.wkz\t\tfile exists, skipped: " + into + "/a.wkz\n");
+
+    const std::string bad = root.write("bad.csv", "path,A\r\nx,\"open\r\n");
+    const std::string text = root.write("tools.txt", "T1 D3\n");
+    const std::string none = root.file("none");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"import", bad, "--into", into}, "'" + bad + "': row 2: quote left open\n"},
+        {{"import", none + ".csv", "--into", into}, "cannot read '" + none + ".csv'\n"},
+        {{"import", text, "--into", into},
+         "cannot tell the format of '" + text + "': give --format\n"},
+        {{"import", bad, "--into", none}, "not a directory: '" + none + "'\n"},
+        {{"export", none, "--format", "csv"}, "not a directory: '" + none + "'\n"},
+    };
+    for (const auto& [arguments, err] : refused) {
+        EXPECT_EQ(outcome(arguments), "2||cutterbase-cli: " + err) << arguments[1];
+    }
+    EXPECT_EQ(outcome({"export", lib, "--format", "fctb"}),
+              "2||usage: cutterbase-cli export DIR --format tbl|csv|fctb [--recursive] [--inch] "
+              "[-o OUT]\n");
+    EXPECT_EQ(outcome({"import", text, "--format", "tbl", "--into", into}),
+              "0|written\t" + into +
+                  "/T1.wkz\nsummary\t1 written\t0 overwritten\t0 skipped\t0 failed\n|");
 }
 
 }  // namespace
