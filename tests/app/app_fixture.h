@@ -44,10 +44,6 @@ public:
     }
     ~Installation() { unload_environment(); }
     std::string path(const std::string& relative) const { return root.file(relative); }
-    // The settings file Close writes for the test's user.
-    std::string user_settings() const {
-        return root.file("user/.config/CutterBase/CutterBase.INI");
-    }
     // What was shown so far: the catalogue ids, or with `texts` the texts.
     std::vector<std::string> ids(bool texts = false) const {
         std::vector<std::string> result;

@@ -15,14 +15,12 @@
 
 namespace {
 
-using testsupport::TempDir;
-
 TEST(LoadedToolBytesTest, AsksWhileTheDiskDiffersFromWhatWasLoaded) {
     using enum WriteDecision;
     using enum DiskState;
-    // Before the question `file` gets `bytes` (nullptr removes it); the answers (Overwrite, Keep
-    // theirs, Cancel) come in turn, and while the first question is open `t.wkz` gets `during`
-    // (when given; "" rewrites it during every question).
+    // Before the question `file` gets `bytes` (nullptr: removed); the answers (Overwrite, Keep
+    // theirs, Cancel) come in turn; during the first question `t.wkz` gets `during` ("": every
+    // question).
     const struct {
         const char *file, *bytes, *answers, *during;
         WriteDecision expected;
@@ -38,7 +36,7 @@ TEST(LoadedToolBytesTest, AsksWhileTheDiskDiffersFromWhatWasLoaded) {
         {"t.wkz", "theirs", "OOOOO", "", Back, Changed},  // back to the window after a few
     };
     for (const auto& row : cases) {
-        TempDir dir;
+        testsupport::TempDir dir;
         dir.write("t.wkz", "mine");
         LoadedToolBytes loaded;
         loaded.Capture(dir.file("t.wkz"), dir.file("t.ncs"));
@@ -107,7 +105,7 @@ TEST(ToolListRefreshTest, EditScriptKeepsOrderAndPlacesNewRows) {
 }
 
 TEST(ToolListRefreshTest, ReadsOnlyNewAndChangedTools) {
-    TempDir dir;
+    testsupport::TempDir dir;
     for (const char* name : {"a.wkz", "b.wkz", "c.wkz"}) {
         dir.write(name, "Comment :  &TP_COMMENT=old\r\n");
     }

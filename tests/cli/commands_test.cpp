@@ -414,8 +414,8 @@ TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
               "0|output_file\t" + huge + "\ntoolpath_number\t7\nworkzone_directory\t" +
                   path("zone") + "\ntool_directory\t" + path("zone") +
                   "\nfedrix_enabled\t1\nprogram_directory\t" + path("prog") + "\nsettings_path\t" +
-                  install.user_settings() + "\ninstallation_settings_path\t" +
-                  path("prog/CutterBase.INI") +
+                  install.path("user/.config/CutterBase/CutterBase.INI") +
+                  "\ninstallation_settings_path\t" + path("prog/CutterBase.INI") +
                   "\nlast_tool_directory\t/tools/drills\nshow_consistency_message\t1"
                   "\ndiameter_mode\t0\nsettings_layer\t" +
                   system + "\nsettings_layer\t" + path("prog/CutterBase.INI") + "\n|");
