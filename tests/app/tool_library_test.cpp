@@ -241,17 +241,17 @@ std::vector<ToolListRow> rows(const std::vector<std::string>& row_texts) {
 
 TEST(ToolListSort, ClicksAlternateEachColumnsDirectionAndFoldersFollowIt) {
     const std::vector<std::string> start = {"c=3", "Up/", "a=1.0004", "B=12", "down/", "d=1.0001"};
-    // clicks, rows afterwards
+    // clicks, then the sort column and the rows afterwards
     const std::pair<std::vector<int>, std::string> cases[] = {
-        {{0}, "d c B a Up/ down/ "},
-        {{0, 0}, "down/ Up/ a B c d "},
-        {{0, 0, 0}, "d c B a Up/ down/ "},
+        {{0}, "0: d c B a Up/ down/ "},
+        {{0, 0}, "0: down/ Up/ a B c d "},
+        {{0, 0, 0}, "0: d c B a Up/ down/ "},
         // Column 2 compares thousandths: 1.0004 and 1.0001 are equal and keep their order.
-        {{2}, "B c a d Up/ down/ "},
-        {{0, 2}, "B c d a Up/ down/ "},
+        {{2}, "2: B c a d Up/ down/ "},
+        {{0, 2}, "2: B c d a Up/ down/ "},
         // Back to column 0 after column 2: column 0 still remembers its own direction.
-        {{0, 0, 2, 0}, "down/ Up/ a B c d "},
-        {{10, 10}, "down/ Up/ d a B c "},
+        {{0, 0, 2, 0}, "0: down/ Up/ a B c d "},
+        {{10, 10}, "10: down/ Up/ d a B c "},
     };
     for (const auto& [clicks, expected] : cases) {
         std::vector<ToolListRow> list = rows(start);
@@ -259,7 +259,7 @@ TEST(ToolListSort, ClicksAlternateEachColumnsDirectionAndFoldersFollowIt) {
         for (const int column : clicks) {
             sort.HeaderClick(column, list);
         }
-        std::string names;
+        std::string names = std::to_string(sort.sort_column()) + ": ";
         for (const ToolListRow& row : list) {
             names += row.columns[kColumnName] + (row.IsFolder() ? "/ " : " ");
         }

@@ -167,15 +167,15 @@ TEST_F(ToolSetTest, ChangeFileHoldsOnlyDifferingParametersAndTheHighestLevel) {
     toolpath.texts["TP_INDEX82"] = ".\\SUB/T1.WKZ";
     ASSERT_TRUE(tool.WriteChangeFile(toolpath, out, lib, lib + "/sub/t1.wkz"));
     EXPECT_EQ(read_file(out), "!EDIT_LEVEL=3 &TP_COMMENT=a\\&b &TP_FRCUT=1200.000 ");
-    // A damaged tool file: a NUL inside a text, a real just below zero.
+    // A damaged tool file; the level stays the highest, not the last parameter's.
     toolpath = FakeToolpath{};
     tool =
-        Load(std::string("C:       &TP_COMMENT=ab\0cd\r\n"
-                         "S:       &TP_STOCK=-0.0004\r\n",
+        Load(std::string("S:       &TP_STOCK=-0.0004\r\n"
+                         "C:       &TP_COMMENT=ab\0cd\r\n",
                          56));
     toolpath.reals["TP_STOCK"] = 1.0f;
     ASSERT_TRUE(tool.WriteChangeFile(toolpath, out, lib, lib + "/t.wkz"));
-    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_COMMENT=ab &TP_STOCK=0.000 &TP_INDEX82=.\\t.wkz ");
+    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_STOCK=0.000 &TP_COMMENT=ab &TP_INDEX82=.\\t.wkz ");
 }
 
 TEST_F(ToolSetTest, ChangeFileToolReference) {
