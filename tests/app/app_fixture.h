@@ -1,6 +1,7 @@
 #pragma once
 // KVXHOME with a catalogue whose texts echo their argument; HOME in the test's folder.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,16 @@ inline constexpr const char* kCatalogue =
     "GENERAL_DELETE_FILE=Q delete %s\nGENERAL_CREATE_DIR=Q create %s\n"
     "[CUTTERBASE]\nCUTBASE_TPNUM_UNKNOWN=E tpnum %s\nCUTBASE_NOTOOL_DIR=W tooldir %s\n"
     "CUTBASE_NOCUTTER_HOOK=W hook %s\n[LIB_TALMOR_GMBH]\nKARVEX_ZONEINF_NOZONE=E no\\nzone\n";
+
+// A tool file of the blank-separated "NAME=VALUE" entries.
+inline std::string tool_file(const std::string& entries) {
+    std::string bytes = "Tool **\r\n";
+    std::istringstream words(entries);
+    for (std::string entry; words >> entry;) {
+        bytes += "Label                    :       &" + entry + "\r\n";
+    }
+    return bytes;
+}
 
 class Installation {
 public:
@@ -33,10 +44,6 @@ public:
     }
     ~Installation() { unload_environment(); }
     std::string path(const std::string& relative) const { return root.file(relative); }
-    // The settings file Close writes for the test's user.
-    std::string user_settings() const {
-        return root.file("user/.config/CutterBase/CutterBase.INI");
-    }
     // What was shown so far: the catalogue ids, or with `texts` the texts.
     std::vector<std::string> ids(bool texts = false) const {
         std::vector<std::string> result;

@@ -23,7 +23,6 @@ TEST(EditedTool, ReadableFilesProposalsAndDirectories) {
         {"Tool.wkz", "Body Radius: &TP_BRAD=5.000\r\n", true},
         {"empty.wkz", "", true},
         {"comments.wkz", "** written by hand **\r\n\r\n", false},
-        {"garbage.wkz", "\x01\x02\xff", false},
         {"fifo.wkz", nullptr, false},
         {"null.wkz", nullptr, false},
         {"dir.wkz", nullptr, false},
@@ -43,11 +42,9 @@ TEST(EditedTool, ReadableFilesProposalsAndDirectories) {
     // Nothing selected (a tool or a folder: the main window's test); directories typed.
     const SaveProposal nothing = ProposeSaveAs("", false, "desc", "/lib");
     EXPECT_EQ(nothing.folder + "|" + nothing.file_name, "/lib|desc");
-    const std::string current = std::filesystem::current_path().string();
-    EXPECT_EQ(AbsoluteDirectory("a/./b/../c//"), current + "/a/c");
+    EXPECT_EQ(AbsoluteDirectory("a/./b/../c//"), std::filesystem::current_path().string() + "/a/c");
     EXPECT_EQ(AbsoluteDirectory(""), "");
-    EXPECT_TRUE(NamesNonDirectory("/dev/null"));
-    EXPECT_FALSE(NamesNonDirectory("/no/such/directory"));
+    EXPECT_TRUE(NamesNonDirectory("/dev/null") && !NamesNonDirectory("/no/such/directory"));
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <sstream>
+#include <tuple>
 
 #include "app/folder_look.h"
 #include "app/loaded_tool_bytes.h"
@@ -12,45 +15,28 @@
 
 namespace {
 
-using testsupport::TempDir;
-
-// Before the question `file` gets `bytes` (nullptr removes it); the answers come in turn, and
-// while the first question is open `t.wkz` gets `during` (when given; "" rewrites it during
-// every question).
-struct DecisionCase {
-    const char* file;
-    const char* bytes;
-    std::vector<ConflictAnswer> answers;
-    const char* during;
-    WriteDecision expected;
-    DiskState first_state;  // of the first question, when one is asked
-};
-
 TEST(LoadedToolBytesTest, AsksWhileTheDiskDiffersFromWhatWasLoaded) {
-    using enum ConflictAnswer;
-    const DecisionCase cases[] = {
-        {"t.wkz", "mine", {}, nullptr, WriteDecision::Write, DiskState::Unchanged},
-        {"t.wkz", "theirs", {Overwrite}, nullptr, WriteDecision::Write, DiskState::Changed},
-        {"t.wkz", "theirs", {KeepTheirs}, nullptr, WriteDecision::Reload, DiskState::Changed},
-        {"t.wkz", nullptr, {Cancel}, nullptr, WriteDecision::Back, DiskState::Removed},
-        {"t.ncs", "added", {Overwrite}, nullptr, WriteDecision::Write, DiskState::Changed},
-        {"t.wkz",
-         "theirs",
-         {Overwrite, KeepTheirs},
-         "third",
-         WriteDecision::Reload,
-         DiskState::Changed},
-        {"t.wkz", "theirs", {KeepTheirs}, "mine", WriteDecision::Write, DiskState::Changed},
-        // rewritten during every question: back to the window after a few
-        {"t.wkz",
-         "theirs",
-         {Overwrite, Overwrite, Overwrite, Overwrite, Overwrite},
-         "",
-         WriteDecision::Back,
-         DiskState::Changed},
+    using enum WriteDecision;
+    using enum DiskState;
+    // Before the question `file` gets `bytes` (nullptr: removed); the answers (Overwrite, Keep
+    // theirs, Cancel) come in turn; during the first question `t.wkz` gets `during` ("": every
+    // question).
+    const struct {
+        const char *file, *bytes, *answers, *during;
+        WriteDecision expected;
+        DiskState first_state;  // of the first question, when one is asked
+    } cases[] = {
+        {"t.wkz", "mine", "", nullptr, Write, Unchanged},
+        {"t.wkz", "theirs", "O", nullptr, Write, Changed},
+        {"t.wkz", "theirs", "K", nullptr, Reload, Changed},
+        {"t.wkz", nullptr, "C", nullptr, Back, Removed},
+        {"t.ncs", "added", "O", nullptr, Write, Changed},
+        {"t.wkz", "theirs", "OK", "third", Reload, Changed},
+        {"t.wkz", "theirs", "K", "mine", Write, Changed},
+        {"t.wkz", "theirs", "OOOOO", "", Back, Changed},  // back to the window after a few
     };
-    for (const DecisionCase& row : cases) {
-        TempDir dir;
+    for (const auto& row : cases) {
+        testsupport::TempDir dir;
         dir.write("t.wkz", "mine");
         LoadedToolBytes loaded;
         loaded.Capture(dir.file("t.wkz"), dir.file("t.ncs"));
@@ -62,11 +48,14 @@ TEST(LoadedToolBytesTest, AsksWhileTheDiskDiffersFromWhatWasLoaded) {
             if (row.during != nullptr && (asked.size() == 1 || *row.during == '\0')) {
                 dir.write("t.wkz", *row.during != '\0' ? row.during : std::to_string(asked.size()));
             }
-            return row.answers.at(asked.size() - 1);
+            const char answer = std::string(row.answers).at(asked.size() - 1);
+            return answer == 'O'   ? ConflictAnswer::Overwrite
+                   : answer == 'K' ? ConflictAnswer::KeepTheirs
+                                   : ConflictAnswer::Cancel;
         });
         SCOPED_TRACE(std::string(row.file) + (row.bytes ? row.bytes : "removed"));
         EXPECT_EQ(decision, row.expected);
-        ASSERT_EQ(asked.size(), row.answers.size());
+        ASSERT_EQ(asked.size(), std::strlen(row.answers));
         if (!asked.empty()) {
             EXPECT_EQ(asked[0].state, row.first_state);
             EXPECT_EQ(asked[0].path, dir.file(row.file));
@@ -75,11 +64,16 @@ TEST(LoadedToolBytesTest, AsksWhileTheDiskDiffersFromWhatWasLoaded) {
     }
 }
 
-ToolListRow row(const std::string& name, const char* comment = "") {
-    ToolListRow made;
-    made.path = "/lib/" + name;
-    made.columns[kColumnName] = name;
-    made.columns[kColumnComment] = comment;
+// Rows named by the blank-separated words; a name ending in '!' has the comment "!".
+std::vector<ToolListRow> rows(const std::string& words) {
+    std::vector<ToolListRow> made;
+    std::istringstream in(words);
+    for (std::string name; in >> name;) {
+        ToolListRow& row = made.emplace_back();
+        row.path = "/lib/" + name.substr(0, name.find('!'));
+        row.columns[kColumnName] = name.substr(0, name.find('!'));
+        row.columns[kColumnComment] = name.ends_with('!') ? "!" : "";
+    }
     return made;
 }
 
@@ -95,37 +89,23 @@ TEST(ToolListRefreshTest, EditScriptKeepsOrderAndPlacesNewRows) {
     const auto descending = [](const ToolListRow& a, const ToolListRow& b) {
         return a.columns[kColumnName] > b.columns[kColumnName];
     };
-    struct Case {
-        std::vector<ToolListRow> current;
-        std::vector<ToolListRow> fresh;
-        ToolListOrder order;
-        const char* expected;
-        std::size_t changes;
+    // rows shown, rows read, order, rows afterwards, changes planned
+    const std::tuple<const char*, const char*, ToolListOrder, const char*, std::size_t> cases[] = {
+        {"a c e", "b c! d f", {}, "b c! d f ", 1},
+        {"e c a", "a b c d", descending, "d c b a ", 0},
+        {"a b", "", {}, "", 0},
     };
-    const Case cases[] = {
-        {{row("a"), row("c"), row("e")},
-         {row("b"), row("c", "!"), row("d"), row("f")},
-         {},
-         "b c! d f ",
-         1},
-        {{row("e"), row("c"), row("a")},
-         {row("a"), row("b"), row("c"), row("d")},
-         descending,
-         "d c b a ",
-         0},
-        {{row("a"), row("b")}, {}, {}, "", 0},
-    };
-    for (const Case& c : cases) {
-        const ToolListEdit edit = PlanToolListEdit(c.current, c.fresh, c.order);
-        std::vector<ToolListRow> rows = c.current;
-        ApplyToolListEdit(edit, rows);
-        EXPECT_EQ(names(rows), c.expected);
-        EXPECT_EQ(edit.changes.size(), c.changes);
+    for (const auto& [current, fresh, order, expected, changes] : cases) {
+        std::vector<ToolListRow> list = rows(current);
+        const ToolListEdit edit = PlanToolListEdit(list, rows(fresh), order);
+        ApplyToolListEdit(edit, list);
+        EXPECT_EQ(names(list), expected);
+        EXPECT_EQ(edit.changes.size(), changes);
     }
 }
 
 TEST(ToolListRefreshTest, ReadsOnlyNewAndChangedTools) {
-    TempDir dir;
+    testsupport::TempDir dir;
     for (const char* name : {"a.wkz", "b.wkz", "c.wkz"}) {
         dir.write(name, "Comment :  &TP_COMMENT=old\r\n");
     }

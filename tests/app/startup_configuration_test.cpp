@@ -14,8 +14,9 @@
 namespace {
 
 using Ids = std::vector<std::string>;
+using Value = std::optional<std::string>;
 
-// The fixture's texts name their message ("tooldir", "hook"); the rest: startup_command_test.
+// The fixture's texts name their message ("tooldir", "hook"); the rest: the cli's startup test.
 TEST(Startup, CommandLineDirectoriesSettingsPathsAndTheirMessages) {
     apptest::Installation install;
     const auto path = [&](const std::string& relative) { return install.path(relative); };
@@ -26,7 +27,7 @@ TEST(Startup, CommandLineDirectoriesSettingsPathsAndTheirMessages) {
     install.env.set("KVX_CUTTER_HOOK_COMMAND", path("prog/bin/CutterBase.exe"));
     const std::string long_path = "/" + std::string(1100, 'd');
     // An unusable tool directory: the current directory stands in.
-    const std::pair<std::optional<std::string>, std::string> libraries[] = {
+    const std::pair<Value, std::string> libraries[] = {
         {path("tools/Mills/none.wkz"), path("tools/Mills/none.wkz")},
         {std::nullopt, ""},
         {"$NO_SUCH_ROOT/tools", "Undefined_NO_SUCH_ROOT/tools"},
@@ -42,7 +43,7 @@ TEST(Startup, CommandLineDirectoriesSettingsPathsAndTheirMessages) {
     const std::string long_directory = path(std::string(300, 'h'));
     const std::string executable = ExecutableDirectory();
     // Without the program's name in the hook, the executable's directory, never "c:".
-    const std::tuple<std::optional<std::string>, std::string, bool> hooks[] = {
+    const std::tuple<Value, std::string, bool> hooks[] = {
         {path("prog/bin/CutterBase.exe -tpnum 3"), path("prog/bin"), false},
         {path("prog/bin/cutterbase.exe"), executable, false},
         {"CutterBase.exe", "", true},
@@ -59,26 +60,21 @@ TEST(Startup, CommandLineDirectoriesSettingsPathsAndTheirMessages) {
     EXPECT_TRUE(platform::is_regular_file(executable + "/test_app"));
     EXPECT_EQ(RunningApplicationName(), "test_app");
 
-    // The settings paths follow the configuration folders.
     const std::string home = install.path("user/.config/CutterBase/cb.INI");
-    const Ids etc = {"/etc/xdg/CutterBase/cb.INI"};
+    const Ids etc = {"/etc/xdg/CutterBase/cb.INI"},
+              ba = {"/b/CutterBase/cb.INI", "/a/CutterBase/cb.INI"};
     // XDG_CONFIG_HOME, XDG_CONFIG_DIRS (relative ones not taken), the user's and system's files
-    const std::tuple<std::optional<std::string>, std::optional<std::string>, std::string, Ids>
-        cases[] = {
-            {install.path("config"), "", install.path("config/CutterBase/cb.INI"), etc},
-            {"relative/config",
-             "/a:relative::/b/",
-             home,
-             {"/b/CutterBase/cb.INI", "/a/CutterBase/cb.INI"}},
-            {std::nullopt, std::nullopt, home, etc},
-        };
+    const std::tuple<Value, Value, std::string, Ids> cases[] = {
+        {install.path("config"), "", install.path("config/CutterBase/cb.INI"), etc},
+        {"relative/config", "/a:relative::/b/", home, ba},
+        {std::nullopt, std::nullopt, home, etc},
+    };
     for (const auto& [user, system, user_file, system_files] : cases) {
         install.env.set("XDG_CONFIG_HOME", user).set("XDG_CONFIG_DIRS", system);
         EXPECT_EQ(UserSettingsPath("cb"), user_file);
         EXPECT_EQ(SystemSettingsPaths("cb"), system_files);
     }
 
-    // The command line's tokens; unknown toolpaths reported.
     const std::string huge(10000, '7');
     // Arguments, output file, toolpath number, texts of CUTBASE_TPNUM_UNKNOWN ("tpnum").
     const std::tuple<Ids, std::string, std::int32_t, Ids> command_lines[] = {

@@ -12,16 +12,10 @@ namespace {
 
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-constexpr float kFloatMax = std::numeric_limits<float>::max();
-const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-struct DefaultsCase {
-    const char* what;
-    FedrixDefaultInputs in;  // diameter, stepover, depth, cutting feed, family 200
-    FedrixDefaults out;      // start depth, maximum depth, minimum feed, maximum feed
-};
-
-const DefaultsCase kDefaultsCases[] = {
+// what; diameter, stepover, depth, cutting feed, family 200; start depth, maximum depth, minimum
+// feed, maximum feed
+const std::tuple<const char*, FedrixDefaultInputs, FedrixDefaults> kDefaultsCases[] = {
     {"stepover fractions", {10, 2, 1, 1000, false}, {0.16f, 0.8f, 900, 1400}},
     {"family 200: stepover by diameter", {10, 2, 1, 1000, true}, {0.19f, 0.95f, 900, 1400}},
     {"nothing to go by: diameter / 4", {10, 0, 0, 1000, false}, {0.625f, 2.5f, 900, 1400}},
@@ -38,13 +32,13 @@ const DefaultsCase kDefaultsCases[] = {
 };
 
 TEST(FedrixDefaults, EachRuleInRange) {
-    for (const DefaultsCase& c : kDefaultsCases) {
-        SCOPED_TRACE(c.what);
-        const FedrixDefaults out = ComputeFedrixDefaults(c.in);
-        EXPECT_FLOAT_EQ(out.start_depth, c.out.start_depth);
-        EXPECT_FLOAT_EQ(out.max_depth, c.out.max_depth);
-        EXPECT_EQ(out.min_feed_rate, c.out.min_feed_rate);
-        EXPECT_EQ(out.max_feed_rate, c.out.max_feed_rate);
+    for (const auto& [what, in, expected] : kDefaultsCases) {
+        SCOPED_TRACE(what);
+        const FedrixDefaults out = ComputeFedrixDefaults(in);
+        EXPECT_FLOAT_EQ(out.start_depth, expected.start_depth);
+        EXPECT_FLOAT_EQ(out.max_depth, expected.max_depth);
+        EXPECT_EQ(out.min_feed_rate, expected.min_feed_rate);
+        EXPECT_EQ(out.max_feed_rate, expected.max_feed_rate);
     }
     // Rounding and truncation stay in range: value, rounded to tens, truncated.
     const std::tuple<float, std::int32_t, std::int32_t> cases[] = {
@@ -58,7 +52,7 @@ TEST(FedrixDefaults, EachRuleInRange) {
         {1e20f, 2147483640, kInt32Max},
         {-1e20f, -2147483640, kInt32Min},
         {std::numeric_limits<float>::infinity(), 2147483640, kInt32Max},
-        {kNaN, 0, 0},
+        {std::numeric_limits<float>::quiet_NaN(), 0, 0},
     };
     for (const auto& [value, tens, truncated] : cases) {
         EXPECT_EQ(RoundToTens(value), tens) << value;
@@ -69,7 +63,7 @@ TEST(FedrixDefaults, EachRuleInRange) {
     EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, 0.0, 1.0f), 1.0f);
     EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, -4.0, 1.0f), 1.0f);
     EXPECT_FLOAT_EQ(FedrixDefaultDepth(false, 2.5, 1.0f), 1.0f);
-    EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, 1e300, 1.0f), kFloatMax);
+    EXPECT_FLOAT_EQ(FedrixDefaultDepth(true, 1e300, 1.0f), std::numeric_limits<float>::max());
 }
 
 TEST(LevelFileDepth, LargestThirdNumberOfTheCommandLineToolpathsFile) {
@@ -88,13 +82,11 @@ TEST(LevelFileDepth, LargestThirdNumberOfTheCommandLineToolpathsFile) {
         EXPECT_EQ(LevelDepthOfText(text), depth) << text;
     }
     testsupport::TempDir zone;
-    EXPECT_EQ(FedrixLevelFilePath(zone.path(), -1), zone.file("outil-1.niv"));
     // Toolpath 0 reads outil0.niv, never the current toolpath's outil.niv.
     zone.write("outil.niv", "0 0 9\n");
     EXPECT_EQ(LevelFileDepth(FedrixLevelFilePath(zone.path(), 0)), 0.0);
     zone.write("outil0.niv", "10 20 -2\n10 20 4.5\n");
     EXPECT_EQ(LevelFileDepth(FedrixLevelFilePath(zone.path(), 0)), 4.5);
-    EXPECT_EQ(LevelFileDepth(zone.path()), 0.0);  // a directory reads as nothing
 }
 
 }  // namespace

@@ -36,7 +36,6 @@ TEST_F(LinkedLibrary, ReferenceOfAToolFileAndBack) {
         // The library through a link on either side; the path below it as given.
         {link, lib + "/bull/t.wkz", ".\\bull\\t.wkz"},
         {lib, link + "/bull/t.wkz", ".\\bull\\t.wkz"},
-        {link, link + "/shared/s.wkz", ".\\shared\\s.wkz"},
         {lib, lib + "/shared/s.wkz", ".\\shared\\s.wkz"},
         // Not below the directory.
         {lib, root.file("shared/s.wkz"), ""},
@@ -62,7 +61,6 @@ TEST_F(LinkedLibrary, ReferenceOfAToolFileAndBack) {
         {".\\..\\lib2\\t.wkz", ""},
         {".\\a\\..\\..\\t.wkz", ""},
         {"bull\\t.wkz", ""},
-        {"\\bull\\t.wkz", ""},
         {".\\", ""},
         {".", ""},
         {"", ""},
@@ -71,10 +69,7 @@ TEST_F(LinkedLibrary, ReferenceOfAToolFileAndBack) {
         EXPECT_EQ(ToolReferencePath(lib, reference), path) << reference;
     }
     EXPECT_EQ(ToolReferencePath("", ".\\bull\\t.wkz"), "");
-    // Compared ignoring case and separator style.
-    EXPECT_TRUE(SameToolReference(".\\Bull\\T.wkz", "./bull/t.WKZ"));
     EXPECT_FALSE(SameToolReference(".\\bull\\t.wkz", ".\\bull\\t.wkz "));
-    EXPECT_FALSE(SameToolReference(".\\bull\\t.wkz", ".\\bulk\\t.wkz"));
 }
 
 }  // namespace
