@@ -1,22 +1,31 @@
-// The message dialog and its presenter.
+// The message dialog and its presenter, the about dialog and the Options dialog.
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <algorithm>
+#include <filesystem>
 
 #include "accessibility_check.h"
+#include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
 #include "gui/dialogs/message_dialog_presenter.h"
 #include "gui/dialogs/message_text.h"
+#include "gui/dialogs/options_dialog.h"
+#include "gui/dialogs/version_info.h"
 #include "gui/framework/control_ids.h"
 #include "gui_test.h"
 #include "installation_fixture.h"
 #include "language/message_catalogue.h"
+#include "scripted_file_chooser.h"
 #include "scripted_presenter.h"
+#include "support/test_support.h"
 #include "table_rows.h"
 
 namespace {
@@ -77,9 +86,26 @@ void pressWhenShown(int control, QString* text) {
     });
 }
 
+// The title, then the labels and fields.
+QStringList textsOf(const AboutDialog& about) {
+    QStringList texts{about.windowTitle()};
+    for (int id : {AboutDialog::kProductLabel, AboutDialog::kVersionLabel, AboutDialog::kBuildLabel,
+                   AboutDialog::kProductField, AboutDialog::kVersionField, AboutDialog::kBuildField,
+                   AboutDialog::kRightsField}) {
+        texts << findControl<QLabel>(&about, id)->text();
+    }
+    return texts;
+}
+
+// Whether the label's picture drew anything where its middle is.
+bool drawn(const QWidget& dialog, int id) {
+    const QImage image = findControl<QLabel>(&dialog, id)->pixmap().toImage();
+    return !image.isNull() && image.pixelColor(image.rect().center()).alpha() != 0;
+}
+
 }  // namespace
 
-class MessageDialogTest : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -193,8 +219,79 @@ private slots:
         QCOMPARE(GetCatalogue()->RememberedAnswers().size(), remembered);
         install_message_presenter(previous);
     }
+
+    void showsTheCompiledVersionWithCatalogueLabels() {
+        guitest::Installation installation;
+        AboutDialog about;
+        const auto field = [](const std::string& text) {
+            return " " + QString::fromStdString(text);
+        };
+        QCOMPARE(textsOf(about),
+                 (QStringList{"About Karvex - CutterBase", "Product:", "Version:", "Build:",
+                              " Karvex - CutterBase", field(programVersion().version),
+                              field(programVersion().build), field(programVersion().rights)}));
+        QVERIFY(drawn(about, AboutDialog::kPictureControl) &&
+                drawn(about, AboutDialog::kIconControl));
+        QCOMPARE(guitest::namelessControls(&about), QStringList());
+        installation.useCatalogue("all");
+        QCOMPARE(textsOf(AboutDialog()).mid(0, 2),
+                 (QStringList{"Über Karvex - CutterBase", "Produkt:"}));
+    }
+
+    void showsTheDirectoryAndTheUnreadColumnList() {
+        COptionsDlg dialog("/tools/lib");
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
+        QCOMPARE(findControl<QLineEdit>(&dialog, COptionsDlg::kDirectoryEdit)->text(),
+                 QStringLiteral("/tools/lib"));
+        QCOMPARE(findControl<QCheckBox>(&dialog, COptionsDlg::kInconsistenciesCheck)->text(),
+                 QStringLiteral("Tool Inconsistencies"));
+        QVERIFY(!findControl(&dialog, COptionsDlg::kColumnListPlaceholder)->isVisibleTo(&dialog));
+        QStringList columns;
+        for (int row = 0; row < dialog.columnList()->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = dialog.columnList()->topLevelItem(row);
+            columns << item->text(0) + item->text(1) + item->text(2) +
+                           (item->checkState(0) == Qt::Unchecked ? "" : " checked");
+        }
+        QCOMPARE(columns, QStringList({"Werkzeugradius", "Eckenradius", "Aufmaß"}));
+        QCOMPARE(guitest::namelessControls(&dialog), QStringList());
+    }
+
+    // OK takes the directory made absolute; a non-directory is refused and the dialog stays.
+    void browseOkAndCancel() {
+        guitest::ScriptedFileChooser chooser;
+        chooser.directories = {std::nullopt, "/other/tools"};
+        guitest::Installation installation;
+        guitest::ScriptedPresenter presenter;
+        const std::string current = std::filesystem::current_path().string();
+        const testsupport::TempDir temp;
+        const std::string file = temp.write("plain.wkz", "");
+        // typed, buttons pressed, directory the dialog hands over, its result (0: still open)
+        const std::tuple<std::string, QList<int>, std::string, int> cases[] = {
+            {"/typed/", {COptionsDlg::kBrowseButton, kAnswerOk}, "/typed", QDialog::Accepted},
+            {"/typed", {COptionsDlg::kBrowseButton, kAnswerOk}, "/other/tools", QDialog::Accepted},
+            {"/typed", {kAnswerCancel}, "/tools/lib", QDialog::Rejected},
+            {"missing/../tools", {kAnswerOk}, current + "/tools", QDialog::Accepted},
+            {file, {kAnswerOk}, "/tools/lib", 0},
+        };
+        for (const auto& [typed, buttons, directory, result] : cases) {
+            COptionsDlg dialog("/tools/lib");
+            dialog.show();
+            auto* edit = findControl<QLineEdit>(&dialog, COptionsDlg::kDirectoryEdit);
+            edit->setText(QString::fromStdString(typed));
+            for (const int button : buttons) {
+                QTest::mouseClick(findControl<QPushButton>(&dialog, button), Qt::LeftButton);
+            }
+            QCOMPARE(dialog.isVisible() ? 0 : dialog.result(), result);
+            QCOMPARE(dialog.toolDirectory(), directory);
+        }
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QVERIFY(presenter.shown[0].text.find("'" + file + "'\n\nis not a directory") !=
+                std::string::npos);
+        QCOMPARE(chooser.directoryTitles,
+                 std::vector<std::string>(2, std::string("Choose Tool Directory")));
+    }
 };
 
-CUTTERBASE_GUI_TEST(MessageDialogTest)
+CUTTERBASE_GUI_TEST(DialogsTest)
 
-#include "message_dialog_test.moc"
+#include "dialogs_test.moc"
