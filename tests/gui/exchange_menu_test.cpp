@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 

@@ -5,14 +5,11 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QTest>
 
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/tool_list_model.h"
-#include "gui_test.h"
 #include "pages_fake_host.h"
 #include "pages_language.h"
-#include "support/test_support.h"
 
 namespace {
 

@@ -3,30 +3,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QSizeGrip>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
 #include <fstream>
 
 #include "accessibility_check.h"
 #include "app/path_parts.h"
-#include "gui/framework/control_ids.h"
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
-#include "gui/main/tree_ctrl_tool.h"
-#include "gui/pages/sheet_tool.h"
-#include "gui/pages/tool_page.h"
-#include "gui_test.h"
 #include "main_window_fixture.h"
-#include "scripted_file_chooser.h"
-#include "scripted_presenter.h"
 #include "table_rows.h"
 #include "tool/tool_parameter_set.h"
 

@@ -1,24 +1,11 @@
 // The Fedrix settings in the main window: tab, check box, Save As and Close with the Fedrix file.
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QTest>
 #include <algorithm>
-#include <filesystem>
 
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
-#include "gui/main/tree_ctrl_tool.h"
 #include "gui/pages/fedrix_advanced_page.h"
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
-#include "gui/pages/sheet_tool.h"
-#include "gui/pages/tool_page.h"
-#include "gui_test.h"
 #include "main_window_fixture.h"
-#include "scripted_file_chooser.h"
-#include "scripted_presenter.h"
 
 using namespace guitest;
 using testsupport::read_file;

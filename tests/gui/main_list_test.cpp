@@ -1,20 +1,10 @@
 // The tool list inside the main window and the Options dialog that builds the tree afresh.
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
 
 #include "gui/dialogs/options_dialog.h"
-#include "gui/framework/control_ids.h"
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
-#include "gui/main/tree_ctrl_tool.h"
-#include "gui_test.h"
 #include "main_window_fixture.h"
-#include "scripted_presenter.h"
 
 using namespace guitest;
 using namespace main_ids;

@@ -1,13 +1,9 @@
 #include "main_window_fixture.h"
 
 #include <QCoreApplication>
-#include <QTest>
-#include <filesystem>
 #include <fstream>
 #include <regex>
 
-#include "gui/framework/control_ids.h"
-#include "gui/main/tree_ctrl_tool.h"
 #include "pages_language.h"
 #include "runtime/environment.h"
 #include "workzone/workzone_fixture.h"

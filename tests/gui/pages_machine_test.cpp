@@ -1,12 +1,7 @@
 // The "Security" page against a fake main window.
 
-#include <QTest>
-
 #include "gui/pages/machine_page.h"
-#include "gui_test.h"
 #include "pages_fake_host.h"
-#include "scripted_presenter.h"
-#include "table_rows.h"
 
 using namespace guitest;
 

@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 
 #include "accessibility_check.h"
 #include "gui/framework/dialog_units.h"
@@ -14,11 +13,8 @@
 #include "gui/pages/sheet_fedrix.h"
 #include "gui/pages/sheet_tool.h"
 #include "gui/pages/tool_page.h"
-#include "gui_test.h"
 #include "pages_fake_host.h"
 #include "pages_language.h"
-#include "scripted_presenter.h"
-#include "table_rows.h"
 
 using namespace guitest;
 

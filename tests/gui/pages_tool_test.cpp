@@ -1,14 +1,10 @@
 // The "Tool" page against a fake main window: what it shows and what its controls do to the tool.
 
 #include <QAccessible>
-#include <QTest>
 
 #include "gui/pages/tool_page.h"
-#include "gui_test.h"
 #include "installation_fixture.h"
 #include "pages_fake_host.h"
-#include "scripted_presenter.h"
-#include "table_rows.h"
 
 using namespace guitest;
 

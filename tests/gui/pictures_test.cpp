@@ -2,22 +2,16 @@
 // look at: the dialogs, the main window with each page, searching and the check's findings.
 
 #include <QDir>
-#include <QTest>
 #include <fstream>
 
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
 #include "gui/dialogs/startup_failure.h"
-#include "gui/framework/control_ids.h"
 #include "gui/framework/installation_text.h"
-#include "gui/main/main_dialog_controls.h"
 #include "gui/main/tool_search.h"
 #include "gui/main/tool_search_box.h"
 #include "gui/pages/fedrix_page.h"
 #include "gui/pages/sheet_fedrix.h"
-#include "gui/pages/sheet_tool.h"
-#include "gui_test.h"
-#include "installation_fixture.h"
 #include "language/message_presenter.h"
 #include "main_window_fixture.h"
 

@@ -3,13 +3,10 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 
 #include "gui/dialogs/startup_failure.h"
-#include "gui_test.h"
 #include "main_window_fixture.h"
 #include "runtime/environment.h"
-#include "scripted_presenter.h"
 
 namespace {
 

@@ -2,25 +2,11 @@
 
 #include <sys/stat.h>
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QTest>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
-#include "gui/framework/control_ids.h"
 #include "gui/main/library_watcher.h"
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
-#include "gui/main/tree_ctrl_tool.h"
-#include "gui/pages/sheet_tool.h"
-#include "gui/pages/tool_page.h"
-#include "gui_test.h"
 #include "main_window_fixture.h"
-#include "scripted_file_chooser.h"
-#include "scripted_presenter.h"
 
 using namespace guitest;
 using namespace main_ids;

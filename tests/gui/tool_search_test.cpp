@@ -3,26 +3,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
 
 #include "app/library_check.h"
-#include "gui/framework/control_ids.h"
 #include "gui/framework/installation_text.h"
 #include "gui/main/findings_line.h"
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
 #include "gui/main/tool_search.h"
 #include "gui/main/tool_search_box.h"
-#include "gui/main/tree_ctrl_tool.h"
-#include "gui_test.h"
 #include "main_window_fixture.h"
 #include "platform/filesystem.h"
-#include "scripted_file_chooser.h"
-#include "scripted_presenter.h"
 
 using namespace guitest;
 using namespace main_ids;
