@@ -1,4 +1,5 @@
-// The main window end to end through its real widgets.
+// The main window end to end through its real widgets; its list, and Options building the tree
+// afresh.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 
 #include "accessibility_check.h"
 #include "app/path_parts.h"
+#include "gui/dialogs/options_dialog.h"
 #include "main_window_fixture.h"
 #include "table_rows.h"
 #include "tool/tool_parameter_set.h"
@@ -21,8 +23,6 @@ using namespace main_ids;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kCornerRadiusEdit = 1008;  // on the tool page
 
 // The toolpath's tool bull/d10r2.wkz (corner radius as the row says) and flat/f6.wkz (1).
 struct StartCase {
@@ -125,10 +125,6 @@ std::vector<std::string> messageIds(const ScriptedPresenter& presenter) {
     return ids;
 }
 
-QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
-    return findControl<QLineEdit>(dialog.Sheet()->ToolPage(), kCornerRadiusEdit);
-}
-
 void click(const CCutterBaseDlg& dialog, int id) {
     auto* button = findControl<QAbstractButton>(&dialog, id);
     QVERIFY(button != nullptr && button->isEnabled());
@@ -200,6 +196,29 @@ void checkMinimumSize(CCutterBaseDlg& dialog) {
 QAction* aboutEntry(const CCutterBaseDlg& dialog) {
     return dialog.findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
 }
+
+QPoint rowPoint(const CListCtrlTool& list, const std::string& name) {
+    const int row = static_cast<int>(listNames(list).indexOf(QString::fromStdString(name)));
+    return list.visualRect(list.model()->index(row, 0)).center();
+}
+
+// A library with the toolpath's tool, two more tools beside it and a folder.
+struct ListWindow {
+    MainWindowFixture fixture;
+    std::string tool = fixture.tool("bull/d10r2.wkz");
+    std::string reground = fixture.tool("bull/d10r2_reground.wkz", "2.500");
+    std::string small = fixture.tool("bull/d8r1.wkz", "1.000");
+    std::string flat = fixture.tool("flat/f6.wkz", "0.000");
+    std::unique_ptr<CCutterBaseDlg> dialog;
+    CListCtrlTool* list = nullptr;
+
+    ListWindow() {
+        std::filesystem::create_directories(fixture.libraryFile("bull/long"));
+        dialog = fixture.open();
+        dialog->show();
+        list = dialog->List();
+    }
+};
 
 }  // namespace
 
@@ -295,8 +314,7 @@ private slots:
                      std::string_view(row.message).find("readable") != std::string::npos);
         }
         if (row.typed != nullptr) {
-            cornerRadius(*dialog)->selectAll();
-            QTest::keyClicks(cornerRadius(*dialog), QString::fromLatin1(row.typed));
+            typeCornerRadius(*dialog, row.typed);
         }
         run(*dialog, row.command, other);
 
@@ -473,6 +491,95 @@ private slots:
         QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
                  textOf(*dialog, kToolSettingsLabel));
         checkMinimumSize(*dialog);
+    }
+
+    // The list follows and leads the tree; Return and Escape do not end the window.
+    void followsAndLeadsTheTree() {
+        ListWindow window;
+        CListCtrlTool* list = window.list;
+        QCOMPARE(listNames(*list).join(' ') + ' ' + QString::fromStdString(list->selectedPath()) +
+                     ' ' + textOf(*window.dialog, kListDirectory),
+                 QString::fromStdString(".. long d10r2.wkz d10r2_reground.wkz d8r1.wkz " +
+                                        window.tool + " " + window.fixture.libraryFile("bull")));
+        QVERIFY(selectInTree(*window.dialog, window.flat));
+        QCOMPARE(listNames(*list), QStringList({"..", "f6.wkz"}));
+        window.dialog->SelectPath(window.fixture.library());
+        QCOMPARE(listNames(*list), QStringList({"bull", "flat"}));
+        QCOMPARE(list->selectedPath(), std::string());
+        QVERIFY(selectInTree(*window.dialog, window.tool));
+
+        // rows clicked in turn, the item selected in the tree afterwards
+        const std::pair<const char*, std::string> clicks[] = {
+            {"long", window.fixture.libraryFile("bull/long")},
+            {"..", window.fixture.libraryFile("bull")},
+            {"d8r1.wkz", window.small}};
+        for (const auto& [row, path] : clicks) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, row));
+            QCOMPARE(selectedPath(*window.dialog), path);
+        }
+        QVERIFY(window.dialog->ToolChanged());
+        // keys in turn, the tool selected in the tree and the list afterwards
+        const std::pair<Qt::Key, std::string> keys[] = {{Qt::Key_Up, window.reground},
+                                                        {Qt::Key_Up, window.tool},
+                                                        {Qt::Key_End, window.small},
+                                                        {Qt::Key_Right, window.small}};
+        const int reads = list->folderReads();
+        for (const auto& [key, path] : keys) {
+            QTest::keyClick(list, key);
+            QCOMPARE(selectedPath(*window.dialog) + " " + list->selectedPath(), path + " " + path);
+        }
+        QCOMPARE(list->folderReads(), reads);
+
+        ScriptedPresenter presenter;
+        presenter.buttons.push_back(kAnswerYes);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Delete}) {
+            QTest::keyClick(list, key);
+        }
+        QVERIFY(window.dialog->isVisible() && !window.fixture.readChangeFile() &&
+                presenter.shown.size() == 1 && !std::filesystem::exists(window.small));
+        QCOMPARE(listNames(*list), QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
+    }
+
+    // The row's own tool, also one the tree lacks.
+    void doubleClickAppliesTheRowsOwnTool() {
+        ListWindow window;
+        window.fixture.tool("bull/new.wkz", "1.500");
+        QVERIFY(selectInTree(*window.dialog, window.flat));
+        QVERIFY(selectInTree(*window.dialog, window.small));
+        const QPoint at = rowPoint(*window.list, "new.wkz");
+        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(window.fixture.readChangeFile(),
+                 std::optional<std::string>(
+                     "!EDIT_LEVEL=4 &TP_CRAD=1.500 &TP_INDEX82=.\\bull\\new.wkz "));
+    }
+
+    // OK takes the directory and builds the tree afresh; Cancel changes nothing.
+    void optionsOkAndCancel() {
+        ListWindow window;
+        const std::string library = window.fixture.library();
+        const std::string bull = window.fixture.libraryFile("bull");
+        window.fixture.tool("added.wkz");
+        // typed (null: as shown), accepted, the tool directory and tree root afterwards
+        const std::tuple<const char*, bool, std::string> cases[] = {
+            {nullptr, false, library}, {nullptr, true, library}, {bull.c_str(), true, bull}};
+        for (const auto& [typed, accepted, directory] : cases) {
+            QTimer::singleShot(0, [typed, accepted] {
+                auto* options = qobject_cast<COptionsDlg*>(QApplication::activeModalWidget());
+                if (typed != nullptr) {
+                    findControl<QLineEdit>(options, COptionsDlg::kDirectoryEdit)->setText(typed);
+                }
+                accepted ? options->accept() : options->reject();
+            });
+            window.dialog->Options();
+            QCOMPARE(window.dialog->ToolDirectory(), directory);
+            QCOMPARE(selectedPath(*window.dialog), accepted ? directory : window.tool);
+        }
+        QCOMPARE(listNames(*window.list),
+                 QStringList({"long", "d10r2.wkz", "d10r2_reground.wkz", "d8r1.wkz"}));
+        QVERIFY(!window.dialog->IsToolModified() &&
+                findControl(window.dialog.get(), kOptions)->isHidden());
     }
 };
 

@@ -144,4 +144,21 @@ QString textOf(const CCutterBaseDlg& dialog, int id) {
     return findControl(&dialog, id)->property("text").toString();
 }
 
+QStringList listNames(const CListCtrlTool& list) {
+    QStringList names;
+    for (const ToolListRow& row : list.toolModel()->rows()) {
+        names << QString::fromStdString(row.columns[kColumnName]);
+    }
+    return names;
+}
+
+QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
+    return findControl<QLineEdit>(dialog.Sheet()->ToolPage(), 1008);
+}
+
+void typeCornerRadius(const CCutterBaseDlg& dialog, const char* text) {
+    cornerRadius(dialog)->selectAll();
+    QTest::keyClicks(cornerRadius(dialog), QString::fromLatin1(text));
+}
+
 }  // namespace guitest

@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kCornerRadiusEdit = 1008;
 const std::string kTheirs = "Body Radius              :       &TP_BRAD=5.000\r\n";
 
 // A window showing bull/d10r2.wkz, with a tool beside it and a flat folder.
@@ -31,13 +30,6 @@ struct Shared {
         auto window = fixture.open();
         window->show();
         return window;
-    }
-    static QLineEdit* corner(CCutterBaseDlg& window) {
-        return findControl<QLineEdit>(window.Sheet()->ToolPage(), kCornerRadiusEdit);
-    }
-    static void edit(CCutterBaseDlg& window, const char* value) {
-        corner(window)->selectAll();
-        QTest::keyClicks(corner(window), QString::fromLatin1(value));
     }
     // Save As onto the shown tool's own file.
     void saveOver(CCutterBaseDlg& window) {
@@ -58,14 +50,6 @@ QStringList names(const QTreeWidgetItem* item) {
     return all;
 }
 
-QStringList listNames(const CListCtrlTool& list) {
-    QStringList all;
-    for (const ToolListRow& row : list.toolModel()->rows()) {
-        all << QString::fromStdString(row.columns[kColumnName]);
-    }
-    return all;
-}
-
 }  // namespace
 
 class SharedLibraryTest : public QObject {
@@ -82,7 +66,7 @@ private slots:
         window.fixture.tool("bull/d10r2.wkz", "2.0");
         QTRY_VERIFY(textOf(dialog, kToolSettings).contains(QStringLiteral("(loaded again")));
 
-        Shared::edit(dialog, "2.5");
+        typeCornerRadius(dialog, "2.5");
         window.fixture.tool("bull/new.wkz", "1.000");
         fs::remove(window.other);
         fs::create_directories(window.fixture.libraryFile("bull/sub"));
@@ -94,7 +78,7 @@ private slots:
         QCOMPARE(dialog.List()->selectedPath(), window.tool);
         QVERIFY(window.dialog->Tree()->itemToSelect(window.flat)->parent()->isExpanded());
         QCOMPARE(dialog.List()->folderReads(), reads);
-        QCOMPARE(Shared::corner(dialog)->text(), QStringLiteral("2.5"));
+        QCOMPARE(cornerRadius(dialog)->text(), QStringLiteral("2.5"));
         QVERIFY(dialog.IsToolModified());
         QVERIFY(window.presenter.shown.empty());
     }
@@ -132,7 +116,7 @@ private slots:
               Case{false, kAnswerCancel, false, true}, Case{true, kAnswerYes, true, false},
               Case{true, kAnswerNo, false, false}}) {
             Shared window;
-            Shared::edit(*window.dialog, "2.5");
+            typeCornerRadius(*window.dialog, "2.5");
             if (row.removed) {
                 fs::remove(window.tool);
             } else {
@@ -152,8 +136,8 @@ private slots:
     void twoWindowsOneTool() {
         Shared window;
         std::unique_ptr<CCutterBaseDlg> second = window.open();
-        Shared::edit(*window.dialog, "2.5");
-        Shared::edit(*second, "3.5");
+        typeCornerRadius(*window.dialog, "2.5");
+        typeCornerRadius(*second, "3.5");
         window.saveOver(*window.dialog);
         QVERIFY(window.presenter.shown.empty() && window.mine("2.5"));
         window.presenter.buttons = {kAnswerCancel, kAnswerYes};
