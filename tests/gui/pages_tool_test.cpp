@@ -14,12 +14,16 @@ namespace {
 
 struct Host : FakeFieldHost {
     explicit Host(std::initializer_list<Given> given = {}) : FakeFieldHost(given) {
-        toolpath.texts = {
-            {"TP_COMMENT", "roughing"}, {"TP_CDESC", "toolpath cutter"}, {"TP_ZSTEPTYPE", "2"}};
+        toolpath.texts = {{"TP_COMMENT", "roughing"},
+                          {"TP_CDESC", "toolpath cutter"},
+                          {"TP_ZSTEPTYPE", "2"},
+                          {"TP_LITYPE", "2"},
+                          {"TP_STEPTYPE", "1"}};
         toolpath.reals = {{"TP_CDIAM", 14.0f},   {"TP_BRAD", 7.0f},       {"TP_CRAD", 0.5f},
                           {"TP_TOL", 0.01f},     {"TP_STOCK", 0.2f},      {"TP_STEP", 3.0f},
                           {"TP_DZSTEP", 1.0f},   {"TP_FRRAPID", 5000.0f}, {"TP_FRAPPROACH", 500.0f},
-                          {"TP_FRCUT", 1000.0f}, {"TP_SPINDLE", 8000.0f}};
+                          {"TP_FRCUT", 1000.0f}, {"TP_SPINDLE", 8000.0f}, {"TP_APPROACH", 2.0f},
+                          {"TP_RETRACT", 5.0f},  {"TP_LIRAMP", 30.0f},    {"TP_LIRAD", 4.0f}};
         toolpath.integers = {{"TP_CPPNUM", 12}, {"TP_AUTOFLAGS", 0}};
     }
 };
@@ -99,14 +103,6 @@ const AutoCase kAutoBits[] = {
     {"stepover bit", 0x1, true, "x o x o~", 0x1},
     {"bits from the toolpath", 0x9, false, "o o x~ x~", 0x0},
     {"other bits", 0x32, true, "o o o~ o~", 0x32},
-};
-
-struct MachineHost : FakeFieldHost {
-    explicit MachineHost(std::initializer_list<Given> given = {}) : FakeFieldHost(given) {
-        toolpath.texts = {{"TP_LITYPE", "2"}, {"TP_STEPTYPE", "1"}};
-        toolpath.reals = {
-            {"TP_APPROACH", 2.0f}, {"TP_RETRACT", 5.0f}, {"TP_LIRAMP", 30.0f}, {"TP_LIRAD", 4.0f}};
-    }
 };
 
 struct MachinePage : CPageMachine {
@@ -319,7 +315,7 @@ private slots:
     void loadShowsTheLeadIn_data() { addRows(kLoads); }
     void loadShowsTheLeadIn() {
         const LoadCase& row = fetchRow(kLoads);
-        MachineHost host(
+        Host host(
             {{kTpLitype, row.type}, {kTpLiramp, 45.0f}, {kTpLirad, 6.0f}, {kTpSteptype, row.step}});
         MachinePage page(host);
         QCOMPARE(shown(&page, {1027, 1030, 1031, 1032, 1018, 1040, 1019, 1041, 1028}),
@@ -338,7 +334,7 @@ private slots:
 
     // The check means "the tool has TP_STEPTYPE" and adds or removes the four.
     void leadInCheckAddsAndRemovesTheFourTogether() {
-        MachineHost host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
+        Host host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
         MachinePage page(host);
         QCOMPARE(shown(&page, {1027, 1032, 1018}), QStringLiteral("o x~ 30~"));
         QCOMPARE(afterClick(host, &page, 1027),
@@ -371,7 +367,7 @@ private slots:
 
     // The minimum width bit reaches the AutoFlags at Commit.
     void setAllAddsEverySecurityField() {
-        MachineHost host;
+        Host host;
         host.autoFlags = 0x9;
         MachinePage page(host);
         QVERIFY(page.CheckAll());
