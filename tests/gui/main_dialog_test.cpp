@@ -653,8 +653,6 @@ private slots:
         window.box()->click();
         QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
         QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
-        // The family rule reads the type's code; the type itself shows by name.
-        QCOMPARE(textOf(dialog, main_ids::kToolpathType), QStringLiteral("Pencil three"));
         window.type(1020, QStringLiteral("850"));
         const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
         const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
