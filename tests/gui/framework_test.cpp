@@ -340,8 +340,7 @@ private slots:
 
         installation.writeText(std::string(guitest::kApplication) + ".all",
                                "[T.A.L.M.O.R.]\r\nPRODUCT=Other\r\nang=English\r\n");
-        QVERIFY(!box.applyLanguage(1));
-        QVERIFY(box.count() == 5 && window.listener->heard == 1);
+        QVERIFY(!box.applyLanguage(1) && box.count() == 5 && window.listener->heard == 1);
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QVERIFY(presenter.shown[0].text.find("PRODUCT = KvxCutterBase") != std::string::npos);
         QVERIFY(box.applyLanguage(0) && !box.applyLanguage(2));

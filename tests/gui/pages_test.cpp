@@ -365,7 +365,7 @@ private slots:
                              "der Text ginge verloren.\nBitte \xE4ndern Sie sein Ende."));
     }
 
-    // Set All adds every field; a refused value stops it first.
+    // Set All adds every field of each page; a refused value stops it first.
     void setAllAddsEveryField() {
         ScriptedPresenter presenter;
         Host host;
@@ -384,6 +384,16 @@ private slots:
         const int stored = host.stored;
         QVERIFY(page.CheckAll() && page.IsModified());
         QCOMPARE(host.stored, stored);
+        // The security page's; its minimum width bit reaches the AutoFlags at Commit.
+        host.autoFlags = 0x9;
+        MachinePage machine(host);
+        QVERIFY(machine.CheckAll());
+        QCOMPARE(parametersOf(host.tool).mid(14),
+                 (QStringList{"TP_APPROACH=2.000", "TP_RETRACT=5.000", "TP_LITYPE=2",
+                              "TP_LIRAMP=30.000", "TP_LIRAD=0.000", "TP_STEPTYPE=1"}));
+        QVERIFY(button(&machine, 1044)->isChecked() && machine.IsModified() &&
+                host.autoFlags == 0x9 && machine.Commit());
+        QCOMPARE(host.autoFlags, 0xB);
     }
 
     void loadShowsTheLeadIn_data() { addRows(kLoads); }
@@ -437,20 +447,6 @@ private slots:
         edit(&page, 1019)->setText(QStringLiteral("100000"));
         QVERIFY(page.Commit());
         QCOMPARE(parametersOf(host.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
-    }
-
-    // The minimum width bit reaches the AutoFlags at Commit.
-    void setAllAddsEverySecurityField() {
-        Host host;
-        host.autoFlags = 0x9;
-        MachinePage page(host);
-        QVERIFY(page.CheckAll());
-        QCOMPARE(parametersOf(host.tool),
-                 (QStringList{"TP_APPROACH=2.000", "TP_RETRACT=5.000", "TP_LITYPE=2",
-                              "TP_LIRAMP=30.000", "TP_LIRAD=0.000", "TP_STEPTYPE=1"}));
-        QVERIFY(button(&page, 1044)->isChecked() && page.IsModified() && host.autoFlags == 0x9);
-        QVERIFY(page.Commit());
-        QCOMPARE(host.autoFlags, 0xB);
     }
 
     // A field stored from either page marks both pages modified.

@@ -116,8 +116,7 @@ private slots:
         QVERIFY(window.dialog->Tree()->itemToSelect(window.flat)->parent()->isExpanded());
         QCOMPARE(dialog.List()->folderReads(), reads);
         QCOMPARE(cornerRadius(dialog)->text(), QStringLiteral("2.5"));
-        QVERIFY(dialog.IsToolModified());
-        QVERIFY(window.presenter.shown.empty());
+        QVERIFY(dialog.IsToolModified() && window.presenter.shown.empty());
     }
 
     // Where notifications do not serve, the shown folder and tool are followed by polling.
@@ -334,8 +333,7 @@ private slots:
                 std::string::npos);
         QTRY_COMPARE(window.shown(*window.results).size(), 2);
 
-        QVERIFY(selectInTree(*window.dialog, window.flat));
-        QVERIFY(!line->isVisible());
+        QVERIFY(selectInTree(*window.dialog, window.flat) && !line->isVisible());
         chooser.saveFiles = {window.fixture.libraryFile("flat/f6b.wkz")};
         QVERIFY(window.dialog->SaveToolAs());
         QCOMPARE(presenter.shown.size(), std::size_t(2));
