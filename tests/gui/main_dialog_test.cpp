@@ -23,6 +23,7 @@
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
 #include "main_window_fixture.h"
+#include "platform/filesystem.h"
 #include "runtime/environment.h"
 #include "table_rows.h"
 #include "tool/tool_parameter_set.h"
@@ -413,9 +414,7 @@ private slots:
         const bool written = row.changeFile != nullptr && row.changeFile != kBlocked;
         QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
                  QString::fromLatin1(written ? row.changeFile : "none"));
-        const std::string settings = std::filesystem::exists(fixture.userSettings())
-                                         ? read_file(fixture.userSettings())
-                                         : "";
+        const std::string settings = platform::read_file(fixture.userSettings()).value_or("");
         QCOMPARE(
             settings.find("Last Tool Dir=" + DirectoryPart(start) + "\r\n") != std::string::npos,
             written);

@@ -90,9 +90,8 @@ struct ListWindow {
     QLineEdit* directory = new QLineEdit(&dialog);
     CListCtrlTool* list;
 
-    explicit ListWindow(const std::string& toolDirectory, bool diameterMode = false,
-                        const LanguageFile* language = nullptr)
-        : list(new CListCtrlTool(language, diameterMode, &dialog)) {
+    explicit ListWindow(const std::string& toolDirectory, bool diameterMode = false)
+        : list(new CListCtrlTool(nullptr, diameterMode, &dialog)) {
         list->setToolDirectory(toolDirectory);
         list->setStatusEdits(rowIndex, directory);
         list->setGeometry(0, 40, 700, 300);
