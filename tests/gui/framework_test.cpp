@@ -1,20 +1,37 @@
-// The dialog framework: control ids, data exchange, text conversion and accessible input.
+// The dialog framework: control ids, data exchange, text conversion, accessible input, the layout
+// manager, the Qt file chooser, and the language box switching catalogue, locale and captions.
+
+#include <sys/stat.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFrame>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "gui/framework/accessible_input.h"
 #include "gui/framework/accessible_names.h"
+#include "gui/framework/captions.h"
 #include "gui/framework/control_ids.h"
 #include "gui/framework/data_exchange.h"
 #include "gui/framework/installation_text.h"
+#include "gui/framework/language_change.h"
+#include "gui/framework/layout_manager.h"
 #include "gui/framework/modified_flags.h"
+#include "gui/framework/qt_file_chooser.h"
+#include "gui/framework/save_file_dialog.h"
+#include "gui/main/language_box.h"
 #include "gui_test.h"
+#include "installation_fixture.h"
+#include "language/message_catalogue.h"
 #include "scripted_presenter.h"
+#include "support/test_support.h"
 #include "table_rows.h"
 
 namespace {
@@ -44,6 +61,67 @@ const NumberCase kNumbers[] = {
     {"beyond float", "4e38", "4e+38", "-", "-"},
     {"beyond double", "1e999", "-", "-", "-"},
     {"not finite", "inf", "-", "-", "-"},
+};
+
+// A dialog of 400 x 300 pixels, the base size of its managers.
+class ManagedDialog : public QDialog {
+public:
+    ManagedDialog() { resize(400, 300); }
+};
+
+QWidget* control(QWidget* parent, const QRect& rect) {
+    auto* widget = new QPushButton(parent);
+    widget->setGeometry(rect);
+    return widget;
+}
+
+struct Placement {
+    const char* name;
+    int factors[6];  // mx, my, dx, dy, sx, sy
+    QRect added;
+    QSize change;
+    QRect expected;  // null: only that the arithmetic stays defined (the sanitizer build checks)
+};
+
+const Placement kPlacements[] = {
+    {"16.67 to 16, 22.2 to 22", {3, 0, 18, 1, 4, 0}, {10, 10, 50, 20}, {100, 0}, {26, 10, 72, 20}},
+    {"negative toward zero", {3, 0, 18, 1, 0, 0}, {100, 10, 50, 20}, {-100, 0}, {84, 10, 50, 20}},
+    {"each term cut on its own", {1, 0, 3, 1, 1, 0}, {10, 10, 50, 20}, {2, 0}, {10, 10, 50, 20}},
+    {"divisors 0 stay put", {5, 5, 0, 0, 5, 5}, {10, 10, 50, 20}, {100, 100}, {10, 10, 50, 20}},
+    {"smaller owner shrinks", {1, 0, 2, 1, 1, 0}, {100, 10, 50, 20}, {-40, 0}, {80, 10, 30, 20}},
+    {"negative width is 10", {0, 0, 1, 1, 1, 0}, {100, 10, 50, 20}, {-100, 0}, {100, 10, 10, 20}},
+    {"left below 0 is 0", {1, 0, 1, 1, 0, 0}, {30, 10, 50, 20}, {-100, 0}, {0, 10, 10, 20}},
+    {"top below 0, height < 0", {0, 1, 1, 1, 0, 1}, {10, 30, 50, 20}, {0, -100}, {10, 0, 50, 10}},
+    {"half the height", {0, 1, 1, 2, 0, 1}, {10, 30, 50, 20}, {0, 51}, {10, 55, 50, 45}},
+    {"huge factors in range", {INT_MAX, 0, 1, 1, INT_MAX, 0}, {10, 10, 50, 20}, {100, 0}, {}},
+};
+
+// Runs `step` on the file dialog the next modal loop shows, then cancels it if it is still open.
+void whenShown(std::function<void(QFileDialog*)> step) {
+    QTimer::singleShot(0, [step] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            step(dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        }
+    });
+}
+
+class Listener : public QWidget {
+public:
+    using QWidget::QWidget;
+    int heard = 0;
+
+protected:
+    void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
+};
+
+struct Window {
+    QWidget main;
+    Listener* listener = new Listener(&main);
+    LanguageBox box{guitest::kApplication};
+    Window() { box.setMainWindow(&main); }
 };
 
 }  // namespace
@@ -135,6 +213,164 @@ private slots:
         QCOMPARE(toInstallationText(QStringLiteral("Ø ä€\u4E2D")), std::string("\xD8 \xE4\x80?"));
         const std::string path = "/tmp/Fr\xC3\xA4ser/T1.wkz";
         QCOMPARE(toFileName(fromFileName(path)), path);
+    }
+
+    void placesEachControlFromItsAddedRectangle_data() { guitest::addRows(kPlacements); }
+    void placesEachControlFromItsAddedRectangle() {
+        const Placement& row = guitest::fetchRow(kPlacements);
+        ManagedDialog dialog;
+        QWidget* widget = control(&dialog, row.added);
+        LayoutManager manager(&dialog);
+        const int* f = row.factors;
+        manager.Add(widget, f[0], f[1], f[2], f[3], f[4], f[5]);
+        // Placed from the added rectangle every time: an earlier size leaves no trace.
+        manager.Resize(437, 251);
+        manager.Resize(400 + row.change.width(), 300 + row.change.height());
+        if (row.expected.isNull()) {
+            QVERIFY(widget->width() >= 0);
+        } else {
+            QCOMPARE(widget->geometry(), row.expected);
+        }
+    }
+
+    // Frames, null and deleted controls, and Destroy.
+    void framesDeletedControlsAndDestroy() {
+        ManagedDialog dialog;
+        auto* frame = new QFrame(&dialog);
+        frame->setGeometry(50, 50, 200, 200);
+        QWidget* inner = control(frame, QRect(10, 10, 20, 20));
+        QWidget* gone = control(&dialog, QRect(20, 0, 10, 10));
+        LayoutManager manager(&dialog);
+        manager.Add(nullptr, 1, 1, 1, 1, 1, 1);
+        manager.Add(gone, 1, 0, 1, 1, 0, 0);
+        manager.Add(inner, 1, 0, 1, 1, 0, 0);
+        QCOMPARE(manager.Entries().back().left, 60);
+        delete gone;
+        manager.Resize(420, 300);
+        QCOMPARE(inner->geometry(), QRect(30, 10, 20, 20));
+        manager.Destroy();
+        manager.Resize(500, 300);
+        QCOMPARE(inner->geometry(), QRect(30, 10, 20, 20));
+    }
+
+    // Asks for a tool file to save in the folder as the main window does, choosing a name.
+    void aChosenNameIsTakenReplacedOnYesOrRefused() {
+        testsupport::TempDir folder;
+        const std::string existing = folder.write("D10.wkz", "x");
+        const std::string readOnly = folder.write("R.wkz", "x");
+        const std::string locked = folder.mkdir("locked");
+        QVERIFY(::chmod(readOnly.c_str(), 0444) == 0 && ::chmod(locked.c_str(), 0555) == 0);
+        const std::string replace = existing + " already exists.\nDo you want to replace it?";
+        const std::string refused =
+            readOnly + "\nThis file is read-only.\nChoose another file name.";
+        const std::string lockedOut =
+            locked + "\nThis folder cannot be written to.\nChoose another folder.";
+        // chosen name ("" the dialog's proposal), answers, the result, the text shown ("" none)
+        using Case =
+            std::tuple<std::string, std::deque<int>, std::optional<std::string>, std::string>;
+        const Case cases[] = {
+            {"", {}, existing, replace},
+            {folder.file("T1"), {}, folder.file("T1.wkz"), ""},
+            {existing, {kAnswerNo}, std::nullopt, replace},
+            {readOnly, {}, std::nullopt, refused},
+            {locked + "/T1", {}, std::nullopt, lockedOut},
+        };
+        for (const auto& [name, answers, result, text] : cases) {
+            guitest::ScriptedPresenter presenter;
+            presenter.buttons = answers;
+            QString seen;
+            whenShown([&, name = name](QFileDialog* dialog) {
+                seen = dialog->windowTitle() + '|' + dialog->nameFilters().join(';') + '|' +
+                       dialog->selectedFiles().value(0);
+                if (!name.empty()) {
+                    dialog->selectFile(QString::fromStdString(name));
+                }
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            const SaveFileRequest request{"Save Tool As", folder.path(), "D10",
+                                          "Karvex Tool (*.wkz)|*.wkz||", "wkz"};
+            QCOMPARE(QtFileChooser().choose_save_file(nullptr, request), result);
+            QCOMPARE(seen, "Save Tool As|Karvex Tool (*.wkz)|" + QString::fromStdString(existing));
+            QCOMPARE(presenter.shown.size(), std::size_t(text.empty() ? 0 : 1));
+            for (const auto& message : presenter.shown) {
+                QCOMPARE(message.text, text);
+                QVERIFY(message.plain &&
+                        message.buttonSet == (text == replace ? kButtonsYesNo : kButtonsOk));
+            }
+        }
+        QVERIFY(::chmod(locked.c_str(), 0755) == 0);
+    }
+
+    void theFolderPickerGivesTheChosenFolder() {
+        testsupport::TempDir folder;
+        const std::string tools = folder.mkdir("tools");
+        QtFileChooser chooser;
+        whenShown([&](QFileDialog* dialog) {
+            dialog->setDirectory(QString::fromStdString(folder.path()));
+            dialog->selectFile(QString::fromStdString(tools));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"),
+                 std::optional<std::string>(tools));
+        whenShown([](QFileDialog*) {});
+        QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"), std::nullopt);
+    }
+
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::C)); }
+
+    // A file that does not load (another program's is announced) tells nobody.
+    void createAndApplyLanguages() {
+        guitest::Installation installation;
+        guitest::ScriptedPresenter presenter;
+        testsupport::ScopedEnv env;
+        env.set("KVXLANG", "ALL");
+        Window window;
+        LanguageBox& box = window.box;
+        QVERIFY(box.create() && !box.isVisible());
+        QVERIFY(box.selectedLanguage() == 1 && box.currentIndex() == 1);
+        QStringList names;
+        for (int i = 0; i < box.count(); ++i) {
+            names << box.itemText(i);
+            const QImage flag = box.itemIcon(i).pixmap(QSize(20, 17)).toImage();
+            QVERIFY(!flag.isNull() && qAlpha(flag.pixel(10, 8)) != 0);
+        }
+        QCOMPARE(names, (QStringList{"English", "Deutsch", "Français", "Español", "Svenska"}));
+        QCOMPARE(GetCatalogue()->Path(), installation.home() + "/texte/TalmorError.all");
+        QVERIFY(QLocale().name() == QStringLiteral("de_DE") && window.listener->heard == 1);
+
+        installation.writeText(std::string(guitest::kApplication) + ".all",
+                               "[T.A.L.M.O.R.]\r\nPRODUCT=Other\r\nang=English\r\n");
+        QVERIFY(!box.applyLanguage(1) && box.count() == 5 && window.listener->heard == 1);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QVERIFY(presenter.shown[0].text.find("PRODUCT = KvxCutterBase") != std::string::npos);
+        QVERIFY(box.applyLanguage(0) && !box.applyLanguage(2));
+        QVERIFY(box.currentIndex() == 0 && window.listener->heard == 2);
+        QCOMPARE(
+            QLocale().name() + LanguageBox::localeOf(4).name() + LanguageBox::localeOf(7).name(),
+            QStringLiteral("fr_FRsv_SEen_US"));
+    }
+
+    // A nested page takes its captions from its own section; without a language file none change.
+    void captionsComeFromTheLanguageFileByResourceName() {
+        guitest::Installation installation;
+        installation.writeText(std::string(guitest::kApplication) + ".ang",
+                               "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\n[PAGETOOL]\r\n"
+                               "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
+        QWidget page;
+        auto* check = new QCheckBox(QStringLiteral("template"), &page);
+        setControlId(check, 1017, "IDC_CHECK_RADIUS");
+        auto* nestedPage = new QWidget(&page);
+        setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
+        auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
+        setControlId(nested, 1031, "IDC_NESTED");
+        LanguageBox box(guitest::kApplication);
+        QVERIFY(box.applyLanguage(0));
+        applyCaptions(&page, box.languageFile(), "PAGETOOL");
+        QCOMPARE(check->text() + u'|' + nested->text(), QStringLiteral("Corner radius|template"));
+        QVERIFY(!box.applyLanguage(2));
+        check->setText(QStringLiteral("kept"));
+        applyCaptions(&page, box.languageFile(), "PAGETOOL");
+        QCOMPARE(check->text(), QStringLiteral("kept"));
     }
 };
 

@@ -1,42 +1,39 @@
-// The main window end to end through its real widgets.
+// The main window end to end through its real widgets: its list, Options building the tree afresh,
+// the Fedrix settings with their file, and the program as a process with its start-up failure box.
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSizeGrip>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
 
 #include "accessibility_check.h"
 #include "app/path_parts.h"
-#include "gui/framework/control_ids.h"
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
-#include "gui/main/tree_ctrl_tool.h"
-#include "gui/pages/sheet_tool.h"
-#include "gui/pages/tool_page.h"
-#include "gui_test.h"
+#include "gui/dialogs/options_dialog.h"
+#include "gui/dialogs/startup_failure.h"
+#include "gui/pages/fedrix_advanced_page.h"
+#include "gui/pages/fedrix_optimize_page.h"
+#include "gui/pages/fedrix_page.h"
 #include "main_window_fixture.h"
-#include "scripted_file_chooser.h"
-#include "scripted_presenter.h"
+#include "platform/filesystem.h"
+#include "runtime/environment.h"
 #include "table_rows.h"
 #include "tool/tool_parameter_set.h"
 
 using namespace guitest;
 using namespace main_ids;
+using testsupport::read_file;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kCornerRadiusEdit = 1008;  // on the tool page
 
 // The toolpath's tool bull/d10r2.wkz (corner radius as the row says) and flat/f6.wkz (1).
 struct StartCase {
@@ -139,10 +136,6 @@ std::vector<std::string> messageIds(const ScriptedPresenter& presenter) {
     return ids;
 }
 
-QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
-    return findControl<QLineEdit>(dialog.Sheet()->ToolPage(), kCornerRadiusEdit);
-}
-
 void click(const CCutterBaseDlg& dialog, int id) {
     auto* button = findControl<QAbstractButton>(&dialog, id);
     QVERIFY(button != nullptr && button->isEnabled());
@@ -215,6 +208,86 @@ QAction* aboutEntry(const CCutterBaseDlg& dialog) {
     return dialog.findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
 }
 
+QPoint rowPoint(const CListCtrlTool& list, const std::string& name) {
+    const int row = static_cast<int>(listNames(list).indexOf(QString::fromStdString(name)));
+    return list.visualRect(list.model()->index(row, 0)).center();
+}
+
+// A library with the toolpath's tool, two more tools beside it and a folder.
+struct ListWindow {
+    MainWindowFixture fixture;
+    std::string tool = fixture.tool("bull/d10r2.wkz");
+    std::string reground = fixture.tool("bull/d10r2_reground.wkz", "2.500");
+    std::string small = fixture.tool("bull/d8r1.wkz", "1.000");
+    std::string flat = fixture.tool("flat/f6.wkz", "0.000");
+    std::unique_ptr<CCutterBaseDlg> dialog;
+    CListCtrlTool* list = nullptr;
+
+    ListWindow() {
+        std::filesystem::create_directories(fixture.libraryFile("bull/long"));
+        dialog = fixture.open();
+        dialog->show();
+        list = dialog->List();
+    }
+};
+
+// Save As after "Default" for the flat tool (family-200 toolpath), the minimum feed typed 850.
+const char* const kSavedFedrix =
+    "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=y\r\n"
+    "Min Feed Rate=850\r\nMax Feed Rate=1400\r\nStart Depth=0.190\r\nMax Depth=0.950\r\n"
+    "Max Cut Height=0.000\r\n[ADVANCED]\r\nPlunge Continous Adaptation=1\r\n"
+    "Plunge Factor=1.000\r\nPlunge Start Angle=1.000\r\nPlunge End Angle=70.000\r\n"
+    "Ramp Feed Rate=0\r\nRamp Angle=0.000\r\nUnsymmetry Factor=1.000\r\nDrag Factor=1.000\r\n"
+    "Drag Start Angle=1.000\r\nDrag End Angle=70.000\r\nClimb Factor=1.000\r\n"
+    "Entangulation Start Angle=10.000\r\nEntangulation End Angle=90.000\r\n"
+    "Entangulation Factor=1.000\r\nAir Cut Feed Rate=0\r\nAir Cut Optimization=n\r\n"
+    "Retraction Optimization=n\r\nStock Distance=0.000\r\nFeed Rate Per Tooth=0.000\r\n"
+    "Number Of Teeth=0\r\nSpindle Speed Optimization=n\r\n";
+
+// Fedrix switched on; the toolpath's tool has Fedrix settings, a flat tool for "Default" none.
+struct FedrixWindow {
+    FedrixWindow() {
+        fixture.env().set("KVX_FEDRIX", "1");
+        bull = fixture.tool("bull/d10r2.wkz");
+        bullFedrix = fixture.write(
+            "bull/d10r2.ncs",
+            "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nMin Feed Rate=1800\r\n"
+            "[ADVANCED]\r\nPlunge Continous Adaptation=0\r\nRamp Feed Rate=600\r\n");
+        flat = fixture.write("flat/f10.wkz",
+                             "R: &TP_BRAD=5.000\r\nS: &TP_STEP=2.000\r\nZ: &TP_DZSTEP=1.000\r\n"
+                             "T: &TP_ZSTEPTYPE=2\r\nF: &TP_FRCUT=1000.000\r\n");
+        dialog = fixture.open();
+    }
+    QAbstractButton* box() const {
+        return findControl<QAbstractButton>(dialog.get(), main_ids::kFedrix);
+    }
+    CPageFedrix* fedrix() const { return dialog->Sheet()->FedrixPage(); }
+    void type(int id, const QString& text, int page = 0) const {
+        auto* edit = findControl<QLineEdit>(
+            page == 0 ? static_cast<QWidget*>(fedrix()->OptimizePage()) : fedrix()->AdvancedPage(),
+            id);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    MainWindowFixture fixture;
+    std::string bull, bullFedrix, flat;
+    std::unique_ptr<CCutterBaseDlg> dialog;
+};
+
+// Exit status (-1 for a crash or a hang), standard output and standard error.
+std::tuple<int, QString, QString> runProgram(const QStringList& arguments,
+                                             QProcessEnvironment environment) {
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CUTTERBASE_PROGRAM), arguments);
+    const bool ended = program.waitForFinished(60000) && program.exitStatus() == 0;
+    program.kill();
+    return {ended ? program.exitCode() : -1, program.readAllStandardOutput(),
+            program.readAllStandardError()};
+}
+
 }  // namespace
 
 class MainDialogTest : public QObject {
@@ -281,7 +354,7 @@ private slots:
         const Case& row = fetchRow(kCases);
         MainWindowFixture fixture;
         const std::string tool = fixture.tool("bull/d10r2.wkz");
-        const std::string toolBytes = testsupport::read_file(tool);
+        const std::string toolBytes = read_file(tool);
         const std::string other = fixture.tool("flat/f6.wkz", "1.000");
         const std::string start = *row.startOn ? fixture.libraryFile(row.startOn) : tool;
         if (row.content != nullptr) {
@@ -309,8 +382,7 @@ private slots:
                      std::string_view(row.message).find("readable") != std::string::npos);
         }
         if (row.typed != nullptr) {
-            cornerRadius(*dialog)->selectAll();
-            QTest::keyClicks(cornerRadius(*dialog), QString::fromLatin1(row.typed));
+            typeCornerRadius(*dialog, row.typed);
         }
         run(*dialog, row.command, other);
 
@@ -342,9 +414,7 @@ private slots:
         const bool written = row.changeFile != nullptr && row.changeFile != kBlocked;
         QCOMPARE(QString::fromStdString(fixture.readChangeFile().value_or("none")),
                  QString::fromLatin1(written ? row.changeFile : "none"));
-        const std::string settings = std::filesystem::exists(fixture.userSettings())
-                                         ? testsupport::read_file(fixture.userSettings())
-                                         : "";
+        const std::string settings = platform::read_file(fixture.userSettings()).value_or("");
         QCOMPARE(
             settings.find("Last Tool Dir=" + DirectoryPart(start) + "\r\n") != std::string::npos,
             written);
@@ -352,10 +422,10 @@ private slots:
             QVERIFY(dialog->CurrentTool()->FindByName("TP_AUTOFLAGS") >= 0);
         }
         if (*row.saveTo && !dialog->IsToolModified() && row.typed != nullptr) {
-            const std::string saved = testsupport::read_file(fixture.libraryFile(row.saveTo));
+            const std::string saved = read_file(fixture.libraryFile(row.saveTo));
             QVERIFY(saved.find(std::string("&TP_CRAD=") + row.typed) != std::string::npos);
         }
-        QCOMPARE(testsupport::read_file(tool), toolBytes);
+        QCOMPARE(read_file(tool), toolBytes);
     }
 
     // Delete asks once; Yes removes the tool and its Fedrix file; a vanished tool is named.
@@ -487,6 +557,272 @@ private slots:
         QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
                  textOf(*dialog, kToolSettingsLabel));
         checkMinimumSize(*dialog);
+    }
+
+    // The list follows and leads the tree; Return and Escape do not end the window.
+    void followsAndLeadsTheTree() {
+        ListWindow window;
+        CListCtrlTool* list = window.list;
+        QCOMPARE(listNames(*list).join(' ') + ' ' + QString::fromStdString(list->selectedPath()) +
+                     ' ' + textOf(*window.dialog, kListDirectory),
+                 QString::fromStdString(".. long d10r2.wkz d10r2_reground.wkz d8r1.wkz " +
+                                        window.tool + " " + window.fixture.libraryFile("bull")));
+        QVERIFY(selectInTree(*window.dialog, window.flat));
+        QCOMPARE(listNames(*list), QStringList({"..", "f6.wkz"}));
+        window.dialog->SelectPath(window.fixture.library());
+        QCOMPARE(listNames(*list), QStringList({"bull", "flat"}));
+        QCOMPARE(list->selectedPath(), std::string());
+        QVERIFY(selectInTree(*window.dialog, window.tool));
+
+        // rows clicked in turn, the item selected in the tree afterwards
+        const std::pair<const char*, std::string> clicks[] = {
+            {"long", window.fixture.libraryFile("bull/long")},
+            {"..", window.fixture.libraryFile("bull")},
+            {"d8r1.wkz", window.small}};
+        for (const auto& [row, path] : clicks) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, row));
+            QCOMPARE(selectedPath(*window.dialog), path);
+        }
+        QVERIFY(window.dialog->ToolChanged());
+        // keys in turn, the tool selected in the tree and the list afterwards
+        const std::pair<Qt::Key, std::string> keys[] = {{Qt::Key_Up, window.reground},
+                                                        {Qt::Key_Up, window.tool},
+                                                        {Qt::Key_End, window.small},
+                                                        {Qt::Key_Right, window.small}};
+        const int reads = list->folderReads();
+        for (const auto& [key, path] : keys) {
+            QTest::keyClick(list, key);
+            QCOMPARE(selectedPath(*window.dialog) + " " + list->selectedPath(), path + " " + path);
+        }
+        QCOMPARE(list->folderReads(), reads);
+
+        ScriptedPresenter presenter;
+        presenter.buttons.push_back(kAnswerYes);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Delete}) {
+            QTest::keyClick(list, key);
+        }
+        QVERIFY(window.dialog->isVisible() && !window.fixture.readChangeFile() &&
+                presenter.shown.size() == 1 && !std::filesystem::exists(window.small));
+        QCOMPARE(listNames(*list), QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
+    }
+
+    // The row's own tool, also one the tree lacks.
+    void doubleClickAppliesTheRowsOwnTool() {
+        ListWindow window;
+        window.fixture.tool("bull/new.wkz", "1.500");
+        QVERIFY(selectInTree(*window.dialog, window.flat));
+        QVERIFY(selectInTree(*window.dialog, window.small));
+        const QPoint at = rowPoint(*window.list, "new.wkz");
+        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(window.fixture.readChangeFile(),
+                 std::optional<std::string>(
+                     "!EDIT_LEVEL=4 &TP_CRAD=1.500 &TP_INDEX82=.\\bull\\new.wkz "));
+    }
+
+    // OK takes the directory and builds the tree afresh; Cancel changes nothing.
+    void optionsOkAndCancel() {
+        ListWindow window;
+        const std::string library = window.fixture.library();
+        const std::string bull = window.fixture.libraryFile("bull");
+        window.fixture.tool("added.wkz");
+        // typed (null: as shown), accepted, the tool directory and tree root afterwards
+        const std::tuple<const char*, bool, std::string> cases[] = {
+            {nullptr, false, library}, {nullptr, true, library}, {bull.c_str(), true, bull}};
+        for (const auto& [typed, accepted, directory] : cases) {
+            QTimer::singleShot(0, [typed, accepted] {
+                auto* options = qobject_cast<COptionsDlg*>(QApplication::activeModalWidget());
+                if (typed != nullptr) {
+                    findControl<QLineEdit>(options, COptionsDlg::kDirectoryEdit)->setText(typed);
+                }
+                accepted ? options->accept() : options->reject();
+            });
+            window.dialog->Options();
+            QCOMPARE(window.dialog->ToolDirectory(), directory);
+            QCOMPARE(selectedPath(*window.dialog), accepted ? directory : window.tool);
+        }
+        QCOMPARE(listNames(*window.list),
+                 QStringList({"long", "d10r2.wkz", "d10r2_reground.wkz", "d8r1.wkz"}));
+        QVERIFY(!window.dialog->IsToolModified() &&
+                findControl(window.dialog.get(), kOptions)->isHidden());
+    }
+
+    // Tab, box and images follow the tool; the box adds the "Default" proposals or removes them.
+    void theBoxAddsAndRemovesTheFedrixFile() {
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->count() == 3 &&
+                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
+        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
+                 QStringLiteral("1800"));
+        QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
+        const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
+        QVERIFY(std::any_of(rows.begin(), rows.end(),
+                            [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
+        QVERIFY(selectInTree(dialog, window.flat));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        QVERIFY(dialog.Sheet()->count() == 2 &&
+                CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
+        window.box()->click();
+        QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified());
+        window.type(1020, QStringLiteral("850"));
+        const std::string target = window.fixture.libraryFile("flat/f10_opt.wkz");
+        const std::string fedrixFile = window.fixture.libraryFile("flat/f10_opt.ncs");
+        chooser.saveFiles = {target, target};
+        QVERIFY(dialog.SaveToolAs());
+        QCOMPARE(read_file(fedrixFile), std::string(kSavedFedrix));
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
+
+        window.box()->click();
+        QVERIFY(window.fedrix() == nullptr && dialog.IsFedrixModified());
+        QVERIFY(dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
+        QVERIFY(dialog.SaveToolAs());
+        QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
+    }
+
+    // A folder is no Fedrix file; another kind of file is named once and replaced only when asked.
+    void filesThatHoldNoFedrixSettings() {
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        const std::string blocked = window.fixture.tool("bull/blocked.wkz");
+        const std::string folder = window.fixture.libraryFile("bull/blocked.ncs");
+        fs::create_directories(folder);
+        const std::string other = window.fixture.tool("bull/other.wkz");
+        const std::string foreign = "[T.A.L.M.O.R.]\r\nFedrix=fedrix tool information\r\n";
+        const std::string otherFedrix = window.fixture.write("bull/other.ncs", foreign);
+        dialog.RebuildTree();
+        QVERIFY(selectInTree(dialog, blocked));
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
+        chooser.saveFiles.push_back(blocked);
+        QVERIFY(dialog.SaveToolAs() && presenter.shown.empty() && fs::is_directory(folder));
+
+        QVERIFY(selectInTree(dialog, window.bull) && selectInTree(dialog, other));
+        QCOMPARE(presenter.shown.size(), size_t{1});
+        QCOMPARE(presenter.shown[0].text,
+                 "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
+        QVERIFY(window.box()->isChecked());
+        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
+                 QStringLiteral("250"));
+        const std::string question = "The file\n\n\t'" + otherFedrix +
+                                     "'\n\nis no Fedrix tool file that this program can read.\n";
+        for (const char* asked : {"Delete it, as the tool has no Fedrix settings now?",
+                                  "Replace it with the tool's Fedrix settings?"}) {
+            window.box()->click();
+            presenter.buttons = {kAnswerNo};
+            chooser.saveFiles.push_back(other);
+            QVERIFY(!dialog.SaveToolAs());
+            QCOMPARE(presenter.shown.back().text, question + asked);
+            QVERIFY(read_file(otherFedrix) == foreign && dialog.IsFedrixModified());
+        }
+        chooser.saveFiles.push_back(other);
+        QVERIFY(dialog.SaveToolAs());
+        QVERIFY(read_file(otherFedrix).starts_with("[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Info"));
+
+        QVERIFY(selectInTree(dialog, window.bull));
+        window.type(1020, QStringLiteral("900"));
+        const std::string copy = window.fixture.libraryFile("bull/blocked.WKZ");
+        chooser.saveFiles.push_back(copy);
+        QVERIFY(!dialog.SaveToolAs());
+        QCOMPARE(presenter.shown.size(), std::size_t(5));
+        QCOMPARE(presenter.shown.back().id, std::string("GENERAL/GENERAL_CREATION"));
+        QVERIFY(presenter.shown.back().text.find(folder) != std::string::npos);
+        QVERIFY(!fs::exists(copy) && fs::is_directory(folder) && dialog.IsFedrixModified());
+        QCOMPARE(selectedPath(dialog), window.bull);
+    }
+
+    // A refused value stops Save As before the file is asked for; Close saves Fedrix changes.
+    void refusedValueStopsTheSaveAndCloseSavesFedrixChanges() {
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        FedrixWindow window;
+        CCutterBaseDlg& dialog = *window.dialog;
+        window.type(1039, QStringLiteral("0.5"), 1);
+        chooser.saveFiles.push_back(window.bull);
+        QVERIFY(!dialog.SaveToolAs() && chooser.saveRequests.empty());
+        QCOMPARE(presenter.shown.at(0).text,
+                 std::string("Please enter a number between 1 and 10."));
+
+        window.type(1039, QStringLiteral("2"), 1);
+        window.type(1021, QStringLiteral("30000"));
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified() && dialog.ApplyAndClose());
+        QCOMPARE(chooser.saveRequests.size(), std::size_t(1));
+        const std::string saved = read_file(window.bullFedrix);
+        QVERIFY(saved.find("Max Feed Rate=30000\r\n") != std::string::npos);
+        QVERIFY(saved.find("Ramp Feed Rate=600\r\n") != std::string::npos);
+        QVERIFY(window.fixture.readChangeFile().has_value());
+    }
+
+    // As the CAM system starts it, then without any environment: nothing waits.
+    void startsAloneOrEndsAsTheRuntimeSays() {
+        guitest::MainWindowFixture fixture;
+        fixture.tool("bull/d10r2.wkz");
+        const QString picture = QString::fromStdString(fixture.libraryFile("window.png"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUTTERBASE_DEMO_PICTURE"), picture);
+        const QString changeFile = QString::fromStdString(fixture.changeFile());
+        QCOMPARE(std::get<0>(runProgram({"-tpnum", "1", "-o", changeFile}, environment)), 0);
+        // Close with the toolpath's own tool unchanged writes nothing.
+        QVERIFY(QImage(picture).width() >= 640 && !fixture.readChangeFile());
+
+        environment.clear();
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0"));
+        const auto [helpStatus, help, helpErrors] = runProgram({"--help", "-tpnum"}, environment);
+        QVERIFY(help.startsWith("usage: CutterBase [-tpnum N] [-o FILE]\n") &&
+                help.contains("\n  --version "));
+        const auto [versionStatus, version, versionErrors] = runProgram({"--version"}, environment);
+        QVERIFY2(QRegularExpression("^CutterBase \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n$")
+                     .match(version)
+                     .hasMatch(),
+                 qPrintable(version));
+        QCOMPARE(QString::number(helpStatus + versionStatus) + helpErrors + versionErrors, "0");
+        const auto [status, out, errors] = runProgram({"-tpnum", "1"}, environment);
+        // Qt may have said something of its own first.
+        QVERIFY2(
+            status == 255 &&
+                ("\n" + errors).endsWith("\nThe environment variable 'KVXHOME' is not defined\n"),
+            qPrintable(errors));
+    }
+
+    void aFailedStartIsShownOnceWhereADisplayIs() {
+        const std::string runtime = "The environment variable 'KVXHOME' is not defined\n\n";
+        const std::string english = runtime +
+                                    "CutterBase needs the environment of its CAM system "
+                                    "(KVXHOME, KVXZONE):\nthe CAM system starts it through "
+                                    "KVX_CUTTER_HOOK_COMMAND for a toolpath.";
+        const std::string german = runtime +
+                                   "CutterBase braucht die Umgebung seines CAM-Systems "
+                                   "(KVXHOME, KVXZONE):\nDas CAM-System startet es \xFC"
+                                   "ber KVX_CUTTER_HOOK_COMMAND f\xFCr eine Bahn.";
+        testsupport::ScopedEnv env;
+        env.set("KVXHOME", std::nullopt);
+        // KVXLANG, whether a display is, what the box shows ("" none)
+        for (const auto& [language, visible, text] :
+             {std::tuple<std::optional<std::string>, bool, std::string>{std::nullopt, true,
+                                                                        english},
+              {"ALL", true, german},
+              {"all", false, ""}}) {
+            env.set("KVXLANG", language);
+            guitest::ScriptedPresenter presenter;
+            // Stands for the runtime's end of the process, which would end the test as well.
+            set_fatal_handler([](const std::string& shown) { throw shown; });
+            showStartupFailures(visible);
+            unload_environment();
+            QVERIFY_THROWS_EXCEPTION(std::string, get_variable("KVXZONE"));
+            QCOMPARE(presenter.shown.size(), std::size_t(text.empty() ? 0 : 1));
+            for (const auto& message : presenter.shown) {
+                QVERIFY(message.plain && message.buttonSet == kButtonsOk);
+                QCOMPARE(message.text, text);
+            }
+        }
+        set_fatal_handler(nullptr);
+        unload_environment();
     }
 };
 

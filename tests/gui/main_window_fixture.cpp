@@ -1,13 +1,9 @@
 #include "main_window_fixture.h"
 
 #include <QCoreApplication>
-#include <QTest>
-#include <filesystem>
 #include <fstream>
 #include <regex>
 
-#include "gui/framework/control_ids.h"
-#include "gui/main/tree_ctrl_tool.h"
 #include "pages_language.h"
 #include "runtime/environment.h"
 #include "workzone/workzone_fixture.h"
@@ -146,6 +142,23 @@ bool selectInTree(CCutterBaseDlg& dialog, const std::string& path) {
 
 QString textOf(const CCutterBaseDlg& dialog, int id) {
     return findControl(&dialog, id)->property("text").toString();
+}
+
+QStringList listNames(const CListCtrlTool& list) {
+    QStringList names;
+    for (const ToolListRow& row : list.toolModel()->rows()) {
+        names << QString::fromStdString(row.columns[kColumnName]);
+    }
+    return names;
+}
+
+QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
+    return findControl<QLineEdit>(dialog.Sheet()->ToolPage(), 1008);
+}
+
+void typeCornerRadius(const CCutterBaseDlg& dialog, const char* text) {
+    cornerRadius(dialog)->selectAll();
+    QTest::keyClicks(cornerRadius(dialog), QString::fromLatin1(text));
 }
 
 }  // namespace guitest

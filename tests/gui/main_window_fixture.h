@@ -1,14 +1,28 @@
 #pragma once
-// Installation, workzone and library: the toolpath has a bull nose R5 r2, ".\bull\d10r2.wkz".
+// Installation, workzone and library: the toolpath has a bull nose R5 r2, ".\bull\d10r2.wkz";
+// with the main window's parts and the scripted message and file answers its tests use.
 
-#include <QTreeWidgetItem>
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "gui/framework/control_ids.h"
 #include "gui/main/cutter_base_dlg.h"
 #include "gui/main/language_box.h"
+#include "gui/main/list_ctrl_tool.h"
+#include "gui/main/main_dialog_controls.h"
+#include "gui/main/tool_list_model.h"
+#include "gui/main/tree_ctrl_tool.h"
+#include "gui/pages/sheet_tool.h"
+#include "gui/pages/tool_page.h"
+#include "gui_test.h"
 #include "installation_fixture.h"
+#include "scripted_file_chooser.h"
+#include "scripted_presenter.h"
 #include "support/test_support.h"
 
 namespace guitest {
@@ -61,5 +75,10 @@ std::string selectedPath(const CCutterBaseDlg& dialog);
 bool selectInTree(CCutterBaseDlg& dialog, const std::string& path);
 // The text of the main window's edit or the caption of its button, label or check box.
 QString textOf(const CCutterBaseDlg& dialog, int id);
+// The names of the list's rows as shown.
+QStringList listNames(const CListCtrlTool& list);
+// The tool page's corner radius, and typing over it as the user does.
+QLineEdit* cornerRadius(const CCutterBaseDlg& dialog);
+void typeCornerRadius(const CCutterBaseDlg& dialog, const char* text);
 
 }  // namespace guitest

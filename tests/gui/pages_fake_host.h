@@ -1,5 +1,5 @@
 #pragma once
-// The main window as the property pages see it, and helpers for the page tests.
+// The main window as the property pages see it, and helpers and fixtures for the page tests.
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -13,8 +13,11 @@
 #include "gui/framework/control_ids.h"
 #include "gui/framework/installation_text.h"
 #include "gui/pages/field_host.h"
+#include "gui_test.h"
 #include "language/language_selection.h"
+#include "scripted_presenter.h"
 #include "support/test_support.h"
+#include "table_rows.h"
 #include "tool/fake_toolpath.h"
 #include "tool/tool_parameter_set.h"
 

@@ -1,26 +1,23 @@
-// The main window on a library that other programs change while it is open.
+// The main window on a library that other programs change while it is open; searching the whole
+// library, and the library check's findings there.
 
 #include <sys/stat.h>
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QTest>
+#include <QApplication>
+#include <QDialog>
+#include <QHeaderView>
+#include <QTimer>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
-#include "gui/framework/control_ids.h"
+#include "app/library_check.h"
+#include "gui/framework/installation_text.h"
+#include "gui/main/findings_line.h"
 #include "gui/main/library_watcher.h"
-#include "gui/main/list_ctrl_tool.h"
-#include "gui/main/main_dialog_controls.h"
-#include "gui/main/tool_list_model.h"
-#include "gui/main/tree_ctrl_tool.h"
-#include "gui/pages/sheet_tool.h"
-#include "gui/pages/tool_page.h"
-#include "gui_test.h"
+#include "gui/main/tool_search.h"
+#include "gui/main/tool_search_box.h"
 #include "main_window_fixture.h"
-#include "scripted_file_chooser.h"
-#include "scripted_presenter.h"
+#include "platform/filesystem.h"
 
 using namespace guitest;
 using namespace main_ids;
@@ -28,7 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kCornerRadiusEdit = 1008;
 const std::string kTheirs = "Body Radius              :       &TP_BRAD=5.000\r\n";
 
 // A window showing bull/d10r2.wkz, with a tool beside it and a flat folder.
@@ -45,13 +41,6 @@ struct Shared {
         auto window = fixture.open();
         window->show();
         return window;
-    }
-    static QLineEdit* corner(CCutterBaseDlg& window) {
-        return findControl<QLineEdit>(window.Sheet()->ToolPage(), kCornerRadiusEdit);
-    }
-    static void edit(CCutterBaseDlg& window, const char* value) {
-        corner(window)->selectAll();
-        QTest::keyClicks(corner(window), QString::fromLatin1(value));
     }
     // Save As onto the shown tool's own file.
     void saveOver(CCutterBaseDlg& window) {
@@ -72,13 +61,31 @@ QStringList names(const QTreeWidgetItem* item) {
     return all;
 }
 
-QStringList listNames(const CListCtrlTool& list) {
-    QStringList all;
-    for (const ToolListRow& row : list.toolModel()->rows()) {
-        all << QString::fromStdString(row.columns[kColumnName]);
+// Three sound tools in nested folders and one whose radius and diameter disagree.
+struct SearchWindow {
+    MainWindowFixture fixture;
+    std::string tool = fixture.tool("bull/d10r2.wkz");
+    std::string small = fixture.tool("bull/deep/d8r1.wkz", "1.000");
+    std::string flat = fixture.tool("flat/f6.wkz", "0.000");
+    std::string bad = fixture.write("flat/bad.wkz",
+                                    "Body Radius              :       &TP_BRAD=5.000\r\n"
+                                    "Diameter                 :       &TP_CDIAM=12.000\r\n");
+    std::unique_ptr<CCutterBaseDlg> dialog = fixture.open();
+    ToolSearchBox* box = findControl<ToolSearchBox>(dialog.get(), kToolSearch);
+    CListCtrlTool* results = dialog->Search()->results();
+
+    SearchWindow() { dialog->show(); }
+    QStringList shown(const CListCtrlTool& list, int role = Qt::DisplayRole) const {
+        QStringList texts;
+        for (int row = 0; row < list.model()->rowCount(); ++row) {
+            texts << list.model()->index(row, 0).data(role).toString();
+        }
+        return texts;
     }
-    return all;
-}
+    QPoint rowPoint(int row) const {
+        return results->visualRect(results->model()->index(row, 0)).center();
+    }
+};
 
 }  // namespace
 
@@ -96,7 +103,7 @@ private slots:
         window.fixture.tool("bull/d10r2.wkz", "2.0");
         QTRY_VERIFY(textOf(dialog, kToolSettings).contains(QStringLiteral("(loaded again")));
 
-        Shared::edit(dialog, "2.5");
+        typeCornerRadius(dialog, "2.5");
         window.fixture.tool("bull/new.wkz", "1.000");
         fs::remove(window.other);
         fs::create_directories(window.fixture.libraryFile("bull/sub"));
@@ -108,9 +115,8 @@ private slots:
         QCOMPARE(dialog.List()->selectedPath(), window.tool);
         QVERIFY(window.dialog->Tree()->itemToSelect(window.flat)->parent()->isExpanded());
         QCOMPARE(dialog.List()->folderReads(), reads);
-        QCOMPARE(Shared::corner(dialog)->text(), QStringLiteral("2.5"));
-        QVERIFY(dialog.IsToolModified());
-        QVERIFY(window.presenter.shown.empty());
+        QCOMPARE(cornerRadius(dialog)->text(), QStringLiteral("2.5"));
+        QVERIFY(dialog.IsToolModified() && window.presenter.shown.empty());
     }
 
     // Where notifications do not serve, the shown folder and tool are followed by polling.
@@ -146,7 +152,7 @@ private slots:
               Case{false, kAnswerCancel, false, true}, Case{true, kAnswerYes, true, false},
               Case{true, kAnswerNo, false, false}}) {
             Shared window;
-            Shared::edit(*window.dialog, "2.5");
+            typeCornerRadius(*window.dialog, "2.5");
             if (row.removed) {
                 fs::remove(window.tool);
             } else {
@@ -166,8 +172,8 @@ private slots:
     void twoWindowsOneTool() {
         Shared window;
         std::unique_ptr<CCutterBaseDlg> second = window.open();
-        Shared::edit(*window.dialog, "2.5");
-        Shared::edit(*second, "3.5");
+        typeCornerRadius(*window.dialog, "2.5");
+        typeCornerRadius(*second, "3.5");
         window.saveOver(*window.dialog);
         QVERIFY(window.presenter.shown.empty() && window.mine("2.5"));
         window.presenter.buttons = {kAnswerCancel, kAnswerYes};
@@ -226,6 +232,111 @@ private slots:
         QTRY_COMPARE(selectedPath(*window.dialog), window.fixture.library());
         QTRY_VERIFY(names(window.dialog->Tree()->rootItem()).contains("pipe.wkz"));
         QCOMPARE(window.presenter.shown.size(), std::size_t{3});
+    }
+
+    // Typing shows the library's matches by relative path; a click or a key selects the tool in
+    // the tree, whose folders open; a bad term is named in the status line, never in a box;
+    // Escape ends the search without cancelling the window; a double-click applies the tool.
+    void searchLeadsTheTreeAndEnds() {
+        SearchWindow window;
+        window.dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.dialog.get()));
+        QTest::keySequence(window.dialog.get(), QKeySequence::Find);
+        QVERIFY(window.box->hasFocus());
+        QTest::keyClicks(window.box, "D8");
+        QTRY_COMPARE(window.shown(*window.results), QStringList{"bull/deep/d8r1.wkz"});
+        QVERIFY(!window.dialog->Search()->building());  // the library is read once
+        QVERIFY(window.results->isVisible() && !window.dialog->List()->isVisible());
+        QCOMPARE(textOf(*window.dialog, kListLastRow), QStringLiteral("1"));
+        QTest::mouseClick(window.results->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+        QCOMPARE(selectedPath(*window.dialog), window.small);
+        QVERIFY(window.dialog->Tree()->selectedItem()->parent()->isExpanded());
+
+        window.box->clear();
+        QTest::keyClicks(window.box, "wkz");
+        QCOMPARE(window.shown(*window.results).size(), 4);
+        // sorted by corner radius, then refined: the order stays; Down selects the first match
+        QHeaderView* header = window.results->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(3) + 5, 5));
+        QTest::keyClicks(window.box, " wkz");
+        QCOMPARE(window.shown(*window.results).first(), QStringLiteral("bull/d10r2.wkz"));
+        window.dialog->SelectPath(window.fixture.library());
+        QTest::keyClick(window.box, Qt::Key_Down);
+        QCOMPARE(selectedPath(*window.dialog), window.tool);
+
+        ScriptedPresenter presenter;
+        QTest::keyClicks(window.box, " zz:1");
+        QVERIFY(textOf(*window.dialog, kListDirectory).contains("zz:1"));
+        QCOMPARE(textOf(*window.dialog, kListLastRow), QString());
+        QTest::keyClick(window.box, Qt::Key_Escape);
+        QCOMPARE(window.box->text(), QString());
+        QVERIFY(window.dialog->isVisible() && window.dialog->List()->isVisible());
+        QVERIFY(!window.results->isVisible());
+        QCOMPARE(textOf(*window.dialog, kListDirectory),
+                 QString::fromStdString(window.fixture.libraryFile("bull")));
+        QVERIFY(presenter.shown.empty());
+
+        QTest::keyClicks(window.box, "f6");
+        QTest::mouseDClick(window.results->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+        QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
+        QVERIFY(window.fixture.readChangeFile()->find("flat\\f6.wkz") != std::string::npos);
+    }
+
+    // The matches' "Export..." writes just the tools found, named by their paths in the library.
+    void matchesExport() {
+        SearchWindow window;
+        QTest::keyClicks(window.box, "D8");
+        QTRY_COMPARE(window.shown(*window.results).size(), 1);
+        ScriptedFileChooser chooser;
+        const std::string csv = window.fixture.libraryFile("found.csv");
+        chooser.saveFiles = {csv};
+        QTimer closer;  // the report window
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* report = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                report->reject();
+            }
+        });
+        closer.start(10);
+        window.dialog->Search()->exportMatches();
+        const std::optional<std::string> bytes = platform::read_file(csv);
+        QVERIFY(bytes && bytes->find("bull/deep/d8r1.wkz") != std::string::npos);
+        QCOMPARE(std::count(bytes->begin(), bytes->end(), '\n'), 2);
+    }
+
+    // Rows of tools with findings carry them as a tooltip in both lists, the shown tool names
+    // them beside its tabs, and Save As of a tool with an error asks once: No keeps the edits
+    // unsaved, Yes saves, and the saved copy is marked once the index has read it.
+    void findingsMarkedAndAskedOnSave() {
+        SearchWindow window;
+        QTRY_VERIFY(window.dialog->Search()->indexReady());
+        QVERIFY(selectInTree(*window.dialog, window.bad));
+        const QString text =
+            fromInstallationText(FindingText(CheckToolFile(window.bad).at(0), 0)).simplified();
+        QCOMPARE(window.shown(*window.dialog->List(), Qt::ToolTipRole),
+                 QStringList({"", text, ""}));
+        auto* line = window.dialog->findChild<FindingsLine*>();
+        QVERIFY(line->isVisible() && line->fullText() == text);
+        QTest::keyClicks(window.box, "problem:yes");
+        QCOMPARE(window.shown(*window.results, Qt::ToolTipRole), QStringList{text});
+
+        ScriptedPresenter presenter;
+        ScriptedFileChooser chooser;
+        const std::string copy = window.fixture.libraryFile("flat/bad2.wkz");
+        chooser.saveFiles = {copy, copy};
+        presenter.buttons = {kAnswerNo, kAnswerYes};
+        QVERIFY(!window.dialog->SaveToolAs());
+        QVERIFY(chooser.saveRequests.empty() && !std::filesystem::exists(copy));
+        QVERIFY(window.dialog->SaveToolAs());
+        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QVERIFY(presenter.shown[1].text.find(FindingText(CheckToolFile(window.bad).at(0), 0)) !=
+                std::string::npos);
+        QTRY_COMPARE(window.shown(*window.results).size(), 2);
+
+        QVERIFY(selectInTree(*window.dialog, window.flat) && !line->isVisible());
+        chooser.saveFiles = {window.fixture.libraryFile("flat/f6b.wkz")};
+        QVERIFY(window.dialog->SaveToolAs());
+        QCOMPARE(presenter.shown.size(), std::size_t(2));
     }
 };
 
