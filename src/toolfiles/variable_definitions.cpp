@@ -78,9 +78,8 @@ struct CachedFile {
     std::shared_ptr<const VariableDefinitions::Content> content;
 };
 
-// Files by path. Every tool that is loaded or saved asks for its labels: a stat decides
-// whether the file is still there and unchanged, and only a changed file is read again. A path
-// once asked for stays, so that its readings can refer to it without a copy.
+// Files by path. Every tool that is saved or reported asks for its labels: a stat decides
+// whether the file is still there and unchanged, and only a changed file is read again.
 std::map<std::string, CachedFile, std::less<>>& cache() {
     static std::map<std::string, CachedFile, std::less<>> files;
     return files;
@@ -134,23 +133,10 @@ std::string language_code() {
 
 }  // namespace
 
-const std::string& VariableDefinitionsPath() {
-    // Asked for by every tool loaded: made again only when KVXHOME or the language changed.
-    struct Made {
-        std::string home;
-        std::string language;
-        std::string path;
-    };
-    thread_local std::optional<Made> made;
-    const char* variable = std::getenv("KVXHOME");
-    const std::string_view home = variable != nullptr ? variable : "";
-    std::string language = language_code();
-    if (!made || made->home != home || made->language != language) {
-        std::string directory = platform::join_path(std::string(home), "texte");
-        std::string path = platform::join_path(directory, "kvxvars." + language);
-        made = Made{std::string(home), std::move(language), std::move(path)};
-    }
-    return made->path;
+std::string VariableDefinitionsPath() {
+    const char* home = std::getenv("KVXHOME");
+    return platform::join_path(platform::join_path(home != nullptr ? home : "", "texte"),
+                               "kvxvars." + language_code());
 }
 
 std::optional<VariableDefinitions> VariableDefinitions::Open(const std::string& path) {
@@ -173,7 +159,6 @@ std::optional<VariableDefinitions> VariableDefinitions::Open(const std::string& 
         file.content = read_labels(path, file.read);
     }
     VariableDefinitions definitions;
-    definitions.path_ = &found->first;
     definitions.content_ = file.content;
     return definitions;
 }

@@ -9,7 +9,7 @@
 
 // Where the file of the user's language would be (KVXHOME unset counts as empty; the language
 // is KVXLANG, "ang" when unset).
-const std::string& VariableDefinitionsPath();
+std::string VariableDefinitionsPath();
 
 class VariableDefinitions {
 public:
@@ -18,7 +18,6 @@ public:
     // from the one it had when it was last read. nullopt when no regular file is there.
     static std::optional<VariableDefinitions> Open(const std::string& path);
 
-    const std::string& Path() const { return *path_; }
     // Value of the key in section "kvxvars" (at most 1023 characters), or the default.
     std::string Label(std::string_view key, std::string_view default_value) const;
     // The value of the key in section "kvxvars" (at most 1023 characters); nullptr when the
@@ -31,6 +30,5 @@ public:
     struct Content;
 
 private:
-    const std::string* path_ = nullptr;  // the cache's own copy, kept for the whole run
     std::shared_ptr<const Content> content_;
 };
