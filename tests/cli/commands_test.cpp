@@ -39,12 +39,12 @@ Arguments words(const std::string& line) {
     return {std::istream_iterator<std::string>(in), {}};
 }
 
-TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
-    testsupport::TempDir root;
-    testsupport::ScopedEnv env;
-    env.set("KVXNULL", std::nullopt).set("KVXTMP", std::nullopt).set("ENVPATH", std::nullopt);
-    root.write("home/config/environ.cfg", "[var]\n[path]\nENV = $KVXHOME/config\nDOC = /d//x\n");
-    env.set("KVXHOME", root.file("home")).set("CB_CLI_SET", "set").set("CB_CLI_NONE", std::nullopt);
+using Installed = CatalogueTest;
+
+TEST_F(Installed, EnvAndExpandPrintOneLinePerArgument) {
+    env_.set("KVXNULL", std::nullopt).set("KVXTMP", std::nullopt).set("ENVPATH", std::nullopt);
+    temp_.write("home/config/environ.cfg", "[var]\n[path]\nENV = $KVXHOME/config\nDOC = /d//x\n");
+    env_.set("CB_CLI_SET", "set").set("CB_CLI_NONE", std::nullopt);
     // The expansion buffer holds 384 characters, its terminator included.
     const std::string fits(383, 'b'), over(385, 'a');
     EXPECT_EQ(
@@ -55,14 +55,12 @@ TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
     EXPECT_EQ(outcome({"env", "--origin", "CB_CLI_SET", "PC", "CB_CLI_NONE"}),
               "1|CB_CLI_SET\tset\tfrom environment\nPC\t1\tset by program\nCB_CLI_NONE\t\n|");
     EXPECT_EQ(run_cli({"env", "CB_CLI_SET"}).out, "CB_CLI_SET\tset\n");
-    env.set("KVXHOME", std::nullopt);
+    env_.set("KVXHOME", std::nullopt);
     EXPECT_EQ(outcome({"env", "CB_CLI_NONE"}),
               "255||The environment variable 'KVXHOME' is not defined\n");
 }
 
-using MessageCommand = CatalogueTest;
-
-TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
+TEST_F(Installed, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     env_.set("KVXLANG", "ALL");
     EXPECT_EQ(outcome({"message", "GENERAL", "NOPE"}),
               "0|16\tFehler\tDie Meldungseintrag\\n\\n\\t[GENERAL]\\n\\tNOPE = ???\\n\\nkonnte "
@@ -139,8 +137,6 @@ TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
         "3\tf\\tl.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
     install.env.set("KVX_CUTTER_DIR", lib);
     EXPECT_EQ(outcome({"list", mills}), "0|1\t..\t\t\t\t\t\t\t\t\t\t\t\n" + rows + "|");
-    install.env.set("KVX_CUTTER_DIR", mills);
-    EXPECT_EQ(run_cli({"list", mills}).out, rows);
     // The program's own tree; Fedrix images only when on; --sort clicks in order; diameters.
     install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "0");
     EXPECT_EQ(run_cli({"tree"}).out, std::regex_replace(tree, std::regex("  4\t"), "  3\t"));
@@ -198,8 +194,7 @@ TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
     const auto result = run_cli({"records", path}, limited);
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), count + 1);
-    const std::string last = "record\t600000\tkey=7\tlength=24\tI:0\tI:0\tS:text\n";
-    EXPECT_EQ(result.out.substr(result.out.size() - last.size()), last);
+    EXPECT_TRUE(result.out.ends_with("\nrecord\t600000\tkey=7\tlength=24\tI:0\tI:0\tS:text\n"));
 }
 
 struct ToolAgainstWorkzone : WorkzoneTest {
@@ -222,11 +217,9 @@ struct ToolAgainstWorkzone : WorkzoneTest {
 
 TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
     const std::string fifo = library.file("fifo.wkz"), zero = library.file("zero.wkz");
-    const std::string ncs = library.file("fifo.ncs");
     const std::string bad = library.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", zero.c_str()), 0);
-    ASSERT_EQ(::mkfifo(ncs.c_str(), 0600), 0);
     const std::string usage = "2||usage: cutterbase-cli toolpath [--tp N] [NAME[.SUFFIX]...]\n";
     const std::string line_break = "1||cutterbase-cli: the tool path holds a line break: '";
     const std::pair<Arguments, std::string> cases[] = {
@@ -240,12 +233,11 @@ TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
          line_break + library.file("bull\\r/d10r2.wkz") + "'\n"},
         // FIFOs and devices are never opened as tool, Fedrix or record files.
         {{"show", fifo}, "1||cutterbase-cli: cannot read '" + fifo + "'\n"},
-        {{"show", zero}, "1||cutterbase-cli: cannot read '" + zero + "'\n"},
         {{"check", fifo}, "2||cutterbase-cli: cannot read '" + fifo + "'\n"},
         {{"apply", zero, "-o", out}, "1||cutterbase-cli: cannot read '" + zero + "'\n"},
-        {{"fedrix", ncs}, "1||cutterbase-cli: cannot read '" + ncs + "'\n"},
-        {{"records", ncs},
-         "1||cutterbase-cli: " + ncs + ": cannot open record file (status -21)\n"},
+        {{"fedrix", fifo}, "1||cutterbase-cli: cannot read '" + fifo + "'\n"},
+        {{"records", fifo},
+         "1||cutterbase-cli: " + fifo + ": cannot open record file (status -21)\n"},
         {{"fedrix", bad}, "1||'" + bad + "' ist nicht eine 'Fedrix Tool' Ini-Datei!\n"},
     };
     for (const auto& [arguments, expected] : cases) {
@@ -280,13 +272,13 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
 
     env_.set("KVX_CUTTER_DIR", library.path());
     const std::string missing = zone_.file("no/cutter.out");
-    const std::string english = "The change file\n\n\t'" + missing + "'\n\ncould not be written!";
-    const std::string german =
-        "Die \xC4nderungsdatei\n\n\t'" + missing + "'\n\nkonnte nicht geschrieben werden!";
     for (const std::string language : {"ang", "all", "fra"}) {
         env_.set("KVXLANG", language);
         EXPECT_EQ(outcome({"apply", tool_file, "-o", missing}),
-                  "1||" + (language == "all" ? german : english) + "\n")
+                  language == "all"
+                      ? "1||Die \xC4nderungsdatei\n\n\t'" + missing +
+                            "'\n\nkonnte nicht geschrieben werden!\n"
+                      : "1||The change file\n\n\t'" + missing + "'\n\ncould not be written!\n")
             << language;
     }
 
@@ -298,10 +290,9 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
     const int status = run_cli({"apply", library.file("flat/R&D.wkz"), "-o", out}).exit_code;
     ::setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(status, 1);
-}
 
-TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowReadsIt) {
-    // 22 levels of 200 characters; apply runs halfway down: the absolute path is too long.
+    // A tool file beyond the longest absolute path is read as show reads it: 22 levels of 200
+    // characters; apply runs halfway down: the absolute path is too long.
     const std::string level(200, 'd');
     std::string deep = level;
     std::string make = "bash -c 'cd \"" + library.path() + "\"";
@@ -312,9 +303,9 @@ TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowRea
     EXPECT_EQ(std::system((make + " && printf \"C :   &TP_CRAD=2.500\\r\\n\" > t.wkz'").c_str()),
               0);
     const std::string working = library.file(deep.substr(0, 11 * 201 - 1));
-    const std::string relative = deep.substr(11 * 201) + "/t.wkz";
-    EXPECT_GT(working.size() + relative.size(), static_cast<std::size_t>(PATH_MAX));
-    EXPECT_EQ(outcome({"apply", relative, "-o", out}, working), "0||");
+    const std::string below = deep.substr(11 * 201) + "/t.wkz";
+    EXPECT_GT(working.size() + below.size(), static_cast<std::size_t>(PATH_MAX));
+    EXPECT_EQ(outcome({"apply", below, "-o", out}, working), "0||");
     std::string reference = ".\\" + deep + "/t.wkz";
     std::replace(reference.begin(), reference.end(), '/', '\\');
     EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 &TP_INDEX82=" + reference + " ");
@@ -388,14 +379,13 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     EXPECT_TRUE(
         listing.ends_with("\n23\tTP_TYPE\tPencil three\n24\tTP_INDEX82\t.\\bull\\d10r2.wkz\n"));
     EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 24);
-    const std::string fedrix =
-        run_cli({"fedrix", library.write("t.ncs",
-                                         "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-                                         "[ADVANCED]\r\nNumber Of Teeth=4\r\n")})
-            .out;
-    EXPECT_TRUE(fedrix.starts_with(
-        "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n"));
-    EXPECT_NE(fedrix.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
+    const std::string ncs = library.write(
+        "t.ncs",
+        "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=n");
+    EXPECT_TRUE(
+        run_cli({"fedrix", ncs})
+            .out.starts_with(
+                "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\tn\n"));
 }
 
 TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
@@ -431,15 +421,11 @@ TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
     testsupport::ScopedEnv env;
     env.set("KVXHOME", std::nullopt);
     const auto help = run_cli({"--help"});
-    EXPECT_TRUE(help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
-    EXPECT_TRUE(help.out.ends_with(
-        "\n  import SOURCE --into DIR [--format tbl|csv|fctb] [--overwrite] [--dry-run]\n"))
-        << help.out;
-    const auto version = run_cli({"--quiet", "--version"});
+    EXPECT_TRUE(help.exit_code == 0 && help.err.empty() &&
+                help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
     EXPECT_TRUE(std::regex_match(
-        version.out, std::regex("cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n")))
-        << version.out;
-    EXPECT_EQ(std::to_string(help.exit_code) + help.err + version.err, "0");
+        outcome({"--quiet", "--version"}),
+        std::regex("0\\|cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n\\|")));
     EXPECT_EQ(outcome({"-h"}), "2||cutterbase-cli: unknown command '-h'\n" + help.out);
 }
 
@@ -475,16 +461,14 @@ TEST(FindAndVetCommands, PrintRowsAndFindingsWithTheirExitCodes) {
     EXPECT_EQ(outcome({"vet", lib}), "1|" + shared + lib +
                                          "/zero.wkz\tno-size\terror\tThe tool has no size: "
                                          "neither TP_BRAD nor TP_CDIAM is above 0.\n|");
-    EXPECT_EQ(run_cli({"vet", lib + "/zero.wkz"}).exit_code, 2);
-    EXPECT_EQ(run_cli({"find", "--dir", lib + "/none", "x"}).exit_code, 2);
-    EXPECT_EQ(run_cli({"vet", lib, lib}).exit_code, 2);
-    EXPECT_EQ(run_cli({"find"}).exit_code, 2);
+    for (const std::string line : {"vet L/zero.wkz", "find --dir L/none x", "vet L L", "find"}) {
+        EXPECT_EQ(run_cli(words(std::regex_replace(line, std::regex("L"), lib))).exit_code, 2);
+    }
 }
 
-TEST(ExchangeCommands, ExitStatusTellsLossSkipAndBadInputApart) {
-    testsupport::TempDir root;
-    testsupport::ScopedEnv env;
-    env.set("KVXHOME", root.file("home")).set("KVXLANG", "ang");
+TEST_F(Installed, ExchangeCommandsExitStatusTellsLossSkipAndBadInputApart) {
+    env_.set("KVXLANG", "ang");
+    testsupport::TempDir& root = temp_;
     root.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
     root.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
     const std::string lib = root.file("lib"), into = root.mkdir("into");
@@ -499,17 +483,14 @@ TEST(ExchangeCommands, ExitStatusTellsLossSkipAndBadInputApart) {
     EXPECT_EQ(outcome({"import", csv, "--into", into, "--dry-run"}),
               "0|would write\t" + into + "/sub/b.wkz\nwould write\t" + into +
                   "/a.wkz\nsummary\t2 written\t0 overwritten\t0 skipped\t0 failed\tdry run\n|");
+    // The exchange's own tests compare the skip report; here the exit status tells it apart.
     EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 0);
-    const auto skipped = run_cli({"import", csv, "--into", into});
-    EXPECT_EQ(skipped.exit_code, 1);
-    EXPECT_EQ(skipped.err, "sub/b.wkz\t\tfile exists, skipped: " + into +
-                               "/sub/b.wkz\na.wkz\t\tfile exists, skipped: " + into + "/a.wkz\n");
+    EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 1);
 
     const std::string bad = root.write("bad.csv", "path,A\r\nx,\"open\r\n");
     const std::string text = root.write("tools.txt", "T1 D3\n");
     const std::string none = root.file("none");
     const std::pair<std::vector<std::string>, std::string> refused[] = {
-        {{"import", bad, "--into", into}, "'" + bad + "': row 2: quote left open\n"},
         {{"import", none + ".csv", "--into", into}, "cannot read '" + none + ".csv'\n"},
         {{"import", text, "--into", into},
          "cannot tell the format of '" + text + "': give --format\n"},
