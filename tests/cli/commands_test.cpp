@@ -112,7 +112,7 @@ TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
 }
 
 // tree: IMAGE, TEXT, PATH indented by level; list: IMAGE, eleven columns, SHAPE.
-TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
+TEST(LibraryCommands, TreeListFindAndVetPrintTheLibraryWithoutAWorkzone) {
     apptest::Installation install;
     const std::string lib = install.path("lib");
     const std::string mills = lib + "/Mills";
@@ -145,14 +145,49 @@ TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
               "3\tbull.wkz\t\t8.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
               "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
               "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
+
+    // find and vet over a library of their own.
+    const std::string vet = install.path("vet");
+    install.root.write(
+        "vet/Mills/ball.wkz",
+        "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12\r\nX : &TP_COMMENT=a\tb");
+    install.root.write("vet/Mills/ball.ncs", "[T.A.L.M.O.R.]\nFedrix=Fedrix Tool Information\n");
+    install.root.write("vet/bull.wkz", "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nN : &TP_CPPNUM=12");
+    install.env.set("KVX_CUTTER_DIR", vet).set("KVX_FEDRIX", "1");
+    EXPECT_EQ(outcome({"find", "--dir", vet + "/Mills", "d:6", "BALL"}),
+              "0|4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n|");
+    EXPECT_EQ(outcome({"find", "--diameter", "no:12"}),
+              "0|4\tMills/ball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n"
+              "3\tbull.wkz\t12\t8.000\t1.000\t\t\t\t\t\t\t\t7\n|");
+    EXPECT_EQ(outcome({"find", "nothing"}), "0||");
+    EXPECT_EQ(
+        outcome({"find", "--dir", vet, "cr:1", "shape:cube"}),
+        "2||cutterbase-cli: The search term 'shape:cube' is not understood: use words, or d:, "
+        "r:, cr:, no: with a number or a range (8-12), shape:ball|flat|bull, fedrix:yes|no, "
+        "problem:yes|no.\n");
+
+    // One number on two cutters: warnings alone leave the exit code 0.
+    const std::string shared =
+        vet + "/Mills/ball.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the " +
+        "number of 'bull.wkz', a tool of other geometry.\n" + vet +
+        "/bull.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the number of " +
+        "'Mills/ball.wkz', a tool of other geometry.\n";
+    EXPECT_EQ(outcome({"vet"}), "0|" + shared + "|");
+    install.root.write("vet/zero.wkz", "D : &TP_CDIAM=0");
+    EXPECT_EQ(outcome({"vet", vet}), "1|" + shared + vet +
+                                         "/zero.wkz\tno-size\terror\tThe tool has no size: "
+                                         "neither TP_BRAD nor TP_CDIAM is above 0.\n|");
     install.env.set("KVX_CUTTER_DIR", install.path("none"));
-    // The exit status, then the command line; "L" stands for the library.
+    // The exit status, "!" where the error names what is not a directory, the command line;
+    // "L" and "V" stand for the libraries.
     for (const char* line :
-         {"1 tree L/t.wkz", "1 tree", "1 list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
-          "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x"}) {
-        const auto result = run_cli(words(std::regex_replace(line + 2, std::regex("L"), lib)));
+         {"1!tree L/t.wkz", "1!tree", "1!list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
+          "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x",
+          "2!vet V/zero.wkz", "2!find --dir V/none x", "2 vet V V", "2 find"}) {
+        const auto result = run_cli(words(std::regex_replace(
+            std::regex_replace(line + 2, std::regex("L"), lib), std::regex("V"), vet)));
         EXPECT_EQ(result.exit_code, line[0] - '0') << line;
-        EXPECT_EQ(result.err.find("not a") != std::string::npos, line[0] == '1') << result.err;
+        EXPECT_EQ(result.err.find("not a") != std::string::npos, line[1] == '!') << result.err;
     }
 }
 
@@ -215,7 +250,7 @@ struct ToolAgainstWorkzone : WorkzoneTest {
     }
 };
 
-TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
+TEST_F(ToolAgainstWorkzone, RefusalsAndAnUnreadableToolpathSayWhatWentWrong) {
     const std::string fifo = library.file("fifo.wkz"), zero = library.file("zero.wkz");
     const std::string bad = library.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -244,6 +279,38 @@ TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
         EXPECT_EQ(outcome(arguments), expected) << arguments[0] << " " << arguments.back();
     }
     EXPECT_FALSE(platform::exists(out));
+
+    // An unreadable toolpath fails every command that compares with it.
+    const std::string tool_file = tool("bull/d10r2.wkz");
+    const Arguments commands[] = {{"toolpath"},
+                                  {"toolpath", "UNIT", "TP_CDIAM"},
+                                  {"check", tool_file},
+                                  {"apply", tool_file, "-o", out}};
+    for (const char* failed : {"outil.par", "outil.mul"}) {
+        write_toolpath(0, sample_items());
+        std::remove(zone_.file(failed).c_str());
+        for (const Arguments& arguments : commands) {
+            EXPECT_EQ(outcome(arguments), "2||cutterbase-cli: cannot read the toolpath '" +
+                                              zone_.file(failed) + "' (status 7)\n")
+                << arguments[0];
+        }
+        EXPECT_FALSE(platform::exists(out));
+    }
+    EXPECT_EQ(run_cli({"toolpath", "UNIT"}).out, "UNIT\tchar\t0\tmm\n");
+
+    // Trailing blanks of KVXZONE name the same workzone.
+    env_.set("KVXZONE", zone_.path() + "/  ");
+    write_toolpath(0, sample_items());
+    EXPECT_EQ(run_cli({"toolpath", "TP_COMMENT"}).out, "TP_COMMENT\tchar\t0\troughing\n");
+    EXPECT_EQ(run_cli({"expand", "--path", "$KVXZONE/workzone.num"}).out,
+              "0\t" + zone_.path() + "/workzone.num\n");
+
+    // Read only as far as the format goes: 4 GB of zeros behind the items are not read.
+    ASSERT_EQ(::symlink("/dev/zero", zone_.file("outil.niv").c_str()), 0);
+    ASSERT_EQ(::mkfifo(zone_.file("outil.per").c_str(), 0600), 0);
+    ASSERT_EQ(::truncate(zone_.file("outil.par").c_str(), std::int64_t{4} << 30), 0);
+    EXPECT_EQ(outcome({"toolpath", "TP_ZSTEPTYPE", "TP_BRAD"}),
+              "0|TP_ZSTEPTYPE\tchar\t0\tTP_ZSTEPTYPE-2\nTP_BRAD\tdist\t0\t5.00000\n|");
 }
 
 TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysWhatWentWrong) {
@@ -312,39 +379,6 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
     EXPECT_EQ(std::system(("rm -rf '" + library.file(level) + "'").c_str()), 0);
 }
 
-TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWithIt) {
-    const std::string tool_file = tool("bull/d10r2.wkz");
-    const Arguments commands[] = {{"toolpath"},
-                                  {"toolpath", "UNIT", "TP_CDIAM"},
-                                  {"check", tool_file},
-                                  {"apply", tool_file, "-o", out}};
-    for (const char* failed : {"outil.par", "outil.mul"}) {
-        write_toolpath(0, sample_items());
-        std::remove(zone_.file(failed).c_str());
-        for (const Arguments& arguments : commands) {
-            EXPECT_EQ(outcome(arguments), "2||cutterbase-cli: cannot read the toolpath '" +
-                                              zone_.file(failed) + "' (status 7)\n")
-                << arguments[0];
-        }
-        EXPECT_FALSE(platform::exists(out));
-    }
-    EXPECT_EQ(run_cli({"toolpath", "UNIT"}).out, "UNIT\tchar\t0\tmm\n");
-
-    // Trailing blanks of KVXZONE name the same workzone.
-    env_.set("KVXZONE", zone_.path() + "/  ");
-    write_toolpath(0, sample_items());
-    EXPECT_EQ(run_cli({"toolpath", "TP_COMMENT"}).out, "TP_COMMENT\tchar\t0\troughing\n");
-    EXPECT_EQ(run_cli({"expand", "--path", "$KVXZONE/workzone.num"}).out,
-              "0\t" + zone_.path() + "/workzone.num\n");
-
-    // Read only as far as the format goes: 4 GB of zeros behind the items are not read.
-    ASSERT_EQ(::symlink("/dev/zero", zone_.file("outil.niv").c_str()), 0);
-    ASSERT_EQ(::mkfifo(zone_.file("outil.per").c_str(), 0600), 0);
-    ASSERT_EQ(::truncate(zone_.file("outil.par").c_str(), std::int64_t{4} << 30), 0);
-    EXPECT_EQ(outcome({"toolpath", "TP_ZSTEPTYPE", "TP_BRAD"}),
-              "0|TP_ZSTEPTYPE\tchar\t0\tTP_ZSTEPTYPE-2\nTP_BRAD\tdist\t0\t5.00000\n|");
-}
-
 TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     env_.set("KVXLANG", "en").set("CB_FIELD", "a\tb\nc\rd\\e");
     ParameterItems items = sample_items();
@@ -388,7 +422,7 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
                 "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\tn\n"));
 }
 
-TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
+TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLineHelpAndVersionNeedNothing) {
     apptest::Installation install;
     const auto path = [&](const std::string& relative) { return install.path(relative); };
     install.root.mkdir("zone");
@@ -415,11 +449,9 @@ TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
               "1|output_file\tcutter.out\ntoolpath_number\t0\n|CUTTERBASE/"
               "CUTBASE_TPNUM_UNKNOWN\ttpnum word\n"
               "LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE\tno\\nzone\n");
-}
 
-TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
-    testsupport::ScopedEnv env;
-    env.set("KVXHOME", std::nullopt);
+    // Help and version need nothing; an unknown option shows the usage.
+    install.env.set("KVXHOME", std::nullopt);
     const auto help = run_cli({"--help"});
     EXPECT_TRUE(help.exit_code == 0 && help.err.empty() &&
                 help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
@@ -427,43 +459,6 @@ TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
         outcome({"--quiet", "--version"}),
         std::regex("0\\|cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n\\|")));
     EXPECT_EQ(outcome({"-h"}), "2||cutterbase-cli: unknown command '-h'\n" + help.out);
-}
-
-TEST(FindAndVetCommands, PrintRowsAndFindingsWithTheirExitCodes) {
-    apptest::Installation install;
-    const std::string lib = install.path("lib");
-    install.root.write(
-        "lib/Mills/ball.wkz",
-        "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12\r\nX : &TP_COMMENT=a\tb");
-    install.root.write("lib/Mills/ball.ncs", "[T.A.L.M.O.R.]\nFedrix=Fedrix Tool Information\n");
-    install.root.write("lib/bull.wkz", "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nN : &TP_CPPNUM=12");
-    install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "1");
-    EXPECT_EQ(outcome({"find", "--dir", lib + "/Mills", "d:6", "BALL"}),
-              "0|4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n|");
-    EXPECT_EQ(outcome({"find", "--diameter", "no:12"}),
-              "0|4\tMills/ball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n"
-              "3\tbull.wkz\t12\t8.000\t1.000\t\t\t\t\t\t\t\t7\n|");
-    EXPECT_EQ(outcome({"find", "nothing"}), "0||");
-    EXPECT_EQ(
-        outcome({"find", "--dir", lib, "cr:1", "shape:cube"}),
-        "2||cutterbase-cli: The search term 'shape:cube' is not understood: use words, or d:, "
-        "r:, cr:, no: with a number or a range (8-12), shape:ball|flat|bull, fedrix:yes|no, "
-        "problem:yes|no.\n");
-
-    // One number on two cutters: warnings alone leave the exit code 0.
-    const std::string shared =
-        lib + "/Mills/ball.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the " +
-        "number of 'bull.wkz', a tool of other geometry.\n" + lib +
-        "/bull.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the number of " +
-        "'Mills/ball.wkz', a tool of other geometry.\n";
-    EXPECT_EQ(outcome({"vet"}), "0|" + shared + "|");
-    install.root.write("lib/zero.wkz", "D : &TP_CDIAM=0");
-    EXPECT_EQ(outcome({"vet", lib}), "1|" + shared + lib +
-                                         "/zero.wkz\tno-size\terror\tThe tool has no size: "
-                                         "neither TP_BRAD nor TP_CDIAM is above 0.\n|");
-    for (const std::string line : {"vet L/zero.wkz", "find --dir L/none x", "vet L L", "find"}) {
-        EXPECT_EQ(run_cli(words(std::regex_replace(line, std::regex("L"), lib))).exit_code, 2);
-    }
 }
 
 TEST_F(Installed, ExchangeCommandsExitStatusTellsLossSkipAndBadInputApart) {

@@ -39,7 +39,7 @@ struct DemoInstallation : ::testing::Test {
     }
 };
 
-TEST_F(DemoInstallation, StartsOnItsLibraryForAConsistentTool) {
+TEST_F(DemoInstallation, StartsOnItsLibraryForAConsistentToolAndCoversWhatTheProgramReads) {
     EXPECT_NE(
         run_cli({"startup"}).out.find("\ntool_directory\t" + tools_ + "\nfedrix_enabled\t1\n"),
         std::string::npos);
@@ -53,10 +53,8 @@ TEST_F(DemoInstallation, StartsOnItsLibraryForAConsistentTool) {
     EXPECT_EQ(read_file(root_.file("reground.out")),
               "!EDIT_LEVEL=4 &TP_CDESC=Bull nose D10 R2 reground &TP_BRAD=4.950 &TP_CRAD=1.800 "
               "&TP_FRCUT=1000.000 &TP_CPPNUM=8 &TP_INDEX82=.\\Bullnose\\D10_R2_reground.wkz ");
-}
 
-// Every tool and Fedrix file reads; every cutter shape and size form is there.
-TEST_F(DemoInstallation, TheLibraryAndTheTextsCoverWhatTheProgramReads) {
+    // Every tool and Fedrix file reads; every cutter shape and size form is there.
     const std::string tree = run_cli({"tree"}).out;
     std::map<std::string, int> images;
     std::string rows, parameters;
