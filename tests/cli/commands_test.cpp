@@ -34,11 +34,6 @@ std::string outcome(const Arguments& arguments, const CliOptions& options = {}) 
     return std::to_string(result.exit_code) + "|" + result.out + "|" + result.err;
 }
 
-Arguments words(const std::string& line) {
-    std::istringstream in(line);
-    return {std::istream_iterator<std::string>(in), {}};
-}
-
 using Installed = CatalogueTest;
 
 TEST_F(Installed, EnvAndExpandPrintOneLinePerArgument) {
@@ -79,36 +74,6 @@ TEST_F(Installed, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     EXPECT_EQ(outcome({"message", "TEST", "WARN"}), "1||cutterbase-cli: message catalogue '" +
                                                         texte("TalmorError.fra") + "' not found\n");
     EXPECT_EQ(run_cli({"message", "TEST"}).exit_code, 2);
-}
-
-TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
-    testsupport::TempDir dir;
-    // Two logicals, a character, a short, an int, a real, a double and a text, little-endian.
-    const std::string data(
-        "\1\0\t\xF9\xFF\x40\xE2\1\0\x33\x33\xCB\x41\x9A\x99\x99\x99\x99\x99\xB9\x3F\5a\\b\nc", 27);
-    const std::string bytes =
-        recordtest::file(false, 2,
-                         recordtest::record(false, 1, "002L 001C 001W 001I 001R 001D 001S ", data) +
-                             recordtest::record(false, 2, "", ""));
-    const std::string first =
-        "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4"
-        "\tD:0.1\tS:a\\\\b\\nc\n";
-    // Without formats each record is listed as its bytes.
-    std::string plain = recordtest::file(false, 1, std::string("\x1B\0\1\0", 4) + data);
-    plain[155] = '\0';
-    EXPECT_NE(run_cli({"records", dir.write("plain.rec", plain)})
-                  .out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"),
-              std::string::npos);
-    // The second record's header cut off: the first one is listed before the failure.
-    const std::string cut = outcome({"records", dir.write("cut.inf", bytes.substr(0, 229))});
-    EXPECT_TRUE(cut.starts_with("1|") && cut.find(first + "error\t-25\n|") != cut.npos) << cut;
-    const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
-    const std::string negative = dir.write("negative.inf", recordtest::file(false, -1, one));
-    EXPECT_EQ(outcome({"records", negative}),
-              "1|header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
-              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n|cutterbase-cli: " +
-                  negative + ": damaged record file (status -25)\n");
-    EXPECT_EQ(run_cli({"records"}).exit_code, 2);
 }
 
 // tree: IMAGE, TEXT, PATH indented by level; list: IMAGE, eleven columns, SHAPE.
@@ -184,14 +149,43 @@ TEST(LibraryCommands, TreeListFindAndVetPrintTheLibraryWithoutAWorkzone) {
          {"1!tree L/t.wkz", "1!tree", "1!list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
           "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x",
           "2!vet V/zero.wkz", "2!find --dir V/none x", "2 vet V V", "2 find"}) {
-        const auto result = run_cli(words(std::regex_replace(
-            std::regex_replace(line + 2, std::regex("L"), lib), std::regex("V"), vet)));
+        std::istringstream in(std::regex_replace(std::regex_replace(line + 2, std::regex("L"), lib),
+                                                 std::regex("V"), vet));
+        const auto result = run_cli(Arguments(std::istream_iterator<std::string>(in), {}));
         EXPECT_EQ(result.exit_code, line[0] - '0') << line;
         EXPECT_EQ(result.err.find("not a") != std::string::npos, line[1] == '!') << result.err;
     }
 }
 
-TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
+TEST(RecordsCommandAndLimits, RecordsListedOneALineAFullOutputAndTooLittleMemoryFail) {
+    testsupport::TempDir dir;
+    // Two logicals, a character, a short, an int, a real, a double and a text, little-endian.
+    const std::string data(
+        "\1\0\t\xF9\xFF\x40\xE2\1\0\x33\x33\xCB\x41\x9A\x99\x99\x99\x99\x99\xB9\x3F\5a\\b\nc", 27);
+    const std::string bytes =
+        recordtest::file(false, 2,
+                         recordtest::record(false, 1, "002L 001C 001W 001I 001R 001D 001S ", data) +
+                             recordtest::record(false, 2, "", ""));
+    const std::string first =
+        "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4"
+        "\tD:0.1\tS:a\\\\b\\nc\n";
+    // Without formats each record is listed as its bytes.
+    std::string plain = recordtest::file(false, 1, std::string("\x1B\0\1\0", 4) + data);
+    plain[155] = '\0';
+    EXPECT_NE(run_cli({"records", dir.write("plain.rec", plain)})
+                  .out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"),
+              std::string::npos);
+    // The second record's header cut off: the first one is listed before the failure.
+    const std::string cut = outcome({"records", dir.write("cut.inf", bytes.substr(0, 229))});
+    EXPECT_TRUE(cut.starts_with("1|") && cut.find(first + "error\t-25\n|") != cut.npos) << cut;
+    const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
+    const std::string negative = dir.write("negative.inf", recordtest::file(false, -1, one));
+    EXPECT_EQ(outcome({"records", negative}),
+              "1|header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
+              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n|cutterbase-cli: " +
+                  negative + ": damaged record file (status -25)\n");
+    EXPECT_EQ(run_cli({"records"}).exit_code, 2);
+
     // More than one buffer of output fails in the middle, a short listing only at the end.
     Arguments long_listing = {"expand"};
     long_listing.insert(long_listing.end(), 300, std::string(40, 'x'));
@@ -207,7 +201,6 @@ TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer cannot run under an address space limit";
 #endif
-    testsupport::TempDir dir;
     CliOptions limited;
     limited.address_space = std::size_t{96} << 20;
     // Sparse files: a gigabyte of zeros that takes no room on the disk.
@@ -217,14 +210,14 @@ TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
         EXPECT_EQ(outcome({command, path}, limited), "1||cutterbase-cli: out of memory\n") << name;
     }
 
-    const std::string one =
+    const std::string seven =
         recordtest::record(false, 7, "002I 001S ", std::string(8, '\0') + "\4text");
-    std::string bytes;
+    std::string many;
     const int count = 600000;
     for (int i = 0; i < count; ++i) {
-        bytes += one;
+        many += seven;
     }
-    const std::string path = dir.write("big.inf", recordtest::file(false, count, bytes));
+    const std::string path = dir.write("big.inf", recordtest::file(false, count, many));
     limited.address_space = std::size_t{24} << 20;
     const auto result = run_cli({"records", path}, limited);
     EXPECT_EQ(result.exit_code, 0) << result.err;
@@ -358,8 +351,7 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
     ::setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(status, 1);
 
-    // A tool file beyond the longest absolute path is read as show reads it: 22 levels of 200
-    // characters; apply runs halfway down: the absolute path is too long.
+    // Beyond the longest absolute path, read as show reads it: 22 levels of 200 characters.
     const std::string level(200, 'd');
     std::string deep = level;
     std::string make = "bash -c 'cd \"" + library.path() + "\"";
@@ -416,10 +408,8 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     const std::string ncs = library.write(
         "t.ncs",
         "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=n");
-    EXPECT_TRUE(
-        run_cli({"fedrix", ncs})
-            .out.starts_with(
-                "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\tn\n"));
+    EXPECT_EQ(run_cli({"fedrix", ncs}).out.substr(0, 73),
+              "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\tn\n");
 }
 
 TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLineHelpAndVersionNeedNothing) {
@@ -463,33 +453,30 @@ TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLineHelpAndVersion
 
 TEST_F(Installed, ExchangeCommandsExitStatusTellsLossSkipAndBadInputApart) {
     env_.set("KVXLANG", "ang");
-    testsupport::TempDir& root = temp_;
-    root.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
-    root.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
-    const std::string lib = root.file("lib"), into = root.mkdir("into");
+    temp_.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
+    temp_.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
+    const std::string lib = temp_.file("lib"), into = temp_.mkdir("into");
     EXPECT_EQ(outcome({"export", lib, "--format", "tbl"}), "0|T1 P1 Z0 D6.000 ;a.wkz\n|");
     // Subfolders come first, as in the tree.
     EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "tbl", "--inch"}),
               "1|T2 P2 Z0 D0.0000 ;sub/b.wkz\nT1 P1 Z0 D0.2362 ;a.wkz\n"
               "|sub/b.wkz\tTP_CDIAM\tno diameter or body radius: D0\n"
               "sub/b.wkz\tTP_TOL\tnot carried by the format: 0.010\n");
-    const std::string csv = root.file("all.csv");
+    const std::string csv = temp_.file("all.csv");
     EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "csv", "-o", csv}), "0||");
     EXPECT_EQ(outcome({"import", csv, "--into", into, "--dry-run"}),
               "0|would write\t" + into + "/sub/b.wkz\nwould write\t" + into +
                   "/a.wkz\nsummary\t2 written\t0 overwritten\t0 skipped\t0 failed\tdry run\n|");
-    // The exchange's own tests compare the skip report; here the exit status tells it apart.
     EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 0);
     EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 1);
 
-    const std::string bad = root.write("bad.csv", "path,A\r\nx,\"open\r\n");
-    const std::string text = root.write("tools.txt", "T1 D3\n");
-    const std::string none = root.file("none");
+    const std::string text = temp_.write("tools.txt", "T1 D3\n");
+    const std::string none = temp_.file("none");
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"import", none + ".csv", "--into", into}, "cannot read '" + none + ".csv'\n"},
         {{"import", text, "--into", into},
          "cannot tell the format of '" + text + "': give --format\n"},
-        {{"import", bad, "--into", none}, "not a directory: '" + none + "'\n"},
+        {{"import", csv, "--into", none}, "not a directory: '" + none + "'\n"},
         {{"export", none, "--format", "csv"}, "not a directory: '" + none + "'\n"},
     };
     for (const auto& [arguments, err] : refused) {
