@@ -102,6 +102,8 @@ TEST(LibraryCommands, TreeListFindAndVetPrintTheLibraryWithoutAWorkzone) {
         "3\tf\\tl.wkz\t3\t5.000\t\t\t\t\t\t\t\ta\\tb\t5\n";
     install.env.set("KVX_CUTTER_DIR", lib);
     EXPECT_EQ(outcome({"list", mills}), "0|1\t..\t\t\t\t\t\t\t\t\t\t\t\n" + rows + "|");
+    install.env.set("KVX_CUTTER_DIR", mills);
+    EXPECT_EQ(run_cli({"list", mills}).out, rows);
     // The program's own tree; Fedrix images only when on; --sort clicks in order; diameters.
     install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "0");
     EXPECT_EQ(run_cli({"tree"}).out, std::regex_replace(tree, std::regex("  4\t"), "  3\t"));
@@ -111,7 +113,6 @@ TEST(LibraryCommands, TreeListFindAndVetPrintTheLibraryWithoutAWorkzone) {
               "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
               "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
 
-    // find and vet over a library of their own.
     const std::string vet = install.path("vet");
     install.root.write(
         "vet/Mills/ball.wkz",
