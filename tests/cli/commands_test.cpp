@@ -55,7 +55,7 @@ TEST_F(Installed, EnvAndExpandPrintOneLinePerArgument) {
               "255||The environment variable 'KVXHOME' is not defined\n");
 }
 
-TEST_F(Installed, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
+TEST_F(Installed, MessagePrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     env_.set("KVXLANG", "ALL");
     EXPECT_EQ(outcome({"message", "GENERAL", "NOPE"}),
               "0|16\tFehler\tDie Meldungseintrag\\n\\n\\t[GENERAL]\\n\\tNOPE = ???\\n\\nkonnte "
@@ -352,7 +352,7 @@ TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysW
     ::setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(status, 1);
 
-    // Beyond the longest absolute path, read as show reads it: 22 levels of 200 characters.
+    // Apply run halfway down 22 levels of 200 characters: the absolute path is too long.
     const std::string level(200, 'd');
     std::string deep = level;
     std::string make = "bash -c 'cd \"" + library.path() + "\"";
