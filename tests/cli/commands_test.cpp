@@ -34,17 +34,12 @@ std::string outcome(const Arguments& arguments, const CliOptions& options = {}) 
     return std::to_string(result.exit_code) + "|" + result.out + "|" + result.err;
 }
 
-Arguments words(const std::string& line) {
-    std::istringstream in(line);
-    return {std::istream_iterator<std::string>(in), {}};
-}
+using Installed = CatalogueTest;
 
-TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
-    testsupport::TempDir root;
-    testsupport::ScopedEnv env;
-    env.set("KVXNULL", std::nullopt).set("KVXTMP", std::nullopt).set("ENVPATH", std::nullopt);
-    root.write("home/config/environ.cfg", "[var]\n[path]\nENV = $KVXHOME/config\nDOC = /d//x\n");
-    env.set("KVXHOME", root.file("home")).set("CB_CLI_SET", "set").set("CB_CLI_NONE", std::nullopt);
+TEST_F(Installed, EnvAndExpandPrintOneLinePerArgument) {
+    env_.set("KVXNULL", std::nullopt).set("KVXTMP", std::nullopt).set("ENVPATH", std::nullopt);
+    temp_.write("home/config/environ.cfg", "[var]\n[path]\nENV = $KVXHOME/config\nDOC = /d//x\n");
+    env_.set("CB_CLI_SET", "set").set("CB_CLI_NONE", std::nullopt);
     // The expansion buffer holds 384 characters, its terminator included.
     const std::string fits(383, 'b'), over(385, 'a');
     EXPECT_EQ(
@@ -55,14 +50,12 @@ TEST(EnvCommands, EnvAndExpandPrintOneLinePerArgument) {
     EXPECT_EQ(outcome({"env", "--origin", "CB_CLI_SET", "PC", "CB_CLI_NONE"}),
               "1|CB_CLI_SET\tset\tfrom environment\nPC\t1\tset by program\nCB_CLI_NONE\t\n|");
     EXPECT_EQ(run_cli({"env", "CB_CLI_SET"}).out, "CB_CLI_SET\tset\n");
-    env.set("KVXHOME", std::nullopt);
+    env_.set("KVXHOME", std::nullopt);
     EXPECT_EQ(outcome({"env", "CB_CLI_NONE"}),
               "255||The environment variable 'KVXHOME' is not defined\n");
 }
 
-using MessageCommand = CatalogueTest;
-
-TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
+TEST_F(Installed, MessagePrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     env_.set("KVXLANG", "ALL");
     EXPECT_EQ(outcome({"message", "GENERAL", "NOPE"}),
               "0|16\tFehler\tDie Meldungseintrag\\n\\n\\t[GENERAL]\\n\\tNOPE = ???\\n\\nkonnte "
@@ -83,38 +76,8 @@ TEST_F(MessageCommand, PrintsIconCategoryAndEscapedTextOfEveryMessageShown) {
     EXPECT_EQ(run_cli({"message", "TEST"}).exit_code, 2);
 }
 
-TEST(RecordsCommand, ListsTheHeaderAndOneRecordALineOrFails) {
-    testsupport::TempDir dir;
-    // Two logicals, a character, a short, an int, a real, a double and a text, little-endian.
-    const std::string data(
-        "\1\0\t\xF9\xFF\x40\xE2\1\0\x33\x33\xCB\x41\x9A\x99\x99\x99\x99\x99\xB9\x3F\5a\\b\nc", 27);
-    const std::string bytes =
-        recordtest::file(false, 2,
-                         recordtest::record(false, 1, "002L 001C 001W 001I 001R 001D 001S ", data) +
-                             recordtest::record(false, 2, "", ""));
-    const std::string first =
-        "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4"
-        "\tD:0.1\tS:a\\\\b\\nc\n";
-    // Without formats each record is listed as its bytes.
-    std::string plain = recordtest::file(false, 1, std::string("\x1B\0\1\0", 4) + data);
-    plain[155] = '\0';
-    EXPECT_NE(run_cli({"records", dir.write("plain.rec", plain)})
-                  .out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"),
-              std::string::npos);
-    // The second record's header cut off: the first one is listed before the failure.
-    const std::string cut = outcome({"records", dir.write("cut.inf", bytes.substr(0, 229))});
-    EXPECT_TRUE(cut.starts_with("1|") && cut.find(first + "error\t-25\n|") != cut.npos) << cut;
-    const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
-    const std::string negative = dir.write("negative.inf", recordtest::file(false, -1, one));
-    EXPECT_EQ(outcome({"records", negative}),
-              "1|header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
-              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n|cutterbase-cli: " +
-                  negative + ": damaged record file (status -25)\n");
-    EXPECT_EQ(run_cli({"records"}).exit_code, 2);
-}
-
 // tree: IMAGE, TEXT, PATH indented by level; list: IMAGE, eleven columns, SHAPE.
-TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
+TEST(LibraryCommands, TreeListFindAndVetPrintTheLibraryWithoutAWorkzone) {
     apptest::Installation install;
     const std::string lib = install.path("lib");
     const std::string mills = lib + "/Mills";
@@ -149,18 +112,81 @@ TEST(TreeAndListCommands, PrintTheLibraryWithoutAWorkzone) {
               "3\tbull.wkz\t\t8.000\t1.000\t0.200\t\t\t\t\t\t\t7\n"
               "3\tf\\tl.wkz\t3\t10.000\t\t\t\t\t\t\t\ta\\tb\t5\n"
               "3\tball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\t\t6\n");
+
+    const std::string vet = install.path("vet");
+    install.root.write(
+        "vet/Mills/ball.wkz",
+        "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12\r\nX : &TP_COMMENT=a\tb");
+    install.root.write("vet/Mills/ball.ncs", "[T.A.L.M.O.R.]\nFedrix=Fedrix Tool Information\n");
+    install.root.write("vet/bull.wkz", "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nN : &TP_CPPNUM=12");
+    install.env.set("KVX_CUTTER_DIR", vet).set("KVX_FEDRIX", "1");
+    EXPECT_EQ(outcome({"find", "--dir", vet + "/Mills", "d:6", "BALL"}),
+              "0|4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n|");
+    EXPECT_EQ(outcome({"find", "--diameter", "no:12"}),
+              "0|4\tMills/ball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n"
+              "3\tbull.wkz\t12\t8.000\t1.000\t\t\t\t\t\t\t\t7\n|");
+    EXPECT_EQ(outcome({"find", "nothing"}), "0||");
+    EXPECT_EQ(
+        outcome({"find", "--dir", vet, "cr:1", "shape:cube"}),
+        "2||cutterbase-cli: The search term 'shape:cube' is not understood: use words, or d:, "
+        "r:, cr:, no: with a number or a range (8-12), shape:ball|flat|bull, fedrix:yes|no, "
+        "problem:yes|no.\n");
+
+    // One number on two cutters: warnings alone leave the exit code 0.
+    const std::string shared =
+        vet + "/Mills/ball.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the " +
+        "number of 'bull.wkz', a tool of other geometry.\n" + vet +
+        "/bull.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the number of " +
+        "'Mills/ball.wkz', a tool of other geometry.\n";
+    EXPECT_EQ(outcome({"vet"}), "0|" + shared + "|");
+    install.root.write("vet/zero.wkz", "D : &TP_CDIAM=0");
+    EXPECT_EQ(outcome({"vet", vet}), "1|" + shared + vet +
+                                         "/zero.wkz\tno-size\terror\tThe tool has no size: "
+                                         "neither TP_BRAD nor TP_CDIAM is above 0.\n|");
     install.env.set("KVX_CUTTER_DIR", install.path("none"));
-    // The exit status, then the command line; "L" stands for the library.
+    // The exit status, "!" where the error names what is not a directory, the command line;
+    // "L" and "V" stand for the libraries.
     for (const char* line :
-         {"1 tree L/t.wkz", "1 tree", "1 list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
-          "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x"}) {
-        const auto result = run_cli(words(std::regex_replace(line + 2, std::regex("L"), lib)));
+         {"1!tree L/t.wkz", "1!tree", "1!list L/t.wkz", "2 tree L L", "2 list", "2 list L L",
+          "2 list L --sort", "2 list L --sort 11", "2 list L --sort -1", "2 list L --sort 1x",
+          "2!vet V/zero.wkz", "2!find --dir V/none x", "2 vet V V", "2 find"}) {
+        std::istringstream in(std::regex_replace(std::regex_replace(line + 2, std::regex("L"), lib),
+                                                 std::regex("V"), vet));
+        const auto result = run_cli(Arguments(std::istream_iterator<std::string>(in), {}));
         EXPECT_EQ(result.exit_code, line[0] - '0') << line;
-        EXPECT_EQ(result.err.find("not a") != std::string::npos, line[0] == '1') << result.err;
+        EXPECT_EQ(result.err.find("not a") != std::string::npos, line[1] == '!') << result.err;
     }
 }
 
-TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
+TEST(RecordsCommandAndLimits, RecordsListedOneALineAFullOutputAndTooLittleMemoryFail) {
+    testsupport::TempDir dir;
+    // Two logicals, a character, a short, an int, a real, a double and a text, little-endian.
+    const std::string data(
+        "\1\0\t\xF9\xFF\x40\xE2\1\0\x33\x33\xCB\x41\x9A\x99\x99\x99\x99\x99\xB9\x3F\5a\\b\nc", 27);
+    const std::string bytes =
+        recordtest::file(false, 2,
+                         recordtest::record(false, 1, "002L 001C 001W 001I 001R 001D 001S ", data) +
+                             recordtest::record(false, 2, "", ""));
+    const std::string first =
+        "record\t1\tkey=1\tlength=63\tL:1\tL:0\tC:\\t\tW:-7\tI:123456\tR:25.4"
+        "\tD:0.1\tS:a\\\\b\\nc\n";
+    // Without formats each record is listed as its bytes.
+    std::string plain = recordtest::file(false, 1, std::string("\x1B\0\1\0", 4) + data);
+    plain[155] = '\0';
+    EXPECT_NE(run_cli({"records", dir.write("plain.rec", plain)})
+                  .out.find("\nrecord\t1\tkey=1\tlength=27\tbytes:0100"),
+              std::string::npos);
+    // The second record's header cut off: the first one is listed before the failure.
+    const std::string cut = outcome({"records", dir.write("cut.inf", bytes.substr(0, 229))});
+    EXPECT_TRUE(cut.starts_with("1|") && cut.find(first + "error\t-25\n|") != cut.npos) << cut;
+    const std::string one = recordtest::record(false, 1, "001I ", std::string(4, '\1'));
+    const std::string negative = dir.write("negative.inf", recordtest::file(false, -1, one));
+    EXPECT_EQ(outcome({"records", negative}),
+              "1|header\torder=native\ttag=crafted\trecords=-1\tfirst=160\tend=174\tformatted=1"
+              "\tword4=-1\tword20=0\tflags=1,1,1\nerror\t-25\n|cutterbase-cli: " +
+                  negative + ": damaged record file (status -25)\n");
+    EXPECT_EQ(run_cli({"records"}).exit_code, 2);
+
     // More than one buffer of output fails in the middle, a short listing only at the end.
     Arguments long_listing = {"expand"};
     long_listing.insert(long_listing.end(), 300, std::string(40, 'x'));
@@ -176,7 +202,6 @@ TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer cannot run under an address space limit";
 #endif
-    testsupport::TempDir dir;
     CliOptions limited;
     limited.address_space = std::size_t{96} << 20;
     // Sparse files: a gigabyte of zeros that takes no room on the disk.
@@ -186,20 +211,19 @@ TEST(CliLimits, AFullOutputAndTooLittleMemoryFailTheCommand) {
         EXPECT_EQ(outcome({command, path}, limited), "1||cutterbase-cli: out of memory\n") << name;
     }
 
-    const std::string one =
+    const std::string seven =
         recordtest::record(false, 7, "002I 001S ", std::string(8, '\0') + "\4text");
-    std::string bytes;
+    std::string many;
     const int count = 600000;
     for (int i = 0; i < count; ++i) {
-        bytes += one;
+        many += seven;
     }
-    const std::string path = dir.write("big.inf", recordtest::file(false, count, bytes));
+    const std::string path = dir.write("big.inf", recordtest::file(false, count, many));
     limited.address_space = std::size_t{24} << 20;
     const auto result = run_cli({"records", path}, limited);
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), count + 1);
-    const std::string last = "record\t600000\tkey=7\tlength=24\tI:0\tI:0\tS:text\n";
-    EXPECT_EQ(result.out.substr(result.out.size() - last.size()), last);
+    EXPECT_TRUE(result.out.ends_with("\nrecord\t600000\tkey=7\tlength=24\tI:0\tI:0\tS:text\n"));
 }
 
 struct ToolAgainstWorkzone : WorkzoneTest {
@@ -220,13 +244,11 @@ struct ToolAgainstWorkzone : WorkzoneTest {
     }
 };
 
-TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
+TEST_F(ToolAgainstWorkzone, RefusalsAndAnUnreadableToolpathSayWhatWentWrong) {
     const std::string fifo = library.file("fifo.wkz"), zero = library.file("zero.wkz");
-    const std::string ncs = library.file("fifo.ncs");
     const std::string bad = library.write("bad.ncs", "[T.A.L.M.O.R.]\r\nFedrix=Other\r\n");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", zero.c_str()), 0);
-    ASSERT_EQ(::mkfifo(ncs.c_str(), 0600), 0);
     const std::string usage = "2||usage: cutterbase-cli toolpath [--tp N] [NAME[.SUFFIX]...]\n";
     const std::string line_break = "1||cutterbase-cli: the tool path holds a line break: '";
     const std::pair<Arguments, std::string> cases[] = {
@@ -240,88 +262,19 @@ TEST_F(ToolAgainstWorkzone, RefusalsSayWhatWentWrong) {
          line_break + library.file("bull\\r/d10r2.wkz") + "'\n"},
         // FIFOs and devices are never opened as tool, Fedrix or record files.
         {{"show", fifo}, "1||cutterbase-cli: cannot read '" + fifo + "'\n"},
-        {{"show", zero}, "1||cutterbase-cli: cannot read '" + zero + "'\n"},
         {{"check", fifo}, "2||cutterbase-cli: cannot read '" + fifo + "'\n"},
         {{"apply", zero, "-o", out}, "1||cutterbase-cli: cannot read '" + zero + "'\n"},
-        {{"fedrix", ncs}, "1||cutterbase-cli: cannot read '" + ncs + "'\n"},
-        {{"records", ncs},
-         "1||cutterbase-cli: " + ncs + ": cannot open record file (status -21)\n"},
+        {{"fedrix", fifo}, "1||cutterbase-cli: cannot read '" + fifo + "'\n"},
+        {{"records", fifo},
+         "1||cutterbase-cli: " + fifo + ": cannot open record file (status -21)\n"},
         {{"fedrix", bad}, "1||'" + bad + "' ist nicht eine 'Fedrix Tool' Ini-Datei!\n"},
     };
     for (const auto& [arguments, expected] : cases) {
         EXPECT_EQ(outcome(arguments), expected) << arguments[0] << " " << arguments.back();
     }
     EXPECT_FALSE(platform::exists(out));
-}
 
-TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysWhatWentWrong) {
-    const std::string tool_file = tool("bull/d10r2.wkz");
-    const std::string name = library.path().substr(library.path().rfind('/') + 1);
-    // KVX_CUTTER_DIR, working directory, tool argument: the toolpath's own tool, no reference
-    const std::tuple<std::string, std::string, std::string> relative[] = {
-        {library.path(), zone_.path(), "../" + name + "/bull/d10r2.wkz"},
-        {name, library.path() + "/..", library.file("bull/d10r2.wkz")},
-    };
-    for (const auto& [directory, working, given] : relative) {
-        env_.set("KVX_CUTTER_DIR", directory);
-        EXPECT_EQ(outcome({"apply", given, "-o", out}, working), "0||") << directory;
-        EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ") << directory << " " << given;
-    }
-    // Another tool of the library: its reference is sent along, to cutter.out by default.
-    env_.set("KVX_CUTTER_DIR", library.path());
-    tool("flat/R&D.wkz", "2.000");
-    EXPECT_EQ(run_cli({"apply", library.file("flat/R&D.wkz")}, zone_.path()).exit_code, 0);
-    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\R\\&D.wkz ");
-
-    env_.set("KVX_CUTTER_DIR", zone_.file("none"));
-    EXPECT_EQ(outcome({"apply", "bull/d10r2.wkz", "-o", out}, library.path()),
-              "0||cutterbase-cli: KVX_CUTTER_DIR names no tool directory; the current directory '" +
-                  library.path() + "' is taken as the tool library\n");
-
-    env_.set("KVX_CUTTER_DIR", library.path());
-    const std::string missing = zone_.file("no/cutter.out");
-    const std::string english = "The change file\n\n\t'" + missing + "'\n\ncould not be written!";
-    const std::string german =
-        "Die \xC4nderungsdatei\n\n\t'" + missing + "'\n\nkonnte nicht geschrieben werden!";
-    for (const std::string language : {"ang", "all", "fra"}) {
-        env_.set("KVXLANG", language);
-        EXPECT_EQ(outcome({"apply", tool_file, "-o", missing}),
-                  "1||" + (language == "all" ? german : english) + "\n")
-            << language;
-    }
-
-    // Beyond the file-size limit the write fails instead of ending the program.
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const struct rlimit small = {30, saved.rlim_max};
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int status = run_cli({"apply", library.file("flat/R&D.wkz"), "-o", out}).exit_code;
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(status, 1);
-}
-
-TEST_F(ToolAgainstWorkzone, AToolFileBeyondTheLongestAbsolutePathIsReadAsShowReadsIt) {
-    // 22 levels of 200 characters; apply runs halfway down: the absolute path is too long.
-    const std::string level(200, 'd');
-    std::string deep = level;
-    std::string make = "bash -c 'cd \"" + library.path() + "\"";
-    for (int i = 0; i < 22; ++i) {
-        deep += i ? "/" + level : "";
-        make += " && mkdir " + level + " && cd -P " + level;
-    }
-    EXPECT_EQ(std::system((make + " && printf \"C :   &TP_CRAD=2.500\\r\\n\" > t.wkz'").c_str()),
-              0);
-    const std::string working = library.file(deep.substr(0, 11 * 201 - 1));
-    const std::string relative = deep.substr(11 * 201) + "/t.wkz";
-    EXPECT_GT(working.size() + relative.size(), static_cast<std::size_t>(PATH_MAX));
-    EXPECT_EQ(outcome({"apply", relative, "-o", out}, working), "0||");
-    std::string reference = ".\\" + deep + "/t.wkz";
-    std::replace(reference.begin(), reference.end(), '/', '\\');
-    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 &TP_INDEX82=" + reference + " ");
-    EXPECT_EQ(std::system(("rm -rf '" + library.file(level) + "'").c_str()), 0);
-}
-
-TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWithIt) {
+    // An unreadable toolpath fails every command that compares with it.
     const std::string tool_file = tool("bull/d10r2.wkz");
     const Arguments commands[] = {{"toolpath"},
                                   {"toolpath", "UNIT", "TP_CDIAM"},
@@ -352,6 +305,71 @@ TEST_F(ToolAgainstWorkzone, AnUnreadableToolpathFailsEveryCommandThatComparesWit
     ASSERT_EQ(::truncate(zone_.file("outil.par").c_str(), std::int64_t{4} << 30), 0);
     EXPECT_EQ(outcome({"toolpath", "TP_ZSTEPTYPE", "TP_BRAD"}),
               "0|TP_ZSTEPTYPE\tchar\t0\tTP_ZSTEPTYPE-2\nTP_BRAD\tdist\t0\t5.00000\n|");
+}
+
+TEST_F(ToolAgainstWorkzone, ApplyFormsTheReferenceFromTheWorkingDirectoryOrSaysWhatWentWrong) {
+    const std::string tool_file = tool("bull/d10r2.wkz");
+    const std::string name = library.path().substr(library.path().rfind('/') + 1);
+    // KVX_CUTTER_DIR, working directory, tool argument: the toolpath's own tool, no reference
+    const std::tuple<std::string, std::string, std::string> relative[] = {
+        {library.path(), zone_.path(), "../" + name + "/bull/d10r2.wkz"},
+        {name, library.path() + "/..", library.file("bull/d10r2.wkz")},
+    };
+    for (const auto& [directory, working, given] : relative) {
+        env_.set("KVX_CUTTER_DIR", directory);
+        EXPECT_EQ(outcome({"apply", given, "-o", out}, working), "0||") << directory;
+        EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 ") << directory << " " << given;
+    }
+    // Another tool of the library: its reference is sent along, to cutter.out by default.
+    env_.set("KVX_CUTTER_DIR", library.path());
+    tool("flat/R&D.wkz", "2.000");
+    EXPECT_EQ(run_cli({"apply", library.file("flat/R&D.wkz")}, zone_.path()).exit_code, 0);
+    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=2 &TP_INDEX82=.\\flat\\R\\&D.wkz ");
+
+    env_.set("KVX_CUTTER_DIR", zone_.file("none"));
+    EXPECT_EQ(outcome({"apply", "bull/d10r2.wkz", "-o", out}, library.path()),
+              "0||cutterbase-cli: KVX_CUTTER_DIR names no tool directory; the current directory '" +
+                  library.path() + "' is taken as the tool library\n");
+
+    env_.set("KVX_CUTTER_DIR", library.path());
+    const std::string missing = zone_.file("no/cutter.out");
+    for (const std::string language : {"ang", "all", "fra"}) {
+        env_.set("KVXLANG", language);
+        EXPECT_EQ(outcome({"apply", tool_file, "-o", missing}),
+                  language == "all"
+                      ? "1||Die \xC4nderungsdatei\n\n\t'" + missing +
+                            "'\n\nkonnte nicht geschrieben werden!\n"
+                      : "1||The change file\n\n\t'" + missing + "'\n\ncould not be written!\n")
+            << language;
+    }
+
+    // Beyond the file-size limit the write fails instead of ending the program.
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const struct rlimit small = {30, saved.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int status = run_cli({"apply", library.file("flat/R&D.wkz"), "-o", out}).exit_code;
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(status, 1);
+
+    // Apply run halfway down 22 levels of 200 characters: the absolute path is too long.
+    const std::string level(200, 'd');
+    std::string deep = level;
+    std::string make = "bash -c 'cd \"" + library.path() + "\"";
+    for (int i = 0; i < 22; ++i) {
+        deep += i ? "/" + level : "";
+        make += " && mkdir " + level + " && cd -P " + level;
+    }
+    EXPECT_EQ(std::system((make + " && printf \"C :   &TP_CRAD=2.500\\r\\n\" > t.wkz'").c_str()),
+              0);
+    const std::string working = library.file(deep.substr(0, 11 * 201 - 1));
+    const std::string below = deep.substr(11 * 201) + "/t.wkz";
+    EXPECT_GT(working.size() + below.size(), static_cast<std::size_t>(PATH_MAX));
+    EXPECT_EQ(outcome({"apply", below, "-o", out}, working), "0||");
+    std::string reference = ".\\" + deep + "/t.wkz";
+    std::replace(reference.begin(), reference.end(), '/', '\\');
+    EXPECT_EQ(read_file(out), "!EDIT_LEVEL=4 &TP_CRAD=2.500 &TP_INDEX82=" + reference + " ");
+    EXPECT_EQ(std::system(("rm -rf '" + library.file(level) + "'").c_str()), 0);
 }
 
 TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
@@ -388,17 +406,14 @@ TEST_F(ToolAgainstWorkzone, ListingsOfFieldsWithTabsAndLineBreaks) {
     EXPECT_TRUE(
         listing.ends_with("\n23\tTP_TYPE\tPencil three\n24\tTP_INDEX82\t.\\bull\\d10r2.wkz\n"));
     EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 24);
-    const std::string fedrix =
-        run_cli({"fedrix", library.write("t.ncs",
-                                         "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n"
-                                         "[ADVANCED]\r\nNumber Of Teeth=4\r\n")})
-            .out;
-    EXPECT_TRUE(fedrix.starts_with(
-        "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\ty\n"));
-    EXPECT_NE(fedrix.find("ADVANCED\tNumber Of Teeth\t4\n"), std::string::npos);
+    const std::string ncs = library.write(
+        "t.ncs",
+        "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nOptimize Feed Rates=n");
+    EXPECT_EQ(run_cli({"fedrix", ncs}).out.substr(0, 73),
+              "T.A.L.M.O.R.\tFedrix\tFedrix Tool Information\nBASICS\tOptimize Feed Rates\tn\n");
 }
 
-TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
+TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLineHelpAndVersionNeedNothing) {
     apptest::Installation install;
     const auto path = [&](const std::string& relative) { return install.path(relative); };
     install.root.mkdir("zone");
@@ -425,95 +440,44 @@ TEST(StartupCommand, PrintsTheConfigurationAndEachMessageOnOneLine) {
               "1|output_file\tcutter.out\ntoolpath_number\t0\n|CUTTERBASE/"
               "CUTBASE_TPNUM_UNKNOWN\ttpnum word\n"
               "LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE\tno\\nzone\n");
-}
 
-TEST(Cli, HelpAndVersionNeedNothingAndUnknownOptionsShowTheUsage) {
-    testsupport::ScopedEnv env;
-    env.set("KVXHOME", std::nullopt);
+    // Help and version need nothing; an unknown option shows the usage.
+    install.env.set("KVXHOME", std::nullopt);
     const auto help = run_cli({"--help"});
-    EXPECT_TRUE(help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
-    EXPECT_TRUE(help.out.ends_with(
-        "\n  import SOURCE --into DIR [--format tbl|csv|fctb] [--overwrite] [--dry-run]\n"))
-        << help.out;
-    const auto version = run_cli({"--quiet", "--version"});
+    EXPECT_TRUE(help.exit_code == 0 && help.err.empty() &&
+                help.out.starts_with("usage: cutterbase-cli [--verbose] [--quiet] COMMAND ...\n"));
     EXPECT_TRUE(std::regex_match(
-        version.out, std::regex("cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n")))
-        << version.out;
-    EXPECT_EQ(std::to_string(help.exit_code) + help.err + version.err, "0");
+        outcome({"--quiet", "--version"}),
+        std::regex("0\\|cutterbase-cli \\d+(\\.\\d+)+( \\(revision [0-9a-f]+\\))?\n\\|")));
     EXPECT_EQ(outcome({"-h"}), "2||cutterbase-cli: unknown command '-h'\n" + help.out);
 }
 
-TEST(FindAndVetCommands, PrintRowsAndFindingsWithTheirExitCodes) {
-    apptest::Installation install;
-    const std::string lib = install.path("lib");
-    install.root.write(
-        "lib/Mills/ball.wkz",
-        "D : &TP_CDIAM=6\r\nC : &TP_CRAD=3\r\nN : &TP_CPPNUM=12\r\nX : &TP_COMMENT=a\tb");
-    install.root.write("lib/Mills/ball.ncs", "[T.A.L.M.O.R.]\nFedrix=Fedrix Tool Information\n");
-    install.root.write("lib/bull.wkz", "B : &TP_BRAD=4\r\nC : &TP_CRAD=1\r\nN : &TP_CPPNUM=12");
-    install.env.set("KVX_CUTTER_DIR", lib).set("KVX_FEDRIX", "1");
-    EXPECT_EQ(outcome({"find", "--dir", lib + "/Mills", "d:6", "BALL"}),
-              "0|4\tball.wkz\t12\t3.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n|");
-    EXPECT_EQ(outcome({"find", "--diameter", "no:12"}),
-              "0|4\tMills/ball.wkz\t12\t6.000\t3.000\t\t\t\t\t\t\ta\\tb\t6\n"
-              "3\tbull.wkz\t12\t8.000\t1.000\t\t\t\t\t\t\t\t7\n|");
-    EXPECT_EQ(outcome({"find", "nothing"}), "0||");
-    EXPECT_EQ(
-        outcome({"find", "--dir", lib, "cr:1", "shape:cube"}),
-        "2||cutterbase-cli: The search term 'shape:cube' is not understood: use words, or d:, "
-        "r:, cr:, no: with a number or a range (8-12), shape:ball|flat|bull, fedrix:yes|no, "
-        "problem:yes|no.\n");
-
-    // One number on two cutters: warnings alone leave the exit code 0.
-    const std::string shared =
-        lib + "/Mills/ball.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the " +
-        "number of 'bull.wkz', a tool of other geometry.\n" + lib +
-        "/bull.wkz\tshared-tool-number\twarning\tThe tool number 12 is also the number of " +
-        "'Mills/ball.wkz', a tool of other geometry.\n";
-    EXPECT_EQ(outcome({"vet"}), "0|" + shared + "|");
-    install.root.write("lib/zero.wkz", "D : &TP_CDIAM=0");
-    EXPECT_EQ(outcome({"vet", lib}), "1|" + shared + lib +
-                                         "/zero.wkz\tno-size\terror\tThe tool has no size: "
-                                         "neither TP_BRAD nor TP_CDIAM is above 0.\n|");
-    EXPECT_EQ(run_cli({"vet", lib + "/zero.wkz"}).exit_code, 2);
-    EXPECT_EQ(run_cli({"find", "--dir", lib + "/none", "x"}).exit_code, 2);
-    EXPECT_EQ(run_cli({"vet", lib, lib}).exit_code, 2);
-    EXPECT_EQ(run_cli({"find"}).exit_code, 2);
-}
-
-TEST(ExchangeCommands, ExitStatusTellsLossSkipAndBadInputApart) {
-    testsupport::TempDir root;
-    testsupport::ScopedEnv env;
-    env.set("KVXHOME", root.file("home")).set("KVXLANG", "ang");
-    root.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
-    root.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
-    const std::string lib = root.file("lib"), into = root.mkdir("into");
+TEST_F(Installed, ExchangeCommandsExitStatusTellsLossSkipAndBadInputApart) {
+    env_.set("KVXLANG", "ang");
+    temp_.write("lib/a.wkz", "N:  &TP_CPPNUM=1\nB:  &TP_BRAD=3.000\n");
+    temp_.write("lib/sub/b.wkz", "N:  &TP_CPPNUM=2\nT:  &TP_TOL=0.010\n");
+    const std::string lib = temp_.file("lib"), into = temp_.mkdir("into");
     EXPECT_EQ(outcome({"export", lib, "--format", "tbl"}), "0|T1 P1 Z0 D6.000 ;a.wkz\n|");
     // Subfolders come first, as in the tree.
     EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "tbl", "--inch"}),
               "1|T2 P2 Z0 D0.0000 ;sub/b.wkz\nT1 P1 Z0 D0.2362 ;a.wkz\n"
               "|sub/b.wkz\tTP_CDIAM\tno diameter or body radius: D0\n"
               "sub/b.wkz\tTP_TOL\tnot carried by the format: 0.010\n");
-    const std::string csv = root.file("all.csv");
+    const std::string csv = temp_.file("all.csv");
     EXPECT_EQ(outcome({"export", lib, "--recursive", "--format", "csv", "-o", csv}), "0||");
     EXPECT_EQ(outcome({"import", csv, "--into", into, "--dry-run"}),
               "0|would write\t" + into + "/sub/b.wkz\nwould write\t" + into +
                   "/a.wkz\nsummary\t2 written\t0 overwritten\t0 skipped\t0 failed\tdry run\n|");
     EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 0);
-    const auto skipped = run_cli({"import", csv, "--into", into});
-    EXPECT_EQ(skipped.exit_code, 1);
-    EXPECT_EQ(skipped.err, "sub/b.wkz\t\tfile exists, skipped: " + into +
-                               "/sub/b.wkz\na.wkz\t\tfile exists, skipped: " + into + "/a.wkz\n");
+    EXPECT_EQ(run_cli({"import", csv, "--into", into}).exit_code, 1);
 
-    const std::string bad = root.write("bad.csv", "path,A\r\nx,\"open\r\n");
-    const std::string text = root.write("tools.txt", "T1 D3\n");
-    const std::string none = root.file("none");
+    const std::string text = temp_.write("tools.txt", "T1 D3\n");
+    const std::string none = temp_.file("none");
     const std::pair<std::vector<std::string>, std::string> refused[] = {
-        {{"import", bad, "--into", into}, "'" + bad + "': row 2: quote left open\n"},
         {{"import", none + ".csv", "--into", into}, "cannot read '" + none + ".csv'\n"},
         {{"import", text, "--into", into},
          "cannot tell the format of '" + text + "': give --format\n"},
-        {{"import", bad, "--into", none}, "not a directory: '" + none + "'\n"},
+        {{"import", csv, "--into", none}, "not a directory: '" + none + "'\n"},
         {{"export", none, "--format", "csv"}, "not a directory: '" + none + "'\n"},
     };
     for (const auto& [arguments, err] : refused) {

@@ -28,7 +28,7 @@ bool is_link(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
-TEST(ResolveCase, ResolvesEachComponentAndKeepsTheMissingRest) {
+TEST(FileOperations, ResolveCaseDirectoryTreesAndReading) {
     TempDir dir;
     dir.write("Tools/Mill.WKZ", "x");
     dir.write("ab", "");
@@ -38,11 +38,9 @@ TEST(ResolveCase, ResolvesEachComponentAndKeepsTheMissingRest) {
     EXPECT_EQ(platform::resolve_case(dir.file("none//x")), dir.file("none//x"));
     EXPECT_EQ(platform::resolve_case(dir.file("Ab")), dir.file("AB"));
     EXPECT_TRUE(platform::is_regular_file(dir.file("tools/mill.wkz")));
-}
 
-// Read-only files and single directories are the file utilities' own tests.
-TEST(FileOperations, DirectoryTreesAndReading) {
-    TempDir dir;
+    // Directory trees and reading; read-only files and single directories are the file
+    // utilities' own tests.
     EXPECT_FALSE(platform::delete_file(dir.path()));
     EXPECT_TRUE(platform::create_directory(dir.file("a")));
     EXPECT_FALSE(platform::create_directory(dir.file("A")));
@@ -56,7 +54,7 @@ TEST(FileOperations, DirectoryTreesAndReading) {
     EXPECT_FALSE(platform::read_file(dir.path()).has_value());
 }
 
-TEST(ReplaceFile, CreatesAndReplacesKeepingPermissionsWithoutLeftovers) {
+TEST(ReplaceFile, CreatesReplacesKeepingPermissionsAndRefusesWithoutLeftovers) {
     TempDir dir;
     EXPECT_TRUE(platform::replace_file(dir.file("new.ini"), "one"));
     ASSERT_EQ(::chmod(dir.file("new.ini").c_str(), 0640), 0);
@@ -70,6 +68,26 @@ TEST(ReplaceFile, CreatesAndReplacesKeepingPermissionsWithoutLeftovers) {
     EXPECT_TRUE(platform::replace_file(dir.file(longest), "x"));
     EXPECT_EQ(read_file(dir.file(longest)), "x");
     EXPECT_EQ(entry_count(dir.path()), 2u);
+
+    // A loop of links is an error and stays a loop.
+    ASSERT_EQ(::symlink("b", dir.file("a").c_str()), 0);
+    ASSERT_EQ(::symlink("a", dir.file("b").c_str()), 0);
+    errno = 0;
+    EXPECT_FALSE(platform::replace_file(dir.file("a"), "new"));
+    EXPECT_EQ(errno, ELOOP);
+    EXPECT_FALSE(platform::can_replace_file(dir.file("a")));
+    EXPECT_TRUE(is_link(dir.file("a")));
+
+    // Refusals touch nothing: a read-only file, a missing folder, a folder, a file as a folder.
+    const std::string file = dir.write("ro.ini", "old");
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    EXPECT_FALSE(platform::replace_file(file, "new"));
+    EXPECT_EQ(read_file(file), "old");
+    EXPECT_FALSE(platform::replace_file(dir.file("missing/x.ini"), "new") ||
+                 platform::replace_file(dir.path(), "new") ||
+                 platform::replace_file(dir.file("ro.ini/x"), "new"));
+    EXPECT_FALSE(platform::exists(dir.file("missing")));
+    EXPECT_EQ(entry_count(dir.path()), 5u);
 }
 
 // Where a write lands: the name as given (its directory found ignoring case), or through the
@@ -107,31 +125,6 @@ TEST(ReplaceFile, WritesUnderTheNameGivenAndThroughLinks) {
     }
 }
 
-TEST(ReplaceFile, ALinkLoopIsAnErrorAndStaysALoop) {
-    TempDir dir;
-    ASSERT_EQ(::symlink("b", dir.file("a").c_str()), 0);
-    ASSERT_EQ(::symlink("a", dir.file("b").c_str()), 0);
-    errno = 0;
-    EXPECT_FALSE(platform::replace_file(dir.file("a"), "new"));
-    EXPECT_EQ(errno, ELOOP);
-    EXPECT_FALSE(platform::can_replace_file(dir.file("a")));
-    EXPECT_TRUE(is_link(dir.file("a")));
-    EXPECT_EQ(entry_count(dir.path()), 2u);
-}
-
-TEST(ReplaceFile, RefusesWithoutTouchingAnything) {
-    TempDir dir;
-    const std::string file = dir.write("ro.ini", "old");
-    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
-    EXPECT_FALSE(platform::replace_file(file, "new"));
-    EXPECT_EQ(read_file(file), "old");
-    EXPECT_FALSE(platform::replace_file(dir.file("missing/x.ini"), "new"));
-    EXPECT_FALSE(platform::exists(dir.file("missing")));
-    EXPECT_FALSE(platform::replace_file(dir.path(), "new"));
-    EXPECT_FALSE(platform::replace_file(dir.file("ro.ini/x"), "new"));
-    EXPECT_EQ(entry_count(dir.path()), 1u);
-}
-
 // FIFOs, devices, directories that can only grow and the file-size limit: none may hang a
 // reader, kill a writer or leave a temporary file behind.
 TEST(RegularFiles, OnlyRegularFilesAreOpenedAndNothingWaits) {
@@ -153,9 +146,7 @@ TEST(RegularFiles, OnlyRegularFilesAreOpenedAndNothingWaits) {
     }
     dir.write("Real.ini", "[s]\nk=v\n");
     std::FILE* stream = platform::open_regular_stream(dir.file("real.INI"));
-    ASSERT_NE(stream, nullptr);
-    EXPECT_EQ(std::fgetc(stream), '[');
-    std::fclose(stream);
+    EXPECT_TRUE(stream != nullptr && std::fgetc(stream) == '[' && std::fclose(stream) == 0);
 }
 
 // An append-only directory refuses the rename and the removal of the temporary file: the
@@ -177,9 +168,7 @@ TEST(ReplaceFile, AnAppendOnlyDirectoryFailsWithoutATemporaryFile) {
     const std::size_t entries = entry_count(dir.path());
     ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
     ::close(fd);
-    EXPECT_FALSE(replaced);
-    EXPECT_FALSE(created);
-    EXPECT_EQ(entries, 1u);
+    EXPECT_TRUE(!replaced && !created && entries == 1u);
     EXPECT_EQ(read_file(dir.file("t.ini")), "old");
 }
 
@@ -203,7 +192,7 @@ TEST(ReplaceFileDeathTest, TheFileSizeLimitFailsTheWriteInsteadOfEndingTheProces
 
 using Names = std::vector<std::string>;
 
-TEST(WildcardMatch, WindowsMeaningOfStarQuestionAndPoint) {
+TEST(WildcardMatch, WindowsMeaningOfStarQuestionAndPointQuickly) {
     // Pattern and name in pairs.
     const char* const matching[] = {"*.*",    "README", "*.",    "README", "*.",    "..",
                                     "a?.txt", "a.txt",  "a??",   "a",      "*.WKZ", "mill.wkz",
@@ -216,9 +205,7 @@ TEST(WildcardMatch, WindowsMeaningOfStarQuestionAndPoint) {
     for (std::size_t i = 0; i < std::size(differing); i += 2) {
         EXPECT_FALSE(platform::wildcard_match(differing[i], differing[i + 1])) << differing[i];
     }
-}
-
-TEST(WildcardMatch, ManyStarsOnALongNameFinishQuickly) {
+    // Many stars on a long name finish quickly.
     const std::string name(5000, 'a');
     std::string pattern;
     while (pattern.size() < 400) {
@@ -249,9 +236,7 @@ TEST(FindFiles, SortsIgnoringCaseAndFillsAttributes) {
     ASSERT_EQ(names(entries), (Names{"A.wkz", "b.wkz"}));
     EXPECT_EQ(entries[1].size, 2);
     const auto loop = platform::find_files(dir.file("LIB/LOOP"));
-    ASSERT_EQ(loop.size(), 1u);
-    EXPECT_TRUE(loop[0].is_directory);
-    EXPECT_TRUE(loop[0].is_symlink);
+    EXPECT_TRUE(loop.size() == 1 && loop[0].is_directory && loop[0].is_symlink);
     EXPECT_TRUE(platform::find_files(dir.file("nowhere/*")).empty());
     EXPECT_TRUE(platform::find_files(dir.file("Lib/")).empty());
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(CodePage, EveryByteSurvivesTheTripThroughUtf8) {
+TEST(CodePage, EveryByteSurvivesTheTripThroughUtf8AndTheRestBecomeQuestionMarks) {
     std::string all;
     for (int i = 0; i < 256; ++i) {
         all += static_cast<char>(i);
@@ -19,9 +19,7 @@ TEST(CodePage, EveryByteSurvivesTheTripThroughUtf8) {
     EXPECT_EQ(platform::code_page_upper('\xE4'), '\xC4');
     EXPECT_EQ(platform::code_page_upper('\xFF'), '\x9F');
     EXPECT_EQ(platform::code_page_upper('\xF7'), '\xF7');
-}
-
-TEST(CodePage, UnmappableAndInvalidBecomeQuestionMarks) {
+    // Unmappable and invalid characters become question marks.
     const std::pair<const char*, const char*> cases[] = {
         {"\xE4\xB8\xAD", "?"},   {"\xF0\x9F\x98\x80x", "?x"}, {"\xC3", "?"},
         {"\xC0\xAF", "??"},      {"\xED\xA0\x80", "???"},     {"a\x80z", "a?z"},
@@ -34,7 +32,7 @@ TEST(CodePage, UnmappableAndInvalidBecomeQuestionMarks) {
     EXPECT_EQ(platform::utf16le_to_code_page("\x3D\xD8\x41\0"s), "?A");
 }
 
-TEST(NumberText, FixedFormatMatchesThePrintfSpellingWithAPoint) {
+TEST(NumberText, FixedFormatAndLeadingNumbersAsTheCLibrarySpellsAndReadsThem) {
     const std::tuple<double, int, const char*> cases[] = {
         {0.8f, 3, "0.800"},
         {12.3456, 3, "12.346"},
@@ -50,14 +48,12 @@ TEST(NumberText, FixedFormatMatchesThePrintfSpellingWithAPoint) {
     for (const auto& [value, precision, text] : cases) {
         EXPECT_EQ(platform::format_fixed(value, precision), text) << value;
     }
-}
-
-TEST(NumberText, LeadingNumbersStopWhereTheNumberEndsAndClamp) {
-    const std::tuple<const char*, double, std::size_t> cases[] = {
+    // Leading numbers stop where the number ends and clamp.
+    const std::tuple<const char*, double, std::size_t> leading[] = {
         {"12,5", 12.0, 2}, {"  -3.5e2x", -350.0, 8}, {"+.5", 0.5, 3}, {"1e+", 1.0, 1},
         {".", 0.0, 0},     {"nan", 0.0, 0},          {"inf", 0.0, 0}, {"0x1p3", 0.0, 1},
         {"-0", -0.0, 2},   {"1e-400", 0.0, 6}};
-    for (const auto& [text, value, consumed] : cases) {
+    for (const auto& [text, value, consumed] : leading) {
         auto parsed = platform::parse_leading_double(text);
         EXPECT_DOUBLE_EQ(parsed.value, value) << text;
         EXPECT_EQ(parsed.consumed, consumed) << text;

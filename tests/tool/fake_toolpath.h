@@ -32,10 +32,7 @@ public:
 private:
     template <typename T>
     static bool find(const std::map<std::string, T>& table, const std::string& name, T& value) {
-        auto it = table.find(name);
-        if (it != table.end()) {
-            value = it->second;
-        }
-        return it != table.end();
+        const auto it = table.find(name);
+        return it != table.end() && (value = it->second, true);
     }
 };

@@ -10,13 +10,8 @@
 
 namespace {
 
-enum class Change {
-    Created,
-    RewrittenSameTime,  // in place: same inode, size and modification time
-    RewrittenLaterTime,
-    ReplacedSameTime,  // another file renamed over it: only the inode differs
-    Removed,
-};
+// Rewritten in place keeps the inode; replaced means another file renamed over it.
+enum class Change { Created, RewrittenSameTime, RewrittenLaterTime, ReplacedSameTime, Removed };
 
 struct Step {
     Change change;
@@ -42,21 +37,13 @@ TEST(VariableDefinitionsCache, ReadAgainExactlyWhenTheStampChanges) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.label);
         const std::string bytes = std::string("[kvxvars]\r\nTP_BRAD=") + step.label + "\r\n";
-        switch (step.change) {
-            case Change::Created:
-            case Change::RewrittenSameTime:
-                dir.write("kvxvars.ang", bytes);
-                break;
-            case Change::RewrittenLaterTime:
-                dir.write("kvxvars.ang", bytes);
-                time.tv_sec += 1;
-                break;
-            case Change::ReplacedSameTime:
-                ASSERT_EQ(std::rename(dir.write("other", bytes).c_str(), path.c_str()), 0);
-                break;
-            case Change::Removed:
-                ASSERT_EQ(std::remove(path.c_str()), 0);
-                break;
+        if (step.change == Change::ReplacedSameTime) {
+            ASSERT_EQ(std::rename(dir.write("other", bytes).c_str(), path.c_str()), 0);
+        } else if (step.change == Change::Removed) {
+            ASSERT_EQ(std::remove(path.c_str()), 0);
+        } else {
+            dir.write("kvxvars.ang", bytes);
+            time.tv_sec += step.change == Change::RewrittenLaterTime ? 1 : 0;
         }
         if (step.change != Change::Removed) {
             const timespec times[2] = {time, time};
