@@ -190,17 +190,6 @@ void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visi
     }
 }
 
-std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    auto bytes = platform::read_file(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return parse_tool_file(*bytes);
-}
-
 std::string format_tool_file_line(const ToolFileEntry& entry) {
     std::string line = label_for_writing(entry.label);
     if (line.size() < kLabelWidth) {

@@ -44,9 +44,6 @@ using ToolFileVisitor = std::function<void(const ToolFileLine&)>;
 // The same lines through a callback: for readers that keep only some values.
 void for_each_tool_file_line(std::string_view bytes, const ToolFileVisitor& visit);
 
-// nullopt when the file cannot be read.
-std::optional<std::vector<ToolFileEntry>> read_tool_file(const std::string& path);
-
 // The bytes of a tool file for these entries, values already formatted by kind.
 std::string format_tool_file(const std::vector<ToolFileEntry>& entries);
 std::string format_tool_file_line(const ToolFileEntry& entry);
