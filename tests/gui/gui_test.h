@@ -1,6 +1,7 @@
 #pragma once
 // QtTest classes registered with CUTTERBASE_GUI_TEST(Class); widgets found by id, never by focus.
 
+#include <QAbstractItemView>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -9,6 +10,11 @@ namespace guitest {
 
 using Factory = std::function<std::unique_ptr<QObject>()>;
 bool registerTest(const char* name, Factory factory);
+
+// A column's texts as the view shows them, and the mouse on a row as the user clicks it.
+QStringList columnTexts(const QAbstractItemView& view, int column = 0, int role = Qt::DisplayRole);
+void clickRow(QAbstractItemView& view, int row, Qt::MouseButton button = Qt::LeftButton,
+              bool twice = false);
 
 }  // namespace guitest
 

@@ -21,6 +21,20 @@ bool guitest::registerTest(const char* name, Factory factory) {
     return registry().emplace(name, std::move(factory)).second;
 }
 
+QStringList guitest::columnTexts(const QAbstractItemView& view, int column, int role) {
+    QStringList texts;
+    for (int row = 0; row < view.model()->rowCount(); ++row) {
+        texts << view.model()->index(row, column).data(role).toString();
+    }
+    return texts;
+}
+
+void guitest::clickRow(QAbstractItemView& view, int row, Qt::MouseButton button, bool twice) {
+    const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
+    twice ? QTest::mouseDClick(view.viewport(), button, {}, at)
+          : QTest::mouseClick(view.viewport(), button, {}, at);
+}
+
 // test_gui [CLASS [QTEST OPTIONS...]]
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -208,11 +208,6 @@ QAction* aboutEntry(const CCutterBaseDlg& dialog) {
     return dialog.findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
 }
 
-QPoint rowPoint(const CListCtrlTool& list, const std::string& name) {
-    const int row = static_cast<int>(listNames(list).indexOf(QString::fromStdString(name)));
-    return list.visualRect(list.model()->index(row, 0)).center();
-}
-
 // A library with the toolpath's tool, two more tools beside it and a folder.
 struct ListWindow {
     MainWindowFixture fixture;
@@ -563,14 +558,14 @@ private slots:
     void followsAndLeadsTheTree() {
         ListWindow window;
         CListCtrlTool* list = window.list;
-        QCOMPARE(listNames(*list).join(' ') + ' ' + QString::fromStdString(list->selectedPath()) +
+        QCOMPARE(columnTexts(*list).join(' ') + ' ' + QString::fromStdString(list->selectedPath()) +
                      ' ' + textOf(*window.dialog, kListDirectory),
                  QString::fromStdString(".. long d10r2.wkz d10r2_reground.wkz d8r1.wkz " +
                                         window.tool + " " + window.fixture.libraryFile("bull")));
         QVERIFY(selectInTree(*window.dialog, window.flat));
-        QCOMPARE(listNames(*list), QStringList({"..", "f6.wkz"}));
+        QCOMPARE(columnTexts(*list), QStringList({"..", "f6.wkz"}));
         window.dialog->SelectPath(window.fixture.library());
-        QCOMPARE(listNames(*list), QStringList({"bull", "flat"}));
+        QCOMPARE(columnTexts(*list), QStringList({"bull", "flat"}));
         QCOMPARE(list->selectedPath(), std::string());
         QVERIFY(selectInTree(*window.dialog, window.tool));
 
@@ -580,7 +575,7 @@ private slots:
             {"..", window.fixture.libraryFile("bull")},
             {"d8r1.wkz", window.small}};
         for (const auto& [row, path] : clicks) {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(*list, row));
+            clickRow(*list, columnTexts(*list).indexOf(row));
             QCOMPARE(selectedPath(*window.dialog), path);
         }
         QVERIFY(window.dialog->ToolChanged());
@@ -603,7 +598,8 @@ private slots:
         }
         QVERIFY(window.dialog->isVisible() && !window.fixture.readChangeFile() &&
                 presenter.shown.size() == 1 && !std::filesystem::exists(window.small));
-        QCOMPARE(listNames(*list), QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
+        QCOMPARE(columnTexts(*list),
+                 QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
     }
 
     // The row's own tool, also one the tree lacks.
@@ -612,9 +608,9 @@ private slots:
         window.fixture.tool("bull/new.wkz", "1.500");
         QVERIFY(selectInTree(*window.dialog, window.flat));
         QVERIFY(selectInTree(*window.dialog, window.small));
-        const QPoint at = rowPoint(*window.list, "new.wkz");
-        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, at);
+        const int row = columnTexts(*window.list).indexOf("new.wkz");
+        clickRow(*window.list, row);
+        clickRow(*window.list, row, Qt::LeftButton, true);
         QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
         QCOMPARE(window.fixture.readChangeFile(),
                  std::optional<std::string>(
@@ -642,7 +638,7 @@ private slots:
             QCOMPARE(window.dialog->ToolDirectory(), directory);
             QCOMPARE(selectedPath(*window.dialog), accepted ? directory : window.tool);
         }
-        QCOMPARE(listNames(*window.list),
+        QCOMPARE(columnTexts(*window.list),
                  QStringList({"long", "d10r2.wkz", "d10r2_reground.wkz", "d8r1.wkz"}));
         QVERIFY(!window.dialog->IsToolModified() &&
                 findControl(window.dialog.get(), kOptions)->isHidden());

@@ -18,6 +18,8 @@
 #include "pages_language.h"
 #include "tool_library_fixture.h"
 
+using namespace guitest;
+
 namespace {
 
 // The tree as lines "LEVEL IMAGE KIND TEXT PATH" in display order, paths below the library.
@@ -37,7 +39,7 @@ QStringList lines(const QTreeWidgetItem* item, const std::string& top, int level
 using Selection = QPair<QTreeWidgetItem*, QTreeWidgetItem*>;  // new, old
 
 struct Window {
-    guitest::ToolLibrary library;
+    ToolLibrary library;
     QWidget window;
     CTreeCtrlTool* tree = new CTreeCtrlTool(&window);
     QLineEdit* edit = new QLineEdit(&window);
@@ -66,7 +68,7 @@ struct Window {
     }
 };
 
-const std::string kGermanTitles = guitest::demoCaptions("all", {"[LISTCTRLTOOL]"});
+const std::string kGermanTitles = demoCaptions("all", {"[LISTCTRLTOOL]"});
 
 std::string tool(const std::string& radius, const std::string& number) {
     return "R:       &TP_BRAD=" + radius + "\r\nN:       &TP_CPPNUM=" + number + "\r\n";
@@ -98,16 +100,6 @@ struct ListWindow {
         dialog.resize(720, 360);
         dialog.show();
     }
-    QStringList column(int column) const {
-        QStringList texts;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            texts << list->model()->index(row, column).data().toString();
-        }
-        return texts;
-    }
-    QPoint rowPoint(int row) const {
-        return list->visualRect(list->model()->index(row, 0)).center();
-    }
     void clickHeader(int column) const {
         QHeaderView* header = list->header();
         const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
@@ -136,7 +128,7 @@ private slots:
                     w.tree->rootItem()->text(0) == QString::fromStdString(w.library.root));
             QVERIFY(w.item("Ball/Long")->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator &&
                     w.item("a.wkz")->childIndicatorPolicy() == QTreeWidgetItem::DontShowIndicator);
-            QCOMPARE(guitest::namelessControls(&w.window), QStringList());
+            QCOMPARE(namelessControls(&w.window), QStringList());
         }
     }
 
@@ -218,7 +210,7 @@ private slots:
 
     // In diameter mode, each fitting its column with the header's margins.
     void titlesBuiltInOrFromTheLanguageFile() {
-        guitest::PagesLanguageFile german(kGermanTitles);
+        PagesLanguageFile german(kGermanTitles);
         for (const LanguageFile* file :
              {static_cast<const LanguageFile*>(nullptr), &german.file()}) {
             CListCtrlTool list(file, true);
@@ -246,7 +238,7 @@ private slots:
         ListWindow window(library.lib);
         CListCtrlTool* list = window.list;
         list->fill(library.mills + "/b.wkz", true);
-        QCOMPARE(window.column(0), QStringList({"..", "Old", "a.wkz", "b.wkz", "C.wkz"}));
+        QCOMPARE(columnTexts(*list, 0), QStringList({"..", "Old", "a.wkz", "b.wkz", "C.wkz"}));
         QCOMPARE(window.directory->text() + " " + window.rowIndex->text(),
                  QString::fromStdString(library.mills + " 4"));
         library.root.write("lib/Mills/a.wkz", tool("3", "99"));
@@ -255,11 +247,11 @@ private slots:
         QCOMPARE(list->selectedPath(), library.mills + "/a.wkz");
         list->fill(library.lib + "/MILLS", false);
         QVERIFY(list->selectedPath().empty() && list->folderReads() == 1);
-        QCOMPARE(window.column(1), QStringList({"", "", "12", "7", "3"}));
+        QCOMPARE(columnTexts(*list, 1), QStringList({"", "", "12", "7", "3"}));
         list->forgetDirectory();
         list->fill(library.mills, false);
         QVERIFY(list->folderReads() == 2 && window.rowIndex->text() == QStringLiteral("5"));
-        QCOMPARE(window.column(1), QStringList({"", "", "99", "7", "3", ""}));
+        QCOMPARE(columnTexts(*list, 1), QStringList({"", "", "99", "7", "3", ""}));
         list->fill(library.lib + "/gone", false);
         QCOMPARE(window.directory->text() + QString::number(list->model()->rowCount()),
                  QString::fromStdString(library.lib + "/gone0"));
@@ -273,23 +265,23 @@ private slots:
         list->fill(library.mills + "/b.wkz", true);
         for (const char* names : {"a.wkz b.wkz C.wkz Old ..", ".. Old C.wkz b.wkz a.wkz"}) {
             window.clickHeader(2);
-            QCOMPARE(window.column(0).join(u' '), QString::fromLatin1(names));
+            QCOMPARE(columnTexts(*list, 0).join(u' '), QString::fromLatin1(names));
             QCOMPARE(list->selectedPath(), library.mills + "/b.wkz");
         }
         QSignalSpy select(list, &CListCtrlTool::selectFromList);
         QSignalSpy applied(list, &CListCtrlTool::rowDoubleClicked);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(2));
-        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, window.rowPoint(1));
+        clickRow(*list, 2);
+        clickRow(*list, 1, Qt::RightButton);
         QCOMPARE(select.count(), 2);
         QCOMPARE(list->selectedPath(), library.mills + "/Old");
         std::remove((library.mills + "/a.wkz").c_str());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(4));
-        QTest::mouseDClick(list->viewport(), Qt::RightButton, {}, window.rowPoint(3));
+        clickRow(*list, 4, Qt::LeftButton, true);
+        clickRow(*list, 3, Qt::RightButton, true);
         QVERIFY(applied.isEmpty() && select.count() >= 4);
         library.root.write("lib/Mills/Old/z.wkz", "");
         library.root.write("lib/Mills/Old/y.wkz", "");
         list->fill(library.mills + "/Old", false);
-        QCOMPARE(window.column(0), QStringList({"..", "y.wkz", "z.wkz"}));
+        QCOMPARE(columnTexts(*list, 0), QStringList({"..", "y.wkz", "z.wkz"}));
     }
 };
 
