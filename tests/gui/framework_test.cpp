@@ -32,7 +32,6 @@
 #include "language/message_catalogue.h"
 #include "scripted_presenter.h"
 #include "support/test_support.h"
-#include "table_rows.h"
 
 namespace {
 

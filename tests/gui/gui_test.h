@@ -3,6 +3,8 @@
 
 #include <QAbstractItemView>
 #include <QObject>
+#include <QTest>
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -15,6 +17,24 @@ bool registerTest(const char* name, Factory factory);
 QStringList columnTexts(const QAbstractItemView& view, int column = 0, int role = Qt::DisplayRole);
 void clickRow(QAbstractItemView& view, int row, Qt::MouseButton button = Qt::LeftButton,
               bool twice = false);
+// "objectName (class)" of each input control below `root` that the accessibility interface gives
+// no name, inner parts not walked.
+QStringList namelessControls(QWidget* root);
+
+// Each entry of a table becomes one QtTest row named by its `name`, so a failure names its case.
+template <typename Row, std::size_t N>
+void addRows(const Row (&rows)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) {
+        QTest::newRow(rows[i].name) << static_cast<int>(i);
+    }
+}
+
+template <typename Row, std::size_t N>
+const Row& fetchRow(const Row (&rows)[N]) {
+    QFETCH(int, row);
+    return rows[row];
+}
 
 }  // namespace guitest
 

@@ -1,5 +1,15 @@
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -27,6 +37,24 @@ QStringList guitest::columnTexts(const QAbstractItemView& view, int column, int 
         texts << view.model()->index(row, column).data(role).toString();
     }
     return texts;
+}
+
+QStringList guitest::namelessControls(QWidget* root) {
+    QStringList nameless;
+    for (QWidget* widget : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QLineEdit*>(widget) &&
+            !qobject_cast<QComboBox*>(widget) && !qobject_cast<QAbstractSpinBox*>(widget) &&
+            !qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QTextEdit*>(widget) &&
+            !qobject_cast<QPlainTextEdit*>(widget) &&
+            (!qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QScrollBar*>(widget))) {
+            nameless << namelessControls(widget);
+        } else if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+                   accessible == nullptr ||
+                   accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+            nameless << widget->objectName() + " (" + widget->metaObject()->className() + ")";
+        }
+    }
+    return nameless;
 }
 
 void guitest::clickRow(QAbstractItemView& view, int row, Qt::MouseButton button, bool twice) {

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <fstream>
 
-#include "accessibility_check.h"
 #include "app/path_parts.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/dialogs/startup_failure.h"
@@ -25,7 +24,6 @@
 #include "main_window_fixture.h"
 #include "platform/filesystem.h"
 #include "runtime/environment.h"
-#include "table_rows.h"
 #include "tool/tool_parameter_set.h"
 
 using namespace guitest;

@@ -17,7 +17,6 @@
 #include "language/language_selection.h"
 #include "scripted_presenter.h"
 #include "support/test_support.h"
-#include "table_rows.h"
 #include "tool/fake_toolpath.h"
 #include "tool/tool_parameter_set.h"
 

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "accessibility_check.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/language_change.h"
 #include "gui/pages/fedrix_advanced2_page.h"

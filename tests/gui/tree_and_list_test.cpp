@@ -10,17 +10,30 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "accessibility_check.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/tool_list_model.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "pages_fake_host.h"
 #include "pages_language.h"
-#include "tool_library_fixture.h"
 
 using namespace guitest;
 
 namespace {
+
+// Ball/B6.wkz B6.ncs B8.wkz, Ball/Long/ (empty), flat/F10.wkz, x.wkz/inside.wkz, a.wkz
+struct ToolLibrary {
+    testsupport::TempDir temp;
+    std::string root = temp.file("tools");
+
+    ToolLibrary() {
+        for (const char* file : {"Ball/B6.wkz", "Ball/B6.ncs", "Ball/B8.wkz", "flat/F10.wkz",
+                                 "x.wkz/inside.wkz", "a.wkz"}) {
+            temp.write("tools/" + std::string(file), "TP_COMMENT=x\n");
+        }
+        temp.mkdir("tools/Ball/Long");
+    }
+    std::string path(const std::string& relative) const { return root + "/" + relative; }
+};
 
 // The tree as lines "LEVEL IMAGE KIND TEXT PATH" in display order, paths below the library.
 QStringList lines(const QTreeWidgetItem* item, const std::string& top, int level = 0) {
