@@ -259,25 +259,23 @@ private slots:
                  (QStringList{"Über Karvex - CutterBase", "Produkt:"}));
     }
 
-    void showsTheDirectoryAndTheUnreadColumnList() {
-        COptionsDlg dialog("/tools/lib");
-        QVERIFY(!findControl(&dialog, COptionsDlg::kColumnListPlaceholder)->isVisibleTo(&dialog));
+    void optionsDialog() {
+        COptionsDlg options("/tools/lib");
+        QVERIFY(!findControl(&options, COptionsDlg::kColumnListPlaceholder)->isVisibleTo(&options));
         QStringList shown{
-            dialog.windowTitle(),
-            findControl<QLineEdit>(&dialog, COptionsDlg::kDirectoryEdit)->text(),
-            findControl<QCheckBox>(&dialog, COptionsDlg::kInconsistenciesCheck)->text()};
-        for (int row = 0; row < dialog.columnList()->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = dialog.columnList()->topLevelItem(row);
+            options.windowTitle(),
+            findControl<QLineEdit>(&options, COptionsDlg::kDirectoryEdit)->text(),
+            findControl<QCheckBox>(&options, COptionsDlg::kInconsistenciesCheck)->text()};
+        for (int row = 0; row < options.columnList()->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = options.columnList()->topLevelItem(row);
             shown << item->text(0) + item->text(1) + item->text(2) +
                          (item->checkState(0) == Qt::Unchecked ? "" : " checked");
         }
         QCOMPARE(shown, QStringList({"Options", "/tools/lib", "Tool Inconsistencies",
                                      "Werkzeugradius", "Eckenradius", "Aufmaß"}));
-        QCOMPARE(guitest::namelessControls(&dialog), QStringList());
-    }
+        QCOMPARE(guitest::namelessControls(&options), QStringList());
 
-    // OK takes the directory made absolute; a non-directory is refused and the dialog stays.
-    void browseOkAndCancel() {
+        // OK takes the directory made absolute; a non-directory is refused and the dialog stays.
         guitest::ScriptedFileChooser chooser;
         chooser.directories = {std::nullopt, "/other/tools"};
         guitest::Installation installation;

@@ -62,12 +62,6 @@ const NumberCase kNumbers[] = {
     {"not finite", "inf", "-", "-", "-"},
 };
 
-// A dialog of 400 x 300 pixels, the base size of its managers.
-class ManagedDialog : public QDialog {
-public:
-    ManagedDialog() { resize(400, 300); }
-};
-
 QWidget* control(QWidget* parent, const QRect& rect) {
     auto* widget = new QPushButton(parent);
     widget->setGeometry(rect);
@@ -217,7 +211,8 @@ private slots:
     void placesEachControlFromItsAddedRectangle_data() { guitest::addRows(kPlacements); }
     void placesEachControlFromItsAddedRectangle() {
         const Placement& row = guitest::fetchRow(kPlacements);
-        ManagedDialog dialog;
+        QDialog dialog;
+        dialog.resize(400, 300);
         QWidget* widget = control(&dialog, row.added);
         LayoutManager manager(&dialog);
         const int* f = row.factors;
@@ -234,7 +229,8 @@ private slots:
 
     // Frames, null and deleted controls, and Destroy.
     void framesDeletedControlsAndDestroy() {
-        ManagedDialog dialog;
+        QDialog dialog;
+        dialog.resize(400, 300);
         auto* frame = new QFrame(&dialog);
         frame->setGeometry(50, 50, 200, 200);
         QWidget* inner = control(frame, QRect(10, 10, 20, 20));
@@ -253,7 +249,7 @@ private slots:
     }
 
     // Asks for a tool file to save in the folder as the main window does, choosing a name.
-    void aChosenNameIsTakenReplacedOnYesOrRefused() {
+    void fileAndFolderPickers() {
         testsupport::TempDir folder;
         const std::string existing = folder.write("D10.wkz", "x");
         const std::string readOnly = folder.write("R.wkz", "x");
@@ -298,19 +294,15 @@ private slots:
             }
         }
         QVERIFY(::chmod(locked.c_str(), 0755) == 0);
-    }
-
-    void theFolderPickerGivesTheChosenFolder() {
-        testsupport::TempDir folder;
-        const std::string tools = folder.mkdir("tools");
-        QtFileChooser chooser;
+        // The folder picker gives the chosen folder, nothing when cancelled.
         whenShown([&](QFileDialog* dialog) {
             dialog->setDirectory(QString::fromStdString(folder.path()));
-            dialog->selectFile(QString::fromStdString(tools));
+            dialog->selectFile(QString::fromStdString(locked));
             static_cast<QDialog*>(dialog)->accept();
         });
+        QtFileChooser chooser;
         QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"),
-                 std::optional<std::string>(tools));
+                 std::optional<std::string>(locked));
         whenShown([](QFileDialog*) {});
         QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"), std::nullopt);
     }
@@ -318,7 +310,7 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale(QLocale::C)); }
 
     // A file that does not load (another program's is announced) tells nobody.
-    void createAndApplyLanguages() {
+    void languagesAndCaptions() {
         guitest::Installation installation;
         guitest::ScriptedPresenter presenter;
         testsupport::ScopedEnv env;
@@ -347,11 +339,8 @@ private slots:
         QCOMPARE(
             QLocale().name() + LanguageBox::localeOf(4).name() + LanguageBox::localeOf(7).name(),
             QStringLiteral("fr_FRsv_SEen_US"));
-    }
 
-    // A nested page takes its captions from its own section; without a language file none change.
-    void captionsComeFromTheLanguageFileByResourceName() {
-        guitest::Installation installation;
+        // A nested page keeps its own section's captions; without a language file none change.
         installation.writeText(std::string(guitest::kApplication) + ".ang",
                                "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\n[PAGETOOL]\r\n"
                                "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
@@ -362,7 +351,6 @@ private slots:
         setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
         auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
         setControlId(nested, 1031, "IDC_NESTED");
-        LanguageBox box(guitest::kApplication);
         QVERIFY(box.applyLanguage(0));
         applyCaptions(&page, box.languageFile(), "PAGETOOL");
         QCOMPARE(check->text() + u'|' + nested->text(), QStringLiteral("Corner radius|template"));
