@@ -552,7 +552,7 @@ private slots:
         checkMinimumSize(*dialog);
     }
 
-    // The list follows and leads the tree; Return and Escape do not end the window.
+    // The list follows and leads the tree; of its keys and clicks only a double-click ends it.
     void followsAndLeadsTheTree() {
         ListWindow window;
         CListCtrlTool* list = window.list;
@@ -598,14 +598,10 @@ private slots:
                 presenter.shown.size() == 1 && !std::filesystem::exists(window.small));
         QCOMPARE(columnTexts(*list),
                  QStringList({"..", "long", "d10r2.wkz", "d10r2_reground.wkz"}));
-    }
-
-    // The row's own tool, also one the tree lacks.
-    void doubleClickAppliesTheRowsOwnTool() {
-        ListWindow window;
+        // A double-click applies the row's own tool, also one the tree lacks.
         window.fixture.tool("bull/new.wkz", "1.500");
         QVERIFY(selectInTree(*window.dialog, window.flat));
-        QVERIFY(selectInTree(*window.dialog, window.small));
+        QVERIFY(selectInTree(*window.dialog, window.tool));
         const int row = columnTexts(*window.list).indexOf("new.wkz");
         clickRow(*window.list, row);
         clickRow(*window.list, row, Qt::LeftButton, true);

@@ -83,8 +83,7 @@ class SharedLibraryTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Tools and folders added, removed and rewritten by another program: tree and list follow in
-    // place with selection, expansion and edits kept; the shown tool reloads only when unedited.
+    // Another program's changes: tree and list follow in place; the tool reloads only unedited.
     void followsTheDisk() {
         Shared window;
         CCutterBaseDlg& dialog = *window.dialog;
@@ -130,8 +129,7 @@ private slots:
         QCOMPARE(selectedPath(dialog), window.tool);
     }
 
-    // Each answer of the question before a save over a file that a second window saved (its own
-    // save asks nothing) or another program removed meanwhile.
+    // The question before a save over a file another window saved or a program removed meanwhile.
     void saveMeetsTheChange() {
         // removed, the answer, my version on disk afterwards, the edit still on the page
         for (const auto& [removed, button, written, edited] :
@@ -159,8 +157,7 @@ private slots:
         }
     }
 
-    // Delete moves the tool into the trash, from where moving it back restores it; a trash that
-    // cannot be written is named in the question, and a No leaves the file.
+    // Delete moves the tool into the trash (moved back, it is restored); a broken trash is named.
     void deleteIntoTrash() {
         Shared window;
         const std::string trash = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash";
@@ -182,8 +179,7 @@ private slots:
         QVERIFY(fs::exists(window.other));
     }
 
-    // A tool changed before Delete is named; the shown folder renamed moves the selection to the
-    // nearest folder left; a tool replaced by a folder or a FIFO is followed quietly.
+    // Delete names a tool changed or replaced by a folder; renames and FIFOs are followed quietly.
     void badInput() {
         Shared window;
         window.fixture.write("bull/d10r2.wkz", kTheirs);
@@ -209,9 +205,7 @@ private slots:
         QCOMPARE(window.presenter.shown.size(), std::size_t{3});
     }
 
-    // Typing shows the library's matches by relative path; a click or a key selects the tool in
-    // the tree, whose folders open; a bad term is named in the status line, never in a box;
-    // Escape ends the search without cancelling the window; a double-click applies the tool.
+    // Matches lead the tree; a bad term shows in the status line; Escape ends only the search.
     void searchLeadsTheTreeAndEnds() {
         SearchWindow window;
         window.dialog->activateWindow();
@@ -279,9 +273,7 @@ private slots:
         QCOMPARE(std::count(bytes->begin(), bytes->end(), '\n'), 2);
     }
 
-    // Rows of tools with findings carry them as a tooltip in both lists, the shown tool names
-    // them beside its tabs, and Save As of a tool with an error asks once: No keeps the edits
-    // unsaved, Yes saves, and the saved copy is marked once the index has read it.
+    // Findings as tooltips and beside the tabs; Save As of a tool with an error asks once.
     void findingsMarkedAndAskedOnSave() {
         SearchWindow window;
         QTRY_VERIFY(window.dialog->Search()->indexReady());
