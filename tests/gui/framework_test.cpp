@@ -123,22 +123,6 @@ class FrameworkTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void findControlSearchesOneDialogOnly() {
-        QDialog dialog;
-        auto* page = new QWidget(&dialog);
-        setDialogId(page, 130, "IDD_PAGE_TOOL");
-        auto* pageEdit = new QLineEdit(page);
-        setControlId(pageEdit, 1011, "IDC_EDIT_DIAMETER");
-        auto* dialogEdit = new QLineEdit(new QWidget(&dialog));
-        setControlId(dialogEdit, 1011);
-        setControlId(new QLineEdit(new QDialog(&dialog)), 1016);
-        QCOMPARE(findControl(&dialog, 1011), dialogEdit);
-        QCOMPARE(findControl<QLineEdit>(page, 1011), pageEdit);
-        QCOMPARE(findControl(&dialog, 1016), nullptr);
-        QCOMPARE(findControl<QCheckBox>(page, 1011), nullptr);
-        QCOMPARE(pageEdit->objectName(), QStringLiteral("IDC_EDIT_DIAMETER"));
-    }
-
     // Reals, floats and integers as the fields show them; "-": no value of the kind.
     void parsesNumbersStrictly_data() { guitest::addRows(kNumbers); }
     void parsesNumbersStrictly() {
@@ -345,12 +329,16 @@ private slots:
                                "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\n[PAGETOOL]\r\n"
                                "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
         QWidget page;
-        auto* check = new QCheckBox(QStringLiteral("template"), &page);
+        auto* check = new QCheckBox(QStringLiteral("template"), new QWidget(&page));
         setControlId(check, 1017, "IDC_CHECK_RADIUS");
         auto* nestedPage = new QWidget(&page);
         setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
         auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
         setControlId(nested, 1031, "IDC_NESTED");
+        setControlId(new QLineEdit(new QDialog(&page)), 1016);
+        // Ids are looked up inside one page: neither nested pages nor other windows are entered.
+        QVERIFY(findControl(&page, 1017) == check && findControl<QCheckBox>(nestedPage, 1031));
+        QVERIFY(findControl(&page, 1031) == nullptr && findControl(&page, 1016) == nullptr);
         QVERIFY(box.applyLanguage(0));
         applyCaptions(&page, box.languageFile(), "PAGETOOL");
         QCOMPARE(check->text() + u'|' + nested->text(), QStringLiteral("Corner radius|template"));
