@@ -161,7 +161,7 @@ private slots:
     }
 
     // Assistive technology acts like mouse and keyboard; shown text is not typing.
-    void assistiveTechnologyActsLikeTheMouse() {
+    void accessibleInputAndTexts() {
         installAccessibleInput();
         QDialog dialog;
         auto* check = new QCheckBox(QStringLiteral("&Fedrix"), &dialog);
@@ -183,9 +183,7 @@ private slots:
         QVERIFY(!edit->isModified() && !anyEditModified(&dialog));
         accessible->editableTextInterface()->replaceText(0, 5, QStringLiteral("typed"));
         QVERIFY(edit->isModified() && anyEditModified(&dialog));
-    }
-
-    void installationTextCrossesThroughTheCodePage() {
+        // Texts cross to and from the installation's code page; file names keep their bytes.
         QCOMPARE(fromInstallationText("\xD8 10 mm \xE4\x80"), QStringLiteral("Ø 10 mm ä€"));
         QCOMPARE(toInstallationText(QStringLiteral("Ø ä€\u4E2D")), std::string("\xD8 \xE4\x80?"));
         const std::string path = "/tmp/Fr\xC3\xA4ser/T1.wkz";

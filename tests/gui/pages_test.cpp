@@ -448,21 +448,6 @@ private slots:
         QCOMPARE(parametersOf(host.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
     }
 
-    // A field stored from either page marks both pages modified.
-    void modifiedOverBothPages() {
-        FakeFieldHost host;
-        host.toolpath.reals = {{"TP_BRAD", 5.0f}, {"TP_APPROACH", 2.0f}};
-        CSheetTool sheet(host);
-        host.onStored = [&sheet] { sheet.SetModify(true); };
-        sheet.ToolPage()->Load();
-        sheet.MachinePage()->Load();
-        QVERIFY(!sheet.IsModified());
-        click(sheet.MachinePage(), 1025);
-        QVERIFY(sheet.ToolPage()->IsModified() && sheet.MachinePage()->IsModified());
-        sheet.SetModify(false);
-        QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
-    }
-
     // Three decimals kept; an integer out of range is refused at the store.
     void fedrixValuesKeepWhatTheFileHolds() {
         ScriptedPresenter presenter;
@@ -519,9 +504,11 @@ private slots:
                  "Distances, Diameter:, Z-Step Type:, Ramp Angle:");
     }
 
-    // Tab moves through the page as it reads, group by group, not in Set All's order.
-    void keyboardFollowsTheReadingOrder() {
+    // Tab moves through the page as it reads, group by group, not in Set All's order; a field
+    // stored from either page marks both pages modified.
+    void readingOrderAndModified() {
         FakeFieldHost host;
+        host.toolpath.reals = {{"TP_BRAD", 5.0f}, {"TP_APPROACH", 2.0f}};
         CSheetTool sheet(host);
         QWidget* first = findControl(sheet.ToolPage(), 1020);
         QList<int> order{1020};
@@ -536,6 +523,14 @@ private slots:
                  (QList<int>{1020, 1011, 1024, 1026, 1077, 1078, 1079, 1080, 1007, 1008, 1021,
                              1013, 1022, 1012, 1023, 1014, 1042, 1025, 1030, 1031, 1015, 1032,
                              1043, 1037, 1016, 1038, 1009, 1036, 1010, 1039, 1017, 1027, 1028}));
+        host.onStored = [&sheet] { sheet.SetModify(true); };
+        sheet.ToolPage()->Load();
+        sheet.MachinePage()->Load();
+        QVERIFY(!sheet.IsModified());
+        click(sheet.MachinePage(), 1025);
+        QVERIFY(sheet.ToolPage()->IsModified() && sheet.MachinePage()->IsModified());
+        sheet.SetModify(false);
+        QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
     }
 
     // The maximum feed rate is the tool's (else the toolpath's) cutting feed cut to a whole number.
