@@ -316,7 +316,7 @@ private slots:
     }
 
     // Named once, in the catalogue's language; the type stays empty.
-    void unreadableToolpathIsNamed() {
+    void unreadableToolpathOrNoWorkzone() {
         const std::tuple<const char*, const char*, const char*> cases[] = {
             {"outil.par", nullptr, "ang"}, {"outil.par", "\x01 x\n", "ang"},
             {"outil.par", "", "all"},      {"outil.mul", nullptr, "ang"},
@@ -339,6 +339,15 @@ private slots:
             QVERIFY2(presenter.shown[0].text.find(text + "\n\n\t'" + path + "'") == 0, file);
             QCOMPARE(textOf(*dialog, kToolpathType), QString());
         }
+        // Without a workzone the window cancels itself before it builds anything.
+        MainWindowFixture fixture;
+        fixture.env().set("KVXZONE", std::nullopt);
+        ScriptedPresenter presenter;
+        auto dialog = fixture.open();
+        QVERIFY(dialog->StartupCancelled());
+        QCOMPARE(messageIds(presenter),
+                 std::vector<std::string>{"LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"});
+        QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
     // Close writes only after a choice; edits are never lost without a word.
@@ -450,18 +459,6 @@ private slots:
                          std::to_string(findControl(dialog.get(), kDelete)->isEnabled()),
                      deleted ? "0 " + fixture.libraryFile("bull") + " 10" : "2 " + tool + " 21");
         }
-    }
-
-    // Without a workzone the window cancels itself before it builds anything.
-    void noWorkzoneCancelsTheStart() {
-        MainWindowFixture fixture;
-        fixture.env().set("KVXZONE", std::nullopt);
-        ScriptedPresenter presenter;
-        auto dialog = fixture.open();
-        QVERIFY(dialog->StartupCancelled());
-        QCOMPARE(messageIds(presenter),
-                 std::vector<std::string>{"LIB_TALMOR_GMBH/KARVEX_ZONEINF_NOZONE"});
-        QCOMPARE(dialog->Tree()->rootItem(), nullptr);
     }
 
     // 800 x 700 at first, the layout table, names, the about entry (menu and F1), Set All.
@@ -673,6 +670,24 @@ private slots:
         QVERIFY(dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
         QVERIFY(dialog.SaveToolAs());
         QVERIFY(!fs::exists(fedrixFile) && fs::exists(target) && presenter.shown.empty());
+
+        // A refused value stops Save As before the file is asked for; Close saves Fedrix changes.
+        QVERIFY(selectInTree(dialog, window.bull));
+        chooser.saveRequests.clear();
+        window.type(1039, QStringLiteral("0.5"), 1);
+        chooser.saveFiles.push_back(window.bull);
+        QVERIFY(!dialog.SaveToolAs() && chooser.saveRequests.empty());
+        QCOMPARE(presenter.shown.at(0).text,
+                 std::string("Please enter a number between 1 and 10."));
+
+        window.type(1039, QStringLiteral("2"), 1);
+        window.type(1021, QStringLiteral("30000"));
+        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified() && dialog.ApplyAndClose());
+        QCOMPARE(chooser.saveRequests.size(), std::size_t(1));
+        const std::string saved = read_file(window.bullFedrix);
+        QVERIFY(saved.find("Max Feed Rate=30000\r\n") != std::string::npos);
+        QVERIFY(saved.find("Ramp Feed Rate=600\r\n") != std::string::npos);
+        QVERIFY(window.fixture.readChangeFile().has_value());
     }
 
     // A folder is no Fedrix file; another kind of file is named once and replaced only when asked.
@@ -725,28 +740,6 @@ private slots:
         QVERIFY(presenter.shown.back().text.find(folder) != std::string::npos);
         QVERIFY(!fs::exists(copy) && fs::is_directory(folder) && dialog.IsFedrixModified());
         QCOMPARE(selectedPath(dialog), window.bull);
-    }
-
-    // A refused value stops Save As before the file is asked for; Close saves Fedrix changes.
-    void refusedValueStopsTheSaveAndCloseSavesFedrixChanges() {
-        ScriptedPresenter presenter;
-        ScriptedFileChooser chooser;
-        FedrixWindow window;
-        CCutterBaseDlg& dialog = *window.dialog;
-        window.type(1039, QStringLiteral("0.5"), 1);
-        chooser.saveFiles.push_back(window.bull);
-        QVERIFY(!dialog.SaveToolAs() && chooser.saveRequests.empty());
-        QCOMPARE(presenter.shown.at(0).text,
-                 std::string("Please enter a number between 1 and 10."));
-
-        window.type(1039, QStringLiteral("2"), 1);
-        window.type(1021, QStringLiteral("30000"));
-        QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified() && dialog.ApplyAndClose());
-        QCOMPARE(chooser.saveRequests.size(), std::size_t(1));
-        const std::string saved = read_file(window.bullFedrix);
-        QVERIFY(saved.find("Max Feed Rate=30000\r\n") != std::string::npos);
-        QVERIFY(saved.find("Ramp Feed Rate=600\r\n") != std::string::npos);
-        QVERIFY(window.fixture.readChangeFile().has_value());
     }
 
     // As the CAM system starts it, then without any environment: nothing waits.

@@ -416,7 +416,7 @@ private slots:
     }
 
     // The check means "the tool has TP_STEPTYPE" and adds or removes the four.
-    void leadInCheckAddsAndRemovesTheFourTogether() {
+    void leadInCheckAndRefusedRadius() {
         Host host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
         MachinePage page(host);
         QCOMPARE(shown(&page, {1027, 1032, 1018}), QStringLiteral("o x~ 30~"));
@@ -427,45 +427,22 @@ private slots:
         QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=2"));
         QCOMPARE(afterClick(host, &page, 1027), QStringList{"TP_APPROACH=1.000"});
         QCOMPARE(shown(&page, {1032, 1028}), QStringLiteral("x~ x~"));
-    }
-
-    // A refused radius stops clicks and Commit until it is mended.
-    void refusedRadiusChangesNothing() {
+        // A refused radius stops clicks and Commit until it is mended.
         ScriptedPresenter presenter;
-        FakeFieldHost host(kRadial);
-        MachinePage page(host);
-        const QStringList before = parametersOf(host.tool);
-        edit(&page, 1019)->setText(QStringLiteral("100001"));
-        QCOMPARE(afterClick(host, &page, 1031), before);
-        click(&page, 1044);
-        QVERIFY(button(&page, 1032)->isChecked() && !button(&page, 1044)->isChecked());
-        QVERIFY(!page.Commit());
+        FakeFieldHost radial(kRadial);
+        MachinePage refused(radial);
+        const QStringList before = parametersOf(radial.tool);
+        edit(&refused, 1019)->setText(QStringLiteral("100001"));
+        QCOMPARE(afterClick(radial, &refused, 1031), before);
+        click(&refused, 1044);
+        QVERIFY(button(&refused, 1032)->isChecked() && !button(&refused, 1044)->isChecked());
+        QVERIFY(!refused.Commit());
         QCOMPARE(presenter.shown.size(), std::size_t(3));
         QCOMPARE(presenter.shown[0].text,
                  std::string("Please enter a number between 0 and 100000."));
-        edit(&page, 1019)->setText(QStringLiteral("100000"));
-        QVERIFY(page.Commit());
-        QCOMPARE(parametersOf(host.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
-    }
-
-    // Three decimals kept; an integer out of range is refused at the store.
-    void fedrixValuesKeepWhatTheFileHolds() {
-        ScriptedPresenter presenter;
-        FakeFieldHost host;
-        FedrixToolInfo info;
-        info.feed_rate_per_tooth = 123456789.123;
-        info.max_feed_rate = 2147483647;
-        CPageFedrixAdvanced2 advanced(host);
-        advanced.Load(info);
-        QCOMPARE(edit(&advanced, 1040)->text(), QStringLiteral("123456789.123"));
-        FedrixToolInfo stored;
-        QVERIFY(advanced.Store(stored));
-        QCOMPARE(stored.Entries()[25].text, std::string("123456789.123"));
-        CPageFedrixOptimize optimize(host, nullptr);
-        optimize.Load(info);
-        QVERIFY(!optimize.Store(stored) && presenter.shown.size() == 1);
-        QCOMPARE(presenter.shown[0].text,
-                 std::string("Please enter a number between 0 and 100000."));
+        edit(&refused, 1019)->setText(QStringLiteral("100000"));
+        QVERIFY(refused.Commit());
+        QCOMPARE(parametersOf(radial.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
     }
 
     // At construction and on a language change; the size label follows the diameter switch.
@@ -566,6 +543,21 @@ private slots:
         QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 0 and 100."));
         edit(sheet.page(0), 1023)->setText(QStringLiteral("100"));
         QVERIFY(sheet.fedrix()->StorePages(back) && back.number_of_teeth == 6);
+        // Three decimals kept; an integer out of range is refused at the store.
+        FedrixToolInfo values;
+        values.feed_rate_per_tooth = 123456789.123;
+        values.max_feed_rate = 2147483647;
+        CPageFedrixAdvanced2 advanced(host);
+        advanced.Load(values);
+        QCOMPARE(edit(&advanced, 1040)->text(), QStringLiteral("123456789.123"));
+        FedrixToolInfo stored;
+        QVERIFY(advanced.Store(stored));
+        QCOMPARE(stored.Entries()[25].text, std::string("123456789.123"));
+        CPageFedrixOptimize optimize(host, nullptr);
+        optimize.Load(values);
+        QVERIFY(!optimize.Store(stored) && presenter.shown.size() == 2);
+        QCOMPARE(presenter.shown[1].text,
+                 std::string("Please enter a number between 0 and 100000."));
     }
 
     void enablingRules_data() { addRows(kEnabling); }
