@@ -110,13 +110,6 @@ protected:
     void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
 };
 
-struct Window {
-    QWidget main;
-    Listener* listener = new Listener(&main);
-    LanguageBox box{guitest::kApplication};
-    Window() { box.setMainWindow(&main); }
-};
-
 }  // namespace
 
 class FrameworkTest : public QObject {
@@ -297,8 +290,10 @@ private slots:
         guitest::ScriptedPresenter presenter;
         testsupport::ScopedEnv env;
         env.set("KVXLANG", "ALL");
-        Window window;
-        LanguageBox& box = window.box;
+        QWidget main;
+        auto* listener = new Listener(&main);
+        LanguageBox box(guitest::kApplication);
+        box.setMainWindow(&main);
         QVERIFY(box.create() && !box.isVisible());
         QVERIFY(box.selectedLanguage() == 1 && box.currentIndex() == 1);
         QStringList names;
@@ -309,15 +304,15 @@ private slots:
         }
         QCOMPARE(names, (QStringList{"English", "Deutsch", "Français", "Español", "Svenska"}));
         QCOMPARE(GetCatalogue()->Path(), installation.home() + "/texte/TalmorError.all");
-        QVERIFY(QLocale().name() == QStringLiteral("de_DE") && window.listener->heard == 1);
+        QVERIFY(QLocale().name() == QStringLiteral("de_DE") && listener->heard == 1);
 
         installation.writeText(std::string(guitest::kApplication) + ".all",
                                "[T.A.L.M.O.R.]\r\nPRODUCT=Other\r\nang=English\r\n");
-        QVERIFY(!box.applyLanguage(1) && box.count() == 5 && window.listener->heard == 1);
+        QVERIFY(!box.applyLanguage(1) && box.count() == 5 && listener->heard == 1);
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QVERIFY(presenter.shown[0].text.find("PRODUCT = KvxCutterBase") != std::string::npos);
         QVERIFY(box.applyLanguage(0) && !box.applyLanguage(2));
-        QVERIFY(box.currentIndex() == 0 && window.listener->heard == 2);
+        QVERIFY(box.currentIndex() == 0 && listener->heard == 2);
         QCOMPARE(
             QLocale().name() + LanguageBox::localeOf(4).name() + LanguageBox::localeOf(7).name(),
             QStringLiteral("fr_FRsv_SEen_US"));

@@ -21,7 +21,9 @@
 #include "gui/pages/fedrix_advanced_page.h"
 #include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
+#include "gui/pages/sheet_fedrix.h"
 #include "main_window_fixture.h"
+#include "pages_fake_host.h"
 #include "platform/filesystem.h"
 #include "runtime/environment.h"
 #include "tool/tool_parameter_set.h"
@@ -134,12 +136,6 @@ std::vector<std::string> messageIds(const ScriptedPresenter& presenter) {
     return ids;
 }
 
-void click(const CCutterBaseDlg& dialog, int id) {
-    auto* button = findControl<QAbstractButton>(&dialog, id);
-    QVERIFY(button != nullptr && button->isEnabled());
-    button->click();
-}
-
 void run(CCutterBaseDlg& dialog, int command, const std::string& other) {
     CTreeCtrlTool* tree = dialog.Tree();
     const QModelIndex target = tree->indexFromItem(tree->findTreeItem(tree->rootItem(), other));
@@ -167,7 +163,7 @@ void run(CCutterBaseDlg& dialog, int command, const std::string& other) {
             return QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
                                       tree->visualItemRect(tree->selectedItem()).center());
         default:
-            click(dialog, command);
+            click(&dialog, command);
     }
 }
 
@@ -200,10 +196,6 @@ void checkMinimumSize(CCutterBaseDlg& dialog) {
         QCOMPARE(dialog.size(), dialog.minimumSize());
         QCOMPARE(layoutFaults(dialog), QString());
     }
-}
-
-QAction* aboutEntry(const CCutterBaseDlg& dialog) {
-    return dialog.findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
 }
 
 // A library with the toolpath's tool, two more tools beside it and a folder.
@@ -251,14 +243,10 @@ struct FedrixWindow {
                              "T: &TP_ZSTEPTYPE=2\r\nF: &TP_FRCUT=1000.000\r\n");
         dialog = fixture.open();
     }
-    QAbstractButton* box() const {
-        return findControl<QAbstractButton>(dialog.get(), main_ids::kFedrix);
-    }
+    QAbstractButton* box() const { return findControl<QAbstractButton>(dialog.get(), kFedrix); }
     CPageFedrix* fedrix() const { return dialog->Sheet()->FedrixPage(); }
     void type(int id, const QString& text, int page = 0) const {
-        auto* edit = findControl<QLineEdit>(
-            page == 0 ? static_cast<QWidget*>(fedrix()->OptimizePage()) : fedrix()->AdvancedPage(),
-            id);
+        auto* edit = findControl<QLineEdit>(fedrix()->Sheet()->widget(page), id);
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
@@ -445,7 +433,7 @@ private slots:
                 std::filesystem::remove(tool);
             }
             how.ends_with("key") ? QTest::keyClick(dialog->Tree(), Qt::Key_Delete)
-                                 : click(*dialog, kDelete);
+                                 : click(dialog.get(), kDelete);
             std::vector<std::string> expected{"GENERAL/GENERAL_DELETE_FILE"};
             if (gone) {
                 expected.push_back("GENERAL/GENERAL_FILE_NOT_VALID");
@@ -493,7 +481,7 @@ private slots:
         }
         checkMinimumSize(*dialog);
 
-        QAction* about = aboutEntry(*dialog);
+        auto* about = dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName));
         QVERIFY(dialog->contextMenuPolicy() == Qt::ActionsContextMenu &&
                 dialog->actions().contains(about));
         QCOMPARE(about->text() + ' ' + about->shortcut().toString(),
@@ -508,7 +496,7 @@ private slots:
         about->trigger();
         QCOMPARE(shown, QStringLiteral("AboutDialog"));
         // Set All applies the fields of both pages, not only the shown one.
-        click(*dialog, kSetAll);
+        click(dialog.get(), kSetAll);
         QVERIFY(dialog->CurrentTool()->FindByName("TP_CDESC") >= 0 &&
                 dialog->CurrentTool()->FindByName("TP_RETRACT") >= 0 && dialog->IsToolModified());
     }
@@ -531,13 +519,14 @@ private slots:
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
         auto dialog = fixture.open();
-        click(*dialog, kSaveAs);
+        click(dialog.get(), kSaveAs);
         QStringList captions{dialog->windowTitle()};
         for (const int id : {kToolSettingsLabel, kSaveAs, kClose, kOptions, kToolSettings}) {
             captions << textOf(*dialog, id);
         }
-        captions << aboutEntry(*dialog)->text()
-                 << QString::fromStdString(chooser.saveRequests.at(0).title);
+        captions
+            << dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName))->text()
+            << QString::fromStdString(chooser.saveRequests.at(0).title);
         QCOMPARE(captions.join('|'),
                  QString::fromUtf8(foreign ? "CutterBase|Tool Settings:|Save As...|Close|"
                                              "Options...| 1|Inf&o \u00fcber Karvex - CutterBase...|"
