@@ -18,8 +18,6 @@
 #include "app/path_parts.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/dialogs/startup_failure.h"
-#include "gui/pages/fedrix_advanced_page.h"
-#include "gui/pages/fedrix_optimize_page.h"
 #include "gui/pages/fedrix_page.h"
 #include "gui/pages/sheet_fedrix.h"
 #include "main_window_fixture.h"
@@ -245,10 +243,12 @@ struct FedrixWindow {
     }
     QAbstractButton* box() const { return findControl<QAbstractButton>(dialog.get(), kFedrix); }
     CPageFedrix* fedrix() const { return dialog->Sheet()->FedrixPage(); }
+    QLineEdit* field(int id, int page = 0) const {
+        return findControl<QLineEdit>(fedrix()->Sheet()->widget(page), id);
+    }
     void type(int id, const QString& text, int page = 0) const {
-        auto* edit = findControl<QLineEdit>(fedrix()->Sheet()->widget(page), id);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        field(id, page)->selectAll();
+        QTest::keyClicks(field(id, page), text);
     }
 
     MainWindowFixture fixture;
@@ -502,40 +502,37 @@ private slots:
     }
 
     // A missing key gives an empty caption; another program's file changes none.
-    void germanCaptions_data() {
-        QTest::addColumn<bool>("foreign");
-        QTest::newRow("German file") << false;
-        QTest::newRow("another program's file") << true;
-    }
     void germanCaptions() {
-        QFETCH(bool, foreign);
-        MainWindowFixture fixture("all");
-        fixture.tool("bull/d10r2.wkz");
-        fixture.setToolReference("**");
-        if (foreign) {
-            fixture.replaceLanguageFile(
-                "[T.A.L.M.O.R.]\r\nPRODUCT=KvxOther\r\n[CUTTERBASEDLG]\r\n");
+        for (const bool foreign : {false, true}) {
+            MainWindowFixture fixture("all");
+            fixture.tool("bull/d10r2.wkz");
+            fixture.setToolReference("**");
+            if (foreign) {
+                fixture.replaceLanguageFile(
+                    "[T.A.L.M.O.R.]\r\nPRODUCT=KvxOther\r\n[CUTTERBASEDLG]\r\n");
+            }
+            ScriptedPresenter presenter;
+            ScriptedFileChooser chooser;
+            auto dialog = fixture.open();
+            click(dialog.get(), kSaveAs);
+            QStringList captions{dialog->windowTitle()};
+            for (const int id : {kToolSettingsLabel, kSaveAs, kClose, kOptions, kToolSettings}) {
+                captions << textOf(*dialog, id);
+            }
+            captions << dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName))
+                            ->text()
+                     << QString::fromStdString(chooser.saveRequests.at(0).title);
+            QCOMPARE(
+                captions.join('|'),
+                QString::fromUtf8(foreign ? "CutterBase|Tool Settings:|Save As...|Close|"
+                                            "Options...| 1|Inf&o \u00fcber Karvex - CutterBase...|"
+                                          : "Werkzeugbibliothek|Werkzeugeinstellung:|Speichern "
+                                            "unter...|Schlie\u00dfen||Bahn 1|Inf&o \u00fcber "
+                                            "Karvex - CutterBase...|Werkzeug speichern unter"));
+            QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
+                     textOf(*dialog, kToolSettingsLabel));
+            checkMinimumSize(*dialog);
         }
-        ScriptedPresenter presenter;
-        ScriptedFileChooser chooser;
-        auto dialog = fixture.open();
-        click(dialog.get(), kSaveAs);
-        QStringList captions{dialog->windowTitle()};
-        for (const int id : {kToolSettingsLabel, kSaveAs, kClose, kOptions, kToolSettings}) {
-            captions << textOf(*dialog, id);
-        }
-        captions
-            << dialog->findChild<QAction*>(QLatin1String(CCutterBaseDlg::kAboutActionName))->text()
-            << QString::fromStdString(chooser.saveRequests.at(0).title);
-        QCOMPARE(captions.join('|'),
-                 QString::fromUtf8(foreign ? "CutterBase|Tool Settings:|Save As...|Close|"
-                                             "Options...| 1|Inf&o \u00fcber Karvex - CutterBase...|"
-                                           : "Werkzeugbibliothek|Werkzeugeinstellung:|Speichern "
-                                             "unter...|Schlie\u00dfen||Bahn 1|Inf&o \u00fcber "
-                                             "Karvex - CutterBase...|Werkzeug speichern unter"));
-        QCOMPARE(findControl(dialog.get(), kToolSettings)->accessibleName(),
-                 textOf(*dialog, kToolSettingsLabel));
-        checkMinimumSize(*dialog);
     }
 
     // The list follows and leads the tree; of its keys and clicks only a double-click ends it.
@@ -633,8 +630,7 @@ private slots:
         QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
         QVERIFY(dialog.Sheet()->count() == 3 &&
                 dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
-        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
-                 QStringLiteral("1800"));
+        QCOMPARE(window.field(1020)->text(), QStringLiteral("1800"));
         QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
         const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
         QVERIFY(std::any_of(rows.begin(), rows.end(),
@@ -702,8 +698,7 @@ private slots:
         QCOMPARE(presenter.shown[0].text,
                  "'" + otherFedrix + "' ist nicht eine 'Fedrix Tool' Ini-Datei!");
         QVERIFY(window.box()->isChecked());
-        QCOMPARE(findControl<QLineEdit>(window.fedrix()->OptimizePage(), 1020)->text(),
-                 QStringLiteral("250"));
+        QCOMPARE(window.field(1020)->text(), QStringLiteral("250"));
         const std::string question = "The file\n\n\t'" + otherFedrix +
                                      "'\n\nis no Fedrix tool file that this program can read.\n";
         for (const char* asked : {"Delete it, as the tool has no Fedrix settings now?",
