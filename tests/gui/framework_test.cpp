@@ -202,7 +202,6 @@ private slots:
         }
     }
 
-    // Frames, null and deleted controls, and Destroy.
     void framesDeletedControlsAndDestroy() {
         QDialog dialog;
         dialog.resize(400, 300);

@@ -17,8 +17,7 @@ bool registerTest(const char* name, Factory factory);
 QStringList columnTexts(const QAbstractItemView& view, int column = 0, int role = Qt::DisplayRole);
 void clickRow(QAbstractItemView& view, int row, Qt::MouseButton button = Qt::LeftButton,
               bool twice = false);
-// "objectName (class)" of each input control below `root` that the accessibility interface gives
-// no name, inner parts not walked.
+// "objectName (class)" of each input control below `root` without an accessible name.
 QStringList namelessControls(QWidget* root);
 
 // Each entry of a table becomes one QtTest row named by its `name`, so a failure names its case.

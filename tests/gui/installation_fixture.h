@@ -42,10 +42,8 @@ public:
     Installation(const Installation&) = delete;
     Installation& operator=(const Installation&) = delete;
 
-    // Loads the catalogue in the language ("ang", "all", ...).
     void useCatalogue(const std::string& language) { GetCatalogue()->Init(language); }
     std::string home() const { return home_; }
-    // Writes a file below KVXHOME/texte.
     std::string writeText(const std::string& name, const std::string& bytes) {
         return temp_.write("home/texte/" + name, bytes);
     }

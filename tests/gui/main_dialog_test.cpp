@@ -384,11 +384,11 @@ private slots:
                 ' ' + cornerRadius(*dialog)->text() +
                 (dialog->IsToolModified() ? " edited " : " clean ") + result,
             QString::fromLatin1(row.after));
-        QCOMPARE(presenter.shown.size(), std::size_t(*row.message ? 1 : 0));
-        if (*row.message) {
-            const std::string shown = presenter.shown[0].id + ' ' + presenter.shown[0].text;
-            QVERIFY2(shown.find(row.message) != std::string::npos, shown.c_str());
-        }
+        const std::string shown =
+            presenter.shown.empty() ? "" : presenter.shown[0].id + ' ' + presenter.shown[0].text;
+        QVERIFY2(presenter.shown.size() == (*row.message ? 1u : 0u) &&
+                     shown.find(row.message) != std::string::npos,
+                 shown.c_str());
         QCOMPARE(chooser.saveRequests.size(), std::size_t(*row.proposal ? 1 : 0));
         if (*row.proposal) {
             // The edited tool's name in its folder, or the edited folder itself.

@@ -97,7 +97,6 @@ inline QString shown(const QWidget* page, std::initializer_list<int> ids) {
     return seen.join(u' ');
 }
 
-// A click of the user's on a check or radio button.
 inline void click(const QWidget* page, int id) {
     QAbstractButton* target = button(page, id);
     QVERIFY2(target != nullptr && target->isEnabled(), qPrintable(QString::number(id)));

@@ -54,8 +54,7 @@ private slots:
         }
     }
 
-    // Two sizes, each page of its sheet, radii and diameters; with radii also a tool whose corner
-    // radius exceeds its radius with its findings, the matches of a query and a malformed one.
+    // Both sizes, every page, radii and diameters; a tool's findings, a search's matches and error.
     void mainWindow() {
         for (const QString language : {"ang", "all"}) {
             guitest::MainWindowFixture fixture(language.toStdString());
@@ -101,8 +100,7 @@ private slots:
         }
     }
 
-    // Typed before a library of 5,000 tools is read: the progress in the list (when the picture
-    // is taken in time).
+    // Typed before 5,000 tools are read: the progress in the list, if taken in time.
     void progress() {
         guitest::MainWindowFixture fixture;
         for (int i = 0; i < 5000; ++i) {

@@ -267,8 +267,7 @@ private slots:
         QCOMPARE(window.directory->text() + QString::number(list->model()->rowCount()),
                  QString::fromStdString(library.lib + "/gone0"));
 
-        // Sort order: ToolListSort's tests. Only a left double-click on an existing tool applies
-        // it.
+        // Sort order: ToolListSort's tests. Only a left double-click on a tool applies it.
         std::remove((library.mills + "/new.wkz").c_str());
         list->fill(library.mills + "/b.wkz", true);
         for (const char* names : {"a.wkz b.wkz C.wkz Old ..", ".. Old C.wkz b.wkz a.wkz"}) {
