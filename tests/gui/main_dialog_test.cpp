@@ -627,17 +627,15 @@ private slots:
         ScriptedFileChooser chooser;
         FedrixWindow window;
         CCutterBaseDlg& dialog = *window.dialog;
-        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified());
-        QVERIFY(dialog.Sheet()->count() == 3 &&
-                dialog.Sheet()->currentWidget() == dialog.Sheet()->ToolPage());
+        QVERIFY(window.box()->isChecked() && !dialog.IsFedrixModified() &&
+                dialog.Sheet()->count() == 3 && dialog.Sheet()->currentIndex() == 0);
         QCOMPARE(window.field(1020)->text(), QStringLiteral("1800"));
         QCOMPARE(CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()), 4);
         const std::vector<ToolListRow>& rows = dialog.List()->toolModel()->rows();
         QVERIFY(std::any_of(rows.begin(), rows.end(),
                             [](const ToolListRow& row) { return row.image == kImageFedrixTool; }));
         QVERIFY(selectInTree(dialog, window.flat));
-        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr);
-        QVERIFY(dialog.Sheet()->count() == 2 &&
+        QVERIFY(!window.box()->isChecked() && window.fedrix() == nullptr &&
                 CTreeCtrlTool::itemImage(dialog.Tree()->selectedItem()) == 3);
         window.box()->click();
         QVERIFY(window.fedrix() != nullptr && dialog.Sheet()->currentWidget() == window.fedrix());
@@ -670,9 +668,9 @@ private slots:
         QVERIFY(dialog.IsFedrixModified() && !dialog.IsToolModified() && dialog.ApplyAndClose());
         QCOMPARE(chooser.saveRequests.size(), std::size_t(1));
         const std::string saved = read_file(window.bullFedrix);
-        QVERIFY(saved.find("Max Feed Rate=30000\r\n") != std::string::npos);
-        QVERIFY(saved.find("Ramp Feed Rate=600\r\n") != std::string::npos);
-        QVERIFY(window.fixture.readChangeFile().has_value());
+        QVERIFY(saved.find("Max Feed Rate=30000\r\nStart") != std::string::npos &&
+                saved.find("Ramp Feed Rate=600\r\n") != std::string::npos &&
+                window.fixture.readChangeFile().has_value());
     }
 
     // A folder is no Fedrix file; another kind of file is named once and replaced only when asked.

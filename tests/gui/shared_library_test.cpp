@@ -255,8 +255,8 @@ private slots:
         QCOMPARE(textOf(*window.dialog, kListLastRow), QString());
         QTest::keyClick(window.box, Qt::Key_Escape);
         QCOMPARE(window.box->text(), QString());
-        QVERIFY(window.dialog->isVisible() && window.dialog->List()->isVisible());
-        QVERIFY(!window.results->isVisible());
+        QVERIFY(window.dialog->isVisible() && window.dialog->List()->isVisible() &&
+                !window.results->isVisible());
         QCOMPARE(textOf(*window.dialog, kListDirectory),
                  QString::fromStdString(window.fixture.libraryFile("bull")));
         QVERIFY(presenter.shown.empty());

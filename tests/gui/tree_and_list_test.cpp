@@ -167,8 +167,7 @@ private slots:
         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(w.tree, &focus);
         QVERIFY(w.tree->currentItem() == w.tree->rootItem() && w.tree->selectedItem() == nullptr);
-        QTreeWidgetItem* ball = w.item("Ball");
-        QTreeWidgetItem* b6 = w.item("Ball/B6.wkz");
+        QTreeWidgetItem *ball = w.item("Ball"), *b6 = w.item("Ball/B6.wkz");
         QTreeWidgetItem* b8 = w.item("Ball/B8.wkz");
         w.tree->selectItem(ball);
         QVERIFY(ball->isExpanded() && CTreeCtrlTool::itemImage(ball) == 2);
@@ -205,8 +204,8 @@ private slots:
         const std::string windowsName = w.library.temp.write("tools/flat/\xC4rger \x80.wkz", "");
         w.library.temp.write("tools/flat/M\xC3\xBChle.wkz", "");
         w.tree->rebuildTree(w.library.root, true);
-        QVERIFY(w.tree->selectedItem() == nullptr && w.item("flat/F10.wkz") == nullptr);
-        QVERIFY(!w.item("flat")->isExpanded() && !w.tree->rootItem()->isExpanded());
+        QVERIFY(w.tree->selectedItem() == nullptr && w.item("flat/F10.wkz") == nullptr &&
+                !w.item("flat")->isExpanded() && !w.tree->rootItem()->isExpanded());
         QCOMPARE(w.item("flat")->child(0)->text(0) + "|" + w.item("flat")->child(1)->text(0),
                  QStringLiteral("Mühle.wkz|Ärger €.wkz"));
         QCOMPARE(CTreeCtrlTool::itemPath(w.item("flat")->child(1)), windowsName);
