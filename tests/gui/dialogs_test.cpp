@@ -243,13 +243,10 @@ private slots:
     void showsTheCompiledVersionWithCatalogueLabels() {
         guitest::Installation installation;
         AboutDialog about;
-        const auto field = [](const std::string& text) {
-            return " " + QString::fromStdString(text);
-        };
-        QCOMPARE(textsOf(about),
-                 (QStringList{"About Karvex - CutterBase", "Product:", "Version:", "Build:",
-                              " Karvex - CutterBase", field(programVersion().version),
-                              field(programVersion().build), field(programVersion().rights)}));
+        const VersionInfo& version = programVersion();
+        QCOMPARE(textsOf(about).join('|').toStdString(),
+                 "About Karvex - CutterBase|Product:|Version:|Build:| Karvex - CutterBase| " +
+                     version.version + "| " + version.build + "| " + version.rights);
         QVERIFY(drawn(about, AboutDialog::kPictureControl) &&
                 drawn(about, AboutDialog::kIconControl));
         QCOMPARE(guitest::namelessControls(&about), QStringList());
