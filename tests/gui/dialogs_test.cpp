@@ -16,7 +16,6 @@
 
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/exchange_menu.h"
-#include "gui/dialogs/exchange_report_dialog.h"
 #include "gui/dialogs/message_dialog.h"
 #include "gui/dialogs/message_dialog_presenter.h"
 #include "gui/dialogs/message_text.h"
@@ -102,25 +101,6 @@ QStringList textsOf(const AboutDialog& about) {
 bool drawn(const QWidget& dialog, int id) {
     const QImage image = findControl<QLabel>(&dialog, id)->pixmap().toImage();
     return !image.isNull() && image.pixelColor(image.rect().center()).alpha() != 0;
-}
-
-// Runs `command`, closing the report window it opens; the report's summary and text.
-QStringList reportOf(const std::function<void()>& command) {
-    QStringList shown;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&shown] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* report = qobject_cast<ExchangeReportDialog*>(widget);
-            if (report != nullptr && report->isVisible()) {
-                shown << report->findChild<QLabel*>(ExchangeReportDialog::kSummaryName)->text()
-                      << report->reportText() << guitest::namelessControls(report);
-                report->reject();
-            }
-        }
-    });
-    timer.start(10);
-    command();
-    return shown;
 }
 
 }  // namespace
@@ -328,7 +308,7 @@ private slots:
         guitest::ScriptedFileChooser chooser;
         chooser.saveFiles.push_back(root.file("out/lib.csv"));
         root.mkdir("out");
-        QStringList shown = reportOf([&] { ExportFolderAsked(&owner, root.file("lib")); });
+        QStringList shown = guitest::reportOf([&] { ExportFolderAsked(&owner, root.file("lib")); });
         QCOMPARE(shown, (QStringList{
                             "1 files written: " + QString::fromStdString(root.file("out/lib.csv")),
                             "Nothing was lost."}));
@@ -339,7 +319,7 @@ private slots:
         chooser.openFiles = {root.file("out/lib.csv"), root.file("out/lib.csv")};
         int rebuilt = 0;
         const std::string into = root.mkdir("into");
-        shown = reportOf([&] { ImportIntoFolderAsked(&owner, into, [&] { ++rebuilt; }); });
+        shown = guitest::reportOf([&] { ImportIntoFolderAsked(&owner, into, [&] { ++rebuilt; }); });
         QCOMPARE(shown.value(0), QString("2 tool files written, 0 replaced, 0 skipped, 0 failed."));
         QCOMPARE(rebuilt, 1);
         QVERIFY(testsupport::read_file(into + "/Bull/d10.wkz").find("TP_CRAD=2.000") !=
@@ -349,7 +329,7 @@ private slots:
         QCOMPARE(captions().mid(1), (QStringList{"exchangeExportAction=Exportieren...",
                                                  "exchangeImportAction=In diesen Ordner "
                                                  "importieren..."}));
-        shown = reportOf([&] { ImportIntoFolderAsked(&owner, into, [&] { ++rebuilt; }); });
+        shown = guitest::reportOf([&] { ImportIntoFolderAsked(&owner, into, [&] { ++rebuilt; }); });
         QCOMPARE(shown.value(1).count("Datei existiert, \u00FC"
                                       "bersprungen"),
                  2);

@@ -101,12 +101,9 @@ void whenShown(std::function<void(QFileDialog*)> step) {
     });
 }
 
-class Listener : public QWidget {
-public:
+struct Listener : QWidget {
     using QWidget::QWidget;
     int heard = 0;
-
-protected:
     void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
 };
 

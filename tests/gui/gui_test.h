@@ -17,6 +17,8 @@ bool registerTest(const char* name, Factory factory);
 QStringList columnTexts(const QAbstractItemView& view, int column = 0, int role = Qt::DisplayRole);
 void clickRow(QAbstractItemView& view, int row, Qt::MouseButton button = Qt::LeftButton,
               bool twice = false);
+// Runs `command`, closing the report window it opens; the report's summary and text.
+QStringList reportOf(const std::function<void()>& command);
 // "objectName (class)" of each input control below `root` without an accessible name.
 QStringList namelessControls(QWidget* root);
 

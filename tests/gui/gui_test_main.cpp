@@ -5,16 +5,19 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "gui/dialogs/exchange_report_dialog.h"
 #include "gui/framework/numeric_locale.h"
 #include "gui_test.h"
 
@@ -55,6 +58,24 @@ QStringList guitest::namelessControls(QWidget* root) {
         }
     }
     return nameless;
+}
+
+QStringList guitest::reportOf(const std::function<void()>& command) {
+    QStringList shown;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&shown] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* report = qobject_cast<ExchangeReportDialog*>(widget);
+            if (report != nullptr && report->isVisible()) {
+                shown << report->findChild<QLabel*>(ExchangeReportDialog::kSummaryName)->text()
+                      << report->reportText() << namelessControls(report);
+                report->reject();
+            }
+        }
+    });
+    timer.start(10);
+    command();
+    return shown;
 }
 
 void guitest::clickRow(QAbstractItemView& view, int row, Qt::MouseButton button, bool twice) {

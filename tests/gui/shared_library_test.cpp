@@ -3,10 +3,8 @@
 
 #include <sys/stat.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
-#include <QTimer>
 #include <cstdlib>
 #include <fstream>
 
@@ -223,15 +221,7 @@ private slots:
         ScriptedFileChooser chooser;
         const std::string csv = window.fixture.libraryFile("found.csv");
         chooser.saveFiles = {csv};
-        QTimer closer;  // the report window
-        QObject::connect(&closer, &QTimer::timeout, [] {
-            if (auto* report = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                report->reject();
-            }
-        });
-        closer.start(10);
-        window.dialog->Search()->exportMatches();
-        closer.stop();
+        reportOf([&] { window.dialog->Search()->exportMatches(); });
         const std::string bytes = platform::read_file(csv).value_or("");
         QVERIFY(bytes.find("bull/deep/d8r1.wkz") != std::string::npos);
         QCOMPARE(std::count(bytes.begin(), bytes.end(), '\n'), 2);
