@@ -32,7 +32,6 @@
 #include "language/message_catalogue.h"
 #include "scripted_presenter.h"
 #include "support/test_support.h"
-#include "table_rows.h"
 
 namespace {
 
@@ -61,12 +60,6 @@ const NumberCase kNumbers[] = {
     {"beyond float", "4e38", "4e+38", "-", "-"},
     {"beyond double", "1e999", "-", "-", "-"},
     {"not finite", "inf", "-", "-", "-"},
-};
-
-// A dialog of 400 x 300 pixels, the base size of its managers.
-class ManagedDialog : public QDialog {
-public:
-    ManagedDialog() { resize(400, 300); }
 };
 
 QWidget* control(QWidget* parent, const QRect& rect) {
@@ -108,20 +101,10 @@ void whenShown(std::function<void(QFileDialog*)> step) {
     });
 }
 
-class Listener : public QWidget {
-public:
+struct Listener : QWidget {
     using QWidget::QWidget;
     int heard = 0;
-
-protected:
     void customEvent(QEvent* event) override { heard += event->type() == kLanguageChangeEvent; }
-};
-
-struct Window {
-    QWidget main;
-    Listener* listener = new Listener(&main);
-    LanguageBox box{guitest::kApplication};
-    Window() { box.setMainWindow(&main); }
 };
 
 }  // namespace
@@ -130,22 +113,6 @@ class FrameworkTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void findControlSearchesOneDialogOnly() {
-        QDialog dialog;
-        auto* page = new QWidget(&dialog);
-        setDialogId(page, 130, "IDD_PAGE_TOOL");
-        auto* pageEdit = new QLineEdit(page);
-        setControlId(pageEdit, 1011, "IDC_EDIT_DIAMETER");
-        auto* dialogEdit = new QLineEdit(new QWidget(&dialog));
-        setControlId(dialogEdit, 1011);
-        setControlId(new QLineEdit(new QDialog(&dialog)), 1016);
-        QCOMPARE(findControl(&dialog, 1011), dialogEdit);
-        QCOMPARE(findControl<QLineEdit>(page, 1011), pageEdit);
-        QCOMPARE(findControl(&dialog, 1016), nullptr);
-        QCOMPARE(findControl<QCheckBox>(page, 1011), nullptr);
-        QCOMPARE(pageEdit->objectName(), QStringLiteral("IDC_EDIT_DIAMETER"));
-    }
-
     // Reals, floats and integers as the fields show them; "-": no value of the kind.
     void parsesNumbersStrictly_data() { guitest::addRows(kNumbers); }
     void parsesNumbersStrictly() {
@@ -184,7 +151,7 @@ private slots:
     }
 
     // Assistive technology acts like mouse and keyboard; shown text is not typing.
-    void assistiveTechnologyActsLikeTheMouse() {
+    void accessibleInputAndTexts() {
         installAccessibleInput();
         QDialog dialog;
         auto* check = new QCheckBox(QStringLiteral("&Fedrix"), &dialog);
@@ -206,9 +173,7 @@ private slots:
         QVERIFY(!edit->isModified() && !anyEditModified(&dialog));
         accessible->editableTextInterface()->replaceText(0, 5, QStringLiteral("typed"));
         QVERIFY(edit->isModified() && anyEditModified(&dialog));
-    }
-
-    void installationTextCrossesThroughTheCodePage() {
+        // Texts cross to and from the installation's code page; file names keep their bytes.
         QCOMPARE(fromInstallationText("\xD8 10 mm \xE4\x80"), QStringLiteral("Ø 10 mm ä€"));
         QCOMPARE(toInstallationText(QStringLiteral("Ø ä€\u4E2D")), std::string("\xD8 \xE4\x80?"));
         const std::string path = "/tmp/Fr\xC3\xA4ser/T1.wkz";
@@ -218,7 +183,8 @@ private slots:
     void placesEachControlFromItsAddedRectangle_data() { guitest::addRows(kPlacements); }
     void placesEachControlFromItsAddedRectangle() {
         const Placement& row = guitest::fetchRow(kPlacements);
-        ManagedDialog dialog;
+        QDialog dialog;
+        dialog.resize(400, 300);
         QWidget* widget = control(&dialog, row.added);
         LayoutManager manager(&dialog);
         const int* f = row.factors;
@@ -233,9 +199,9 @@ private slots:
         }
     }
 
-    // Frames, null and deleted controls, and Destroy.
     void framesDeletedControlsAndDestroy() {
-        ManagedDialog dialog;
+        QDialog dialog;
+        dialog.resize(400, 300);
         auto* frame = new QFrame(&dialog);
         frame->setGeometry(50, 50, 200, 200);
         QWidget* inner = control(frame, QRect(10, 10, 20, 20));
@@ -254,7 +220,7 @@ private slots:
     }
 
     // Asks for a tool file to save in the folder as the main window does, choosing a name.
-    void aChosenNameIsTakenReplacedOnYesOrRefused() {
+    void fileAndFolderPickers() {
         testsupport::TempDir folder;
         const std::string existing = folder.write("D10.wkz", "x");
         const std::string readOnly = folder.write("R.wkz", "x");
@@ -299,19 +265,15 @@ private slots:
             }
         }
         QVERIFY(::chmod(locked.c_str(), 0755) == 0);
-    }
-
-    void theFolderPickerGivesTheChosenFolder() {
-        testsupport::TempDir folder;
-        const std::string tools = folder.mkdir("tools");
-        QtFileChooser chooser;
+        // The folder picker gives the chosen folder, nothing when cancelled.
         whenShown([&](QFileDialog* dialog) {
             dialog->setDirectory(QString::fromStdString(folder.path()));
-            dialog->selectFile(QString::fromStdString(tools));
+            dialog->selectFile(QString::fromStdString(locked));
             static_cast<QDialog*>(dialog)->accept();
         });
+        QtFileChooser chooser;
         QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"),
-                 std::optional<std::string>(tools));
+                 std::optional<std::string>(locked));
         whenShown([](QFileDialog*) {});
         QCOMPARE(chooser.choose_directory(nullptr, "Choose Tool Directory"), std::nullopt);
     }
@@ -319,13 +281,15 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale(QLocale::C)); }
 
     // A file that does not load (another program's is announced) tells nobody.
-    void createAndApplyLanguages() {
+    void languagesAndCaptions() {
         guitest::Installation installation;
         guitest::ScriptedPresenter presenter;
         testsupport::ScopedEnv env;
         env.set("KVXLANG", "ALL");
-        Window window;
-        LanguageBox& box = window.box;
+        QWidget main;
+        auto* listener = new Listener(&main);
+        LanguageBox box(guitest::kApplication);
+        box.setMainWindow(&main);
         QVERIFY(box.create() && !box.isVisible());
         QVERIFY(box.selectedLanguage() == 1 && box.currentIndex() == 1);
         QStringList names;
@@ -336,34 +300,34 @@ private slots:
         }
         QCOMPARE(names, (QStringList{"English", "Deutsch", "Français", "Español", "Svenska"}));
         QCOMPARE(GetCatalogue()->Path(), installation.home() + "/texte/TalmorError.all");
-        QVERIFY(QLocale().name() == QStringLiteral("de_DE") && window.listener->heard == 1);
+        QVERIFY(QLocale().name() == QStringLiteral("de_DE") && listener->heard == 1);
 
         installation.writeText(std::string(guitest::kApplication) + ".all",
                                "[T.A.L.M.O.R.]\r\nPRODUCT=Other\r\nang=English\r\n");
-        QVERIFY(!box.applyLanguage(1) && box.count() == 5 && window.listener->heard == 1);
+        QVERIFY(!box.applyLanguage(1) && box.count() == 5 && listener->heard == 1);
         QCOMPARE(presenter.shown.size(), std::size_t(1));
         QVERIFY(presenter.shown[0].text.find("PRODUCT = KvxCutterBase") != std::string::npos);
         QVERIFY(box.applyLanguage(0) && !box.applyLanguage(2));
-        QVERIFY(box.currentIndex() == 0 && window.listener->heard == 2);
+        QVERIFY(box.currentIndex() == 0 && listener->heard == 2);
         QCOMPARE(
             QLocale().name() + LanguageBox::localeOf(4).name() + LanguageBox::localeOf(7).name(),
             QStringLiteral("fr_FRsv_SEen_US"));
-    }
 
-    // A nested page takes its captions from its own section; without a language file none change.
-    void captionsComeFromTheLanguageFileByResourceName() {
-        guitest::Installation installation;
+        // A nested page keeps its own section's captions; without a language file none change.
         installation.writeText(std::string(guitest::kApplication) + ".ang",
                                "[T.A.L.M.O.R.]\r\nPRODUCT=KvxCutterBase\r\n[PAGETOOL]\r\n"
                                "IDC_CHECK_RADIUS=Corner radius\r\nIDC_NESTED=Nested\r\n");
         QWidget page;
-        auto* check = new QCheckBox(QStringLiteral("template"), &page);
+        auto* check = new QCheckBox(QStringLiteral("template"), new QWidget(&page));
         setControlId(check, 1017, "IDC_CHECK_RADIUS");
         auto* nestedPage = new QWidget(&page);
         setDialogId(nestedPage, 136, "IDD_PAGE_FEDRIX");
         auto* nested = new QCheckBox(QStringLiteral("template"), nestedPage);
         setControlId(nested, 1031, "IDC_NESTED");
-        LanguageBox box(guitest::kApplication);
+        setControlId(new QLineEdit(new QDialog(&page)), 1016);
+        // Ids are looked up inside one page: neither nested pages nor other windows are entered.
+        QVERIFY(findControl(&page, 1017) == check && findControl<QCheckBox>(nestedPage, 1031));
+        QVERIFY(findControl(&page, 1031) == nullptr && findControl(&page, 1016) == nullptr);
         QVERIFY(box.applyLanguage(0));
         applyCaptions(&page, box.languageFile(), "PAGETOOL");
         QCOMPARE(check->text() + u'|' + nested->text(), QStringLiteral("Corner radius|template"));

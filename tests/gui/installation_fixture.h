@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "language/message_catalogue.h"
+#include "runtime/environment.h"
 #include "support/test_support.h"
 
 namespace guitest {
@@ -15,18 +17,42 @@ inline constexpr char kLanguageNames[] =
 
 class Installation {
 public:
-    Installation();
-    ~Installation();
+    Installation() {
+        unload_environment();
+        home_ = temp_.mkdir("home");
+        temp_.write("home/config/environ.cfg",
+                    "[var]\nCB_GUI_TEST = 1\n[path]\nENV = $KVXHOME/config\n");
+        env_.set("KVXHOME", home_).set("KVXLANG", std::nullopt);
+        // The demo's catalogues, the English one with a question of the tests' own.
+        writeText("TalmorError.ang", demoText("TalmorError.ang") +
+                                         "\r\n[TEST]\r\nOVERWRITE=Q The tool file '%s' "
+                                         "exists.\\nOverwrite it?\r\n");
+        writeText("TalmorError.all", demoText("TalmorError.all"));
+        for (const char* language : {".ang", ".all"}) {
+            writeText(
+                kApplication + std::string(language),
+                std::string("[T.A.L.M.O.R.]\r\nPRODUCT=") + kApplication + "\r\n" + kLanguageNames);
+        }
+        useCatalogue("ang");
+    }
+    ~Installation() {
+        useCatalogue("ang");
+        unload_environment();
+    }
     Installation(const Installation&) = delete;
     Installation& operator=(const Installation&) = delete;
 
-    // Loads the catalogue in the language ("ang", "all", ...).
-    void useCatalogue(const std::string& language);
+    void useCatalogue(const std::string& language) { GetCatalogue()->Init(language); }
     std::string home() const { return home_; }
-    // Writes a file below KVXHOME/texte.
-    std::string writeText(const std::string& name, const std::string& bytes);
+    std::string writeText(const std::string& name, const std::string& bytes) {
+        return temp_.write("home/texte/" + name, bytes);
+    }
 
 private:
+    static std::string demoText(const std::string& name) {
+        return testsupport::read_file(std::string(CUTTERBASE_DEMO_DIR) + "/kvxhome/texte/" + name);
+    }
+
     testsupport::TempDir temp_;
     testsupport::ScopedEnv env_;
     std::string home_;

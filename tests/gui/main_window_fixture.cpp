@@ -144,14 +144,6 @@ QString textOf(const CCutterBaseDlg& dialog, int id) {
     return findControl(&dialog, id)->property("text").toString();
 }
 
-QStringList listNames(const CListCtrlTool& list) {
-    QStringList names;
-    for (const ToolListRow& row : list.toolModel()->rows()) {
-        names << QString::fromStdString(row.columns[kColumnName]);
-    }
-    return names;
-}
-
 QLineEdit* cornerRadius(const CCutterBaseDlg& dialog) {
     return findControl<QLineEdit>(dialog.Sheet()->ToolPage(), 1008);
 }

@@ -75,8 +75,6 @@ std::string selectedPath(const CCutterBaseDlg& dialog);
 bool selectInTree(CCutterBaseDlg& dialog, const std::string& path);
 // The text of the main window's edit or the caption of its button, label or check box.
 QString textOf(const CCutterBaseDlg& dialog, int id);
-// The names of the list's rows as shown.
-QStringList listNames(const CListCtrlTool& list);
 // The tool page's corner radius, and typing over it as the user does.
 QLineEdit* cornerRadius(const CCutterBaseDlg& dialog);
 void typeCornerRadius(const CCutterBaseDlg& dialog, const char* text);

@@ -17,7 +17,6 @@
 #include "language/language_selection.h"
 #include "scripted_presenter.h"
 #include "support/test_support.h"
-#include "table_rows.h"
 #include "tool/fake_toolpath.h"
 #include "tool/tool_parameter_set.h"
 
@@ -98,7 +97,6 @@ inline QString shown(const QWidget* page, std::initializer_list<int> ids) {
     return seen.join(u' ');
 }
 
-// A click of the user's on a check or radio button.
 inline void click(const QWidget* page, int id) {
     QAbstractButton* target = button(page, id);
     QVERIFY2(target != nullptr && target->isEnabled(), qPrintable(QString::number(id)));

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "accessibility_check.h"
 #include "gui/framework/dialog_units.h"
 #include "gui/framework/language_change.h"
 #include "gui/pages/fedrix_advanced2_page.h"
@@ -210,6 +209,20 @@ QString captionOf(const QWidget* page, int id) {
         return box->title();
     }
     return qobject_cast<QAbstractButton*>(control)->text();
+}
+
+// The tabs, then captions and accessible names of the tool and security pages.
+QString pageCaptions(CSheetTool& sheet) {
+    const QWidget *tool = sheet.ToolPage(), *machine = sheet.MachinePage();
+    QStringList texts{tabTexts(sheet).join(u'|')};
+    for (const auto& [page, id] :
+         {std::pair{tool, 1078}, {tool, 1082}, {tool, 1083}, {machine, 1048}}) {
+        texts << captionOf(page, id);
+    }
+    for (const auto& [page, id] : {std::pair{tool, 1007}, {tool, 1015}, {machine, 1018}}) {
+        texts << edit(page, id)->accessibleName();
+    }
+    return texts.join(", ");
 }
 
 }  // namespace
@@ -417,7 +430,7 @@ private slots:
     }
 
     // The check means "the tool has TP_STEPTYPE" and adds or removes the four.
-    void leadInCheckAddsAndRemovesTheFourTogether() {
+    void leadInCheckAndRefusedRadius() {
         Host host({{kTpLitype, "3"}, {kTpApproach, 1.0f}});
         MachinePage page(host);
         QCOMPARE(shown(&page, {1027, 1032, 1018}), QStringLiteral("o x~ 30~"));
@@ -428,101 +441,45 @@ private slots:
         QCOMPARE(parametersOf(host.tool).last(), QStringLiteral("TP_STEPTYPE=2"));
         QCOMPARE(afterClick(host, &page, 1027), QStringList{"TP_APPROACH=1.000"});
         QCOMPARE(shown(&page, {1032, 1028}), QStringLiteral("x~ x~"));
-    }
-
-    // A refused radius stops clicks and Commit until it is mended.
-    void refusedRadiusChangesNothing() {
+        // A refused radius stops clicks and Commit until it is mended.
         ScriptedPresenter presenter;
-        FakeFieldHost host(kRadial);
-        MachinePage page(host);
-        const QStringList before = parametersOf(host.tool);
-        edit(&page, 1019)->setText(QStringLiteral("100001"));
-        QCOMPARE(afterClick(host, &page, 1031), before);
-        click(&page, 1044);
-        QVERIFY(button(&page, 1032)->isChecked() && !button(&page, 1044)->isChecked());
-        QVERIFY(!page.Commit());
+        FakeFieldHost radial(kRadial);
+        MachinePage refused(radial);
+        const QStringList before = parametersOf(radial.tool);
+        edit(&refused, 1019)->setText(QStringLiteral("100001"));
+        QCOMPARE(afterClick(radial, &refused, 1031), before);
+        click(&refused, 1044);
+        QVERIFY(button(&refused, 1032)->isChecked() && !button(&refused, 1044)->isChecked());
+        QVERIFY(!refused.Commit());
         QCOMPARE(presenter.shown.size(), std::size_t(3));
         QCOMPARE(presenter.shown[0].text,
                  std::string("Please enter a number between 0 and 100000."));
-        edit(&page, 1019)->setText(QStringLiteral("100000"));
-        QVERIFY(page.Commit());
-        QCOMPARE(parametersOf(host.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
+        edit(&refused, 1019)->setText(QStringLiteral("100000"));
+        QVERIFY(refused.Commit());
+        QCOMPARE(parametersOf(radial.tool)[2], QStringLiteral("TP_LIRAD=100000.000"));
     }
 
-    // A field stored from either page marks both pages modified.
-    void modifiedOverBothPages() {
-        FakeFieldHost host;
-        host.toolpath.reals = {{"TP_BRAD", 5.0f}, {"TP_APPROACH", 2.0f}};
-        CSheetTool sheet(host);
-        host.onStored = [&sheet] { sheet.SetModify(true); };
-        sheet.ToolPage()->Load();
-        sheet.MachinePage()->Load();
-        QVERIFY(!sheet.IsModified());
-        click(sheet.MachinePage(), 1025);
-        QVERIFY(sheet.ToolPage()->IsModified() && sheet.MachinePage()->IsModified());
-        sheet.SetModify(false);
-        QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
-    }
-
-    // Three decimals kept; an integer out of range is refused at the store.
-    void fedrixValuesKeepWhatTheFileHolds() {
-        ScriptedPresenter presenter;
-        FakeFieldHost host;
-        FedrixToolInfo info;
-        info.feed_rate_per_tooth = 123456789.123;
-        info.max_feed_rate = 2147483647;
-        CPageFedrixAdvanced2 advanced(host);
-        advanced.Load(info);
-        QCOMPARE(edit(&advanced, 1040)->text(), QStringLiteral("123456789.123"));
-        FedrixToolInfo stored;
-        QVERIFY(advanced.Store(stored));
-        QCOMPARE(stored.Entries()[25].text, std::string("123456789.123"));
-        CPageFedrixOptimize optimize(host, nullptr);
-        optimize.Load(info);
-        QVERIFY(!optimize.Store(stored) && presenter.shown.size() == 1);
-        QCOMPARE(presenter.shown[0].text,
-                 std::string("Please enter a number between 0 and 100000."));
-    }
-
-    // At construction and on a language change; the size label follows the diameter switch.
+    // Built-in, or a file's with missing keys; the size label follows the diameter switch.
     void captions() {
-        PagesLanguageFile german(kGermanPageCaptions);
         PagesLanguageFile partial(
             "[PAGETOOL]\r\nIDC_TP_DIAM_LB=Durchmesser:\r\nIDC_TP_TYPEBALL=Kugel\r\n");
-        const auto seen = [](CSheetTool& sheet) {
-            const QWidget *tool = sheet.ToolPage(), *machine = sheet.MachinePage();
-            QStringList texts{tabTexts(sheet).join(u'|')};
-            for (const auto& [page, id] :
-                 {std::pair{tool, 1078}, {tool, 1082}, {tool, 1083}, {machine, 1048}}) {
-                texts << captionOf(page, id);
-            }
-            for (const auto& [page, id] : {std::pair{tool, 1007}, {tool, 1015}, {machine, 1018}}) {
-                texts << edit(page, id)->accessibleName();
-            }
-            return texts.join(", ");
-        };
         FakeFieldHost host;
-        QWidget window;
-        auto* sheet = new CSheetTool(host, &window);
-        host.language = &german.file();
-        sendLanguageChange(&window);
-        QCOMPARE(seen(*sheet),
-                 "Werkzeug|Sicherheit, Kugel, Körperradius:, Eckenradius:, "
-                 "Sicherheitsabstände, Körperradius:, Zustellungsart:, Rampenwinkel:");
         host.diameterMode = true;
         host.language = &partial.file();
         CSheetTool translated(host);
-        QCOMPARE(seen(translated), "|, Kugel, Durchmesser:, , , Durchmesser:, , ");
+        QCOMPARE(pageCaptions(translated), "|, Kugel, Durchmesser:, , , Durchmesser:, , ");
         host.language = nullptr;
         CSheetTool english(host);
-        QCOMPARE(seen(english),
+        QCOMPARE(pageCaptions(english),
                  "Tool|Security, Ball, Diameter:, Corner Radius:, Security "
                  "Distances, Diameter:, Z-Step Type:, Ramp Angle:");
     }
 
-    // Tab moves through the page as it reads, group by group, not in Set All's order.
-    void keyboardFollowsTheReadingOrder() {
+    // Tab moves through the page as it reads, group by group, not in Set All's order; a field
+    // stored from either page marks both pages modified.
+    void readingOrderAndModified() {
         FakeFieldHost host;
+        host.toolpath.reals = {{"TP_BRAD", 5.0f}, {"TP_APPROACH", 2.0f}};
         CSheetTool sheet(host);
         QWidget* first = findControl(sheet.ToolPage(), 1020);
         QList<int> order{1020};
@@ -537,6 +494,14 @@ private slots:
                  (QList<int>{1020, 1011, 1024, 1026, 1077, 1078, 1079, 1080, 1007, 1008, 1021,
                              1013, 1022, 1012, 1023, 1014, 1042, 1025, 1030, 1031, 1015, 1032,
                              1043, 1037, 1016, 1038, 1009, 1036, 1010, 1039, 1017, 1027, 1028}));
+        host.onStored = [&sheet] { sheet.SetModify(true); };
+        sheet.ToolPage()->Load();
+        sheet.MachinePage()->Load();
+        QVERIFY(!sheet.IsModified());
+        click(sheet.MachinePage(), 1025);
+        QVERIFY(sheet.ToolPage()->IsModified() && sheet.MachinePage()->IsModified());
+        sheet.SetModify(false);
+        QVERIFY(!sheet.IsModified() && !sheet.ToolPage()->IsModified());
     }
 
     // The maximum feed rate is the tool's (else the toolpath's) cutting feed cut to a whole number.
@@ -572,6 +537,21 @@ private slots:
         QCOMPARE(presenter.shown[0].text, std::string("Please enter a number between 0 and 100."));
         edit(sheet.page(0), 1023)->setText(QStringLiteral("100"));
         QVERIFY(sheet.fedrix()->StorePages(back) && back.number_of_teeth == 6);
+        // Three decimals kept; an integer out of range is refused at the store.
+        FedrixToolInfo values;
+        values.feed_rate_per_tooth = 123456789.123;
+        values.max_feed_rate = 2147483647;
+        CPageFedrixAdvanced2 advanced(host);
+        advanced.Load(values);
+        QCOMPARE(edit(&advanced, 1040)->text(), QStringLiteral("123456789.123"));
+        FedrixToolInfo stored;
+        QVERIFY(advanced.Store(stored));
+        QCOMPARE(stored.Entries()[25].text, std::string("123456789.123"));
+        CPageFedrixOptimize optimize(host, nullptr);
+        optimize.Load(values);
+        QVERIFY(!optimize.Store(stored) && presenter.shown.size() == 2);
+        QCOMPARE(presenter.shown[1].text,
+                 std::string("Please enter a number between 0 and 100000."));
     }
 
     void enablingRules_data() { addRows(kEnabling); }
@@ -661,6 +641,10 @@ private slots:
             host.language = &file.file();
             sendLanguageChange(&sheet);
             QCOMPARE(fedrix.captions().join(u'|'), captions);
+            QCOMPARE(pageCaptions(sheet),
+                     QString("Werkzeug|Sicherheit|Fedrix, Kugel, %1, Eckenradius:, "
+                             "Sicherheitsabstände, %1, Zustellungsart:, Rampenwinkel:")
+                         .arg(german ? "Durchmesser:" : "Körperradius:"));
         }
     }
 };

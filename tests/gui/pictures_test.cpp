@@ -2,7 +2,6 @@
 // look at: the dialogs, the main window with each page, searching and the check's findings.
 
 #include <QDir>
-#include <fstream>
 
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/message_dialog.h"
@@ -54,8 +53,7 @@ private slots:
         }
     }
 
-    // Two sizes, each page of its sheet, radii and diameters; with radii also a tool whose corner
-    // radius exceeds its radius with its findings, the matches of a query and a malformed one.
+    // Both sizes, every page, radii and diameters; a tool's findings, a search's matches and error.
     void mainWindow() {
         for (const QString language : {"ang", "all"}) {
             guitest::MainWindowFixture fixture(language.toStdString());
@@ -65,9 +63,10 @@ private slots:
             fixture.tool("bull/d10r6_wrong.wkz", "6.000");
             fixture.tool("bull/long reach/d10r1.wkz", "1.000");
             fixture.tool("flat/f6.wkz", "0.000");
-            std::ofstream(fixture.libraryFile("bull/d10r2.ncs"), std::ios::binary)
-                << "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nMin Feed "
-                   "Rate=1080\r\nMax Feed Rate=1680\r\nStart Depth=0.26\r\nMax Depth=1.3\r\n";
+            fixture.write(
+                "bull/d10r2.ncs",
+                "[T.A.L.M.O.R.]\r\nFedrix=Fedrix Tool Information\r\n[BASICS]\r\nMin Feed "
+                "Rate=1080\r\nMax Feed Rate=1680\r\nStart Depth=0.26\r\nMax Depth=1.3\r\n");
             for (const QString mode : {"-diameter", ""}) {
                 fixture.env().set("KVXUSERAD", mode.isEmpty() ? "radius" : "diameter");
                 auto dialog = fixture.open();
@@ -101,8 +100,7 @@ private slots:
         }
     }
 
-    // Typed before a library of 5,000 tools is read: the progress in the list (when the picture
-    // is taken in time).
+    // Typed before 5,000 tools are read: the progress in the list, if taken in time.
     void progress() {
         guitest::MainWindowFixture fixture;
         for (int i = 0; i < 5000; ++i) {

@@ -25,9 +25,12 @@ public:
         saveRequests.push_back(request);
         return next(saveFiles);
     }
+    std::optional<std::string> choose_open_file(void*, const SaveFileRequest&) override {
+        return next(openFiles);
+    }
 
     std::deque<std::optional<std::string>> directories;
-    std::deque<std::optional<std::string>> saveFiles;
+    std::deque<std::optional<std::string>> saveFiles, openFiles;
     std::vector<std::string> directoryTitles;
     std::vector<SaveFileRequest> saveRequests;
 

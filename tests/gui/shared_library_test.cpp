@@ -3,10 +3,8 @@
 
 #include <sys/stat.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
-#include <QTimer>
 #include <cstdlib>
 #include <fstream>
 
@@ -75,16 +73,6 @@ struct SearchWindow {
     CListCtrlTool* results = dialog->Search()->results();
 
     SearchWindow() { dialog->show(); }
-    QStringList shown(const CListCtrlTool& list, int role = Qt::DisplayRole) const {
-        QStringList texts;
-        for (int row = 0; row < list.model()->rowCount(); ++row) {
-            texts << list.model()->index(row, 0).data(role).toString();
-        }
-        return texts;
-    }
-    QPoint rowPoint(int row) const {
-        return results->visualRect(results->model()->index(row, 0)).center();
-    }
 };
 
 }  // namespace
@@ -93,8 +81,7 @@ class SharedLibraryTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Tools and folders added, removed and rewritten by another program: tree and list follow in
-    // place with selection, expansion and edits kept; the shown tool reloads only when unedited.
+    // Another program's changes: tree and list follow in place; the tool reloads only unedited.
     void followsTheDisk() {
         Shared window;
         CCutterBaseDlg& dialog = *window.dialog;
@@ -108,11 +95,11 @@ private slots:
         fs::remove(window.other);
         fs::create_directories(window.fixture.libraryFile("bull/sub"));
         window.fixture.write("bull/d10r2.wkz", kTheirs);
-        QTRY_COMPARE(listNames(*dialog.List()), QStringList({"..", "sub", "d10r2.wkz", "new.wkz"}));
+        QTRY_COMPARE(columnTexts(*dialog.List()),
+                     QStringList({"..", "sub", "d10r2.wkz", "new.wkz"}));
         QTRY_VERIFY(names(dialog.Tree()->rootItem()).contains("new.wkz"));
         QVERIFY(!names(dialog.Tree()->rootItem()).contains("d8r1.wkz"));
-        QCOMPARE(selectedPath(dialog), window.tool);
-        QCOMPARE(dialog.List()->selectedPath(), window.tool);
+        QCOMPARE(selectedPath(dialog) + dialog.List()->selectedPath(), window.tool + window.tool);
         QVERIFY(window.dialog->Tree()->itemToSelect(window.flat)->parent()->isExpanded());
         QCOMPARE(dialog.List()->folderReads(), reads);
         QCOMPARE(cornerRadius(dialog)->text(), QStringLiteral("2.5"));
@@ -130,62 +117,44 @@ private slots:
         QTRY_VERIFY(dialog.Watcher()->polling());
         window.fixture.tool("bull/new.wkz", "1.000");
         window.fixture.tool("bull/d10r2.wkz", "2.0");
-        QTRY_VERIFY_WITH_TIMEOUT(listNames(*dialog.List()).contains("new.wkz"), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(columnTexts(*dialog.List()).contains("new.wkz"), 8000);
         QTRY_VERIFY_WITH_TIMEOUT(
             textOf(dialog, kToolSettings).contains(QStringLiteral("(loaded again")), 8000);
         // Nothing is watched, so only a poll can find this one.
         window.fixture.tool("bull/new2.wkz", "1.000");
-        QTRY_VERIFY_WITH_TIMEOUT(listNames(*dialog.List()).contains("new2.wkz"), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(columnTexts(*dialog.List()).contains("new2.wkz"), 8000);
         QCOMPARE(selectedPath(dialog), window.tool);
     }
 
-    // Each answer of the question before a save over a file changed or removed meanwhile.
+    // The question before a save over a file another window saved or a program removed meanwhile.
     void saveMeetsTheChange() {
-        struct Case {
-            bool removed;
-            int button;
-            bool written;  // my version on disk afterwards
-            bool edited;   // the edit still on the page
-        };
-        for (const Case& row :
-             {Case{false, kAnswerYes, true, false}, Case{false, kAnswerNo, false, false},
-              Case{false, kAnswerCancel, false, true}, Case{true, kAnswerYes, true, false},
-              Case{true, kAnswerNo, false, false}}) {
+        // removed, the answer, my version on disk afterwards, the edit still on the page
+        for (const auto& [removed, button, written, edited] :
+             {std::tuple{false, kAnswerYes, true, false},
+              {false, kAnswerNo, false, false},
+              {false, kAnswerCancel, false, true},
+              {true, kAnswerYes, true, false},
+              {true, kAnswerNo, false, false}}) {
             Shared window;
+            std::unique_ptr<CCutterBaseDlg> second = window.open();
             typeCornerRadius(*window.dialog, "2.5");
-            if (row.removed) {
+            typeCornerRadius(*second, "3.5");
+            window.saveOver(*second);
+            QVERIFY(window.presenter.shown.empty() && window.mine("3.5"));
+            if (removed) {
                 fs::remove(window.tool);
-            } else {
-                window.fixture.write("bull/d10r2.wkz", kTheirs);
             }
-            window.presenter.buttons.push_back(row.button);
+            window.presenter.buttons.push_back(button);
             window.saveOver(*window.dialog);
             QCOMPARE(window.presenter.shown.size(), std::size_t{1});
             QVERIFY(window.presenter.shown[0].text.find(window.tool) != std::string::npos);
-            QCOMPARE(window.mine("2.5"), row.written);
-            QCOMPARE(fs::exists(window.tool), row.written || !row.removed);
-            QCOMPARE(window.dialog->IsToolModified(), row.edited);
+            QCOMPARE(window.mine("2.5"), written);
+            QCOMPARE(fs::exists(window.tool), written || !removed);
+            QCOMPARE(window.dialog->IsToolModified(), edited);
         }
     }
 
-    // Two windows on one tool: the first save writes, the second meets the question.
-    void twoWindowsOneTool() {
-        Shared window;
-        std::unique_ptr<CCutterBaseDlg> second = window.open();
-        typeCornerRadius(*window.dialog, "2.5");
-        typeCornerRadius(*second, "3.5");
-        window.saveOver(*window.dialog);
-        QVERIFY(window.presenter.shown.empty() && window.mine("2.5"));
-        window.presenter.buttons = {kAnswerCancel, kAnswerYes};
-        window.saveOver(*second);
-        QVERIFY(window.mine("2.5") && second->IsToolModified());
-        window.saveOver(*second);
-        QCOMPARE(window.presenter.shown.size(), std::size_t{2});
-        QVERIFY(window.mine("3.5"));
-    }
-
-    // Delete moves the tool into the trash, from where moving it back restores it; a trash that
-    // cannot be written is named in the question, and a No leaves the file.
+    // Delete moves the tool into the trash (moved back, it is restored); a broken trash is named.
     void deleteIntoTrash() {
         Shared window;
         const std::string trash = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash";
@@ -207,8 +176,7 @@ private slots:
         QVERIFY(fs::exists(window.other));
     }
 
-    // A tool changed before Delete is named; the shown folder renamed moves the selection to the
-    // nearest folder left; a tool replaced by a folder or a FIFO is followed quietly.
+    // Delete names a tool changed or replaced by a folder; renames and FIFOs are followed quietly.
     void badInput() {
         Shared window;
         window.fixture.write("bull/d10r2.wkz", kTheirs);
@@ -227,16 +195,14 @@ private slots:
         QVERIFY(window.presenter.shown.back().text.find("could not be deleted") !=
                 std::string::npos);
         QVERIFY(mkfifo((window.fixture.libraryFile("bull/pipe.wkz")).c_str(), 0600) == 0);
-        QTRY_VERIFY(listNames(*window.dialog->List()).contains("pipe.wkz"));
+        QTRY_VERIFY(columnTexts(*window.dialog->List()).contains("pipe.wkz"));
         fs::rename(window.fixture.libraryFile("bull"), window.fixture.libraryFile("bent"));
         QTRY_COMPARE(selectedPath(*window.dialog), window.fixture.library());
         QTRY_VERIFY(names(window.dialog->Tree()->rootItem()).contains("pipe.wkz"));
         QCOMPARE(window.presenter.shown.size(), std::size_t{3});
     }
 
-    // Typing shows the library's matches by relative path; a click or a key selects the tool in
-    // the tree, whose folders open; a bad term is named in the status line, never in a box;
-    // Escape ends the search without cancelling the window; a double-click applies the tool.
+    // Matches lead the tree; a bad term shows in the status line; Escape ends only the search.
     void searchLeadsTheTreeAndEnds() {
         SearchWindow window;
         window.dialog->activateWindow();
@@ -244,23 +210,31 @@ private slots:
         QTest::keySequence(window.dialog.get(), QKeySequence::Find);
         QVERIFY(window.box->hasFocus());
         QTest::keyClicks(window.box, "D8");
-        QTRY_COMPARE(window.shown(*window.results), QStringList{"bull/deep/d8r1.wkz"});
+        QTRY_COMPARE(columnTexts(*window.results), QStringList{"bull/deep/d8r1.wkz"});
         QVERIFY(!window.dialog->Search()->building());  // the library is read once
         QVERIFY(window.results->isVisible() && !window.dialog->List()->isVisible());
         QCOMPARE(textOf(*window.dialog, kListLastRow), QStringLiteral("1"));
-        QTest::mouseClick(window.results->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+        clickRow(*window.results, 0);
         QCOMPARE(selectedPath(*window.dialog), window.small);
         QVERIFY(window.dialog->Tree()->selectedItem()->parent()->isExpanded());
+        // "Export..." writes just the tools found, named by their paths in the library.
+        ScriptedFileChooser chooser;
+        const std::string csv = window.fixture.libraryFile("found.csv");
+        chooser.saveFiles = {csv};
+        reportOf([&] { window.dialog->Search()->exportMatches(); });
+        const std::string bytes = platform::read_file(csv).value_or("");
+        QVERIFY(bytes.find("bull/deep/d8r1.wkz") != std::string::npos);
+        QCOMPARE(std::count(bytes.begin(), bytes.end(), '\n'), 2);
 
         window.box->clear();
         QTest::keyClicks(window.box, "wkz");
-        QCOMPARE(window.shown(*window.results).size(), 4);
+        QCOMPARE(columnTexts(*window.results).size(), 4);
         // sorted by corner radius, then refined: the order stays; Down selects the first match
         QHeaderView* header = window.results->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(3) + 5, 5));
         QTest::keyClicks(window.box, " wkz");
-        QCOMPARE(window.shown(*window.results).first(), QStringLiteral("bull/d10r2.wkz"));
+        QCOMPARE(columnTexts(*window.results).first(), QStringLiteral("bull/d10r2.wkz"));
         window.dialog->SelectPath(window.fixture.library());
         QTest::keyClick(window.box, Qt::Key_Down);
         QCOMPARE(selectedPath(*window.dialog), window.tool);
@@ -271,54 +245,31 @@ private slots:
         QCOMPARE(textOf(*window.dialog, kListLastRow), QString());
         QTest::keyClick(window.box, Qt::Key_Escape);
         QCOMPARE(window.box->text(), QString());
-        QVERIFY(window.dialog->isVisible() && window.dialog->List()->isVisible());
-        QVERIFY(!window.results->isVisible());
+        QVERIFY(window.dialog->isVisible() && window.dialog->List()->isVisible() &&
+                !window.results->isVisible());
         QCOMPARE(textOf(*window.dialog, kListDirectory),
                  QString::fromStdString(window.fixture.libraryFile("bull")));
         QVERIFY(presenter.shown.empty());
 
         QTest::keyClicks(window.box, "f6");
-        QTest::mouseDClick(window.results->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+        clickRow(*window.results, 0, Qt::LeftButton, true);
         QCOMPARE(window.dialog->result(), int(QDialog::Accepted));
         QVERIFY(window.fixture.readChangeFile()->find("flat\\f6.wkz") != std::string::npos);
     }
 
-    // The matches' "Export..." writes just the tools found, named by their paths in the library.
-    void matchesExport() {
-        SearchWindow window;
-        QTest::keyClicks(window.box, "D8");
-        QTRY_COMPARE(window.shown(*window.results).size(), 1);
-        ScriptedFileChooser chooser;
-        const std::string csv = window.fixture.libraryFile("found.csv");
-        chooser.saveFiles = {csv};
-        QTimer closer;  // the report window
-        QObject::connect(&closer, &QTimer::timeout, [] {
-            if (auto* report = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                report->reject();
-            }
-        });
-        closer.start(10);
-        window.dialog->Search()->exportMatches();
-        const std::optional<std::string> bytes = platform::read_file(csv);
-        QVERIFY(bytes && bytes->find("bull/deep/d8r1.wkz") != std::string::npos);
-        QCOMPARE(std::count(bytes->begin(), bytes->end(), '\n'), 2);
-    }
-
-    // Rows of tools with findings carry them as a tooltip in both lists, the shown tool names
-    // them beside its tabs, and Save As of a tool with an error asks once: No keeps the edits
-    // unsaved, Yes saves, and the saved copy is marked once the index has read it.
+    // Findings as tooltips and beside the tabs; Save As of a tool with an error asks once.
     void findingsMarkedAndAskedOnSave() {
         SearchWindow window;
         QTRY_VERIFY(window.dialog->Search()->indexReady());
         QVERIFY(selectInTree(*window.dialog, window.bad));
         const QString text =
             fromInstallationText(FindingText(CheckToolFile(window.bad).at(0), 0)).simplified();
-        QCOMPARE(window.shown(*window.dialog->List(), Qt::ToolTipRole),
+        QCOMPARE(columnTexts(*window.dialog->List(), 0, Qt::ToolTipRole),
                  QStringList({"", text, ""}));
         auto* line = window.dialog->findChild<FindingsLine*>();
         QVERIFY(line->isVisible() && line->fullText() == text);
         QTest::keyClicks(window.box, "problem:yes");
-        QCOMPARE(window.shown(*window.results, Qt::ToolTipRole), QStringList{text});
+        QCOMPARE(columnTexts(*window.results, 0, Qt::ToolTipRole), QStringList{text});
 
         ScriptedPresenter presenter;
         ScriptedFileChooser chooser;
@@ -331,7 +282,7 @@ private slots:
         QCOMPARE(presenter.shown.size(), std::size_t(2));
         QVERIFY(presenter.shown[1].text.find(FindingText(CheckToolFile(window.bad).at(0), 0)) !=
                 std::string::npos);
-        QTRY_COMPARE(window.shown(*window.results).size(), 2);
+        QTRY_COMPARE(columnTexts(*window.results).size(), 2);
 
         QVERIFY(selectInTree(*window.dialog, window.flat) && !line->isVisible());
         chooser.saveFiles = {window.fixture.libraryFile("flat/f6b.wkz")};

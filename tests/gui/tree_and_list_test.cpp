@@ -10,15 +10,30 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "accessibility_check.h"
 #include "gui/main/list_ctrl_tool.h"
 #include "gui/main/tool_list_model.h"
 #include "gui/main/tree_ctrl_tool.h"
 #include "pages_fake_host.h"
 #include "pages_language.h"
-#include "tool_library_fixture.h"
+
+using namespace guitest;
 
 namespace {
+
+// Ball/B6.wkz B6.ncs B8.wkz, Ball/Long/ (empty), flat/F10.wkz, x.wkz/inside.wkz, a.wkz
+struct ToolLibrary {
+    testsupport::TempDir temp;
+    std::string root = temp.file("tools");
+
+    ToolLibrary() {
+        for (const char* file : {"Ball/B6.wkz", "Ball/B6.ncs", "Ball/B8.wkz", "flat/F10.wkz",
+                                 "x.wkz/inside.wkz", "a.wkz"}) {
+            temp.write("tools/" + std::string(file), "TP_COMMENT=x\n");
+        }
+        temp.mkdir("tools/Ball/Long");
+    }
+    std::string path(const std::string& relative) const { return root + "/" + relative; }
+};
 
 // The tree as lines "LEVEL IMAGE KIND TEXT PATH" in display order, paths below the library.
 QStringList lines(const QTreeWidgetItem* item, const std::string& top, int level = 0) {
@@ -37,7 +52,7 @@ QStringList lines(const QTreeWidgetItem* item, const std::string& top, int level
 using Selection = QPair<QTreeWidgetItem*, QTreeWidgetItem*>;  // new, old
 
 struct Window {
-    guitest::ToolLibrary library;
+    ToolLibrary library;
     QWidget window;
     CTreeCtrlTool* tree = new CTreeCtrlTool(&window);
     QLineEdit* edit = new QLineEdit(&window);
@@ -66,7 +81,7 @@ struct Window {
     }
 };
 
-const std::string kGermanTitles = guitest::demoCaptions("all", {"[LISTCTRLTOOL]"});
+const std::string kGermanTitles = demoCaptions("all", {"[LISTCTRLTOOL]"});
 
 std::string tool(const std::string& radius, const std::string& number) {
     return "R:       &TP_BRAD=" + radius + "\r\nN:       &TP_CPPNUM=" + number + "\r\n";
@@ -98,16 +113,6 @@ struct ListWindow {
         dialog.resize(720, 360);
         dialog.show();
     }
-    QStringList column(int column) const {
-        QStringList texts;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            texts << list->model()->index(row, column).data().toString();
-        }
-        return texts;
-    }
-    QPoint rowPoint(int row) const {
-        return list->visualRect(list->model()->index(row, 0)).center();
-    }
     void clickHeader(int column) const {
         QHeaderView* header = list->header();
         const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
@@ -136,7 +141,7 @@ private slots:
                     w.tree->rootItem()->text(0) == QString::fromStdString(w.library.root));
             QVERIFY(w.item("Ball/Long")->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator &&
                     w.item("a.wkz")->childIndicatorPolicy() == QTreeWidgetItem::DontShowIndicator);
-            QCOMPARE(guitest::namelessControls(&w.window), QStringList());
+            QCOMPARE(namelessControls(&w.window), QStringList());
         }
     }
 
@@ -162,8 +167,7 @@ private slots:
         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(w.tree, &focus);
         QVERIFY(w.tree->currentItem() == w.tree->rootItem() && w.tree->selectedItem() == nullptr);
-        QTreeWidgetItem* ball = w.item("Ball");
-        QTreeWidgetItem* b6 = w.item("Ball/B6.wkz");
+        QTreeWidgetItem *ball = w.item("Ball"), *b6 = w.item("Ball/B6.wkz");
         QTreeWidgetItem* b8 = w.item("Ball/B8.wkz");
         w.tree->selectItem(ball);
         QVERIFY(ball->isExpanded() && CTreeCtrlTool::itemImage(ball) == 2);
@@ -192,18 +196,16 @@ private slots:
         w.edit->setCursorPosition(0);
         QTest::keyClick(w.edit, Qt::Key_Delete);
         QVERIFY(w.edit->text() == QStringLiteral("b") && deletes.size() == 1);
-    }
 
-    // Names not in UTF-8 show as Windows-1252; paths keep their bytes.
-    void rebuildingShowsTheDiskAsItIsNow() {
-        Window w;
+        // Rebuilt as the disk is now; names not in UTF-8 show as Windows-1252, paths keep bytes.
+        w.heard.clear();
         w.tree->selectItem(w.item("flat/F10.wkz"));
         QVERIFY(std::remove(w.library.path("flat/F10.wkz").c_str()) == 0);
         const std::string windowsName = w.library.temp.write("tools/flat/\xC4rger \x80.wkz", "");
         w.library.temp.write("tools/flat/M\xC3\xBChle.wkz", "");
         w.tree->rebuildTree(w.library.root, true);
-        QVERIFY(w.tree->selectedItem() == nullptr && w.item("flat/F10.wkz") == nullptr);
-        QVERIFY(!w.item("flat")->isExpanded() && !w.tree->rootItem()->isExpanded());
+        QVERIFY(w.tree->selectedItem() == nullptr && w.item("flat/F10.wkz") == nullptr &&
+                !w.item("flat")->isExpanded() && !w.tree->rootItem()->isExpanded());
         QCOMPARE(w.item("flat")->child(0)->text(0) + "|" + w.item("flat")->child(1)->text(0),
                  QStringLiteral("Mühle.wkz|Ärger €.wkz"));
         QCOMPARE(CTreeCtrlTool::itemPath(w.item("flat")->child(1)), windowsName);
@@ -218,7 +220,7 @@ private slots:
 
     // In diameter mode, each fitting its column with the header's margins.
     void titlesBuiltInOrFromTheLanguageFile() {
-        guitest::PagesLanguageFile german(kGermanTitles);
+        PagesLanguageFile german(kGermanTitles);
         for (const LanguageFile* file :
              {static_cast<const LanguageFile*>(nullptr), &german.file()}) {
             CListCtrlTool list(file, true);
@@ -241,12 +243,12 @@ private slots:
     }
 
     // Another tool, the folder itself, another spelling: the rows stay as they were read.
-    void theFolderIsReadOnlyWhenItChanges() {
+    void theFolderIsReadOnlyWhenItChangesAndClicks() {
         ListLibrary library;
-        ListWindow window(library.lib);
+        ListWindow window(library.lib, true);
         CListCtrlTool* list = window.list;
         list->fill(library.mills + "/b.wkz", true);
-        QCOMPARE(window.column(0), QStringList({"..", "Old", "a.wkz", "b.wkz", "C.wkz"}));
+        QCOMPARE(columnTexts(*list, 0), QStringList({"..", "Old", "a.wkz", "b.wkz", "C.wkz"}));
         QCOMPARE(window.directory->text() + " " + window.rowIndex->text(),
                  QString::fromStdString(library.mills + " 4"));
         library.root.write("lib/Mills/a.wkz", tool("3", "99"));
@@ -255,41 +257,37 @@ private slots:
         QCOMPARE(list->selectedPath(), library.mills + "/a.wkz");
         list->fill(library.lib + "/MILLS", false);
         QVERIFY(list->selectedPath().empty() && list->folderReads() == 1);
-        QCOMPARE(window.column(1), QStringList({"", "", "12", "7", "3"}));
+        QCOMPARE(columnTexts(*list, 1), QStringList({"", "", "12", "7", "3"}));
         list->forgetDirectory();
         list->fill(library.mills, false);
         QVERIFY(list->folderReads() == 2 && window.rowIndex->text() == QStringLiteral("5"));
-        QCOMPARE(window.column(1), QStringList({"", "", "99", "7", "3", ""}));
+        QCOMPARE(columnTexts(*list, 1), QStringList({"", "", "99", "7", "3", ""}));
         list->fill(library.lib + "/gone", false);
         QCOMPARE(window.directory->text() + QString::number(list->model()->rowCount()),
                  QString::fromStdString(library.lib + "/gone0"));
-    }
 
-    // Sort order: ToolListSort's tests. Only a left double-click on an existing tool applies it.
-    void headerAndRowClicks() {
-        ListLibrary library;
-        ListWindow window(library.lib, true);
-        CListCtrlTool* list = window.list;
+        // Sort order: ToolListSort's tests. Only a left double-click on a tool applies it.
+        std::remove((library.mills + "/new.wkz").c_str());
         list->fill(library.mills + "/b.wkz", true);
         for (const char* names : {"a.wkz b.wkz C.wkz Old ..", ".. Old C.wkz b.wkz a.wkz"}) {
             window.clickHeader(2);
-            QCOMPARE(window.column(0).join(u' '), QString::fromLatin1(names));
+            QCOMPARE(columnTexts(*list, 0).join(u' '), QString::fromLatin1(names));
             QCOMPARE(list->selectedPath(), library.mills + "/b.wkz");
         }
         QSignalSpy select(list, &CListCtrlTool::selectFromList);
         QSignalSpy applied(list, &CListCtrlTool::rowDoubleClicked);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(2));
-        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, window.rowPoint(1));
+        clickRow(*list, 2);
+        clickRow(*list, 1, Qt::RightButton);
         QCOMPARE(select.count(), 2);
         QCOMPARE(list->selectedPath(), library.mills + "/Old");
         std::remove((library.mills + "/a.wkz").c_str());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, window.rowPoint(4));
-        QTest::mouseDClick(list->viewport(), Qt::RightButton, {}, window.rowPoint(3));
+        clickRow(*list, 4, Qt::LeftButton, true);
+        clickRow(*list, 3, Qt::RightButton, true);
         QVERIFY(applied.isEmpty() && select.count() >= 4);
         library.root.write("lib/Mills/Old/z.wkz", "");
         library.root.write("lib/Mills/Old/y.wkz", "");
         list->fill(library.mills + "/Old", false);
-        QCOMPARE(window.column(0), QStringList({"..", "y.wkz", "z.wkz"}));
+        QCOMPARE(columnTexts(*list, 0), QStringList({"..", "y.wkz", "z.wkz"}));
     }
 };
 
